@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs every test through CTest (then the fuzz targets for a bounded time).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+
+bash scripts/deps.sh
+
+BUILD=${VRX_TEST_BUILD_DIR:-$ROOT/build-test}
+JOBS=$(nproc)
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DVRX_SANITIZE=ON >/dev/null
+cmake --build "$BUILD" -j "$JOBS"
+
+export QT_QPA_PLATFORM=offscreen
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd "$BUILD" && ctest --output-on-failure -j "$JOBS")
+
+if [ -x scripts/fuzz.sh ]; then
+  bash scripts/fuzz.sh
+fi
