@@ -1,0 +1,172 @@
+#ifndef SPIDRIVER_H
+#define SPIDRIVER_H
+
+#include "spiframe.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QtGlobal>
+#include <atomic>
+#include <memory>
+
+class QTimer;
+class SpiThread;
+class SpiTransport;
+class Parameters;
+class LogEvent;
+
+// The link to the controller: one request/reply exchange at a time, driven by
+// a single-shot timer in the SPI thread. Other parts only call its slots
+// (queued), which fill queues and mark tasks; the loop serves the tasks in
+// rotation and turns the replies into signals.
+class SpiDriver : public QObject
+{
+    Q_OBJECT
+public:
+    enum Counter { Total, Success, ErrCrc, Lost, ErrFlag, ErrCrcSlave, ErrSlave, CounterCount };
+
+    static constexpr int TaskCount = 16;
+    static constexpr int BatchIds = 35;
+    static constexpr int BatchWrites = 35;
+    static constexpr int BatchEvents = 10;
+    static constexpr int ExchangeTimeoutMs = 500;
+    static constexpr int ReadChunk = 100;
+    static constexpr quint32 WriteSpeedHz = 500000;
+    static constexpr quint32 ReadSpeedHz = 5000000;
+    static constexpr int LinkDownAfter = 20;
+    static constexpr int MaxRefusals = 20;
+    static constexpr int MaxEventQueue = 4096;
+    static constexpr int ArchiveRequestSize = 15;
+    static constexpr int MemorySize = 4096;
+
+    SpiDriver(SpiThread* thread, bool debug);
+    ~SpiDriver() override;
+
+    // Set before the thread starts. Without a transport the one named by the
+    // environment is made at the first exchange.
+    void setTransport(std::unique_ptr<SpiTransport> transport);
+    // The store and the event cache the first synchronisation connects to.
+    void setPeers(Parameters* parameters, LogEvent* logEvent);
+
+    // Readable from any thread: the SCADA map waits for its packets to go out.
+    int scadaPacketCount() const { return m_scadaCount.load(); }
+    quint64 counter(Counter c) const { return m_counters[c].load(); }
+    quint8 linkState() const { return m_linkState; }
+
+public slots:
+    void process();
+    void loop();
+    void slotParamRead(quint16 id);
+    void slotParamWrite(quint16 id, quint32 value, int flag);
+    void slotMinRead(quint16 id);
+    void slotMaxRead(quint16 id);
+    void slotPhysicRead(quint16 id);
+    void slotEventRead(quint32 address);
+    void slotSoftwareRead(quint32 address, quint16 size);
+    void slotLogRead(QByteArray request);
+    void slotSpiRequestLogCompress(QByteArray request);
+    void slotSpiRequestLogCompressRN(QByteArray request);
+    void slotScadaSoftwareWrite(QByteArray packet);
+    void resetConnectCounters();
+    void slotConnectQuality();
+
+signals:
+    void signalStart();
+    void signalParamUpdated(quint16 id, quint32 value, quint8 cmd);
+    void signalNewEvent(QByteArray event);
+    void signalSoftwareRead(quint32 addr, quint16 size, quint8* buf);
+    void signalLogRead(QByteArray headerPkt, QByteArray log);
+    void signalSpiResiveLogCompress(QByteArray headerPkt, QByteArray log);
+    void signalSpiResiveLogCompressRN(QByteArray headerPkt, QByteArray log);
+    void signalConnectCore(bool isConnect);
+
+public:
+    // --- the exchange, public for the tests of the frame layer -------------------
+    void preparePackage(unsigned char* request, unsigned int length);
+    int checkDriver();
+    int sendPackage(int timeoutMs);
+    int receivePackage();
+    void spiDebug(const QString& message, QtMsgType type);
+    const quint8* reply() const { return m_reply; }
+    quint32 replyLength() const { return m_replyLength; }
+    void setCurrentCommand(quint8 command) { m_currentCommand = command; }
+
+private:
+    struct Write
+    {
+        quint16 id;
+        quint32 value;
+        quint8 flag;
+    };
+
+    void setTask(unsigned char task, bool add);
+    bool isPending(int task) const;
+    int chooseTask() const;
+    void buildRequest(int task);
+    void buildIdRequest(quint8 command, QList<quint16>& queue, int task);
+    void buildArchiveRequest(quint8 command, QList<QByteArray>& queue, int task);
+    void handleReply();
+    void handleValues();
+    void handleChanges();
+    void handleEventAddresses();
+    void handleEvents();
+    void handleMemory();
+    void handleArchive();
+    void queueChange(quint8 kind, quint16 id);
+    void countTotal();
+    void count(Counter c) { ++m_counters[c]; }
+    // Waits until the store has taken the updates emitted so far; false when
+    // the thread is being stopped.
+    bool waitForStore();
+    bool stopping() const;
+
+    SpiThread* m_thread = nullptr;
+    bool m_debug = false;
+    quint8 m_linkState = 0;
+    std::unique_ptr<SpiTransport> m_transport;
+    Parameters* m_parameters = nullptr;
+    LogEvent* m_logEvent = nullptr;
+
+    quint8 m_rx[SpiFrame::BufferSize] = {};
+    quint8 m_tx[SpiFrame::BufferSize] = {};
+    quint32 m_txLength = 0;
+    quint8 m_reply[SpiFrame::FrameCapacity] = {};
+    quint32 m_replyLength = 0;
+    quint8 m_request[SpiFrame::FrameCapacity] = {};
+    quint32 m_requestLength = 0;
+    quint8 m_currentCommand = 0;
+    int m_requestCount = 0; // records asked for by the request in flight
+    float m_quality = 0.0f;
+    std::atomic<quint64> m_counters[CounterCount];
+    SpiFrame::Scanner m_scanner;
+
+    quint8 m_tasks[TaskCount] = {};
+    QTimer* m_loopTimer = nullptr;
+    QTimer* m_qualityTimer = nullptr;
+    int m_failures = 0;
+    int m_refusals = 0;
+    quint8 m_currentTask = 0;
+
+    QList<quint16> m_valueIds;
+    QList<Write> m_writes;
+    QList<quint32> m_eventAddresses;
+    QList<quint16> m_minIds;
+    QList<quint16> m_maxIds;
+    QList<quint16> m_physicIds;
+    quint32 m_memoryAddress = 0;
+    quint16 m_memorySize = 0;
+    quint8 m_memory[MemorySize] = {};
+    // One queue per archive command, so requests never overwrite each other.
+    QList<QByteArray> m_logRequests;
+    QList<QByteArray> m_compressRequests;
+    QList<QByteArray> m_compressRnRequests;
+    QByteArray m_logHeader;
+
+    mutable QMutex m_scadaMutex;
+    QList<QByteArray> m_scadaPackets;
+    std::atomic<int> m_scadaCount{0};
+};
+
+#endif // SPIDRIVER_H

@@ -1,0 +1,30 @@
+#ifndef CONTROL_PROTOCOL_H
+#define CONTROL_PROTOCOL_H
+
+#include <QString>
+#include <QStringList>
+
+class ControllerModel;
+
+// The emulator's control language, one command a line; tools outside the
+// project use it, so its words and answers stay as they are:
+//   set ID FLOAT | setu ID UINT | setraw ID HEX8 | min ID FLOAT | max ID FLOAT
+//   physic ID UINT | get ID | event HEX42 | memory ADDR FILE | image FILE
+//   archive CMD FILE | writes | stats | fault none|silent|corrupt N|latency MS | quit
+// Every answer ends with a line "ok" or "error: <reason>".
+class ControlProtocol
+{
+public:
+    explicit ControlProtocol(ControllerModel* model);
+
+    // The answer lines to one command line; none for a blank line.
+    QStringList execute(const QString& line);
+    // True once "quit" was answered.
+    bool quitRequested() const { return m_quit; }
+
+private:
+    ControllerModel* m_model;
+    bool m_quit = false;
+};
+
+#endif // CONTROL_PROTOCOL_H

@@ -1,0 +1,40 @@
+#ifndef PROCESS_STATION_H
+#define PROCESS_STATION_H
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// The controller emulator and the program as real processes in a temporary
+// directory, reached only through their real interfaces: the emulator's
+// control socket, the program's TCP ports and its log.
+class ProcessStation
+{
+public:
+    ProcessStation();
+    ~ProcessStation();
+
+    bool startEmulator();
+    // Starts the program against the emulator; extra environment as NAME=VALUE.
+    bool startProgram(const QStringList& arguments = QStringList(), const QStringList& environment = QStringList());
+    // Sends one control command and returns the whole answer (up to "ok"/"error:").
+    QByteArray control(const QByteArray& command) const;
+    // Waits until the emulator's write log holds a write of id; false on time-out.
+    bool waitForWrite(quint16 id, int timeoutMs);
+    // The write log as (id, raw, flag) lines.
+    QList<QByteArrayList> writes() const;
+    // Everything the program has logged so far.
+    QByteArray programLog();
+
+    QProcess& program() { return m_program; }
+    QString directory() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_emulator;
+    QProcess m_program;
+    QByteArray m_log;
+};
+
+#endif // PROCESS_STATION_H
