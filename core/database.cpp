@@ -8,10 +8,16 @@
 #include <QSqlQuery>
 
 // Resource initialisers live in this static library: pull them in explicitly so
-// that a linker dropping unreferenced objects cannot lose the database.
+// that a linker dropping unreferenced objects cannot lose them.
 static void initDatabaseResource()
 {
     Q_INIT_RESOURCE(database);
+    Q_INIT_RESOURCE(resources);
+}
+
+void Database::initResources()
+{
+    initDatabaseResource();
 }
 
 namespace {
@@ -32,7 +38,7 @@ QString Database::filePath()
 
 void Database::initialization()
 {
-    initDatabaseResource();
+    initResources();
     const QString path = filePath();
 
     if (QFile::exists(path) && !QFile::remove(path))

@@ -12,6 +12,8 @@ public:
     static void initialization();
     // Where the working copy lives (application directory + "/vrx_gui.sqlite").
     static QString filePath();
+    // Makes the embedded database readable (the resources live in a static library).
+    static void initResources();
     // Tests place the working copy in a directory of their own.
     static void setDirectory(const QString& directory);
 

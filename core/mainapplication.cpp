@@ -1,18 +1,45 @@
 #include "mainapplication.h"
+#include "accessdialog.h"
+#include "commandserver.h"
 #include "common.h"
 #include "database.h"
+#include "keyboard.h"
 #include "log_event.h"
+#include "mainwindow.h"
+#include "messagedialog.h"
+#include "ntpclient.h"
 #include "parameters.h"
+#include "parametershandler.h"
+#include "parameterscheck.h"
+#include "progressbardialog.h"
 #include "saturate.h"
+#include "scada.h"
+#include "scada_tarvesk.h"
+#include "rarir_azedor2000.h"
+#include "redar_aredizer.h"
+#include "riruz_evidaz30.h"
+#include "scada_derozivarizezu.h"
+#include "scada_revidod_radeve.h"
+#include "scada_vorivu.h"
+#include "scada_vovuvuzir.h"
+#include "scada_zaz.h"
+#include "virid_ir_idur.h"
+#include "server.h"
 #include "spidriver.h"
 #include "spithread.h"
+#include "splashscreen.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QFontDatabase>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLocale>
 #include <QSettings>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTranslator>
+#include <cmath>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -55,14 +82,20 @@ MainApplication::MainApplication(int& argc, char** argv)
 
     checkDir();
     qWarning("*** Run application! ***");
+    setStyleApplication();
+    setFontsApplication();
     setRevision();
 
+    installEventFilter(this);
     connect(this, &QCoreApplication::aboutToQuit, this, &MainApplication::quitApplication);
 }
 
 MainApplication::~MainApplication()
 {
     qDebug() << QString("~%1").arg(metaObject()->className());
+    delete m_ntpClient;
+    if (m_splash)
+        delete m_splash.data();
     if (signalPipe[0] >= 0) {
         ::close(signalPipe[0]);
         ::close(signalPipe[1]);
@@ -126,10 +159,34 @@ void MainApplication::setRevision()
 void MainApplication::init()
 {
     m_translator = new QTranslator(this);
+    showSplashScreen();
+    initStore();
+    initSpi();
+    initNtp();
+    initKeyboard();
+}
+
+void MainApplication::initKeyboard()
+{
+    m_keyboard = new KeyBoard;
+    connect(m_keyboard, &KeyBoard::sendEvent, this, &MainApplication::getEvent);
+}
+
+void MainApplication::initStore()
+{
+    if (!m_translator)
+        m_translator = new QTranslator(this);
     connectDatabase();
     initParameters();
     initLogEvent();
-    initSpi();
+}
+
+void MainApplication::showSplashScreen()
+{
+    m_splash = new SplashScreen("Loading...", nullptr);
+    m_splash->open();
+    m_splash->raise();
+    m_splash->activateWindow();
 }
 
 void MainApplication::connectDatabase()
@@ -140,12 +197,29 @@ void MainApplication::connectDatabase()
 void MainApplication::initParameters()
 {
     m_parameters = new Parameters(this);
+    if (m_splash) {
+        connect(m_parameters, &Parameters::signalSyncBegin, m_splash.data(), &SplashScreen::slotSyncBegin);
+        connect(m_parameters, &Parameters::signalSyncCount, m_splash.data(), &SplashScreen::slotSyncCount);
+        connect(m_parameters, &Parameters::signalSyncEnd, m_splash.data(), &QWidget::hide, Qt::QueuedConnection);
+    }
     connect(m_parameters, &Parameters::signalSyncEnd, this, &MainApplication::showMainWindow);
+    connect(m_parameters, &Parameters::signalSyncEnd, this, &MainApplication::initServer);
+    connect(m_parameters->handler(), &ParametersHandler::signalShowWaitDialog, this,
+            &MainApplication::slotShowWaitDialog);
 }
 
 void MainApplication::initLogEvent()
 {
     m_logEvent = new LogEvent(this);
+    connect(m_parameters->handler(), &ParametersHandler::signalLogDelFinish, m_logEvent, &LogEvent::syncAllEvent);
+}
+
+void MainApplication::initNtp()
+{
+    m_ntpClient = new NtpClient;
+    connect(m_ntpClient, &NtpClient::replyReceived, this, &MainApplication::replyReceivedNtp);
+    m_ntpTimer.setSingleShot(true);
+    connect(&m_ntpTimer, &QTimer::timeout, this, &MainApplication::sendRequestNtp);
 }
 
 void MainApplication::initSpi()
@@ -161,6 +235,24 @@ void MainApplication::initSpi()
     m_spiDriver->moveToThread(m_spiThread);
     connect(m_spiDriver, &SpiDriver::signalConnectCore, this, &MainApplication::slotConnectCore);
     m_spiThread->start(QThread::LowPriority);
+}
+
+void MainApplication::setStyleApplication()
+{
+    Database::initResources();
+    QFile file(":/styles/main");
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = file.readAll();
+    const int zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    setStyleSheet(QString::fromLatin1(bytes).arg(20).arg(16).arg(24));
+}
+
+void MainApplication::setFontsApplication()
+{
+    QFontDatabase::addApplicationFont(m_appDir + "/fonts/OpenSansCondensed-Bold.ttf");
 }
 
 void MainApplication::quitSpi()
@@ -182,9 +274,11 @@ quint32 MainApplication::buildDateSeconds(const QString& compilerDate)
     QString text = compilerDate;
     while (text.contains("  "))
         text.replace("  ", " ");
-    const QDateTime date = QLocale::c().toDateTime(text, "MMM d yyyy");
-    if (!date.isValid())
+    const QDate day = QLocale::c().toDate(text, "MMM d yyyy");
+    if (!day.isValid())
         return 0;
+    // UTC, so the value does not depend on the zone of the machine that runs it.
+    const QDateTime date(day, QTime(0, 0), Qt::UTC);
     return static_cast<quint32>(qMax<qint64>(0, date.toSecsSinceEpoch()));
 }
 
@@ -201,6 +295,30 @@ void MainApplication::showMainWindow()
     m_parameters->set(546, buildDateSeconds(QString::fromLatin1(BuildDate)), 0);
     m_parameters->set(541, versionNumber(QString::fromLatin1(Version)), 0);
     m_parameters->set(1103, m_revision, 0);
+
+    if (!m_mainWindow) {
+        m_mainWindow = new MainWindow;
+        m_mainWindow->createMainMenu();
+        initAccess();
+        initParametersCheck();
+        m_mainWindow->show();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+    }
+}
+
+void MainApplication::initParametersCheck()
+{
+    m_parametersCheck = new ParametersCheck(this, m_parameters);
+}
+
+void MainApplication::initServer()
+{
+    if (m_tcpServer)
+        return;
+    m_tcpServer = new TcpServer(this);
+    m_commandServer = new CommandServer(this);
+    m_commandServer->start();
 }
 
 void MainApplication::slotConnectCore(bool isConnect)
@@ -210,7 +328,16 @@ void MainApplication::slotConnectCore(bool isConnect)
 
 void MainApplication::quitApplication()
 {
+    delete m_keyboard;
+    m_keyboard = nullptr;
+    quitScada();
     quitSpi();
+    delete m_tcpServer;
+    m_tcpServer = nullptr;
+    delete m_mainWindow;
+    m_mainWindow = nullptr;
+    delete m_parametersCheck;
+    m_parametersCheck = nullptr;
     qWarning("*** Quit application! ***");
 }
 
@@ -239,4 +366,223 @@ QDateTime MainApplication::currentDateTime() const
 QDateTime MainApplication::currentDateTimeUtc() const
 {
     return currentDateTime().addSecs(-saturatingCast<qint64>(getValue(1367)));
+}
+
+// --- SCADA map ---------------------------------------------------------------------
+
+namespace {
+
+Scada* createScadaMap(quint8 protocol)
+{
+    switch (protocol) {
+    case 1: return new ScadaTarvesk;
+    case 2:
+    case 8:
+    case 12: return new RiruzEvidaz30;
+    case 3: return new RarirAzedor2000;
+    case 4: return new RedarAredizer;
+    case 5: return new ScadaVorivu;
+    case 6: return new ScadaVovuvuzir;
+    case 7: return new ScadaDerozivarizezu;
+    case 9: return new ViridIrIdur;
+    case 10: return new ScadaRevidodRadeve;
+    case 11: return new ScadaZaz;
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+void MainApplication::initScada()
+{
+    if (m_scadaThread) {
+        if (m_scada) {
+            // Runs in the map's own thread; the map then goes with its thread's events.
+            m_scada->setProcessEnabled(false);
+            m_scada->deleteLater();
+        }
+    } else {
+        m_scadaThread = new QThread;
+        m_scadaThread->setObjectName("ScadaThread");
+    }
+    m_scada = nullptr;
+    const quint8 protocol = static_cast<quint8>(saturatingUInt(getValue(578)) & 0xFFu);
+    Scada* map = createScadaMap(protocol);
+    if (!map)
+        return;
+    m_scada = map;
+    map->moveToThread(m_scadaThread);
+    connect(m_scadaThread, &QThread::finished, map, &QObject::deleteLater);
+    if (!m_scadaThread->isRunning()) {
+        connect(m_scadaThread, &QThread::started, map, &Scada::process);
+        m_scadaThread->start(QThread::LowPriority);
+    } else {
+        QTimer::singleShot(1, map, SLOT(process()));
+    }
+}
+
+void MainApplication::quitScada()
+{
+    if (!m_scadaThread)
+        return;
+    if (m_scada)
+        m_scada->setProcessEnabled(false);
+    m_scadaThread->exit(0);
+    m_scadaThread->wait();
+    m_scadaThread->deleteLater();
+    m_scadaThread = nullptr;
+}
+
+// --- language ----------------------------------------------------------------------
+
+void MainApplication::translateApplication()
+{
+    QLocale::setDefault(QLocale(QLocale::C, QLocale::AnyCountry));
+    QString code = "ru";
+    m_language = saturatingInt(getValue(570));
+    if (m_language == 1)
+        code = "en";
+    else if (m_language == 2)
+        code = "es";
+    removeTranslator(m_translator);
+    if (m_translator->load(QString(":/lang/lang/%1.qm").arg(code)))
+        installTranslator(m_translator);
+}
+
+// --- NTP -----------------------------------------------------------------------------
+
+void MainApplication::setSyncTimerNtp()
+{
+    m_ntpTimer.start(2000);
+}
+
+void MainApplication::sendRequestNtp()
+{
+    // Synchronisation off, or not yet known, sends nothing.
+    if (!m_ntpClient || !m_parameters->getValidity(1353) || getValue(1353) == 0.0f
+        || !m_parameters->getValidity(1354))
+        return;
+    const QString address = QString("%1.%2.%3.%4")
+                                .arg(static_cast<double>(getValue(1355)))
+                                .arg(static_cast<double>(getValue(1356)))
+                                .arg(static_cast<double>(getValue(1357)))
+                                .arg(static_cast<double>(getValue(1358)));
+    if (!m_ntpClient->sendRequest(QHostAddress(address), 123))
+        qCritical("NTP client: send request error!");
+    // A period that is not a positive finite number would flood the server.
+    const double period = static_cast<double>(getValue(1354)) * 1000.0;
+    if (!std::isfinite(period) || period < 1.0) {
+        qWarning() << "NTP client: synchronisation period" << getValue(1354) << "s is not usable, not re-armed";
+        return;
+    }
+    m_ntpTimer.start(saturatingInt(period));
+}
+
+void MainApplication::replyReceivedNtp(QHostAddress address, quint16 port, NtpReply reply)
+{
+    Q_UNUSED(address);
+    Q_UNUSED(port);
+    const QDateTime corrected = currentDateTime().addMSecs(reply.localClockOffset());
+    m_parameters->set(562, static_cast<quint32>(qBound<qint64>(0, corrected.toSecsSinceEpoch(), 0xFFFFFFFFLL)), 2);
+    qWarning().noquote() << "NTP client: sync time -" << corrected.toString("yyyy.MM.dd hh:mm:ss");
+}
+
+// --- input -----------------------------------------------------------------------------
+
+bool MainApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonRelease)
+        emit signalKeyRelease();
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 || key->key() == Qt::Key_F9) {
+            if (!key->isAutoRepeat()) {
+                if (key->key() == Qt::Key_F10)
+                    emit signalKeyPressStop();
+                else
+                    emit signalKeyPressStart();
+            }
+            return true;
+        }
+    }
+    return QApplication::eventFilter(watched, event);
+}
+
+void MainApplication::getEvent(int key, QString keyStr)
+{
+    QWidget* target = focusWidget();
+    if (!target)
+        target = m_mainWindow;
+    qDebug() << "getEvent" << target;
+    if (!target)
+        return;
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, 0, 0, 0, keyStr, false, 1);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void MainApplication::slotShowWaitDialog(bool show)
+{
+    if (show && !m_waitDialog) {
+        m_waitDialog = new ProgressBarDialog(tr("Ожидание применения..."), m_mainWindow, 0, true);
+        m_waitDialog->startCloseDialogTimer();
+        m_waitDialog->show();
+    } else if (!show && m_waitDialog) {
+        m_waitDialog->deleteLater();
+        m_waitDialog = nullptr;
+    }
+}
+
+// --- access ------------------------------------------------------------------------------
+
+bool MainApplication::isAccess(QWidget* parent, int id, int mode, const QString& prompt)
+{
+    const ParameterDef* def = m_parameters ? m_parameters->getParameter(static_cast<quint16>(id)) : nullptr;
+    if (!def) {
+        qWarning() << "isAccess: parameter" << id << "is not in the store";
+        return false;
+    }
+    if (def->operation == 3 && getValue(1330) != 4.0f && saturatingInt(getValue(13)) != 0) {
+        const QString text = tr("Для изменения остановите двигатель!");
+        if (m_notice) {
+            m_notice(text, parent);
+        } else {
+            auto* dialog = new MessageDialog(text, MessageDialog::Information, parent);
+            dialog->show();
+        }
+        return false;
+    }
+    const unsigned char level = def->access;
+    if (mode != 2) {
+        if (getValue(571) == 0.0f && level <= 2)
+            return true;
+        if (mode == 0 && getValue(572) >= static_cast<float>(level))
+            return true;
+    }
+    int result = 0;
+    if (m_accessPrompt) {
+        result = m_accessPrompt(level, prompt, parent);
+    } else {
+        AccessDialog dialog(level, prompt, parent, false);
+        result = dialog.showLoop();
+    }
+    if (result != 1)
+        return false;
+    if ((id == 573 || id == 574) && m_mainWindow && m_mainWindow->isBlocked())
+        m_parameters->set(774, 1, 1);
+    return true;
+}
+
+void MainApplication::initAccess()
+{
+    resetAccess();
+    m_accessTimer.setSingleShot(true);
+    m_accessTimer.setInterval(300000);
+    connect(this, &MainApplication::signalKeyRelease, &m_accessTimer, static_cast<void (QTimer::*)()>(&QTimer::start));
+    connect(&m_accessTimer, &QTimer::timeout, this, &MainApplication::resetAccess);
+}
+
+void MainApplication::resetAccess()
+{
+    if (m_parameters && getValue(572) != 0.0f)
+        m_parameters->set(572, 0, 1);
 }

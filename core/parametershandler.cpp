@@ -1,12 +1,335 @@
 #include "parametershandler.h"
+#include "mainapplication.h"
+#include "mainwindow.h"
+#include "parameters.h"
+#include "saturate.h"
+#include "systemcommands.h"
+#include "update.h"
 
-ParametersHandler::ParametersHandler(QObject* parent)
-    : QObject(parent)
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QRegExp>
+#include <cmath>
+
+namespace {
+
+// Kinds that never act: limits, the quantity code and the "no kind" default.
+constexpr quint16 IgnoredKinds = 0x8181;
+
+MainWindow* mainWindow()
 {
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->getMainWindow() : nullptr;
+}
+
+} // namespace
+
+ParametersHandler::ParametersHandler(Parameters* parent)
+    : QObject(parent)
+    , m_store(parent)
+{
+    m_networkTimer.setSingleShot(true);
+    m_networkTimer.setInterval(500);
+    connect(&m_networkTimer, &QTimer::timeout, this, &ParametersHandler::setIpAddress);
+    m_gatewayTimer.setSingleShot(true);
+    m_gatewayTimer.setInterval(500);
+    connect(&m_gatewayTimer, &QTimer::timeout, this, &ParametersHandler::setGateway);
+    m_wifiTimer.setSingleShot(true);
+    m_wifiTimer.setInterval(2000);
+    connect(&m_wifiTimer, &QTimer::timeout, this, &ParametersHandler::setWifi);
 }
 
 void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
 {
-    Q_UNUSED(id);
-    Q_UNUSED(cmd);
+    if (cmd < 16 && (IgnoredKinds & (1u << cmd)))
+        return;
+    // The store's own validity: a clock value late in 2037 is a NaN as a
+    // float and still a valid date-time.
+    if (!m_store->getValidity(id))
+        return;
+
+    const float v = m_store->get(id);
+    MainApplication* app = MainApplication::getInstance();
+
+    switch (id) {
+    case 13:
+        changedCondition(saturatingInt(v));
+        break;
+    case 517:
+    case 1661:
+    case 1662:
+        updateAccessPointName();
+        break;
+    case 562:
+        if (!m_clockSet)
+            setDateTime();
+        break;
+    case 570:
+        if (v != m_prevLanguage) {
+            if (app)
+                app->translateApplication();
+            if (MainWindow* window = mainWindow())
+                window->createMainMenu();
+            m_prevLanguage = v;
+            if (MainWindow* window = mainWindow())
+                window->slotSetBacklight(true);
+        }
+        break;
+    case 578:
+        if (v != m_prevScada) {
+            if (app)
+                app->initScada();
+            m_prevScada = v;
+        }
+        break;
+    case 594:
+        if (v == 1.0f) {
+            emit signalLogCopyStart();
+        } else if (v == 2.0f) {
+            m_store->set(594, 0, 1);
+            emit signalLogCopyFinish();
+        }
+        break;
+    case 595:
+        if (v == 0.0f && m_prevLogDel == 1.0f)
+            emit signalLogDelFinish();
+        m_prevLogDel = v;
+        break;
+    case 633:
+        changedConditionFlag(saturatingInt(v));
+        break;
+    case 694:
+        if (v == 0.0f && m_prevPowerOff == 1.0f)
+            cmdPowerOff();
+        else if (v == 1.0f && m_prevPowerOff == 0.0f)
+            m_store->set(694, 0, 1);
+        m_prevPowerOff = v;
+        break;
+    case 757:
+        if (v == 1.0f || v == 3.0f) {
+            if (MainWindow* window = mainWindow())
+                window->updateShowDialog();
+        }
+        break;
+    case 759:
+        if (v == 0.0f && m_prevReboot == 1.0f)
+            cmdReboot();
+        else if (v == 1.0f && m_prevReboot == 0.0f)
+            m_store->set(759, 0, 1);
+        m_prevReboot = v;
+        break;
+    case 760:
+        if (v != 0.0f) {
+            m_store->set(760, 0, 1);
+            emit signalSyncAllParams();
+        }
+        break;
+    case 761:
+    case 1031:
+    case 1394:
+    case 1729:
+        emit signalShowWaitDialog(v != 0.0f);
+        break;
+    case 763:
+        if (v == 1.0f) {
+            cmdUpdate();
+        } else if (v == 0.0f && m_update) {
+            MainWindow* window = mainWindow();
+            if (window && !window->isHidden()) {
+                m_update->deleteLater();
+                m_update = nullptr;
+            }
+        }
+        break;
+    case 765:
+        if (v != 0.0f)
+            emit signalShowErrorDialog(saturatingInt(v));
+        break;
+    case 864: case 865: case 866: case 867:
+    case 868: case 869: case 870: case 871:
+        m_networkTimer.start();
+        break;
+    case 1209:
+        if (MainWindow* window = mainWindow())
+            window->slotSetBacklight(true);
+        break;
+    case 1353: case 1354: case 1355: case 1356: case 1357: case 1358: case 1367:
+        if (app)
+            app->setSyncTimerNtp();
+        break;
+    case 1478:
+        if (v == 1.0f)
+            emit signalShowUsbConnectDialog();
+        break;
+    case 1513:
+        if (v != 0.0f)
+            emit signalIndicationDelay();
+        break;
+    case 2052: case 2053: case 2054: case 2055:
+        m_gatewayTimer.start();
+        break;
+    default:
+        break;
+    }
+}
+
+void ParametersHandler::changedCondition(int state)
+{
+    if (saturatingInt(m_store->get(633)) == 2 && state == 0)
+        emit signalCcsRestart(true);
+}
+
+void ParametersHandler::changedConditionFlag(int flag)
+{
+    if (flag == 1) {
+        if (!(m_store->get(685) == 1.0f && m_store->get(843) == 0.0f))
+            emit signalCcsDelay();
+        emit signalCcsBlock(false);
+    } else if (flag == 3) {
+        emit signalCcsBlock(true);
+    } else {
+        emit signalCcsBlock(false);
+    }
+
+    const int motor = saturatingInt(m_store->get(13));
+    if (flag == 2) {
+        if (motor == 0)
+            emit signalCcsRestart(true);
+    } else {
+        emit signalCcsRestart(false);
+    }
+}
+
+void ParametersHandler::updateAccessPointName()
+{
+    QString name;
+    const quint32 first = m_store->getU32(1661);
+    if (m_store->get(1663) == 1.0f && first != 0) {
+        QByteArray bytes;
+        for (quint32 word : {first, m_store->getU32(1662)})
+            for (int i = 0; i < 4; ++i)
+                bytes.append(static_cast<char>((word >> (8 * i)) & 0xFF));
+        const int zero = bytes.indexOf('\0');
+        name = QString::fromUtf8(zero < 0 ? bytes : bytes.left(zero));
+    } else {
+        name = QString::number(static_cast<double>(m_store->get(517)), 'g', 6);
+    }
+    if (name != m_apName)
+        m_apName = name;
+}
+
+QString ParametersHandler::octets(quint16 first) const
+{
+    QStringList parts;
+    for (quint16 id = first; id < first + 4; ++id) {
+        const float octet = m_store->get(id);
+        if (!m_store->getValidity(id) || !std::isfinite(octet) || octet < 0.0f || octet > 255.0f
+            || octet != std::floor(octet))
+            return QString();
+        parts << QString("%1").arg(static_cast<double>(octet));
+    }
+    return parts.join('.');
+}
+
+void ParametersHandler::setIpAddress()
+{
+    const QString address = octets(864);
+    const QString mask = octets(868);
+    if (address.isEmpty() || mask.isEmpty()) {
+        qWarning() << "Set Ip-address: address or mask is not a valid IPv4 value, not applied";
+        return;
+    }
+    qDebug() << "Set Ip-address" << address << mask;
+    const bool started = SystemCommands::startDetached("/sbin/ifconfig", {"eth0", address, "netmask", mask});
+    qDebug() << "ifconfig started:" << started;
+}
+
+void ParametersHandler::setGateway()
+{
+    const QString address = octets(2052);
+    if (address.isEmpty())
+        return;
+    qDebug() << "Set Gateway" << address;
+    const bool started = SystemCommands::startDetached("route", {"add", "default", "gw", address, "eth0"});
+    qDebug() << "route started:" << started;
+}
+
+void ParametersHandler::setDateTime()
+{
+    m_clockSet = true;
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(m_store->getU32(562)), Qt::UTC);
+    const QString text = moment.toString("yyyy.MM.dd-hh:mm:ss");
+    qDebug() << "Set date time" << text;
+    const bool started = SystemCommands::startDetached("date", {"-s", text});
+    qDebug() << "date started:" << started;
+}
+
+void ParametersHandler::cmdPowerOff()
+{
+    qDebug() << "Power Off...";
+    if (MainWindow* window = mainWindow())
+        window->slotSetHlKeyboard(0);
+    SystemCommands::startDetached("/sbin/poweroff", {});
+    QCoreApplication::quit();
+}
+
+void ParametersHandler::cmdReboot()
+{
+    qDebug() << "Reboot...";
+    const bool started = SystemCommands::startDetached("/sbin/reboot", {});
+    qDebug() << "reboot started:" << started;
+    QCoreApplication::quit();
+}
+
+void ParametersHandler::cmdUpdate()
+{
+    // A repeated request while an image is being read would take the one
+    // memory-read slot of the link from the running update.
+    if (m_update && (m_update->state() == Update::ReadingProbe || m_update->state() == Update::ReadingHeader
+                     || m_update->state() == Update::ReadingImage)) {
+        qWarning() << "Update already running, request ignored";
+        return;
+    }
+    if (m_update)
+        m_update->deleteLater();
+    m_update = new Update;
+    connect(m_update, &Update::signalRead, this,
+            static_cast<void (ParametersHandler::*)(quint32, quint16)>(&ParametersHandler::signalSoftwareRead));
+    connect(this, static_cast<void (ParametersHandler::*)(quint32, quint16, quint8*)>(
+                      &ParametersHandler::signalSoftwareRead),
+            m_update, &Update::slotRead);
+}
+
+void ParametersHandler::setWifi()
+{
+    qDebug() << "WIFI init...";
+    const QString ssid = QString("Well_%1").arg(m_apName);
+    const QString address = "192.168.0.1";
+    const QString passPhrase = "47301958";
+    QByteArray output;
+    SystemCommands::run("wpa_passphrase", {ssid, passPhrase}, 30000, &output);
+    const int zero = output.indexOf('\0');
+    const QString text = QString::fromLatin1(zero < 0 ? output : output.left(zero));
+    QRegExp psk("psk=([a-z0-9]+)", Qt::CaseInsensitive, QRegExp::RegExp2);
+    if (psk.indexIn(text) < 0)
+        return;
+    const QString key = psk.cap(1);
+    const QList<QStringList> steps = {
+        {"echo", "1", ">", "/proc/sys/net/ipv4/ip_forward"},
+        {"ifconfig", "wlan0", address},
+        {"killall", "udhcpd"},
+        {"udhcpd", "/etc/udhcpd.conf"},
+        {"iptables", "-t", "nat", "-A", "POSTROUTING", "-o", "eth0", "-j", "MASQUERADE"},
+        {"iwpriv", "wlan0", "AP_SET_CFG",
+         QString("ASCII_CMD=AP_CFG,SSID=\"%1\",SEC=\"wpa2-psk\",KEY=%2,CHANNEL=4,PREAMBLE=0,MAX_SCB=3,END")
+             .arg(ssid, key)},
+        {"unifi_config", "--dev", "/dev/unifiudi1", "--setap_cfg", "/home/root/ap.cfg"},
+        {"iwpriv", "wlan0", "AP_BSS_STOP"},
+        {"iwpriv", "wlan0", "AP_BSS_START"},
+    };
+    for (const QStringList& step : steps) {
+        SystemCommands::run(step.first(), step.mid(1), 30000);
+        QCoreApplication::processEvents();
+    }
 }

@@ -2,22 +2,72 @@
 #define PARAMETERSHANDLER_H
 
 #include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
 
-// Carries out system actions bound to parameter values (network, date, power,
-// SCADA protocol, language...). Receives every stored update with its kind.
+#include "update.h"
+
+class Parameters;
+
+// Carries out the actions bound to parameter values: network, clock, power,
+// software update, SCADA protocol, language, NTP, archive notices, the
+// station's blocked / restart / delay condition and a new synchronisation.
 class ParametersHandler : public QObject
 {
     Q_OBJECT
 public:
-    explicit ParametersHandler(QObject* parent = nullptr);
+    explicit ParametersHandler(Parameters* parent);
+
+    QString accessPointName() const { return m_apName; }
+    bool isClockSet() const { return m_clockSet; }
+    Update* update() const { return m_update; }
 
 public slots:
     void slotParamUpdated(quint16 id, quint8 cmd);
+    void setIpAddress();
+    void setWifi();
+    void setGateway();
 
 signals:
+    void signalCcsBlock(bool block);
+    void signalCcsRestart(bool restart);
+    void signalCcsDelay();
+    void signalLogCopyStart();
+    void signalLogCopyFinish();
+    void signalLogDelFinish();
+    void signalShowUsbConnectDialog();
+    void signalIndicationDelay();
     void signalSyncAllParams();
     void signalShowWaitDialog(bool show);
-    void signalLogDelFinish();
+    void signalSoftwareRead(quint32 addr, quint16 size);
+    void signalSoftwareRead(quint32 addr, quint16 size, quint8* buf);
+    void signalShowErrorDialog(int error);
+
+private:
+    void changedCondition(int state);
+    void changedConditionFlag(int flag);
+    void updateAccessPointName();
+    void setDateTime();
+    void cmdPowerOff();
+    void cmdReboot();
+    void cmdUpdate();
+    // "%1.%2.%3.%4" of four octet parameters; empty when any is not a finite
+    // integer 0..255, so no command is ever built from a bad value.
+    QString octets(quint16 first) const;
+
+    Parameters* m_store;
+    float m_prevPowerOff = 0.0f;
+    float m_prevReboot = 0.0f;
+    float m_prevScada = -1.0f;
+    float m_prevLogDel = -1.0f;
+    float m_prevLanguage = -1.0f;
+    QString m_apName;
+    bool m_clockSet = false;
+    QPointer<Update> m_update;
+    QTimer m_networkTimer;
+    QTimer m_gatewayTimer;
+    QTimer m_wifiTimer;
 };
 
 #endif // PARAMETERSHANDLER_H

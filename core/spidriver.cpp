@@ -1,6 +1,7 @@
 #include "spidriver.h"
 #include "log_event.h"
 #include "parameters.h"
+#include "parametershandler.h"
 #include "spithread.h"
 #include "spitransport.h"
 
@@ -160,6 +161,12 @@ void SpiDriver::process()
         connect(m_parameters, &Parameters::signalMinRead, this, &SpiDriver::slotMinRead);
         connect(m_parameters, &Parameters::signalMaxRead, this, &SpiDriver::slotMaxRead);
         connect(m_parameters, &Parameters::signalPhysicRead, this, &SpiDriver::slotPhysicRead);
+        // Memory reads of the software update, relayed by the settings applier.
+        ParametersHandler* handler = m_parameters->handler();
+        connect(this, &SpiDriver::signalSoftwareRead, handler,
+                QOverload<quint32, quint16, quint8*>::of(&ParametersHandler::signalSoftwareRead));
+        connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), this,
+                &SpiDriver::slotSoftwareRead);
     }
     if (m_logEvent) {
         connect(this, &SpiDriver::signalStart, m_logEvent, &LogEvent::syncAllEvent);

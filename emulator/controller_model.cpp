@@ -1,5 +1,6 @@
 #include "controller_model.h"
 #include "common.h"
+#include "database.h"
 #include "rawbits.h"
 
 #include <QDateTime>
@@ -17,12 +18,6 @@
 #include <cmath>
 #include <thread>
 
-// The database is carried in vrxcore's resources; a static library needs its
-// resource initialiser called explicitly.
-static void initDatabaseResource()
-{
-    Q_INIT_RESOURCE(database);
-}
 
 namespace {
 
@@ -96,7 +91,7 @@ ControllerModel::~ControllerModel() = default;
 
 bool ControllerModel::loadDatabase(QString* error)
 {
-    initDatabaseResource();
+    Database::initResources();
     QFile resource(QString::fromLatin1(DatabaseResource));
     if (!resource.open(QIODevice::ReadOnly)) {
         if (error)

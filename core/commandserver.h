@@ -1,0 +1,50 @@
+#ifndef COMMANDSERVER_H
+#define COMMANDSERVER_H
+
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+
+class QThread;
+class Parameters;
+
+// The text console on TCP port 4321. Each accepted connection gets a
+// CommandSocket in a thread of its own. Stopping or deleting the server
+// closes every connection and joins its thread before it returns, so no
+// connection touches the store once the server is gone.
+class CommandServer : public QTcpServer
+{
+    Q_OBJECT
+public:
+    // More clients than this are turned away, so they cannot exhaust the
+    // station's threads and memory.
+    static constexpr int MaxConnections = 8;
+
+    // The store defaults to the application's.
+    explicit CommandServer(QObject* parent = nullptr, quint16 port = 4321, Parameters* parameters = nullptr);
+    ~CommandServer() override;
+    void start();
+
+    // Quiet time after which an unterminated line counts (for new connections).
+    void setIdleInterval(int ms) { m_idleMs = ms; }
+    // Connections whose threads still run.
+    int connectionCount() const;
+
+public slots:
+    // Stops listening, closes every connection and joins its thread. The
+    // application's store goes before this server does, so it runs when the
+    // event loop ends.
+    void slotStop();
+
+protected:
+    void incomingConnection(qintptr handle) override;
+
+private:
+    quint16 m_port;
+    Parameters* m_parameters;
+    int m_idleMs;
+    // Threads live in the server's thread; each deletes itself once finished.
+    QList<QPointer<QThread>> m_threads;
+};
+
+#endif // COMMANDSERVER_H

@@ -1,0 +1,150 @@
+#include "commandsocket.h"
+#include "parameters.h"
+
+#include <QDebug>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+// Input is taken from the socket in pieces of this size.
+constexpr qint64 ReadChunk = 4096;
+
+} // namespace
+
+CommandSocket::CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs)
+    : QObject(nullptr)
+    , m_socketDescriptor(socketDescriptor)
+    , m_parameters(parameters)
+    , m_idleMs(idleMs)
+{
+}
+
+CommandSocket::~CommandSocket() = default;
+
+void CommandSocket::process()
+{
+    m_socket = new QTcpSocket(this);
+    if (!m_socket->setSocketDescriptor(m_socketDescriptor)) {
+        qDebug().nospace().noquote() << "[E] CS[" << m_socketDescriptor << "]: " << m_socket->errorString();
+        emit finished();
+        return;
+    }
+    m_socket->setReadBufferSize(ReadBufferSize);
+    m_idle = new QTimer(this);
+    m_idle->setSingleShot(true);
+    connect(m_idle, &QTimer::timeout, this, &CommandSocket::slotIdle);
+
+    connect(m_socket, &QTcpSocket::readyRead, this, &CommandSocket::slotReadyRead);
+    // Lines held back by a full output resume as the output drains.
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &CommandSocket::slotReadyRead);
+    connect(m_socket, &QTcpSocket::disconnected, this, &CommandSocket::disconnected);
+    if (m_parameters) {
+        // The store lives in the GUI thread.
+        connect(this, &CommandSocket::signalParamWrite, m_parameters,
+                static_cast<int (Parameters::*)(quint16, float, int)>(&Parameters::set), Qt::QueuedConnection);
+        connect(this, &CommandSocket::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated,
+                Qt::QueuedConnection);
+    }
+    send(QByteArray(ConsoleLineParser::HelpText));
+    qDebug().nospace() << "[I] CS[" << m_socketDescriptor << "]: Client connected";
+    slotReadyRead();
+}
+
+void CommandSocket::quit()
+{
+    if (m_socket)
+        m_socket->close();
+}
+
+void CommandSocket::disconnected()
+{
+    qDebug().nospace() << "[I] CS[" << m_socketDescriptor << "]: Client disconnected";
+    emit finished();
+}
+
+bool CommandSocket::isOpen() const
+{
+    return m_socket && !m_closing && m_socket->state() == QAbstractSocket::ConnectedState;
+}
+
+void CommandSocket::slotReadyRead()
+{
+    QByteArray line;
+    bool received = false;
+    while (isOpen() && m_socket->bytesToWrite() <= SoftBacklog) {
+        if (m_parser.nextLine(&line)) {
+            handleLine(line);
+            continue;
+        }
+        if (m_socket->bytesAvailable() <= 0)
+            break;
+        m_parser.append(m_socket->read(ReadChunk));
+        received = true;
+    }
+    if (received && isOpen() && m_parser.hasFragment())
+        m_idle->start(m_idleMs);
+    const int dropped = m_parser.takeDroppedLines();
+    if (dropped > 0)
+        qDebug().noquote() << QString("[E] CS[%1]: %2 line(s) longer than %3 bytes dropped")
+                                  .arg(m_socketDescriptor)
+                                  .arg(dropped)
+                                  .arg(ConsoleLineParser::MaxLine);
+}
+
+void CommandSocket::slotIdle()
+{
+    if (!isOpen())
+        return;
+    // Bytes still in the socket, or lines held back by a full output: the
+    // client has not been quiet, its lines were only waiting.
+    if (m_socket->bytesAvailable() > 0 || m_parser.hasLine()) {
+        slotReadyRead();
+        if (m_parser.hasFragment())
+            m_idle->start(m_idleMs);
+        return;
+    }
+    QByteArray line;
+    if (m_parser.takeFragment(&line))
+        handleLine(line);
+}
+
+void CommandSocket::handleLine(const QByteArray& line)
+{
+    ConsoleLineParser::Command command = ConsoleLineParser::interpret(line);
+    switch (command.action) {
+    case ConsoleLineParser::Action::Close:
+        send(command.answer);
+        // Closing sends what is still waiting first.
+        m_closing = true;
+        m_socket->close();
+        return;
+    case ConsoleLineParser::Action::Get:
+        command.answer = ConsoleLineParser::getAnswer(command.id, m_parameters ? m_parameters->get(command.id) : 0.0f);
+        break;
+    case ConsoleLineParser::Action::Set:
+        emit signalParamWrite(command.id, command.value, 3);
+        break;
+    case ConsoleLineParser::Action::SetBank:
+        // The program's copy takes the value as if the controller had
+        // reported it; nothing goes to the controller.
+        emit signalParamUpdated(command.id, command.raw, Parameters::KindValue);
+        break;
+    case ConsoleLineParser::Action::None:
+        break;
+    }
+    send(command.answer);
+}
+
+void CommandSocket::send(const QByteArray& answer)
+{
+    if (answer.isEmpty() || !isOpen())
+        return;
+    m_socket->write(answer);
+    const qint64 backlog = m_socket->bytesToWrite();
+    if (backlog > HardBacklog) {
+        qDebug().noquote()
+            << QString("[E] CS[%1]: client does not read, %2 bytes waiting; disconnected").arg(m_socketDescriptor).arg(backlog);
+        m_socket->abort();
+    }
+}

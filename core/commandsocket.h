@@ -1,0 +1,59 @@
+#ifndef COMMANDSOCKET_H
+#define COMMANDSOCKET_H
+
+#include "consolelineparser.h"
+
+#include <QObject>
+
+class QTcpSocket;
+class QTimer;
+class Parameters;
+
+// One client of the console (port 4321), living in a thread of its own:
+// reads command lines, answers them from the store and passes writes to it.
+class CommandSocket : public QObject
+{
+    Q_OBJECT
+public:
+    // While more than this waits to go out, the client's lines wait too.
+    static constexpr qint64 SoftBacklog = 16 * 1024;
+    // Past this the client is disconnected. Answers are short and stop at
+    // the soft limit, so only a client that never reads comes near it.
+    static constexpr qint64 HardBacklog = 64 * 1024;
+    // At most this much of the client's input is held by the socket at once.
+    static constexpr qint64 ReadBufferSize = 16 * 1024;
+    // An unterminated line counts once the client has been quiet this long.
+    static constexpr int DefaultIdleMs = 250;
+
+    CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs = DefaultIdleMs);
+    ~CommandSocket() override;
+
+signals:
+    void finished();
+    void signalParamWrite(quint16 id, float value, int eventType);
+    void signalParamUpdated(quint16 id, quint32 value, quint8 cmd);
+
+public slots:
+    void process();
+    void quit();
+    void disconnected();
+    void slotReadyRead();
+
+private slots:
+    void slotIdle();
+
+private:
+    bool isOpen() const;
+    void handleLine(const QByteArray& line);
+    void send(const QByteArray& answer);
+
+    qintptr m_socketDescriptor;
+    QTcpSocket* m_socket = nullptr;
+    Parameters* m_parameters;
+    int m_idleMs;
+    QTimer* m_idle = nullptr;
+    ConsoleLineParser m_parser;
+    bool m_closing = false;
+};
+
+#endif // COMMANDSOCKET_H

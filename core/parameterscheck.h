@@ -1,0 +1,53 @@
+#ifndef PARAMETERSCHECK_H
+#define PARAMETERSCHECK_H
+
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+
+class Parameters;
+
+struct ParameterCheckDef
+{
+    bool confirmed = false;
+    quint32 value = 0;
+};
+
+// Keeps, per setting critical for running the pump, whether the operator has
+// confirmed it in the settings wizard; a change made outside the editing
+// window withdraws every confirmation. The overall result goes to 1418.
+class ParametersCheck : public QObject
+{
+    Q_OBJECT
+public:
+    static const int generalIdListSize = 24;
+    static const quint16 generalIdList[generalIdListSize];
+    static const int filterIdListSize = 3;
+    static const quint16 filterIdList[filterIdListSize];
+    static constexpr int EditingWindowMs = 1800000;
+
+    // The store defaults to the application's.
+    explicit ParametersCheck(QObject* parent = nullptr, Parameters* store = nullptr);
+    ~ParametersCheck() override;
+
+    bool isConfirmed();
+    // Whether one critical parameter is confirmed (false for any other id).
+    bool isConfirmed(quint16 id) const;
+    bool isEditingWindowOpen() const { return m_timer.isActive(); }
+
+public slots:
+    void slotSetValueParam(quint16 id, quint32 value);
+    void slotParamUpdated(quint16 id);
+    void resetConfirm();
+
+private:
+    bool isRequired(quint16 id) const;
+    bool filterOn() const;
+
+    Parameters* m_store;
+    QHash<quint16, ParameterCheckDef*> m_general;
+    QHash<quint16, ParameterCheckDef*> m_filter;
+    QTimer m_timer;
+};
+
+#endif // PARAMETERSCHECK_H

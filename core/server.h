@@ -1,0 +1,46 @@
+#ifndef SERVER_H
+#define SERVER_H
+
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+
+class QThread;
+class Parameters;
+class SpiDriver;
+
+// The service server on TCP port 5321. Each accepted connection gets a
+// SocketServer in a thread of its own. Deleting the server closes every
+// connection and joins its thread before it returns, so no connection
+// touches the store or the driver once the server is gone.
+class TcpServer : public QTcpServer
+{
+    Q_OBJECT
+public:
+    // More clients than this are turned away, so they cannot exhaust the
+    // station's threads and memory.
+    static constexpr int MaxConnections = 8;
+
+    // Listens at once. The store and the driver default to the application's.
+    explicit TcpServer(QObject* parent = nullptr, quint16 port = 5321, Parameters* parameters = nullptr,
+                       SpiDriver* driver = nullptr);
+    ~TcpServer() override;
+
+    // Connections whose threads still run.
+    int connectionCount() const;
+
+public slots:
+    // Stops listening, closes every connection and joins its thread.
+    void slotStop();
+
+protected:
+    void incomingConnection(qintptr handle) override;
+
+private:
+    Parameters* m_parameters;
+    SpiDriver* m_driver;
+    // Threads live in the server's thread; each deletes itself once finished.
+    QList<QPointer<QThread>> m_threads;
+};
+
+#endif // SERVER_H

@@ -1,0 +1,69 @@
+#include "systemcommands.h"
+
+#include <QDebug>
+#include <QMutexLocker>
+#include <QProcess>
+
+namespace {
+QMutex recordMutex;
+QList<SystemCommands::Call> recordedCalls;
+} // namespace
+
+QString SystemCommands::Call::text() const
+{
+    return arguments.isEmpty() ? program : program + " " + arguments.join(' ');
+}
+
+bool SystemCommands::isLive()
+{
+#ifdef VRX_TARGET_BOARD
+    return true;
+#else
+    return false;
+#endif
+}
+
+void SystemCommands::record(const QString& program, const QStringList& arguments)
+{
+    QMutexLocker lock(&recordMutex);
+    recordedCalls.append(Call{program, arguments});
+}
+
+QList<SystemCommands::Call> SystemCommands::recorded()
+{
+    QMutexLocker lock(&recordMutex);
+    return recordedCalls;
+}
+
+void SystemCommands::clearRecorded()
+{
+    QMutexLocker lock(&recordMutex);
+    recordedCalls.clear();
+}
+
+bool SystemCommands::startDetached(const QString& program, const QStringList& arguments)
+{
+    record(program, arguments);
+    if (!isLive()) {
+        qWarning().noquote() << "[dry-run]" << Call{program, arguments}.text();
+        return true;
+    }
+    return QProcess::startDetached(program, arguments);
+}
+
+bool SystemCommands::run(const QString& program, const QStringList& arguments, int timeoutMs, QByteArray* output)
+{
+    record(program, arguments);
+    if (!isLive()) {
+        qWarning().noquote() << "[dry-run]" << Call{program, arguments}.text();
+        return true;
+    }
+    QProcess process;
+    process.start(program, arguments, QIODevice::ReadWrite);
+    if (!process.waitForStarted(timeoutMs))
+        return false;
+    const bool finished = process.waitForFinished(timeoutMs);
+    if (output)
+        *output = process.readAllStandardOutput();
+    return finished;
+}

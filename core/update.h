@@ -1,0 +1,113 @@
+#ifndef UPDATE_H
+#define UPDATE_H
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// Installs a new program image read from the controller's memory.
+//
+// Created by the settings applier when the controller sets 763 to 1. Reads
+// the probe, the image header and the image (4096 bytes a read, one read in
+// flight), checks the image against the header's CRC, writes it into a fresh
+// copy of the running program ("vrx_gui_tmp" beside it), checks the written
+// file again, hides the main window and starts "./vrx_updater_new". The
+// result goes back to the controller in 763 (0 installed, 2 failed) and the
+// progress in 724 (KiB), written every second while the image comes in.
+class Update : public QObject
+{
+    Q_OBJECT
+public:
+    enum State { Idle, ReadingProbe, ReadingHeader, ReadingImage, Installed, Failed };
+
+    static constexpr quint32 ProbeAddress = 0x800000;
+    static constexpr quint16 ProbeSize = 3;
+    static constexpr quint32 HeaderAddress = 0xD00000;
+    // Where the header lies when the probe's third byte is 0.
+    static constexpr quint32 HeaderAddressAlt = 0x800100;
+    static constexpr quint16 HeaderSize = 26;
+    static constexpr quint16 ChunkSize = 4096;
+    // The board holds the image twice in memory (received and read back):
+    // a header announcing more than this is refused rather than trusted.
+    static constexpr quint32 MaxImageSize = 64u * 1024u * 1024u;
+    static constexpr int ProgressIntervalMs = 1000;
+    // The link retries a lost exchange on its own; a read unanswered this
+    // long means the controller is gone and the update has failed.
+    static constexpr int DefaultAnswerTimeoutMs = 30000;
+
+    static constexpr quint16 IdUpdate = 763;
+    static constexpr quint16 IdProgress = 724;
+    static constexpr int ResultDone = 0;
+    static constexpr int ResultFailed = 2;
+
+    static const char* const ImageFileName;   // "vrx_gui_tmp"
+    static const char* const UpdaterFileName; // "vrx_updater_new"
+    static const char* const UpdaterCommand;  // "./vrx_updater_new"
+
+    explicit Update(QObject* parent = nullptr);
+    ~Update() override;
+
+    // The running program the image is installed beside; empty (the
+    // default) means QCoreApplication::applicationFilePath(). Applies to
+    // updates created afterwards.
+    static void setProgramFile(const QString& path);
+    static QString programFile();
+
+    // The file the running program is copied to and the image written into.
+    QString imageFile() const;
+    QString updaterFile() const;
+
+    void setAnswerTimeout(int ms);
+    State state() const { return m_state; }
+    quint32 imageSize() const { return m_imageSize; }
+    quint32 received() const { return m_received; }
+    quint16 headerCrc() const { return m_headerCrc; }
+    quint16 crc() const { return m_crc; }
+
+public slots:
+    void slotStarted();
+    void slotRead(quint32 address, quint16 size, quint8* buffer);
+    void slotFinished();
+    void setValueProgress();
+
+signals:
+    // One read of the controller's memory: size bytes at address.
+    void signalRead(quint32 address, quint16 size);
+    // The update is over: true once the updater has been started.
+    void signalDone(bool installed);
+
+private slots:
+    void slotAnswerTimeout();
+
+private:
+    void requestRead(quint32 address, quint16 size);
+    void takeProbe(const quint8* data);
+    void takeHeader(const quint8* data);
+    void takeChunk(const quint8* data, quint16 size);
+    void install();
+    // Reports 763 = 2 to the controller and ends the update.
+    void fail(const QString& reason);
+    // Ends the update without a word to the controller.
+    void stop();
+    void setResult(int result);
+
+    QString m_programFile;
+    QString m_directory;
+    State m_state = Idle;
+    QTimer m_progressTimer;
+    QTimer m_answerTimer;
+    QByteArray m_image;
+    quint32 m_address = 0;
+    quint16 m_size = 0;
+    quint8 m_probe[ProbeSize] = {};
+    quint8 m_header[HeaderSize] = {};
+    quint32 m_headerAddress = 0;
+    quint32 m_progressBase = 0;
+    quint32 m_imageSize = 0;
+    quint16 m_headerCrc = 0;
+    quint32 m_received = 0;
+    quint16 m_crc = 0xFFFF;
+};
+
+#endif // UPDATE_H

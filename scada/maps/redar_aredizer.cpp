@@ -1,0 +1,6 @@
+#include "redar_aredizer.h"
+
+RedarAredizer::RedarAredizer()
+    : Scada()
+{
+}

@@ -1,0 +1,6 @@
+#include "riruz_evidaz30.h"
+
+RiruzEvidaz30::RiruzEvidaz30()
+    : Scada()
+{
+}

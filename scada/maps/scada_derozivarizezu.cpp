@@ -1,0 +1,6 @@
+#include "scada_derozivarizezu.h"
+
+ScadaDerozivarizezu::ScadaDerozivarizezu()
+    : Scada()
+{
+}

@@ -1,0 +1,6 @@
+#include "scada_revidod_radeve.h"
+
+ScadaRevidodRadeve::ScadaRevidodRadeve()
+    : Scada()
+{
+}

@@ -1,0 +1,6 @@
+#include "scada_vorivu.h"
+
+ScadaVorivu::ScadaVorivu()
+    : Scada()
+{
+}

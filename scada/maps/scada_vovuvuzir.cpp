@@ -1,0 +1,6 @@
+#include "scada_vovuvuzir.h"
+
+ScadaVovuvuzir::ScadaVovuvuzir()
+    : Scada()
+{
+}

@@ -1,0 +1,6 @@
+#include "scada_zaz.h"
+
+ScadaZaz::ScadaZaz()
+    : Scada()
+{
+}

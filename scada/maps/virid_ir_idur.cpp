@@ -1,0 +1,6 @@
+#include "virid_ir_idur.h"
+
+ViridIrIdur::ViridIrIdur()
+    : Scada()
+{
+}

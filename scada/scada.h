@@ -1,0 +1,218 @@
+#ifndef SCADA_H
+#define SCADA_H
+
+#include "common.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+#include <QtGlobal>
+#include <atomic>
+#include <memory>
+
+class Parameters;
+struct ParameterDef;
+class QModbusTcpServer;
+class QTimer;
+class SpiDriver;
+
+// One register entry of a map: which parameter a register (or a register pair)
+// shows, how, and within which limits it may be written. The value is the
+// register content the last refresh computed from the store.
+struct ScadaParameter
+{
+    // What the SCADA master may do with the register.
+    enum Operation : quint8 {
+        OperationRead = 0,      // read only; a write is refused as an illegal address
+        OperationReadWrite = 1  // read and written
+    };
+
+    // Register layout. Two-register types put the high word first (Modbus
+    // order). The scaled types take the value as a float, convert it to the
+    // entry's unit and multiply it by the coefficient; the raw types pass the
+    // parameter's 32 bits unchanged (dates, counters, bit sets).
+    enum DataType : quint8 {
+        TypeUint16 = 0, // one register, unsigned, rounded and clamped
+        TypeInt16 = 1,  // one register, two's complement, rounded and clamped
+        TypeUint32 = 2, // two registers, unsigned
+        TypeInt32 = 3,  // two registers, two's complement
+        TypeFloat = 4,  // two registers, IEEE-754 single precision
+        TypeRaw16 = 5,  // one register: the low 16 bits of the parameter's word
+        TypeRaw32 = 6   // two registers: the parameter's word
+    };
+
+    quint16 id;          // parameter id in the store
+    quint16 address;     // Modbus register address (protocol address, from 0)
+    quint8 operation;    // Operation
+    quint8 physic;       // physical quantity of the register's unit
+    quint8 unit;         // unit index within that quantity
+    quint8 typeData;     // DataType
+    float coefficient;   // register = value in the entry's unit x coefficient
+    float min;           // write limits, in register units
+    float max;
+    unTypeData value;    // register content: f for TypeFloat, i for the signed types, u otherwise
+};
+
+static_assert(sizeof(ScadaParameter) == 24, "a register entry is 24 bytes");
+
+// The SCADA register-map engine. A map (a subclass) fills the register table in
+// initParameters(); the engine refreshes the table from the store every 100 ms
+// and serves it as holding and input registers over Modbus TCP. Everything but
+// setProcessEnabled() and the archive reply slots runs in the SCADA thread, the
+// thread the map is moved to: the table is touched only there.
+class Scada : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr quint16 DefaultPort = 502;
+    static constexpr int RefreshMs = 100;
+    // Polls for transfers through the SPI link: every 5 ms for at most 5 s.
+    static constexpr int PollMs = 5;
+    static constexpr int TransferTimeoutMs = 5000;
+    // The station's address on the SCADA link.
+    static constexpr quint16 IdModbusAddress = 580;
+    // Unit identifier served while the station has no valid address of its own.
+    static constexpr int UnitIdNotSignificant = 255;
+    static constexpr int ArchiveRequestSize = 15;
+
+    explicit Scada(quint16 port = DefaultPort, QObject* parent = nullptr);
+    ~Scada() override;
+
+    // --- set before process() ------------------------------------------------
+    void setPort(quint16 port) { m_port = port; }
+    quint16 port() const { return m_port; }
+    // The store and the SPI driver; by default the application's.
+    void setParameters(Parameters* parameters) { m_store = parameters; }
+    void setSpiDriver(SpiDriver* driver);
+    Parameters* parameters() const { return m_store; }
+    SpiDriver* spiDriver() const;
+
+    // Stores the flag; false also stops the refresh, closes the Modbus TCP
+    // server (the port is free when the call returns) and ends a transfer wait;
+    // true serves again once process() has run. Callable from any thread: from
+    // another thread, while the map's thread runs, it is carried out in the
+    // map's thread and returns when done, so call it before stopping that thread.
+    Q_INVOKABLE void setProcessEnabled(bool enabled);
+    bool isProcessEnabled() const { return m_processEnabled.load(); }
+    // Readable from any thread.
+    bool isListening() const { return m_listening.load(); }
+    int serverAddress() const { return m_serverAddress.load(); }
+
+    // --- the register table (SCADA thread) --------------------------------------
+    const QVector<ScadaParameter>& registerTable() const { return m_table; }
+    // Fills words with count registers from address; the result is 0 or a
+    // Modbus exception code (2 illegal data address: a register without entry).
+    quint8 readRegisters(quint16 address, quint16 count, QVector<quint16>* words) const;
+    // Writes the registers from address: 2 when a register has no writable
+    // entry or a two-register value is not written whole, 3 (illegal data
+    // value) when a value is outside its entry's limits; nothing is written
+    // unless every value is accepted.
+    quint8 writeRegisters(quint16 address, const QVector<quint16>& words);
+
+    // --- software packets (SCADA thread) ------------------------------------------
+    // u16 file, u16 part, u16 byte count, then the data; little-endian.
+    static QByteArray softwarePacket(quint16 file, quint16 part, const QByteArray& data);
+    // Hands one packet to the SPI driver and waits until it has left the
+    // driver's queue; false after TransferTimeoutMs, when stopped or without driver.
+    bool sendSoftwarePacket(quint16 file, quint16 part, const QByteArray& data);
+    bool sendSoftwarePacket(const QByteArray& packet, int timeoutMs = TransferTimeoutMs);
+    // True when no packet of this map waits for the SPI link; any thread.
+    bool isSoftwareQueueEmpty() const;
+    bool waitSoftwareQueueEmpty(int timeoutMs = TransferTimeoutMs) const;
+
+    // --- archives (SCADA thread) -------------------------------------------------------
+    // The 15-byte archive request of the SCADA maps: 0, 0xFF 0xFF, u32 offset,
+    // u32 length, u32 length; little-endian.
+    static QByteArray archiveRequest(quint32 offset, quint32 length);
+    // Asks the controller for length bytes of the compressed archive (second
+    // form, SPI command 14) from offset and waits for the reply.
+    bool readCompressLogRN(quint32 offset, quint32 length, QByteArray* header, QByteArray* data,
+                           int timeoutMs = TransferTimeoutMs);
+
+public slots:
+    // Starts the map in its thread: driver connections, register table,
+    // Modbus TCP server, value refresh.
+    void process();
+    // Runs in the SPI thread (direct connection): keeps a reply while the map waits for one.
+    void slotScadaResiveCompressLogRN(QByteArray header, QByteArray data);
+
+signals:
+    void signalSoftwareWrite(QByteArray packet);
+    void signalScadaRequestCompressLogRN(QByteArray request);
+    // A register write for the store, connected to Parameters::set.
+    void signalParamSet(quint16 id, quint32 value, int flag);
+
+protected:
+    // Fills the register table with addParameter(); the engine's own table is empty.
+    virtual void initParameters();
+    void addParameter(const ScadaParameter& entry);
+    // Makes the connections to the SPI driver; maps with requests of their
+    // own add theirs after the engine's.
+    virtual void connectSpiDriver(SpiDriver* driver);
+    // True while the driver connections stand (the map runs and has a driver).
+    bool isSpiDriverConnected() const { return m_driverConnected; }
+    // Writes one accepted register value (in register units) to the store:
+    // divided by the coefficient, converted back from the entry's unit and
+    // written with flag 3.
+    virtual void setNewValue(const ScadaParameter& entry, double registerValue);
+    // The register content of an entry for a raw parameter word.
+    virtual unTypeData registerValue(const ScadaParameter& entry, quint32 raw) const;
+
+    // Archive replies: kept only between beginArchiveWait() and the end of
+    // waitArchiveReply(), appended to the two buffers under a lock.
+    void beginArchiveWait();
+    void appendArchiveReply(const QByteArray& header, const QByteArray& data);
+    // Takes the oldest kept reply whose offset is the requested one; replies
+    // for other offsets (late answers, other requesters) are dropped.
+    bool takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* data);
+    bool waitArchiveReply(quint32 offset, QByteArray* header, QByteArray* data, int timeoutMs);
+
+private slots:
+    void slotUpdateValues();
+
+private:
+    struct RegisterSlot
+    {
+        int entry;   // index in the table
+        quint8 word; // 0 the entry's first register, 1 its second
+    };
+
+    static int registerCount(quint8 typeData);
+    void indexTable();
+    void startServing();
+    void stopServing();
+    void updateServerAddress();
+    void disconnectSpiDriver();
+    void fillUnitDefinition(const ScadaParameter& entry, ParameterDef* def) const;
+
+    quint16 m_port;
+    Parameters* m_store = nullptr;
+    // Guarded: a map released after the SPI thread has gone finds it null.
+    QPointer<SpiDriver> m_driver;
+    QModbusTcpServer* m_server = nullptr;
+    QTimer* m_refreshTimer = nullptr;
+    bool m_started = false;
+    bool m_driverConnected = false;
+    std::atomic<bool> m_processEnabled{true};
+    std::atomic<bool> m_listening{false};
+    std::atomic<int> m_serverAddress{UnitIdNotSignificant};
+
+    QVector<ScadaParameter> m_table;
+    QHash<quint16, RegisterSlot> m_registers;
+
+    // Packets emitted but not yet in the driver's queue. Shared with the
+    // acknowledgement that runs in the SPI thread, which may outlive the map.
+    std::shared_ptr<std::atomic<int>> m_packetsInFlight;
+
+    QMutex m_archiveMutex;
+    bool m_archiveWanted = false;
+    QByteArray m_archiveHeader;  // 15-byte reply headers, one after the other
+    QByteArray m_archiveData;    // their data, one after the other
+    QList<int> m_archiveSizes;   // data bytes of each reply
+};
+
+#endif // SCADA_H

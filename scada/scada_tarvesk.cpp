@@ -1,0 +1,31 @@
+#include "scada_tarvesk.h"
+
+#include "spidriver.h"
+
+ScadaTarvesk::ScadaTarvesk()
+    : Scada()
+{
+}
+
+void ScadaTarvesk::connectSpiDriver(SpiDriver* driver)
+{
+    Scada::connectSpiDriver(driver);
+    connect(this, &ScadaTarvesk::signalScadaRequestCompressLog, driver, &SpiDriver::slotSpiRequestLogCompress);
+    connect(driver, &SpiDriver::signalSpiResiveLogCompress, this, &ScadaTarvesk::slotScadaResiveCompressLog,
+            Qt::DirectConnection);
+}
+
+bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* header, QByteArray* data,
+                                   int timeoutMs)
+{
+    if (!isSpiDriverConnected() || !isProcessEnabled())
+        return false;
+    beginArchiveWait();
+    emit signalScadaRequestCompressLog(archiveRequest(offset, length));
+    return waitArchiveReply(offset, header, data, timeoutMs);
+}
+
+void ScadaTarvesk::slotScadaResiveCompressLog(QByteArray header, QByteArray data)
+{
+    appendArchiveReply(header, data);
+}
