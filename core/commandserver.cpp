@@ -36,23 +36,14 @@ void CommandServer::start()
 
 int CommandServer::connectionCount() const
 {
-    int count = 0;
-    for (const QPointer<QThread>& thread : m_threads)
-        if (thread && !thread->isFinished())
-            ++count;
-    return count;
+    return m_threads.count();
 }
 
 void CommandServer::incomingConnection(qintptr handle)
 {
-    for (int i = m_threads.size() - 1; i >= 0; --i)
-        if (!m_threads.at(i) || m_threads.at(i)->isFinished())
-            m_threads.removeAt(i);
-    if (m_threads.size() >= MaxConnections) {
+    if (!m_threads.hasRoom()) {
         qDebug().noquote() << QString("[E] CS[%1]: Client refused, %2 clients connected").arg(handle).arg(MaxConnections);
-        QTcpSocket refused;
-        refused.setSocketDescriptor(handle);
-        refused.abort();
+        ConnectionThreads::refuse(handle);
         return;
     }
 
@@ -67,22 +58,12 @@ void CommandServer::incomingConnection(qintptr handle)
     connect(thread, &QThread::finished, connection, &QObject::deleteLater, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connection->moveToThread(thread);
-    m_threads.append(thread);
+    m_threads.add(thread);
     thread->start(QThread::LowPriority);
 }
 
 void CommandServer::slotStop()
 {
     close();
-    const QList<QPointer<QThread>> threads = m_threads;
-    m_threads.clear();
-    for (const QPointer<QThread>& thread : threads)
-        if (thread)
-            thread->quit();
-    for (const QPointer<QThread>& thread : threads) {
-        if (!thread)
-            continue;
-        thread->wait();
-        delete thread.data();
-    }
+    m_threads.stopAll();
 }

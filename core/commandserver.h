@@ -1,8 +1,8 @@
 #ifndef COMMANDSERVER_H
 #define COMMANDSERVER_H
 
-#include <QList>
-#include <QPointer>
+#include "connectionthreads.h"
+
 #include <QTcpServer>
 
 class QThread;
@@ -44,7 +44,7 @@ private:
     Parameters* m_parameters;
     int m_idleMs;
     // Threads live in the server's thread; each deletes itself once finished.
-    QList<QPointer<QThread>> m_threads;
+    ConnectionThreads m_threads{MaxConnections};
 };
 
 #endif // COMMANDSERVER_H

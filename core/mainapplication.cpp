@@ -562,8 +562,10 @@ bool MainApplication::isAccess(QWidget* parent, int id, int mode, const QString&
     if (m_accessPrompt) {
         result = m_accessPrompt(level, prompt, parent);
     } else {
-        AccessDialog dialog(level, prompt, parent, false);
-        result = dialog.showLoop();
+        // On the heap: the screen that asked may be replaced while the
+        // password loop runs, and would then take the dialog with it.
+        auto* dialog = new AccessDialog(level, prompt, parent, false);
+        result = dialog->showLoop();
     }
     if (result != 1)
         return false;

@@ -36,11 +36,7 @@ TcpServer::~TcpServer()
 
 int TcpServer::connectionCount() const
 {
-    int count = 0;
-    for (const QPointer<QThread>& thread : m_threads)
-        if (thread && !thread->isFinished())
-            ++count;
-    return count;
+    return m_threads.count();
 }
 
 void TcpServer::incomingConnection(qintptr handle)
@@ -48,14 +44,9 @@ void TcpServer::incomingConnection(qintptr handle)
     qDebug() << "New incoming connection:" << handle;
 
     // Forget the threads that have ended.
-    for (int i = m_threads.size() - 1; i >= 0; --i)
-        if (!m_threads.at(i) || m_threads.at(i)->isFinished())
-            m_threads.removeAt(i);
-    if (m_threads.size() >= MaxConnections) {
+    if (!m_threads.hasRoom()) {
         qWarning() << "Connection" << handle << "refused:" << MaxConnections << "clients connected";
-        QTcpSocket refused;
-        refused.setSocketDescriptor(handle);
-        refused.abort();
+        ConnectionThreads::refuse(handle);
         return;
     }
 
@@ -70,22 +61,12 @@ void TcpServer::incomingConnection(qintptr handle)
     connect(connection, &QObject::destroyed, thread, &QThread::quit, Qt::DirectConnection);
     connect(thread, &QThread::finished, connection, &QObject::deleteLater, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_threads.append(thread);
+    m_threads.add(thread);
     thread->start(QThread::LowPriority);
 }
 
 void TcpServer::slotStop()
 {
     close();
-    const QList<QPointer<QThread>> threads = m_threads;
-    m_threads.clear();
-    for (const QPointer<QThread>& thread : threads)
-        if (thread)
-            thread->quit();
-    for (const QPointer<QThread>& thread : threads) {
-        if (!thread)
-            continue;
-        thread->wait();
-        delete thread.data();
-    }
+    m_threads.stopAll();
 }

@@ -1,8 +1,8 @@
 #ifndef SERVER_H
 #define SERVER_H
 
-#include <QList>
-#include <QPointer>
+#include "connectionthreads.h"
+
 #include <QTcpServer>
 
 class QThread;
@@ -40,7 +40,7 @@ private:
     Parameters* m_parameters;
     SpiDriver* m_driver;
     // Threads live in the server's thread; each deletes itself once finished.
-    QList<QPointer<QThread>> m_threads;
+    ConnectionThreads m_threads{MaxConnections};
 };
 
 #endif // SERVER_H

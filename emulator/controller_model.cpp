@@ -270,34 +270,27 @@ bool ControllerModel::setFloat(quint16 id, float value)
 
 bool ControllerModel::setMin(quint16 id, float value)
 {
-    QMutexLocker lock(&m_mutex);
-    const auto it = m_params.find(id);
-    if (it == m_params.end())
-        return false;
-    it->min = value;
-    announceLocked(KindMin, id);
-    return true;
+    return changeLocked(id, KindMin, [value](Parameter& p) { p.min = value; });
 }
 
 bool ControllerModel::setMax(quint16 id, float value)
 {
-    QMutexLocker lock(&m_mutex);
-    const auto it = m_params.find(id);
-    if (it == m_params.end())
-        return false;
-    it->max = value;
-    announceLocked(KindMax, id);
-    return true;
+    return changeLocked(id, KindMax, [value](Parameter& p) { p.max = value; });
 }
 
 bool ControllerModel::setPhysic(quint16 id, quint32 physic)
+{
+    return changeLocked(id, KindPhysic, [physic](Parameter& p) { p.physic = physic; });
+}
+
+bool ControllerModel::changeLocked(quint16 id, quint8 kind, const std::function<void(Parameter&)>& change)
 {
     QMutexLocker lock(&m_mutex);
     const auto it = m_params.find(id);
     if (it == m_params.end())
         return false;
-    it->physic = physic;
-    announceLocked(KindPhysic, id);
+    change(*it);
+    announceLocked(kind, id);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
+#include <functional>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -170,6 +171,8 @@ private:
         quint16 id;
     };
 
+    // Changes one parameter under the lock and announces it; false for an unknown id.
+    bool changeLocked(quint16 id, quint8 kind, const std::function<void(Parameter&)>& change);
     void advanceClockLocked();
     void announceLocked(quint8 kind, quint16 id);
     quint8 noticeLocked() const;
