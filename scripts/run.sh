@@ -14,6 +14,11 @@ cmake --build "$BUILD" -j "$(nproc)"
 RUNDIR=${VRX_RUN_DIR:-$BUILD/run}
 mkdir -p "$RUNDIR"
 cp "$BUILD/vrx_gui" "$RUNDIR/"
+# The program loads its font from fonts/ beside itself.
+if [ -d "$BUILD/fonts" ]; then
+  mkdir -p "$RUNDIR/fonts"
+  cp "$BUILD"/fonts/*.ttf "$RUNDIR/fonts/"
+fi
 
 cleanup() {
   [ -n "${EMU_PID:-}" ] && kill "$EMU_PID" 2>/dev/null || true

@@ -92,19 +92,16 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The scanner stepped by hand on a clock the test moves: one row, then its
-// five columns, as the timers would.
+// The scanner stepped by hand on a clock the test moves over a panel of its
+// own: one row, then its five columns, as the timers would.
 struct Stepper
 {
-    Panel& panel;
+    Panel panel;
     KeyBoardPool pool;
+    QSignalSpy events{&pool, &KeyBoardPool::sendEvent};
     qint64 clock = 100000;
 
-    explicit Stepper(Panel& p)
-        : panel(p)
-    {
-        pool.setClock([this]() { return clock; });
-    }
+    Stepper() { pool.setClock([this]() { return clock; }); }
     void scanRow()
     {
         pool.slotSetPinOut();
@@ -145,30 +142,12 @@ private slots:
     void initTestCase() { previousHandler = qInstallMessageHandler(countingHandler); }
     void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
 
-    void keyMapAndLines()
+    void valueFilesUnderTheSysfsRoot()
     {
         QCOMPARE(QVector<int>(std::begin(KeyBoardPool::pinOut), std::end(KeyBoardPool::pinOut)),
                  QVector<int>({135, 136, 137, 129}));
         QCOMPARE(QVector<int>(std::begin(KeyBoardPool::pinIn), std::end(KeyBoardPool::pinIn)),
                  QVector<int>({134, 133, 132, 128, 138}));
-        const int codes[4][5] = {
-            {Qt::Key_4, Qt::Key_8, Qt::Key_F11, Qt::Key_F10, Qt::Key_F4},
-            {Qt::Key_3, Qt::Key_7, Qt::Key_Period, Qt::Key_F6, Qt::Key_F7},
-            {Qt::Key_2, Qt::Key_6, Qt::Key_0, Qt::Key_F5, Qt::Key_F8},
-            {Qt::Key_1, Qt::Key_5, Qt::Key_9, Qt::Key_F9, Qt::Key_F3},
-        };
-        const char* texts[4][5] = {
-            {"4", "8", "", "", ""}, {"3", "7", ".", "", ""}, {"2", "6", "0", "", ""}, {"1", "5", "9", "", ""}};
-        for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 5; ++c) {
-                QCOMPARE(KeyBoardPool::keyAt(r, c).code, codes[r][c]);
-                QCOMPARE(QString(KeyBoardPool::keyAt(r, c).text), QString(texts[r][c]));
-            }
-        }
-    }
-
-    void valueFilesUnderTheSysfsRoot()
-    {
         qunsetenv("VRX_SYSFS_ROOT");
         QCOMPARE(KeyBoardPool::valuePath(135), QString("/sys/class/gpio/gpio135/value"));
         qputenv("VRX_SYSFS_ROOT", "/tmp/tree");
@@ -178,59 +157,54 @@ private slots:
 
     void rowsAreSelectedInTurn()
     {
-        Panel panel;
-        Stepper s(panel);
+        Stepper s;
         QList<int> order;
         for (int i = 0; i < 5; ++i) {
             s.pool.slotSetPinOut();
-            order << panel.selectedRow();
+            order << s.panel.selectedRow();
             QCOMPARE(s.pool.currentRow(), order.last());
         }
         QCOMPARE(order, QList<int>({1, 2, 3, 0, 1}));
         // The others are released ("1").
         for (int r = 0; r < 4; ++r)
             if (r != 1)
-                QCOMPARE(panel.read(KeyBoardPool::pinOut[r]), QByteArray("1"));
+                QCOMPARE(s.panel.read(KeyBoardPool::pinOut[r]), QByteArray("1"));
     }
 
     void pressAndRelease()
     {
-        Panel panel;
-        Stepper s(panel);
-        QSignalSpy events(&s.pool, &KeyBoardPool::sendEvent);
+        Stepper s;
         s.scanPass();
-        QCOMPARE(events.count(), 0);
+        QCOMPARE(s.events.count(), 0);
 
-        panel.pressed = {qMakePair(2, 2)};
+        s.panel.pressed = {qMakePair(2, 2)};
         s.scanPass();
-        QCOMPARE(keysOf(events), key(Qt::Key_0, "0"));
+        QCOMPARE(keysOf(s.events), key(Qt::Key_0, "0"));
 
-        panel.pressed.clear();
+        s.panel.pressed.clear();
         s.clock += 1000;
         s.scanPass();
         s.scanPass();
-        QCOMPARE(events.count(), 1);
+        QCOMPARE(s.events.count(), 1);
 
-        panel.pressed = {qMakePair(1, 2)};
+        s.panel.pressed = {qMakePair(1, 2)};
         s.scanPass();
-        panel.pressed = {qMakePair(0, 4)};
+        s.panel.pressed = {qMakePair(0, 4)};
         s.clock += 1000;
         s.scanPass();
-        QCOMPARE(keysOf(events), QStringList({key(Qt::Key_0, "0"), key(Qt::Key_Period, "."),
+        QCOMPARE(keysOf(s.events), QStringList({key(Qt::Key_0, "0"), key(Qt::Key_Period, "."),
                                               key(Qt::Key_F4, "")}).join(' '));
     }
 
     void heldKeyRepeatsEvery200Ms()
     {
-        Panel panel;
-        Stepper s(panel);
-        QSignalSpy events(&s.pool, &KeyBoardPool::sendEvent);
-        panel.pressed = {qMakePair(3, 3)}; // F9
+        Stepper s;
+        s.panel.pressed = {qMakePair(3, 3)}; // F9
         // One pass takes 140 ms: a held key comes back every other pass.
         for (int i = 0; i < 6; ++i)
             s.scanPass();
-        QCOMPARE(events.count(), 3);
-        for (const QList<QVariant>& e : events) {
+        QCOMPARE(s.events.count(), 3);
+        for (const QList<QVariant>& e : s.events) {
             QCOMPARE(e.at(0).toInt(), int(Qt::Key_F9));
             QCOMPARE(e.at(1).toString(), QString());
         }
@@ -238,54 +212,48 @@ private slots:
 
     void repeatNeedsMoreThan200Ms()
     {
-        Panel panel;
-        Stepper s(panel);
-        QSignalSpy events(&s.pool, &KeyBoardPool::sendEvent);
-        panel.pressed = {qMakePair(0, 0)};
+        Stepper s;
+        s.panel.pressed = {qMakePair(0, 0)};
         s.pool.slotSetPinOut(); // row 1
         s.pool.slotSetPinOut(); // row 2
         s.pool.slotSetPinOut(); // row 3
         s.scanRow();            // row 0: the key
-        QCOMPARE(events.count(), 1);
+        QCOMPARE(s.events.count(), 1);
         const qint64 accepted = s.clock;
         for (int i = 0; i < 3; ++i)
             s.pool.slotSetPinOut();
         s.clock = accepted + 200;
         s.scanRow();
-        QCOMPARE(events.count(), 1);
+        QCOMPARE(s.events.count(), 1);
         for (int i = 0; i < 3; ++i)
             s.pool.slotSetPinOut();
         s.clock = accepted + 201;
         s.scanRow();
-        QCOMPARE(events.count(), 2);
+        QCOMPARE(s.events.count(), 2);
     }
 
     void secondKeyWithin200MsIsDropped()
     {
-        Panel panel;
-        Stepper s(panel);
-        QSignalSpy events(&s.pool, &KeyBoardPool::sendEvent);
-        panel.pressed = {qMakePair(3, 0)}; // 1
+        Stepper s;
+        s.panel.pressed = {qMakePair(3, 0)}; // 1
         s.scanPass();
         const qint64 first = s.clock;
-        panel.pressed = {qMakePair(0, 1)}; // 8, 140 ms later
+        s.panel.pressed = {qMakePair(0, 1)}; // 8, 140 ms later
         s.scanPass();
-        QCOMPARE(keysOf(events), key(Qt::Key_1, "1"));
+        QCOMPARE(keysOf(s.events), key(Qt::Key_1, "1"));
         // The window is shared by all keys; after it the second key comes.
         s.scanPass();
         QVERIFY(s.clock - first > 200);
-        QCOMPARE(keysOf(events), key(Qt::Key_1, "1") + ' ' + key(Qt::Key_8, "8"));
+        QCOMPARE(keysOf(s.events), key(Qt::Key_1, "1") + ' ' + key(Qt::Key_8, "8"));
     }
 
     void twoKeysTogetherGiveTheFirstScanned()
     {
-        Panel panel;
-        Stepper s(panel);
-        QSignalSpy events(&s.pool, &KeyBoardPool::sendEvent);
+        Stepper s;
         // Same row, and on rows scanned in turn (the scan starts at row 1).
-        panel.pressed = {qMakePair(1, 1), qMakePair(1, 4), qMakePair(2, 0)};
+        s.panel.pressed = {qMakePair(1, 1), qMakePair(1, 4), qMakePair(2, 0)};
         s.scanPass();
-        QCOMPARE(keysOf(events), key(Qt::Key_7, "7"));
+        QCOMPARE(keysOf(s.events), key(Qt::Key_7, "7"));
     }
 
     void scansInItsOwnThread()

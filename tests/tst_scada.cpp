@@ -1,15 +1,11 @@
 // The SCADA engine over its real links: a Modbus TCP master against a map in
 // its own thread, the store behind it, and the SPI driver talking to the
 // in-process controller for software packets and archives.
-#include "controller_model.h"
-#include "model_transport.h"
+#include "model_link.h"
 #include "parameters.h"
 #include "rawbits.h"
 #include "scada.h"
 #include "scada_tarvesk.h"
-#include "scada_vorivu.h"
-#include "spidriver.h"
-#include "spithread.h"
 #include "test_database.h"
 
 #include <QModbusReply>
@@ -251,8 +247,7 @@ private:
 
     TestDatabase* m_db = nullptr;
     Parameters* m_store = nullptr;
-    ControllerModel m_model;
-    SpiThread* m_spiThread = nullptr;
+    ModelLink* m_link = nullptr;
     SpiDriver* m_driver = nullptr;
     QSemaphore m_driverEntered;
     QSemaphore m_driverGate;
@@ -277,14 +272,10 @@ private slots:
         store(IdModbusAddress, 1.0f);
         store(IdUnitTemperature, 1.0f);  // the station shows °F; the register stays in °C
 
-        m_model.setWireTimeSimulated(false);
-        m_model.setClockRunning(false);
-        m_spiThread = new SpiThread;
-        m_driver = new SpiDriver(m_spiThread, false);
-        m_driver->setTransport(std::unique_ptr<SpiTransport>(new ModelTransport(&m_model)));
-        m_driver->moveToThread(m_spiThread);
-        m_spiThread->start(QThread::LowPriority);
-        QTRY_VERIFY_WITH_TIMEOUT(m_model.stats().value(ControllerModel::CmdStatus) > 0, 20000);
+        m_link = new ModelLink;
+        m_driver = m_link->driver;
+        m_link->start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_link->model.stats().value(ControllerModel::CmdStatus) > 0, 20000);
 
         m_port = freePort();
         QVERIFY(m_port != 0);
@@ -311,42 +302,46 @@ private slots:
             QVERIFY(m_scadaThread->wait(20000));
             delete m_scadaThread;
         }
-        if (m_spiThread) {
-            m_spiThread->requestInterruption();
-            m_spiThread->exit(0);
-            QVERIFY(m_spiThread->wait(20000));
-            delete m_spiThread;
-        }
+        delete m_link;
         delete m_store;
         delete m_db;
     }
 
-    void entryIsTwentyFourBytes() { QCOMPARE(int(sizeof(ScadaParameter)), 24); }
-
-    void readsScaledHoldingRegisters()
+    void registerReads_data()
     {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QVector<quint16>>("values"); // none: an illegal data address
+        const int holding = QModbusDataUnit::HoldingRegisters;
+        const int input = QModbusDataUnit::InputRegisters;
         // 100 °C in °F (the entry's unit), times 10; then 3.25 as a float, high word first.
-        Outcome r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 0, 3);
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        QCOMPARE(r.values, (QVector<quint16>{2120, 0x4050, 0x0000}));
-        // 380 V in kV times 100.
-        r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 10, 1);
-        QCOMPARE(r.values, QVector<quint16>{38});
+        QTest::newRow("scaled and float") << holding << 0 << 3 << QVector<quint16>{2120, 0x4050, 0x0000};
+        QTest::newRow("input registers, same table") << input << 0 << 3 << QVector<quint16>{2120, 0x4050, 0x0000};
+        QTest::newRow("380 V in kV times 100") << holding << 10 << 1 << QVector<quint16>{38};
         // The entry's own unit, not the station's choice for temperatures.
-        r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 20, 1);
-        QCOMPARE(r.values, QVector<quint16>{50});
-        r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 30, 2);
-        QCOMPARE(r.values, (QVector<quint16>{0x1234, 0x5678}));
-        // The second half of a pair alone.
-        r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 31, 1);
-        QCOMPARE(r.values, QVector<quint16>{0x5678});
+        QTest::newRow("entry's unit") << holding << 20 << 1 << QVector<quint16>{50};
+        QTest::newRow("raw pair") << holding << 30 << 2 << QVector<quint16>{0x1234, 0x5678};
+        QTest::newRow("second half of a pair") << holding << 31 << 1 << QVector<quint16>{0x5678};
+        QTest::newRow("no entry") << holding << 5 << 1 << QVector<quint16>();
+        // A range with one register missing is refused whole.
+        QTest::newRow("range with a gap") << holding << 0 << 4 << QVector<quint16>();
+        QTest::newRow("far input registers") << input << 60000 << 10 << QVector<quint16>();
+        QTest::newRow("coils") << int(QModbusDataUnit::Coils) << 0 << 1 << QVector<quint16>();
     }
 
-    void readsInputRegistersFromTheSameTable()
+    void registerReads()
     {
-        const Outcome r = readRegisters(*m_client, QModbusDataUnit::InputRegisters, 0, 3);
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        QCOMPARE(r.values, (QVector<quint16>{2120, 0x4050, 0x0000}));
+        QFETCH(int, type);
+        QFETCH(int, address);
+        QFETCH(int, count);
+        QFETCH(QVector<quint16>, values);
+        const Outcome r = readRegisters(*m_client, QModbusDataUnit::RegisterType(type), address, count);
+        QCOMPARE(r.error, values.isEmpty() ? QModbusDevice::ProtocolError : QModbusDevice::NoError);
+        if (values.isEmpty())
+            QCOMPARE(r.exception, QModbusPdu::IllegalDataAddress);
+        else
+            QCOMPARE(r.values, values);
     }
 
     void refreshFollowsTheStore()
@@ -359,70 +354,29 @@ private slots:
                                   QVector<quint16>{2120}, 20000);
     }
 
-    void unknownRegistersAreIllegalAddresses()
-    {
-        Outcome r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 5, 1);
-        QCOMPARE(r.error, QModbusDevice::ProtocolError);
-        QCOMPARE(r.exception, QModbusPdu::IllegalDataAddress);
-        // A range with one register missing is refused whole.
-        r = readRegisters(*m_client, QModbusDataUnit::HoldingRegisters, 0, 4);
-        QCOMPARE(r.exception, QModbusPdu::IllegalDataAddress);
-        r = readRegisters(*m_client, QModbusDataUnit::InputRegisters, 60000, 10);
-        QCOMPARE(r.exception, QModbusPdu::IllegalDataAddress);
-        r = readRegisters(*m_client, QModbusDataUnit::Coils, 0, 1);
-        QCOMPARE(r.exception, QModbusPdu::IllegalDataAddress);
-    }
-
+    // Accepted writes reach the store as "id=value/flag", in order; refused
+    // ones reach nothing.
     void writesReachTheStoreConverted()
     {
         QSignalSpy writes(m_store, &Parameters::signalParamWrite);
         // 41 / 100 kV -> 410 V.
-        Outcome r = writeSingle(*m_client, 10, 41);
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        QTRY_COMPARE_WITH_TIMEOUT(writes.count(), 1, 20000);
-        QCOMPARE(writes.at(0).at(0).value<quint16>(), quint16(IdVoltage));
-        QVERIFY(qAbs(floatFromBits(writes.at(0).at(1).value<quint32>()) - 410.0f) < 0.01f);
-        QCOMPARE(writes.at(0).at(2).toInt(), 3);
-
+        QCOMPARE(writeSingle(*m_client, 10, 41).error, QModbusDevice::NoError);
         // Written back in the unit it is read in (°C), whatever the station shows.
-        r = writeMultiple(*m_client, 20, {60});
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        QTRY_COMPARE_WITH_TIMEOUT(writes.count(), 2, 20000);
-        QCOMPARE(writes.at(1).at(0).value<quint16>(), quint16(IdSetpoint));
-        QCOMPARE(floatFromBits(writes.at(1).at(1).value<quint32>()), 60.0f);
-        QCOMPARE(writes.at(1).at(2).toInt(), 3);
-
+        QCOMPARE(writeMultiple(*m_client, 20, {60}).error, QModbusDevice::NoError);
         // A float written whole, high word first.
-        r = writeMultiple(*m_client, 1, {0x4120, 0x0000});
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        QTRY_COMPARE_WITH_TIMEOUT(writes.count(), 3, 20000);
-        QCOMPARE(writes.at(2).at(0).value<quint16>(), quint16(IdLevel));
-        QCOMPARE(floatFromBits(writes.at(2).at(1).value<quint32>()), 10.0f);
-    }
-
-    void refusedWritesWriteNothing()
-    {
-        QSignalSpy writes(m_store, &Parameters::signalParamWrite);
-        // Beyond the entry's maximum: illegal data value.
-        Outcome r = writeSingle(*m_client, 10, 1001);
-        QCOMPARE(r.error, QModbusDevice::ProtocolError);
-        QCOMPARE(r.exception, QModbusPdu::IllegalDataValue);
-        // -256 °C, below the minimum, in a two-register write whose other value is fine.
-        r = writeMultiple(*m_client, 1, {0x4120, 0x0000});
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        r = writeMultiple(*m_client, 20, {0xFF00});
-        QCOMPARE(r.exception, QModbusPdu::IllegalDataValue);
+        QCOMPARE(writeMultiple(*m_client, 1, {0x4120, 0x0000}).error, QModbusDevice::NoError);
+        // Beyond the entry's maximum, and -256 °C below the minimum: illegal data value.
+        QCOMPARE(writeSingle(*m_client, 10, 1001).exception, QModbusPdu::IllegalDataValue);
+        QCOMPARE(writeMultiple(*m_client, 20, {0xFF00}).exception, QModbusPdu::IllegalDataValue);
         // A read-only register, half of a pair, a register without entry.
-        QCOMPARE(writeSingle(*m_client, 0, 1).exception, QModbusPdu::IllegalDataAddress);
-        QCOMPARE(writeSingle(*m_client, 1, 1).exception, QModbusPdu::IllegalDataAddress);
-        QCOMPARE(writeSingle(*m_client, 5, 1).exception, QModbusPdu::IllegalDataAddress);
-        // Nothing refused reached the store: the next write is the next seen.
-        r = writeSingle(*m_client, 10, 1000);
-        QCOMPARE(r.error, QModbusDevice::NoError);
-        QTRY_COMPARE_WITH_TIMEOUT(writes.count(), 2, 20000);
-        QCOMPARE(writes.at(0).at(0).value<quint16>(), quint16(IdLevel));
-        QCOMPARE(writes.at(1).at(0).value<quint16>(), quint16(IdVoltage));
-        QVERIFY(qAbs(floatFromBits(writes.at(1).at(1).value<quint32>()) - 10000.0f) < 0.1f);
+        for (quint16 address : {0, 1, 5})
+            QCOMPARE(writeSingle(*m_client, address, 1).exception, QModbusPdu::IllegalDataAddress);
+        QCOMPARE(writeSingle(*m_client, 10, 1000).error, QModbusDevice::NoError);
+        QTRY_COMPARE_WITH_TIMEOUT(writes.count(), 4, 20000);
+        QStringList seen;
+        for (const QList<QVariant>& w : writes)
+            seen << QStringLiteral("%1=%2/%3").arg(w.at(0).toInt()).arg(floatFromBits(w.at(1).value<quint32>())).arg(w.at(2).toInt());
+        QCOMPARE(seen, QStringList({"103=410/3", "104=60/3", "102=10/3", "103=10000/3"}));
     }
 
     void unitIdentifierFollowsTheStationAddress()
@@ -455,7 +409,7 @@ private slots:
         QSignalSpy results(m_map, &TestMap::signalPacketResult);
         const QByteArray first = Scada::softwarePacket(3, 1, QByteArray(40, 'a'));
         const QByteArray second = Scada::softwarePacket(3, 2, QByteArray(17, 'b'));
-        const int before = m_model.scadaPackets().size();
+        const int before = m_link->model.scadaPackets().size();
 
         // The driver cannot take the packet: its own queue stays empty, yet
         // the map does not see the way clear.
@@ -475,14 +429,14 @@ private slots:
         QCOMPARE(results.at(1).at(0).toBool(), true);
         QCOMPARE(results.at(1).at(1).toInt(), 0);
         QCOMPARE(results.at(1).at(2).toBool(), true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_model.scadaPackets().size(), before + 2, 20000);
-        QCOMPARE(m_model.scadaPackets().mid(before), (QList<QByteArray>{first, second}));
+        QTRY_COMPARE_WITH_TIMEOUT(m_link->model.scadaPackets().size(), before + 2, 20000);
+        QCOMPARE(m_link->model.scadaPackets().mid(before), (QList<QByteArray>{first, second}));
     }
 
     void archiveReplyArrivesInTheBuffers()
     {
         const QByteArray archive = archiveBytes(1000, 3);
-        QVERIFY(m_model.setArchive(ControllerModel::CmdReadArchiveCompressedRN, archive));
+        QVERIFY(m_link->model.setArchive(ControllerModel::CmdReadArchiveCompressedRN, archive));
         QSignalSpy replies(m_map, &TestMap::signalArchive);
         QMetaObject::invokeMethod(m_map, "slotReadArchive", Qt::QueuedConnection, Q_ARG(quint32, 100u),
                                   Q_ARG(quint32, 50u));
@@ -535,7 +489,7 @@ private slots:
         QCOMPARE(writeSingle(client, 0, 1).exception, QModbusPdu::IllegalDataAddress);
 
         const QByteArray archive = archiveBytes(300, 11);
-        QVERIFY(m_model.setArchive(ControllerModel::CmdReadArchiveCompressed, archive));
+        QVERIFY(m_link->model.setArchive(ControllerModel::CmdReadArchiveCompressed, archive));
         QSignalSpy replies(map, &TestTarvesk::signalArchive);
         QMetaObject::invokeMethod(map, "slotReadArchive", Qt::QueuedConnection, Q_ARG(quint32, 280u),
                                   Q_ARG(quint32, 64u));
@@ -546,15 +500,6 @@ private slots:
 
         map->setProcessEnabled(false);
         QVERIFY(!map->isListening());
-    }
-
-    void everyMapIsAnEngine()
-    {
-        ScadaVorivu map;
-        QCOMPARE(map.port(), Scada::DefaultPort);
-        QVERIFY(map.registerTable().isEmpty());
-        QVERIFY(map.isProcessEnabled());
-        QVERIFY(!map.isListening());
     }
 
     void disablingFromAnotherThreadFreesThePort()

@@ -1,15 +1,11 @@
 // The software update: the probe, the header, the image in 4096-byte reads
 // with the chained CRC, the copy of the program overwritten with the image,
 // the result in 763 and the progress in 724; driven directly with answers
-// from an in-process controller's memory, and over the real link.
+// from an in-process controller's memory.
 #include "common.h"
 #include "controller_model.h"
-#include "model_transport.h"
 #include "parameters.h"
-#include "parametershandler.h"
 #include "rawbits.h"
-#include "spidriver.h"
-#include "spithread.h"
 #include "systemcommands.h"
 #include "test_application.h"
 #include "test_database.h"
@@ -20,7 +16,6 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <memory>
 
 namespace {
 
@@ -41,27 +36,21 @@ quint16 crcOf(const QByteArray& bytes)
                          static_cast<unsigned int>(bytes.size()), 0xFFFF);
 }
 
-void putU16(QByteArray& b, int at, quint16 v)
+void putLe(QByteArray& b, int at, quint32 v, int bytes)
 {
-    b[at] = char(v & 0xFF);
-    b[at + 1] = char(v >> 8);
-}
-
-void putU32(QByteArray& b, int at, quint32 v)
-{
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < bytes; ++i)
         b[at + i] = char((v >> (8 * i)) & 0xFF);
 }
 
 QByteArray header(quint32 base, quint32 offset, quint32 size, quint16 crc)
 {
     QByteArray h(Update::HeaderSize, '\0');
-    putU32(h, 0, base);
-    putU16(h, 4, 338);
+    putLe(h, 0, base, 4);
+    putLe(h, 4, 338, 2);
     h[6] = 1;
-    putU32(h, 14, offset);
-    putU32(h, 18, size);
-    putU16(h, 24, crc);
+    putLe(h, 14, offset, 4);
+    putLe(h, 18, size, 4);
+    putLe(h, 24, crc, 2);
     return h;
 }
 
@@ -78,6 +67,16 @@ QStringList updaterStarts()
         if (call.program == QLatin1String(Update::UpdaterCommand))
             starts << call.text();
     return starts;
+}
+
+// Values written to id, as floats, in order.
+QList<float> writesOf(const QSignalSpy& spy, quint16 id)
+{
+    QList<float> values;
+    for (const QList<QVariant>& w : spy)
+        if (w.at(0).value<quint16>() == id)
+            values << floatFromBits(w.at(1).value<quint32>());
+    return values;
 }
 
 // Answers the update's reads from a controller's memory, one event-loop
@@ -105,15 +104,20 @@ public:
             m_stray = m_model->readMemory(address + 4096, size);
             m_update->slotRead(address + 4096, size, reinterpret_cast<quint8*>(m_stray.data()));
         }
+        // The link lost a byte of every image read.
+        if (shortImageReads && address >= ControllerModel::ImageDataAddress)
+            --size;
         m_buffer = m_model->readMemory(address, size);
         m_update->slotRead(address, size, reinterpret_cast<quint8*>(m_buffer.data()));
     }
+    void answerLast() { answer(reads.last().first, reads.last().second); }
 
     QList<QPair<quint32, quint16>> reads;
     // Reads after this many go unanswered; -1 answers all.
     int silentFrom = -1;
     // Before answering the read with this number (1-based), a stray answer.
     int strayBefore = -1;
+    bool shortImageReads = false;
 
 private:
     Update* m_update;
@@ -121,6 +125,25 @@ private:
     QByteArray m_buffer;
     QByteArray m_stray;
 };
+
+// One update against a controller's memory, watched from its start.
+struct Run
+{
+    QSignalSpy writes{MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite};
+    Update update;
+    MemoryFeeder feeder;
+    QSignalSpy done{&update, &Update::signalDone};
+
+    explicit Run(ControllerModel* model)
+        : feeder(&update, model)
+    {
+    }
+    // Waits for the end: whether the image was installed.
+    bool installed() { return done.wait(20000) && done.at(0).at(0).toBool(); }
+    QList<float> results() const { return writesOf(writes, 763); }
+};
+
+enum Failure { CorruptImage, BadHeader, ShortAnswers, Stalled, NoProgramFile, LeftoverInTheWay };
 
 } // namespace
 
@@ -134,18 +157,7 @@ private:
     QString m_program;
     QByteArray m_programBytes;
 
-    Parameters* store() { return MainApplication::getInstance()->getParameters(); }
     QString tmpFile() const { return QDir(m_dir->path()).filePath("vrx_gui_tmp"); }
-
-    // Values written to id, as floats, in order.
-    static QList<float> writesOf(const QSignalSpy& spy, quint16 id)
-    {
-        QList<float> values;
-        for (const QList<QVariant>& w : spy)
-            if (w.at(0).value<quint16>() == id)
-                values << floatFromBits(w.at(1).value<quint32>());
-        return values;
-    }
 
 private slots:
     void initTestCase()
@@ -162,7 +174,6 @@ private slots:
         program.write(m_programBytes);
         program.close();
         program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        Update::setProgramFile(m_program);
     }
 
     void cleanupTestCase()
@@ -178,7 +189,7 @@ private slots:
         Update::setProgramFile(m_program);
     }
 
-    void goodImageReadInPiecesAndInstalled()
+    void goodImageReadInChunksAndInstalled()
     {
         ControllerModel model;
         const QByteArray image = patternImage(10000, 1);
@@ -194,30 +205,25 @@ private slots:
         updater.close();
         updater.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        Update update;
+        Run run(&model);
         QVERIFY(updater.permissions() & QFileDevice::ExeOwner);
         QVERIFY(updater.permissions() & QFileDevice::ExeOther);
-        QCOMPARE(update.imageFile(), tmpFile());
-        MemoryFeeder feeder(&update, &model);
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.count(), 1);
-        QCOMPARE(done.at(0).at(0).toBool(), true);
-
+        QCOMPARE(run.update.imageFile(), tmpFile());
+        QVERIFY(run.installed());
+        QCOMPARE(run.done.count(), 1);
         const QList<QPair<quint32, quint16>> expected = {
             {0x800000, 3}, {0xD00000, 26}, {0xD00100, 4096}, {0xD01100, 4096}, {0xD02100, 1808}};
-        QCOMPARE(feeder.reads, expected);
-        QCOMPARE(update.crc(), crcOf(image));
-        QCOMPARE(update.received(), 10000u);
+        QCOMPARE(run.feeder.reads, expected);
+        QCOMPARE(run.update.crc(), crcOf(image));
+        QCOMPARE(run.update.received(), 10000u);
         QCOMPARE(readFile(tmpFile()), image);
         // The copy keeps the program's execute permission.
         QVERIFY(QFileInfo(tmpFile()).permissions() & QFileDevice::ExeOwner);
         QCOMPARE(readFile(m_program), m_programBytes);
-        QCOMPARE(writesOf(writes, 763), QList<float>{0.0f});
-        QCOMPARE(writesOf(writes, 724).last(), 10000.0f / 1024.0f);
+        QCOMPARE(run.results(), QList<float>{0.0f});
+        QCOMPARE(writesOf(run.writes, 724).last(), 10000.0f / 1024.0f);
         QCOMPARE(updaterStarts(), QStringList{"./vrx_updater_new"});
-        QCOMPARE(update.state(), Update::Installed);
+        QCOMPARE(run.update.state(), Update::Installed);
         updater.remove();
     }
 
@@ -229,68 +235,12 @@ private slots:
         model.writeMemory(0x800000, QByteArray("\x05\x07\x00", 3));
         model.writeMemory(0x800100, header(0, 6, 100, crcOf(image)));
         model.writeMemory(0x800100 + 26 + 6, image);
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), true);
-        const QList<QPair<quint32, quint16>> expected = {
-            {0x800000, 3}, {0x800100, 26}, {0x800100 + 26 + 6, 100}};
-        QCOMPARE(feeder.reads, expected);
+        Run run(&model);
+        QVERIFY(run.installed());
+        const QList<QPair<quint32, quint16>> expected = {{0x800000, 3}, {0x800100, 26}, {0x800100 + 26 + 6, 100}};
+        QCOMPARE(run.feeder.reads, expected);
         QCOMPARE(readFile(tmpFile()), image);
-        QCOMPARE(writesOf(writes, 763), QList<float>{0.0f});
-    }
-
-    void corruptedImageIsNotInstalled()
-    {
-        ControllerModel model;
-        const QByteArray image = patternImage(10000, 3);
-        model.loadImage(image);
-        model.writeMemory(ControllerModel::ImageDataAddress + 5000, QByteArray(1, char(image.at(5000) ^ 0x40)));
-        QFile::remove(tmpFile());
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error CRC: 0x[0-9a-f]{4} 0x[0-9a-f]{4}$"));
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), false);
-        // Nothing installed, the updater not started, and the controller is
-        // told the update failed.
-        QVERIFY(!QFile::exists(tmpFile()));
-        QVERIFY(updaterStarts().isEmpty());
-        QCOMPARE(writesOf(writes, 763), QList<float>{2.0f});
-        QCOMPARE(update.state(), Update::Failed);
-    }
-
-    void badHeaders_data()
-    {
-        QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<QString>("log");
-        QTest::newRow("too large") << header(0, 230, 0xFFFFFFFFu, 0) << "exceeds";
-        QTest::newRow("just over the cap") << header(0, 230, Update::MaxImageSize + 1, 0) << "exceeds";
-        QTest::newRow("empty") << header(0, 230, 0, 0xFFFF) << "empty image";
-        QTest::newRow("outside memory") << header(0, 0xFFFFFF00u, 4096, 0) << "outside";
-    }
-
-    void badHeaders()
-    {
-        QFETCH(QByteArray, head);
-        QFETCH(QString, log);
-        ControllerModel model;
-        model.writeMemory(0x800000, QByteArray("\x01\x00\x01", 3));
-        model.writeMemory(0xD00000, head);
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(log));
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), false);
-        QCOMPARE(feeder.reads.size(), 2); // probe and header, no image read
-        QCOMPARE(writesOf(writes, 763), QList<float>{2.0f});
-        QVERIFY(updaterStarts().isEmpty());
+        QCOMPARE(run.results(), QList<float>{0.0f});
     }
 
     void answerForAnotherAddressIsIgnored()
@@ -298,94 +248,84 @@ private slots:
         ControllerModel model;
         const QByteArray image = patternImage(10000, 4);
         model.loadImage(image);
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        feeder.strayBefore = 4; // before the second image read's answer
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), true);
-        QCOMPARE(feeder.reads.size(), 5);
+        Run run(&model);
+        run.feeder.strayBefore = 4; // before the second image read's answer
+        QVERIFY(run.installed());
+        QCOMPARE(run.feeder.reads.size(), 5);
         QCOMPARE(readFile(tmpFile()), image);
     }
 
-    void answerWithFewerBytesIsIgnored()
+    // Every failure installs nothing, starts no updater and tells the
+    // controller the update failed (763 = 2).
+    void failures_data()
     {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<int>("reads"); // -1: any number
+        QTest::newRow("corrupt image") << int(CorruptImage) << QByteArray()
+                                       << "^Error CRC: 0x[0-9a-f]{4} 0x[0-9a-f]{4}$" << 5;
+        // Probe and header only, no image read.
+        QTest::newRow("image too large") << int(BadHeader) << header(0, 230, 0xFFFFFFFFu, 0) << "exceeds" << 2;
+        QTest::newRow("just over the cap") << int(BadHeader) << header(0, 230, Update::MaxImageSize + 1, 0)
+                                           << "exceeds" << 2;
+        QTest::newRow("empty image") << int(BadHeader) << header(0, 230, 0, 0xFFFF) << "empty image" << 2;
+        QTest::newRow("outside memory") << int(BadHeader) << header(0, 0xFFFFFF00u, 4096, 0) << "outside" << 2;
+        QTest::newRow("answers with fewer bytes") << int(ShortAnswers) << QByteArray() << "" << -1;
+        // Probe, header and the first image read answered, the next not.
+        QTest::newRow("stalled") << int(Stalled) << QByteArray() << "No answer from the controller" << 4;
+        QTest::newRow("no program file") << int(NoProgramFile) << QByteArray() << "^Error copying file:" << -1;
+        QTest::newRow("a directory in the way") << int(LeftoverInTheWay) << QByteArray() << "" << -1;
+    }
+
+    void failures()
+    {
+        QFETCH(int, failure);
+        QFETCH(QByteArray, head);
+        QFETCH(QString, log);
+        QFETCH(int, reads);
         ControllerModel model;
-        const QByteArray image = patternImage(5000, 5);
+        const QByteArray image = patternImage(10000, quint32(failure));
         model.loadImage(image);
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        Update update;
-        update.setAnswerTimeout(300);
-        connect(&update, &Update::signalRead, this, [&](quint32 address, quint16 size) {
-            QTimer::singleShot(0, &update, [&update, &model, address, size]() {
-                // The image's reads come back short: the link lost bytes.
-                const quint16 n = address >= ControllerModel::ImageDataAddress ? size - 1 : size;
-                QByteArray bytes = model.readMemory(address, n);
-                update.slotRead(address, n, reinterpret_cast<quint8*>(bytes.data()));
-            });
-        });
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), false);
-        QCOMPARE(update.received(), 0u);
-        QCOMPARE(writesOf(writes, 763), QList<float>{2.0f});
-    }
-
-    void stalledTransferFails()
-    {
-        ControllerModel model;
-        model.loadImage(patternImage(10000, 6));
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No answer from the controller"));
-        Update update;
-        update.setAnswerTimeout(300);
-        MemoryFeeder feeder(&update, &model);
-        feeder.silentFrom = 3; // probe, header and the first image read answered
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), false);
-        QCOMPARE(feeder.reads.size(), 4);
-        QCOMPARE(writesOf(writes, 763), QList<float>{2.0f});
-        QVERIFY(updaterStarts().isEmpty());
-        // An answer after the failure changes nothing.
-        feeder.answer(feeder.reads.last().first, feeder.reads.last().second);
-        QCOMPARE(done.count(), 1);
-        QCOMPARE(update.state(), Update::Failed);
-    }
-
-    void missingProgramFileFails()
-    {
-        Update::setProgramFile(QDir(m_dir->path()).filePath("no_such_program"));
-        ControllerModel model;
-        model.loadImage(patternImage(3000, 8));
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error copying file:"));
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), false);
-        QCOMPARE(writesOf(writes, 763), QList<float>{2.0f});
-        QVERIFY(updaterStarts().isEmpty());
-    }
-
-    void leftoverThatCannotBeRemovedFails()
-    {
-        // Something in the way of the copy that is not a file.
         QFile::remove(tmpFile());
-        QVERIFY(QDir(m_dir->path()).mkdir("vrx_gui_tmp"));
-        QVERIFY(QDir(tmpFile()).mkdir("inside"));
-        ControllerModel model;
-        model.loadImage(patternImage(3000, 9));
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        QSignalSpy done(&update, &Update::signalDone);
-        QVERIFY(done.wait(20000));
-        QVERIFY(QDir(tmpFile()).removeRecursively());
-        QCOMPARE(done.at(0).at(0).toBool(), false);
-        QCOMPARE(writesOf(writes, 763), QList<float>{2.0f});
+        switch (failure) {
+        case CorruptImage:
+            model.writeMemory(ControllerModel::ImageDataAddress + 5000, QByteArray(1, char(image.at(5000) ^ 0x40)));
+            break;
+        case BadHeader:
+            model.writeMemory(0x800000, QByteArray("\x01\x00\x01", 3));
+            model.writeMemory(0xD00000, head);
+            break;
+        case NoProgramFile:
+            Update::setProgramFile(QDir(m_dir->path()).filePath("no_such_program"));
+            break;
+        case LeftoverInTheWay:
+            QVERIFY(QDir(m_dir->path()).mkdir("vrx_gui_tmp"));
+            QVERIFY(QDir(tmpFile()).mkdir("inside"));
+            break;
+        }
+        if (!log.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(log));
+        Run run(&model);
+        if (failure == ShortAnswers || failure == Stalled)
+            run.update.setAnswerTimeout(300);
+        run.feeder.silentFrom = failure == Stalled ? 3 : -1;
+        run.feeder.shortImageReads = failure == ShortAnswers;
+        QVERIFY(!run.installed());
+        if (failure == LeftoverInTheWay)
+            QVERIFY(QDir(tmpFile()).removeRecursively());
+        QVERIFY(!QFile::exists(tmpFile()));
+        QCOMPARE(run.results(), QList<float>{2.0f});
         QVERIFY(updaterStarts().isEmpty());
+        QCOMPARE(run.update.state(), Update::Failed);
+        if (reads >= 0)
+            QCOMPARE(run.feeder.reads.size(), reads);
+        if (failure == ShortAnswers)
+            QCOMPARE(run.update.received(), 0u);
+        // An answer after the failure changes nothing.
+        run.feeder.answerLast();
+        QCOMPARE(run.done.count(), 1);
+        QCOMPARE(run.update.state(), Update::Failed);
     }
 
     void progressIsWrittenEverySecondInKiB()
@@ -396,72 +336,20 @@ private slots:
         // A progress base of 100 KiB, as a controller resuming a transfer gives.
         model.writeMemory(0xD00000, header(100 * 1024, 230, 10000, crcOf(image)));
         model.writeMemory(0xD00100, image);
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        Update update;
-        MemoryFeeder feeder(&update, &model);
-        feeder.silentFrom = 3; // hold the transfer after the first 4096 bytes
-        QTRY_VERIFY_WITH_TIMEOUT(writesOf(writes, 724).contains(104.0f), 20000);
-        QCOMPARE(update.received(), 4096u);
-        QSignalSpy done(&update, &Update::signalDone);
-        feeder.silentFrom = -1;
-        feeder.answer(feeder.reads.last().first, feeder.reads.last().second);
-        QVERIFY(done.wait(20000));
-        QCOMPARE(done.at(0).at(0).toBool(), true);
-        QCOMPARE(writesOf(writes, 724).last(), 100.0f + 10000.0f / 1024.0f);
+        Run run(&model);
+        run.feeder.silentFrom = 3; // hold the transfer after the first 4096 bytes
+        QTRY_VERIFY_WITH_TIMEOUT(writesOf(run.writes, 724).contains(104.0f), 20000);
+        QCOMPARE(run.update.received(), 4096u);
+        run.feeder.silentFrom = -1;
+        run.feeder.answerLast();
+        QVERIFY(run.installed());
+        QCOMPARE(writesOf(run.writes, 724).last(), 100.0f + 10000.0f / 1024.0f);
         // Over: no more progress.
-        const int count = writesOf(writes, 724).size();
+        const int count = writesOf(run.writes, 724).size();
         QTest::qWait(1500);
-        QCOMPARE(writesOf(writes, 724).size(), count);
+        QCOMPARE(writesOf(run.writes, 724).size(), count);
     }
 
-    // 763 = 1 from the controller over the real link: the settings applier
-    // creates the update, which reads the image through the driver and
-    // reports 763 = 0 back.
-    void overTheLink()
-    {
-        ControllerModel model;
-        QVERIFY(model.loadDatabase());
-        QVERIFY(model.loadSeed(QStringLiteral(VRX_SOURCE_DIR "/emulator/seed.csv")));
-        model.setWireTimeSimulated(false);
-        model.setClockRunning(false);
-        const QByteArray image = patternImage(9000, 11);
-        model.loadImage(image);
-        QFile::remove(tmpFile());
-
-        SpiThread* thread = new SpiThread;
-        SpiDriver* driver = new SpiDriver(thread, false);
-        driver->setTransport(std::unique_ptr<SpiTransport>(new ModelTransport(&model)));
-        driver->moveToThread(thread);
-        Parameters* parameters = store();
-        ParametersHandler* handler = parameters->handler();
-        connect(parameters, &Parameters::signalParamWrite, driver, &SpiDriver::slotParamWrite);
-        connect(driver, &SpiDriver::signalParamUpdated, parameters, &Parameters::slotParamUpdated);
-        connect(handler, qOverload<quint32, quint16>(&ParametersHandler::signalSoftwareRead), driver,
-                &SpiDriver::slotSoftwareRead);
-        connect(driver, &SpiDriver::signalSoftwareRead, handler,
-                qOverload<quint32, quint16, quint8*>(&ParametersHandler::signalSoftwareRead));
-        thread->start(QThread::LowPriority);
-
-        model.setFloat(763, 1);
-        auto reported = [&model](float value) {
-            for (const ControllerModel::WriteRecord& w : model.writes())
-                if (w.id == 763 && w.raw == bitsFromFloat(value))
-                    return true;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(reported(0.0f), 60000);
-        QVERIFY(!reported(2.0f));
-        QVERIFY(handler->update());
-        QCOMPARE(handler->update()->state(), Update::Installed);
-        QCOMPARE(readFile(tmpFile()), image);
-        QTRY_COMPARE_WITH_TIMEOUT(updaterStarts(), QStringList{"./vrx_updater_new"}, 10000);
-
-        thread->requestInterruption();
-        thread->exit(0);
-        QVERIFY(thread->wait(10000));
-        delete thread;
-        delete handler->update();
-    }
 };
 
 VRX_TEST_APPLICATION_MAIN(TestUpdate)

@@ -1,13 +1,35 @@
 #include "messagedialog.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 MessageDialog::MessageDialog(const QString& text, MessageDialog::MsgType type, QWidget* parent)
-    : QDialog(parent, Qt::FramelessWindowHint)
+    : Dialog(parent, false)
 {
-    Q_UNUSED(type);
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(text, this));
+    logCreate();
+    QLabel* label = addMessageLabel(text);
+    switch (type) {
+    case Information:
+        addButton(QStringLiteral("Ok"), SLOT(accept()));
+        break;
+    case Error:
+        addButton(QStringLiteral("Ok"), SLOT(accept()));
+        label->setStyleSheet(QStringLiteral("#dialogMessageLabel_ { background: red; }"));
+        break;
+    case Warning:
+        addButton(QStringLiteral("Ok"), SLOT(accept()));
+        label->setStyleSheet(QStringLiteral("#dialogMessageLabel_ { background: #FF8000; }"));
+        break;
+    case Question:
+    default:
+        // "Нет" is added last and so has the focus: a careless Enter refuses.
+        addButton(QObject::tr("Да"), SLOT(accept()));
+        addButton(QObject::tr("Нет"), SLOT(reject()));
+        break;
+    }
+    startCloseDialogTimer();
+}
+
+MessageDialog::~MessageDialog()
+{
+    logDestroy();
 }

@@ -1,19 +1,115 @@
 #include "progressbardialog.h"
 
+#include "headermainwindow.h"
+#include "mainapplication.h"
+#include "mainwindow.h"
+#include "parameters.h"
+#include "saturate.h"
+
 #include <QLabel>
+#include <QProgressBar>
+#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 
 ProgressBarDialog::ProgressBarDialog(const QString& text, QWidget* parent, unsigned short commandId, bool showTime)
-    : QDialog(parent, Qt::FramelessWindowHint)
+    : Dialog(parent, false)
+    , m_text(text)
+    , m_commandId(commandId)
 {
-    Q_UNUSED(commandId);
-    Q_UNUSED(showTime);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(text, this));
+    logCreate();
+    // The controller finishes the command, not the operator.
+    setDeleteOnClose(false);
+    addMessageLabel(text);
+
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("progressBar_"));
+    m_progressBar->setFixedHeight(20);
+    m_progressBar->setAlignment(Qt::AlignCenter);
+    // A range of 0 to 0 is a busy indicator until a maximum is reported.
+    m_progressBar->setRange(0, 0);
+    messageLayout()->addWidget(m_progressBar);
+
+    if (showTime) {
+        m_elapsed.start();
+        auto* refresh = new QTimer(this);
+        refresh->setObjectName(QStringLiteral("refreshTimer"));
+        refresh->setInterval(RefreshMs);
+        connect(refresh, &QTimer::timeout, this, &ProgressBarDialog::slotShowText);
+        refresh->start();
+    }
+
+    MainApplication* app = MainApplication::getInstance();
+    if (m_commandId != 0 && app && app->getParameters()) {
+        connect(app->getParameters(), SIGNAL(signalParamUpdated(quint16)), this, SLOT(slotParamUpdated(quint16)));
+    }
 }
 
-void ProgressBarDialog::startCloseDialogTimer()
+ProgressBarDialog::~ProgressBarDialog()
 {
-    QTimer::singleShot(300000, this, &QDialog::reject);
+    if (m_commandId != 0) {
+        MainApplication* app = MainApplication::getInstance();
+        MainWindow* window = app ? app->getMainWindow() : nullptr;
+        if (HeaderMainWindow* header = window ? window->headerMainWindow() : nullptr)
+            header->showProgress(false);
+    }
+    logDestroy();
+}
+
+void ProgressBarDialog::setValue(int value)
+{
+    // Shown at the next refresh of the text.
+    m_value = value;
+}
+
+void ProgressBarDialog::setMaximum(int maximum)
+{
+    m_maximum = maximum;
+    m_progressBar->setRange(0, maximum);
+    m_progressBar->setFormat(QStringLiteral("%v/%1").arg(maximum));
+}
+
+int ProgressBarDialog::percent(int value, int maximum)
+{
+    const float share = static_cast<float>(value) / (static_cast<float>(maximum) / 100.0f);
+    return qMin(saturatingInt(share), 100);
+}
+
+QString ProgressBarDialog::progressText(const QString& text, const QString& doneWord, const QString& passedWord,
+                                        int value, int maximum, qint64 elapsedMs)
+{
+    // Minutes of the hour and seconds: a command longer than an hour starts
+    // counting again, as the station always showed it.
+    const QString time = QTime(0, 0).addMSecs(static_cast<int>(elapsedMs % (24 * 3600 * 1000))).toString("mm:ss");
+    if (maximum == 0)
+        return QStringLiteral("%1\n%2 %3").arg(text, passedWord, time);
+    return QStringLiteral("%1\n%2 %3%\n%4 %5")
+        .arg(text, doneWord, QString::number(percent(value, maximum)), passedWord, time);
+}
+
+void ProgressBarDialog::slotShowText()
+{
+    if (QLabel* label = messageLabel()) {
+        label->setText(progressText(m_text, QObject::tr("выполнено"), QObject::tr("прошло"), m_value, m_maximum,
+                                    m_elapsed.isValid() ? m_elapsed.elapsed() : 0));
+    }
+    if (m_maximum != 0)
+        m_progressBar->setValue(m_value);
+}
+
+void ProgressBarDialog::slotParamUpdated(quint16 id)
+{
+    MainApplication* app = MainApplication::getInstance();
+    Parameters* store = app ? app->getParameters() : nullptr;
+    if (!store)
+        return;
+    if (id == m_commandId) {
+        // The controller has finished the command.
+        if (store->get(id) == 0.0f)
+            accept();
+    } else if (id == IdProgressMaximum) {
+        setMaximum(saturatingInt(store->get(id)));
+    } else if (id == IdProgressValue) {
+        setValue(saturatingInt(store->get(id)));
+    }
 }

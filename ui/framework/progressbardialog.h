@@ -1,15 +1,55 @@
 #ifndef PROGRESSBARDIALOG_H
 #define PROGRESSBARDIALOG_H
 
-#include <QDialog>
+#include "dialog.h"
 
-// Shows that the controller is busy (until the dialog framework lands).
-class ProgressBarDialog : public QDialog
+#include <QElapsedTimer>
+
+class QProgressBar;
+
+// Shows that the controller is carrying out a long command: elapsed time and,
+// when the controller reports them (724 done of 725), the progress. One that
+// watches a command parameter closes when the controller returns it to 0; the
+// operator cannot close it.
+class ProgressBarDialog : public Dialog
 {
     Q_OBJECT
 public:
+    // Progress of a command as the controller reports it.
+    static const quint16 IdProgressValue = 724;
+    static const quint16 IdProgressMaximum = 725;
+    // How often the elapsed time and the progress are redrawn.
+    static const int RefreshMs = 250;
+
     ProgressBarDialog(const QString& text, QWidget* parent, unsigned short commandId, bool showTime);
-    void startCloseDialogTimer();
+    ~ProgressBarDialog() override;
+
+    void setValue(int value);
+    void setMaximum(int maximum);
+    int value() const { return m_value; }
+    int maximum() const { return m_maximum; }
+    unsigned short commandId() const { return m_commandId; }
+    QProgressBar* progressBar() const { return m_progressBar; }
+
+    // value of maximum in whole percent, computed in single precision as the
+    // controller's own displays do, never above 100; maximum must not be 0.
+    static int percent(int value, int maximum);
+    // The label under way: the text, then the percentage (when maximum is not
+    // 0) and the elapsed time as "mm:ss".
+    static QString progressText(const QString& text, const QString& doneWord, const QString& passedWord,
+                                int value, int maximum, qint64 elapsedMs);
+
+public slots:
+    void slotParamUpdated(quint16 id);
+    void slotShowText();
+
+private:
+    QString m_text;
+    int m_value = 0;
+    int m_maximum = 0;
+    unsigned short m_commandId = 0;
+    QProgressBar* m_progressBar = nullptr;
+    QElapsedTimer m_elapsed;
 };
 
 #endif // PROGRESSBARDIALOG_H

@@ -1,0 +1,81 @@
+#include "baseaddreditwidget.h"
+
+#include "common.h"
+#include "lineedit.h"
+#include "mainapplication.h"
+#include "parameters.h"
+#include "rawbits.h"
+#include "saturate.h"
+
+#include <QStringList>
+
+namespace {
+
+const quint32 DateTimeQuantity = 1;
+
+Parameters* store()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->getParameters() : nullptr;
+}
+
+} // namespace
+
+BaseAddrEditWidget::BaseAddrEditWidget(unsigned short id1, unsigned short id2, unsigned short id3,
+                                       unsigned short id4, int index, QWidget* parent)
+    : BaseMultiParamEditWidget(QVector<quint16>{id1, id2, id3, id4}, index, parent)
+{
+    lineEdit()->setClear(false);
+}
+
+void BaseAddrEditWidget::slotUpdateValue()
+{
+    if (isEditing() || lineEdit()->hasFocus())
+        return;
+    Parameters* parameters = store();
+    if (!parameters)
+        return;
+    // A copy: the stored definition keeps its own quantity.
+    if (const ParameterDef* def = definition(0)) {
+        m_fieldDef.id = def->id;
+        m_fieldDef.access = def->access;
+        m_fieldDef.operation = def->operation;
+        m_fieldDef.physic.store(DateTimeQuantity);
+        m_fieldDef.min.store(def->min.load());
+        m_fieldDef.max.store(def->max.load());
+        m_fieldDef.validity.store(def->validity.load());
+        m_fieldDef.unitOut = def->unitOut;
+        m_fieldDef.value.store(def->value.load());
+        m_fieldDef.mask = def->mask;
+        m_fieldDef.discret = def->discret;
+        lineEdit()->init(&m_fieldDef);
+    }
+    lineEdit()->setInputMask(QStringLiteral("000.000.000.000;0"));
+    QStringList octets;
+    for (quint16 id : ids())
+        octets.append(QStringLiteral("%1").arg(saturatingInt(parameters->get(id)), 3, 10, QLatin1Char('0')));
+    lineEdit()->setText(octets.join(QLatin1Char('.')));
+}
+
+bool BaseAddrEditWidget::writeEntry(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    QVector<float> values;
+    bool good = parts.size() == ids().size();
+    for (int i = 0; good && i < parts.size(); ++i) {
+        const ParameterDef* def = definition(i);
+        bool ok = false;
+        const float value = parts.at(i).toFloat(&ok);
+        const unsigned int scale = def ? static_cast<unsigned int>(qMax(1, def->discret)) : 1u;
+        good = ok && def && Common::checkRange(value, def->min.load(), def->max.load(), scale);
+        values.append(value);
+    }
+    if (!good) {
+        // One octet out of its range leaves the whole address as it was.
+        undoChanges();
+        return false;
+    }
+    for (int i = 0; i < ids().size(); ++i)
+        emit signalParamWrite(ids().at(i), bitsFromFloat(values.at(i)));
+    return true;
+}

@@ -1,0 +1,28 @@
+#ifndef BASEDOUBLEPARAMEDITWIDGET_H
+#define BASEDOUBLEPARAMEDITWIDGET_H
+
+#include "basemultiparameditwidget.h"
+
+// A long decimal number over two parameters: the low 9 digits in one, the
+// digits above them in the other, as many as the low part's format text has
+// beyond 9.
+class BaseDoubleParamEditWidget : public BaseMultiParamEditWidget
+{
+    Q_OBJECT
+public:
+    BaseDoubleParamEditWidget(unsigned short idLow, unsigned short idHigh, int index, QWidget* parent = nullptr);
+
+    // Digits of the low part.
+    static constexpr int LowDigits = 9;
+    // Digits of the high part for a format length; 0 when the number fits
+    // the low part alone.
+    static int highDigits(int formatLength);
+
+public slots:
+    void slotUpdateValue() override;
+
+protected:
+    bool writeEntry(const QString& text) override;
+};
+
+#endif // BASEDOUBLEPARAMEDITWIDGET_H

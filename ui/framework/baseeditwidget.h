@@ -1,0 +1,66 @@
+#ifndef BASEEDITWIDGET_H
+#define BASEEDITWIDGET_H
+
+#include "baseparamwidget.h"
+
+class QLabel;
+class LineEdit;
+
+// The row with which the operator changes one numeric, time or date parameter:
+// begin (access check, the range in the footer), type, end (range test and
+// write) or break off (Esc, F3, loss of focus).
+class BaseEditWidget : public BaseParamWidget
+{
+    Q_OBJECT
+public:
+    BaseEditWidget(unsigned short id, int index, QWidget* parent = nullptr);
+
+    void setName(const QString& name);
+    void setState(int state);
+    void setWarning(bool warning);
+    void undoChanges();
+
+    int index() const { return m_index; }
+    int state() const { return m_state; }
+    bool isWarning() const { return m_warning; }
+    bool isEditing() const { return m_editing; }
+    LineEdit* lineEdit() const { return m_edit; }
+    QLabel* nameLabel() const { return m_nameLabel; }
+    QLabel* unitLabel() const { return m_unitLabel; }
+
+public slots:
+    void slotUpdateValue() override;
+    // Virtual so that a row with steps of its own before or after the edit
+    // (the clock row) is reached by the keys and the double click as well.
+    virtual void slotEditingBegin();
+    virtual bool slotEditingEnd();
+    virtual void slotEditingBreak();
+
+signals:
+    void mousePress(int index);
+    void signalEditingBegin();
+    void signalEditingEnd(bool isGood);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void focusLost();
+    void restoreFooter();
+
+    QLabel* m_nameLabel = nullptr;
+    LineEdit* m_edit = nullptr;
+    QLabel* m_unitLabel = nullptr;
+    QString m_savedInfo;
+    bool m_footerSaved = false;
+    int m_index = 0;
+    bool m_editing = false;
+    int m_state = 0;
+    bool m_warning = false;
+};
+
+#endif // BASEEDITWIDGET_H

@@ -1,0 +1,166 @@
+#include "lineedit.h"
+
+#include "common.h"
+#include "parameterdef.h"
+#include "parameters.h"
+#include "units.h"
+
+#include <QDebug>
+#include <QDoubleValidator>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLocale>
+
+namespace {
+
+QString formatValue(float value, const ParameterDef* def, bool pad)
+{
+    unTypeData data;
+    data.f = value;
+    return Common::getTextValue(data, def, true, pad);
+}
+
+float toUser(float value, const ParameterDef* def)
+{
+    Parameters* parameters = Common::parameters();
+    return parameters ? parameters->convertFrom(value, def, false, true) : value;
+}
+
+} // namespace
+
+LineEdit::LineEdit(QWidget* parent)
+    : QLineEdit(parent)
+    , m_validator(new QDoubleValidator(this))
+{
+    setObjectName(QStringLiteral("LineEdit"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Only the row hands the focus to its field.
+    setFocusPolicy(Qt::NoFocus);
+    setCursorMoveStyle(Qt::VisualMoveStyle);
+    // Entries are read with a '.' whatever the language of the screens.
+    m_validator->setLocale(QLocale::c());
+    m_validator->setNotation(QDoubleValidator::StandardNotation);
+}
+
+void LineEdit::init(const ParameterDef* def)
+{
+    if (!def)
+        return;
+
+    const int physic = Units::quantity(def->physic.load());
+    const quint8 unit = def->unitOut;
+    const bool colonTime = physic == 2 && (unit == 3 || unit == 5 || unit == 7 || unit == 8);
+
+    bool masked = false;
+    if (colonTime) {
+        QString mask = formatValue(def->max.load(), def, true);
+        for (QChar& c : mask) {
+            if (c.isDigit())
+                c = QLatin1Char('0');
+        }
+        m_mask = mask + QStringLiteral(";0");
+        masked = true;
+    } else if (physic == 1) {
+        if (unit == 1)
+            m_mask = QStringLiteral("0000.00.00 00:00:00;0");
+        else if (unit == 2)
+            m_mask = QStringLiteral("00.00.00;0");
+        masked = true;
+    }
+
+    if (masked) {
+        // The limits are shown as the field displays them under its mask.
+        setValidator(nullptr);
+        setInputMask(m_mask);
+        setText(formatValue(toUser(def->min.load(), def), def, true));
+        m_minText = displayText();
+        setText(formatValue(toUser(def->max.load(), def), def, true));
+        m_maxText = displayText();
+        clear();
+        setInputMask(QString());
+    } else {
+        m_decimals = Common::maskDecimals(def->mask);
+        const float min = toUser(def->min.load(), def);
+        const float max = toUser(def->max.load(), def);
+        m_minText = formatValue(min, def, false);
+        m_maxText = formatValue(max, def, false);
+        m_validator->setRange(min, max, m_decimals);
+        setValidator(m_validator);
+        setMaxLength(qMax(m_minText.length(), m_maxText.length()));
+    }
+
+    qDebug() << "LineEdit::init" << def->id << def->mask.length() << m_maxText.length()
+             << m_decimals << def->discret << def->value.load() << def->min.load() << def->max.load();
+}
+
+void LineEdit::keyLeftPress()
+{
+    if (cursorPosition() > 0)
+        cursorBackward(false);
+}
+
+void LineEdit::keyRightPress()
+{
+    if (cursorPosition() < maxLength() - 1)
+        cursorForward(false);
+}
+
+void LineEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4) {
+        // Ending an edit is the row's business.
+        event->ignore();
+        return;
+    }
+
+    if (m_clear && !m_typed)
+        clear();
+    m_typed = true;
+
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_F6:
+    case Qt::Key_F8:
+        event->accept();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_F5:
+        event->accept();
+        keyLeftPress();
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_F7:
+        event->accept();
+        keyRightPress();
+        return;
+    case Qt::Key_Period:
+        if (m_decimals == 0) {
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void LineEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    m_typed = false;
+    // Whatever the reason of the focus, the whole old value is selected.
+    selectAll();
+}
+
+void LineEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    emit signalFocusOut();
+}

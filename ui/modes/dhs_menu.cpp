@@ -1,0 +1,23 @@
+#include "dhs_menu.h"
+
+#include "equipment_menu.h"
+#include "mainmenu.h"
+#include "mainwindow.h"
+
+DhsMenu::DhsMenu(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QLatin1String(metaObject()->className()));
+    setTitle(QObject::tr("ТМС"));
+}
+
+void DhsMenu::createForm()
+{
+    // No rows yet; the screen holds its place in the menu tree.
+}
+
+void DhsMenu::returnBackForm()
+{
+    if (MainWindow* window = mainWindow())
+        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+}

@@ -1,0 +1,23 @@
+#include "motor_form.h"
+
+#include "equipment_menu.h"
+#include "mainmenu.h"
+#include "mainwindow.h"
+
+MotorForm::MotorForm(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QLatin1String(metaObject()->className()));
+    setTitle(QObject::tr("Двигатель"));
+}
+
+void MotorForm::createForm()
+{
+    // No rows yet; the screen holds its place in the menu tree.
+}
+
+void MotorForm::returnBackForm()
+{
+    if (MainWindow* window = mainWindow())
+        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+}

@@ -1,0 +1,23 @@
+#include "trans_form.h"
+
+#include "equipment_menu.h"
+#include "mainmenu.h"
+#include "mainwindow.h"
+
+TransForm::TransForm(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QLatin1String(metaObject()->className()));
+    setTitle(QObject::tr("ТМПН"));
+}
+
+void TransForm::createForm()
+{
+    // No rows yet; the screen holds its place in the menu tree.
+}
+
+void TransForm::returnBackForm()
+{
+    if (MainWindow* window = mainWindow())
+        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+}

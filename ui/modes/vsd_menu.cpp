@@ -1,0 +1,23 @@
+#include "vsd_menu.h"
+
+#include "equipment_menu.h"
+#include "mainmenu.h"
+#include "mainwindow.h"
+
+VsdMenu::VsdMenu(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QLatin1String(metaObject()->className()));
+    setTitle(QObject::tr("ЧРП"));
+}
+
+void VsdMenu::createForm()
+{
+    // No rows yet; the screen holds its place in the menu tree.
+}
+
+void VsdMenu::returnBackForm()
+{
+    if (MainWindow* window = mainWindow())
+        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+}

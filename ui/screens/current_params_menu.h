@@ -1,0 +1,33 @@
+#ifndef CURRENT_PARAMS_MENU_H
+#define CURRENT_PARAMS_MENU_H
+
+#include "menu_form.h"
+
+// The menu of the current-parameter pages. Its entries mirror the page list,
+// which depends on the technologist page mode (1666), the model pages (1518)
+// and the extension board (1644); opening entry k shows page k of the whole
+// list, so Left and Right then page through all of them.
+class CurrentParamsMenu : public MenuForm
+{
+    Q_OBJECT
+public:
+    explicit CurrentParamsMenu(QWidget* parent = nullptr);
+
+    // The current-parameter pages under the values of now, with the texts of
+    // their entries: the buttons of this menu and the carousel of the status
+    // screens (BaseStatusForm::createNextForm) come from this one list.
+    static QList<MenuEntry> pageEntries();
+    // The current-parameter pages under the values of now, new each call.
+    static QList<BaseForm*> createNextForm();
+
+public slots:
+    void createForm() override;
+    void setFormsList() override;
+    void returnBackForm() override;
+
+protected:
+    QList<MenuEntry> menuEntries() const override;
+    QList<BaseForm*> createLevel() const override;
+};
+
+#endif // CURRENT_PARAMS_MENU_H

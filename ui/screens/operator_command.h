@@ -1,0 +1,43 @@
+#ifndef OPERATOR_COMMAND_H
+#define OPERATOR_COMMAND_H
+
+#include <QString>
+#include <QtGlobal>
+
+class ProgressBarDialog;
+class QWidget;
+
+// The steps every operator command of the settings screens shares: the
+// access check, the yes/no question, the refusal of a load while the motor
+// turns, the write of the command parameter and the progress dialog that
+// follows the controller until it returns the parameter to 0.
+class OperatorCommand
+{
+public:
+    // Station state (13): starting and running forbid loads.
+    static const quint16 IdStationState = 13;
+    // How long a progress dialog waits for the controller to finish, counted
+    // from the write and again from every progress report (724, 725).
+    static const int ProgressTimeoutMs = 300000;
+
+    // Access to the command for the screen that asks; a refusal shows nothing
+    // more (the access dialog has said why).
+    static bool isAccess(QWidget* screen, quint16 id);
+    // Asks and waits; true only for "Да". An unanswered question rejects
+    // itself after five minutes.
+    static bool ask(const QString& question, QWidget* parent);
+    // An information the operator acknowledges later; the command does not wait.
+    static void inform(const QString& text, QWidget* parent);
+    // A load while the station is starting or running is refused with text.
+    static bool refuseLoad(const QString& text, QWidget* parent);
+    static void write(quint16 id, int value);
+    // Opens the progress dialog (over the main window), writes value to id
+    // and shows the dialog; it closes when the controller returns id to 0,
+    // or, when the controller never does, after ProgressTimeoutMs with a
+    // warning, so the screen is never held for good.
+    static ProgressBarDialog* writeWithProgress(quint16 id, int value, const QString& text);
+    // The warning of a command that did not finish in time.
+    static QString timeoutText(const QString& progressText);
+};
+
+#endif // OPERATOR_COMMAND_H

@@ -1,0 +1,17 @@
+#ifndef RELAY_OUTPUTS_OPTIONS8_FORM_H
+#define RELAY_OUTPUTS_OPTIONS8_FORM_H
+
+#include "relay_outputs_options_form.h"
+
+// The page of relay output 8.
+class RelayOutputsOptions8Form : public RelayOutputsOptionsForm
+{
+    Q_OBJECT
+public:
+    explicit RelayOutputsOptions8Form(QWidget* parent = nullptr);
+
+public slots:
+    void slotParamUpdated(quint16 id) override;
+};
+
+#endif // RELAY_OUTPUTS_OPTIONS8_FORM_H
