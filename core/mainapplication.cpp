@@ -28,6 +28,7 @@
 #include "spidriver.h"
 #include "spithread.h"
 #include "splashscreen.h"
+#include "translations_resource.h"
 
 #include <QDebug>
 #include <QFile>
@@ -83,6 +84,7 @@ MainApplication::MainApplication(int& argc, char** argv)
     checkDir();
     qWarning("*** Run application! ***");
     setStyleApplication();
+    initTranslationsResource();
     setFontsApplication();
     setRevision();
 
@@ -523,7 +525,7 @@ void MainApplication::getEvent(int key, QString keyStr)
 void MainApplication::slotShowWaitDialog(bool show)
 {
     if (show && !m_waitDialog) {
-        m_waitDialog = new ProgressBarDialog(tr("Ожидание применения..."), m_mainWindow, 0, true);
+        m_waitDialog = new ProgressBarDialog(QObject::tr("Ожидание применения..."), m_mainWindow, 0, true);
         m_waitDialog->startCloseDialogTimer();
         m_waitDialog->show();
     } else if (!show && m_waitDialog) {
@@ -542,7 +544,7 @@ bool MainApplication::isAccess(QWidget* parent, int id, int mode, const QString&
         return false;
     }
     if (def->operation == 3 && getValue(1330) != 4.0f && saturatingInt(getValue(13)) != 0) {
-        const QString text = tr("Для изменения остановите двигатель!");
+        const QString text = QObject::tr("Для изменения остановите двигатель!");
         if (m_notice) {
             m_notice(text, parent);
         } else {

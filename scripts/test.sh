@@ -16,6 +16,9 @@ export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$BUILD" && ctest --output-on-failure -j "$JOBS")
 
+# Every operator text of the sources is in both catalogues, translated.
+bash scripts/check_translations.sh
+
 if [ -x scripts/fuzz.sh ]; then
   bash scripts/fuzz.sh
 fi

@@ -471,7 +471,8 @@ void TestControllerEmulator::faults()
     QElapsedTimer timer;
     timer.start();
     QVERIFY(crcOk(exchange(model, request(1), 0, 5000)));
-    QVERIFY(timer.elapsed() >= 150);
+    // Two millisecond clocks started apart may disagree by one tick.
+    QVERIFY(timer.elapsed() >= 149);
     model.setFault(M::Fault::None);
     QVERIFY(crcOk(exchange(model, request(1))));
 }

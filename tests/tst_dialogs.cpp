@@ -266,7 +266,7 @@ private slots:
         store()->syncAllParams();
         const int total = store()->count();
         QCOMPARE(splash->total(), total);
-        QCOMPARE(splash->done(), 0);
+        QCOMPARE(splash->doneCount(), 0);
         QCOMPARE(splash->progressBar()->maximum(), total);
         QCOMPARE(splash->progressBar()->format(), QString("%v/%1").arg(total));
 
@@ -275,7 +275,7 @@ private slots:
         const int read = total / 2;
         for (int i = 0; i < read; ++i)
             store()->slotParamUpdated(ids.at(i), 0, Parameters::KindValue);
-        QCOMPARE(splash->done(), read);
+        QCOMPARE(splash->doneCount(), read);
         splash->slotShowText();
         const QString expected = QString("Loading...\ncompleted %1%\npassed ")
                                      .arg(ProgressBarDialog::percent(read, total));

@@ -25,9 +25,6 @@ namespace {
 const quint16 ClockId = 562;
 const quint16 PasswordId = 573;
 const quint16 DeleteArchives = 595;
-const quint16 AccessLevel = 572;
-const quint16 OilCompany = 1330;
-const quint16 StationState = 633;
 
 class RowsForm : public BaseForm
 {

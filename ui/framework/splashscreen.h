@@ -17,7 +17,7 @@ public:
     SplashScreen(const QString& text, QWidget* parent);
     ~SplashScreen() override;
 
-    int done() const { return m_done; }
+    int doneCount() const { return m_done; }
     int total() const { return m_total; }
     QProgressBar* progressBar() const { return m_progressBar; }
 
