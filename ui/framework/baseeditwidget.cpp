@@ -1,4 +1,5 @@
 #include "baseeditwidget.h"
+#include "editrowevents.h"
 
 #include "common.h"
 #include "lineedit.h"
@@ -215,23 +216,8 @@ void BaseEditWidget::focusLost()
 
 bool BaseEditWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_edit) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (!m_editing) {
-                emit mousePress(m_index);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonDblClick:
-            slotEditingBegin();
-            return true;
-        case QEvent::MouseMove:
-            return true;
-        default:
-            break;
-        }
-    }
+    if (EditRowEvents::filterField(this, watched, event))
+        return true;
     return BaseParamWidget::eventFilter(watched, event);
 }
 
@@ -243,42 +229,7 @@ void BaseEditWidget::mousePressEvent(QMouseEvent* event)
 
 void BaseEditWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat()) {
-        event->ignore();
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F4:
-        event->accept();
-        if (hasFocus())
-            slotEditingBegin();
-        else
-            slotEditingEnd();
-        return;
-    case Qt::Key_Escape:
-    case Qt::Key_F3:
-        if (m_edit->hasFocus()) {
-            event->accept();
-            slotEditingBreak();
-        } else {
-            event->ignore();
-        }
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_F6:
-    case Qt::Key_F8:
-        if (hasFocus())
-            event->ignore();
-        else
-            event->accept();
-        return;
-    default:
-        event->ignore();
-        return;
-    }
+    EditRowEvents::keyPress(this, event);
 }
 
 void BaseEditWidget::focusInEvent(QFocusEvent* event)

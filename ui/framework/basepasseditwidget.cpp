@@ -1,4 +1,5 @@
 #include "basepasseditwidget.h"
+#include "editrowevents.h"
 
 #include "lineedit.h"
 #include "mainapplication.h"
@@ -193,23 +194,8 @@ void BasePassEditWidget::focusLost()
 
 bool BasePassEditWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_edit) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (!m_editing) {
-                emit mousePress(m_index);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonDblClick:
-            slotEditingBegin();
-            return true;
-        case QEvent::MouseMove:
-            return true;
-        default:
-            break;
-        }
-    }
+    if (EditRowEvents::filterField(this, watched, event))
+        return true;
     return BaseParamWidget::eventFilter(watched, event);
 }
 
@@ -221,42 +207,7 @@ void BasePassEditWidget::mousePressEvent(QMouseEvent* event)
 
 void BasePassEditWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat()) {
-        event->ignore();
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F4:
-        event->accept();
-        if (hasFocus())
-            slotEditingBegin();
-        else
-            slotEditingEnd();
-        return;
-    case Qt::Key_Escape:
-    case Qt::Key_F3:
-        if (m_edit->hasFocus()) {
-            event->accept();
-            slotEditingBreak();
-        } else {
-            event->ignore();
-        }
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_F6:
-    case Qt::Key_F8:
-        if (hasFocus())
-            event->ignore();
-        else
-            event->accept();
-        return;
-    default:
-        event->ignore();
-        return;
-    }
+    EditRowEvents::keyPress(this, event);
 }
 
 void BasePassEditWidget::focusInEvent(QFocusEvent* event)
