@@ -3,22 +3,154 @@
 #include "mainapplication.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
 
-DialogDriver::DialogDriver(QObject* parent)
-    : QObject(parent)
+namespace {
+
+const char* const OpeningProperty = "vrxTestOpening";
+
+bool isWatched(const QObject* object)
 {
-    m_timer.setInterval(5);
-    connect(&m_timer, &QTimer::timeout, this, &DialogDriver::poll);
+    return object->isWidgetType() && qobject_cast<const QDialog*>(object)
+           && static_cast<const QWidget*>(object)->isWindow() && !object->inherits("SplashScreen");
+}
+
+// The program's own dialogs take queued answers; other dialogs (the virtual
+// keyboard) are only watched.
+bool takesAnswers(const QObject* object)
+{
+    return object->inherits("Dialog") && !object->inherits("SplashScreen");
+}
+
+QString describe(QDialog* dialog)
+{
+    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(dialog->metaObject()->className()),
+                                            DialogDriver::dialogText(dialog));
+}
+
+void fail(const QString& message)
+{
+    qWarning().noquote() << "DialogDriver:" << message;
+    if (QTest::currentTestFunction())
+        QTest::qFail(message.toUtf8().constData(), __FILE__, __LINE__);
+}
+
+class DialogWatcher : public QObject
+{
+public:
+    static DialogWatcher* instance;
+
+    QList<QList<int>> queue;
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && isWatched(watched))
+            opened(static_cast<QDialog*>(watched));
+        return false;
+    }
+
+private:
+    void opened(QDialog* dialog)
+    {
+        const int opening = ++m_openings;
+        dialog->setProperty(OpeningProperty, opening);
+        QPointer<QDialog> guard(dialog);
+        auto stillOpen = [guard, opening]() {
+            return guard && guard->isVisible() && guard->property(OpeningProperty).toInt() == opening;
+        };
+
+        if (takesAnswers(dialog) && !queue.isEmpty()) {
+            const QList<int> keys = queue.takeFirst();
+            // After the show has finished: the dialog gives its button the
+            // focus in its own show handling.
+            QTimer::singleShot(0, this, [this, guard, keys, stillOpen]() {
+                if (!stillOpen())
+                    return;
+                texts.append(DialogDriver::dialogText(guard));
+                for (int key : keys) {
+                    if (!stillOpen())
+                        break;
+                    DialogDriver::pressOn(guard, key);
+                }
+            });
+        }
+        QTimer::singleShot(DialogDriver::UnansweredMs, this, [guard, stillOpen]() {
+            if (!stillOpen())
+                return;
+            fail(QStringLiteral("dialog left open for %1 ms, nobody answered it: %2")
+                     .arg(DialogDriver::UnansweredMs)
+                     .arg(describe(guard)));
+            guard->reject();
+        });
+    }
+
+    int m_openings = 0;
+};
+
+DialogWatcher* DialogWatcher::instance = nullptr;
+
+DialogWatcher* watcher()
+{
+    if (!DialogWatcher::instance)
+        DialogDriver::install();
+    return DialogWatcher::instance;
+}
+
+QString keyText(int key)
+{
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period)
+        return QString(QChar(key));
+    return QString();
+}
+
+} // namespace
+
+void DialogDriver::install()
+{
+    if (DialogWatcher::instance)
+        return;
+    DialogWatcher::instance = new DialogWatcher;
+    DialogWatcher::instance->setParent(qApp);
+    qApp->installEventFilter(DialogWatcher::instance);
+}
+
+DialogDriver::DialogDriver()
+{
+    watcher()->queue.clear();
+    m_firstText = watcher()->texts.size();
+}
+
+DialogDriver::~DialogDriver()
+{
+    DialogWatcher* w = watcher();
+    if (!w->queue.isEmpty()) {
+        fail(QStringLiteral("%1 queued answer(s) left: the dialog the test expected never opened")
+                 .arg(w->queue.size()));
+        w->queue.clear();
+    }
 }
 
 void DialogDriver::answerWith(const QList<int>& keys)
 {
-    m_queue.append(keys);
-    m_timer.start();
+    watcher()->queue.append(keys);
+}
+
+int DialogDriver::pending() const
+{
+    return watcher()->queue.size();
+}
+
+QStringList DialogDriver::texts() const
+{
+    return watcher()->texts.mid(m_firstText);
 }
 
 QList<QDialog*> DialogDriver::openDialogs()
@@ -26,9 +158,8 @@ QList<QDialog*> DialogDriver::openDialogs()
     QList<QDialog*> dialogs;
     const QWidgetList widgets = QApplication::topLevelWidgets();
     for (QWidget* widget : widgets) {
-        auto* dialog = qobject_cast<QDialog*>(widget);
-        if (dialog && dialog->isVisible())
-            dialogs.append(dialog);
+        if (isWatched(widget) && widget->isVisible())
+            dialogs.append(static_cast<QDialog*>(widget));
     }
     return dialogs;
 }
@@ -54,46 +185,29 @@ QString DialogDriver::dialogText(QWidget* dialog)
     return parts.join(QLatin1Char('\n'));
 }
 
-void DialogDriver::pressKey(int key, const QString& text)
+void DialogDriver::pressOn(QWidget* dialog, int key)
 {
-    if (MainApplication* app = MainApplication::getInstance())
-        app->getEvent(key, text);
+    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, keyText(key));
+    QCoreApplication::sendEvent(target, &event);
 }
 
-void DialogDriver::poll()
+void DialogDriver::pressKey(int key, const QString& text)
 {
-    if (m_queue.isEmpty()) {
-        m_timer.stop();
-        return;
-    }
-    QDialog* target = nullptr;
+    QDialog* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     const QList<QDialog*> dialogs = openDialogs();
-    for (QDialog* dialog : dialogs) {
-        bool done = false;
-        for (const QPointer<QDialog>& seen : qAsConst(m_done))
-            done = done || seen == dialog;
-        if (!done) {
-            target = dialog;
-            break;
-        }
-    }
-    if (!target)
+    if (!modal && !dialogs.isEmpty())
+        modal = dialogs.last();
+    if (modal) {
+        pressOn(modal, key);
         return;
-    m_done.append(target);
-    m_texts.append(dialogText(target));
-    const QList<int> keys = m_queue.takeFirst();
-    QPointer<QDialog> guard(target);
-    for (int key : keys) {
-        if (!guard || !guard->isVisible())
-            break;
-        QWidget* focus = QApplication::focusWidget();
-        if (focus && focus->window() == guard) {
-            pressKey(key);
-        } else {
-            // The dialog has not got the focus (no active window offscreen):
-            // give the key to it directly.
-            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-            QCoreApplication::sendEvent(guard, &event);
-        }
     }
+    if (MainApplication* app = MainApplication::getInstance())
+        app->getEvent(key, text.isEmpty() ? keyText(key) : text);
+}
+
+void DialogDriver::closeAll()
+{
+    for (QDialog* dialog : openDialogs())
+        dialog->reject();
 }
