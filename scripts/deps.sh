@@ -8,7 +8,8 @@ PACKAGES=(
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite
   libqt5serialbus5-dev libqt5svg5-dev
   qttools5-dev-tools qttools5-dev
-  sqlite3 fonts-open-sans
+  sqlite3 fonts-open-sans git
+  libclang-rt-14-dev
   xvfb xauth socat netcat-openbsd
 )
 
