@@ -4,6 +4,7 @@
 #include "model_link.h"
 #include "parameters.h"
 #include "rawbits.h"
+#include "store_driver.h"
 #include "scada_tarvesk.h"
 #include "test_database.h"
 #include "wait_for.h"
@@ -64,7 +65,7 @@ private:
     quint16 m_port = 0;
     QModbusTcpClient m_client;
 
-    void store(quint16 id, float value) { m_store->slotParamUpdated(id, bitsFromFloat(value), Parameters::KindValue); }
+    void store(quint16 id, float value) { StoreDriver{m_store}.report(id, value); }
     // The answer's bytes after the function code in hex, "!" first for an
     // exception (taken from the bytes: QtSerialBus keeps an exception's
     // function code in an enum that cannot hold it).
@@ -100,10 +101,8 @@ private slots:
     {
         m_db = new TestDatabase;
         m_store = new Parameters;
-        for (auto v : {qMakePair(101, 100.f), qMakePair(102, 3.25f), qMakePair(103, 380.f), qMakePair(104, 50.f),
-                       qMakePair(580, 1.f), qMakePair(586, 1.f)}) // the station shows °F; registers keep their unit
-            store(quint16(v.first), v.second);
-        m_store->slotParamUpdated(105, 0x12345678u, Parameters::KindValue);
+        // The station shows °F (586); registers keep their own unit.
+        StoreDriver{m_store}.reportAll("101=100 102=3.25 103=380 104=50 105=0x12345678 580=1 586=1");
         m_link = new ModelLink;
         m_link->start();
         QTcpServer probe;
@@ -189,14 +188,12 @@ private slots:
         QTRY_COMPARE(m_map->serverAddress(), 1);
     }
 
-    void softwarePacketsGoOutInOrder()
+    void softwarePacket()
     {
-        QCOMPARE(Scada::softwarePacket(7, 0x0102, "abc"), QByteArray::fromHex("070002010300616263"));
-        const QByteArray first = Scada::softwarePacket(3, 1, QByteArray(40, 'a'));
-        const QByteArray second = Scada::softwarePacket(3, 2, "b");
-        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, first), Q_ARG(int, 5000)).value(0), QVariant(true));
-        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, second), Q_ARG(int, 5000)).value(0), QVariant(true));
-        QCOMPARE(m_link->model.scadaPackets().mid(m_link->model.scadaPackets().size() - 2), (QList<QByteArray>{first, second}));
+        const QByteArray packet = Scada::softwarePacket(7, 0x0102, "abc");
+        QCOMPARE(packet, QByteArray::fromHex("070002010300616263"));
+        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, packet), Q_ARG(int, 5000)).value(0), QVariant(true));
+        QCOMPARE(m_link->model.scadaPackets().value(0), packet);
     }
 
     void archiveRepliesOfBothCommands_data()
@@ -213,14 +210,13 @@ private slots:
         QFETCH(int, command);
         QFETCH(quint32, offset);
         QFETCH(quint32, left);
-        QByteArray archive;
-        for (int i = 0; i < 300; ++i)
-            archive.append(char(i * 7 + command));
+        const QByteArray archive = QByteArray::number(command).repeated(150); // 300 bytes
         QVERIFY(m_link->model.setArchive(quint8(command), archive));
         const QList<QVariant> reply = transfer("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 50u));
         QVERIFY2(reply.value(0).toBool(), "the archive reply");
-        QCOMPARE(qFromLittleEndian<quint32>(reply.at(1).toByteArray().constData() + 3), offset);
-        QCOMPARE(qFromLittleEndian<quint32>(reply.at(1).toByteArray().constData() + 11), left);
+        QByteArray header = Scada::archiveRequest(offset, 50); // the request's, with the length sent last
+        qToLittleEndian(left, header.data() + 11);
+        QCOMPARE(reply.at(1).toByteArray().toHex(), header.toHex());
         QCOMPARE(reply.at(2).toByteArray(), archive.mid(int(offset), int(left)));
     }
 
