@@ -29,6 +29,7 @@
 #include "spithread.h"
 #include "splashscreen.h"
 #include "translations_resource.h"
+#include "vrx_revision.h"
 
 #include <QDebug>
 #include <QFile>
@@ -45,9 +46,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#ifndef VRX_SOURCE_REVISION
-#define VRX_SOURCE_REVISION "0000000000000000000000000000000000000000"
-#endif
 
 const char* const MainApplication::Version = "3.38.0";
 
@@ -433,6 +431,8 @@ void MainApplication::quitScada()
     m_scadaThread->wait();
     m_scadaThread->deleteLater();
     m_scadaThread = nullptr;
+    // The map went with its thread.
+    m_scada = nullptr;
 }
 
 // --- language ----------------------------------------------------------------------
@@ -482,8 +482,10 @@ void MainApplication::sendRequestNtp()
 
 void MainApplication::replyReceivedNtp(QHostAddress address, quint16 port, NtpReply reply)
 {
-    Q_UNUSED(address);
-    Q_UNUSED(port);
+    // Only the server asked, answering the request, may set the clock that
+    // stamps the event log and the archives.
+    if (!m_ntpClient || !m_ntpClient->acceptReply(address, port, reply))
+        return;
     const QDateTime corrected = currentDateTime().addMSecs(reply.localClockOffset());
     m_parameters->set(562, static_cast<quint32>(qBound<qint64>(0, corrected.toSecsSinceEpoch(), 0xFFFFFFFFLL)), 2);
     qWarning().noquote() << "NTP client: sync time -" << corrected.toString("yyyy.MM.dd hh:mm:ss");

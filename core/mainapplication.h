@@ -58,6 +58,7 @@ public:
     MainWindow* getMainWindow() const { return m_mainWindow; }
     ParametersCheck* getParametersCheck() const { return m_parametersCheck; }
     Scada* getScada() const { return m_scada; }
+    NtpClient* getNtpClient() const { return m_ntpClient; }
     QThread* getScadaThread() const { return m_scadaThread; }
     QString getAppDir() const { return m_appDir; }
     QString getResourcesDir() const { return m_resourcesDir; }

@@ -20,6 +20,14 @@ public:
     // The request as sent for a station clock (UTC).
     static QByteArray requestPacket(const QDateTime& utcNow);
 
+    // Whether a reply may set the station clock: it comes from the address and
+    // port the outstanding request went to, echoes that request's transmit
+    // timestamp as its origin, and is a synchronised server's answer (mode 4,
+    // leap indicator not 3, stratum 1-15, a transmit timestamp). Anything else
+    // is logged with its reason and refused. A reply that echoes the request
+    // answers it, usable or not: a second reply to it is refused.
+    bool acceptReply(const QHostAddress& address, quint16 port, const NtpReply& reply);
+
 public slots:
     void readPendingDatagrams();
 
@@ -31,6 +39,11 @@ private:
     static QDateTime stationClockUtc();
 
     QUdpSocket* m_socket = nullptr;
+    // The request awaiting its answer: where it went and its transmit time.
+    bool m_outstanding = false;
+    QHostAddress m_server;
+    quint16 m_serverPort = 0;
+    NtpTimestamp m_sent;
 };
 
 #endif // NTPCLIENT_H

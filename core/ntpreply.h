@@ -47,6 +47,9 @@ public:
     qint64 roundTripDelay() const;
     qint64 localClockOffset() const;
     bool isNull() const;
+    // The origin and transmit timestamps as sent, all 64 bits.
+    NtpTimestamp originStamp() const { return stampAt(24); }
+    NtpTimestamp transmitStamp() const { return stampAt(40); }
 
 private:
     NtpTimestamp stampAt(int offset) const;

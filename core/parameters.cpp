@@ -122,7 +122,7 @@ quint8 Parameters::getValidity(quint16 id) const
 
 quint8 Parameters::userUnit(const ParameterDef* def) const
 {
-    switch (Units::quantity(def->physic.load())) {
+    switch (Units::quantity(def->physicCode())) {
     case 18: return Units::unitIndexFromValue(get(IdUnitPressure));
     case 19: return Units::unitIndexFromValue(get(IdUnitTemperature));
     case 20: return Units::unitIndexFromValue(get(IdUnitAcceleration));
@@ -136,7 +136,8 @@ float Parameters::convertFrom(float value, const ParameterDef* def, bool allTime
 {
     if (!def)
         return value;
-    const quint32 physic = def->physic.load();
+    // The unit tables know the low byte of the code only.
+    const quint32 physic = def->physicCode();
     if (!userUnits) {
         const Units::Entry e = Units::entry(physic, def->unitOut);
         return value * e.scale + e.offset;
@@ -154,7 +155,7 @@ float Parameters::convertTo(float value, const ParameterDef* def, bool allTime) 
 {
     if (!def)
         return value;
-    const quint32 physic = def->physic.load();
+    const quint32 physic = def->physicCode();
     const int q = Units::quantity(physic);
     if (q == 1)
         return value;
@@ -168,7 +169,7 @@ QString Parameters::getTextUnit(const ParameterDef* def) const
 {
     if (!def)
         return QString();
-    return Common::getTextUnitOfQuantity(Units::quantity(def->physic.load()), userUnit(def));
+    return Common::getTextUnitOfQuantity(Units::quantity(def->physicCode()), userUnit(def));
 }
 
 // --- writes ----------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <unistd.h>
 
+const char* const Update::ProgramFileName = "vrx_gui";
 const char* const Update::ImageFileName = "vrx_gui_tmp";
 const char* const Update::UpdaterFileName = "vrx_updater_new";
 const char* const Update::UpdaterCommand = "./vrx_updater_new";
@@ -215,19 +216,19 @@ void Update::install()
 
     const QString tmp = imageFile();
     if (QFile::exists(tmp) && !QFile::remove(tmp)) {
-        qWarning() << "Error copying file:" << m_programFile;
+        qWarning() << "Error copying file:" << ProgramFileName;
         fail(QString("Update. Cannot remove %1").arg(tmp));
         return;
     }
     if (!QFile::copy(m_programFile, tmp)) {
-        qWarning() << "Error copying file:" << m_programFile;
+        qWarning() << "Error copying file:" << ProgramFileName;
         fail(QString());
         return;
     }
 
     QFile file(tmp);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning() << "Error opening file:" << tmp;
+        qWarning() << "Error opening file:" << ImageFileName;
         fail(QString());
         return;
     }
@@ -243,7 +244,7 @@ void Update::install()
     }
 
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning() << "Error opening file:" << tmp;
+        qWarning() << "Error opening file:" << ImageFileName;
         fail(QString());
         return;
     }

@@ -41,6 +41,7 @@ public:
     static constexpr int ResultDone = 0;
     static constexpr int ResultFailed = 2;
 
+    static const char* const ProgramFileName; // "vrx_gui"
     static const char* const ImageFileName;   // "vrx_gui_tmp"
     static const char* const UpdaterFileName; // "vrx_updater_new"
     static const char* const UpdaterCommand;  // "./vrx_updater_new"

@@ -1,11 +1,38 @@
-// The access rule: protection, level, mode, the motor-stopped rule with the
-// oil-company exemption, the block release after a password, the idle reset.
+// The access rule and the password dialog against a controller that echoes
+// its writes: protection, level and mode, the motor-stopped rule with the
+// oil-company exemption, the block release, the idle reset; levels from 576
+// down to 573, full-length entries only, the lock-out after three failures
+// kept in 722/723, and the reset code that restores the factory passwords.
+#include "accessdialog.h"
+#include "echo_controller.h"
+#include "lineedit.h"
 #include "mainwindow.h"
 #include "store_driver.h"
 #include "test_application.h"
 #include "test_database.h"
 
-#include <QSignalSpy>
+#include <QLabel>
+#include <QRegExp>
+
+namespace {
+
+const QString Prompt = QStringLiteral("Введите пароль");
+const QString Wrong = QStringLiteral("Неверный пароль!\nПовторите попытку");
+
+// The seconds a lock-out countdown shows; -1 when it shows none.
+int countdown(AccessDialog* dialog)
+{
+    QRegExp re(QRegExp::escape(Wrong) + " через (\\d\\d):(\\d\\d)");
+    return re.exactMatch(dialog->messageLabel()->text()) ? re.cap(1).toInt() * 60 + re.cap(2).toInt() : -1;
+}
+
+void type(AccessDialog* dialog, const QString& entry)
+{
+    QTest::keyClicks(dialog->passEdit(), entry);
+    QTest::keyClick(dialog->passEdit(), Qt::Key_Return);
+}
+
+} // namespace
 
 class TestAccess : public QObject
 {
@@ -13,22 +40,10 @@ class TestAccess : public QObject
 
 private:
     TestDatabase* m_db = nullptr;
-    MainApplication* app() { return MainApplication::getInstance(); }
+    EchoController* m_echo = nullptr;
     StoreDriver m_drive{nullptr};
-    int m_prompts = 0;
-    int m_answer = 0;
-    int m_notices = 0;
-
-    // A parameter of the database with the given level (any for -1) and
-    // operation; -1 when there is none.
-    int idAt(int level, bool stoppedOnly) const
-    {
-        Parameters* p = MainApplication::getInstance()->getParameters();
-        for (quint16 id : p->ids())
-            if ((level < 0 || p->getAccess(id) == level) && (p->getOperation(id) == 3) == stoppedOnly)
-                return id;
-        return -1;
-    }
+    MainApplication* app() { return MainApplication::getInstance(); }
+    float value(quint16 id) { return app()->getParameters()->get(id); }
 
 private slots:
     void initTestCase()
@@ -36,116 +51,152 @@ private slots:
         m_db = new TestDatabase;
         app()->initStore();
         m_drive.store = app()->getParameters();
-        app()->setAccessPrompt([this](unsigned char, const QString&, QWidget*) {
-            ++m_prompts;
-            return m_answer;
-        });
-        app()->setNotice([this](const QString& text, QWidget*) {
-            QCOMPARE(text, QString("Для изменения остановите двигатель!"));
-            ++m_notices;
-        });
+        m_echo = new EchoController(m_drive.store);
+    }
+
+    void init()
+    {
+        m_drive.reportAll("571=1 572=0 573=1111 574=2222 575=3333 576=4444 722=0 723=0x0 13=0 1330=0");
+        m_echo->clearWrites();
     }
 
     void rule_data()
     {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<bool>("stoppedOnly");
-        QTest::addColumn<float>("protection");
-        QTest::addColumn<float>("current");
+        QTest::addColumn<int>("id"); // 574 level 2, 575 level 3, 32 level 3 changed only stopped
+        QTest::addColumn<QString>("state");
         QTest::addColumn<int>("mode");
-        QTest::addColumn<float>("motor");
-        QTest::addColumn<float>("company");
-        QTest::addColumn<bool>("asks");
-        QTest::addColumn<bool>("granted");
-        QTest::addColumn<bool>("notice");
-        // level, op3, 571, 572, mode, 13, 1330, asks, granted (answer refused), notice
-        QTest::newRow("off, level 2, mode 0") << 2 << false << 0.f << 0.f << 0 << 0.f << 0.f << false << true << false;
-        QTest::newRow("off, level 2, mode 1") << 2 << false << 0.f << 0.f << 1 << 0.f << 0.f << false << true << false;
-        QTest::newRow("off, level 3 asks") << 3 << false << 0.f << 0.f << 0 << 0.f << 0.f << true << false << false;
-        QTest::newRow("off, level 3, current 3") << 3 << false << 0.f << 3.f << 0 << 0.f << 0.f << false << true << false;
-        QTest::newRow("mode 2 always asks") << 1 << false << 0.f << 4.f << 2 << 0.f << 0.f << true << false << false;
-        QTest::newRow("on, mode 1 ignores current") << 1 << false << 1.f << 4.f << 1 << 0.f << 0.f << true << false << false;
-        QTest::newRow("on, current reaches") << 2 << false << 1.f << 2.f << 0 << 0.f << 0.f << false << true << false;
-        QTest::newRow("on, current below") << 2 << false << 1.f << 1.f << 0 << 0.f << 0.f << true << false << false;
-        QTest::newRow("running, op 3 refused") << 1 << true << 0.f << 4.f << 0 << 1.f << 0.f << false << false << true;
-        QTest::newRow("running, op 3, company 4") << 1 << true << 0.f << 4.f << 0 << 1.f << 4.f << false << true << false;
-        QTest::newRow("stopped, op 3") << 1 << true << 0.f << 4.f << 0 << 0.f << 0.f << false << true << false;
+        QTest::addColumn<QString>("outcome"); // of a refused password, then of an accepted one
+        QTest::newRow("off, level 2") << 574 << "571=0" << 0 << "granted, granted";
+        QTest::newRow("off, level 2, mode 1") << 574 << "571=0" << 1 << "granted, granted";
+        QTest::newRow("off, level 3 asks") << 575 << "571=0" << 0 << "asked, refused, asked, granted";
+        QTest::newRow("off, level 3, current 3") << 575 << "571=0 572=3" << 0 << "granted, granted";
+        QTest::newRow("mode 2 always asks") << 573 << "571=0 572=4" << 2 << "asked, refused, asked, granted";
+        QTest::newRow("on, mode 1 ignores current") << 573 << "572=4" << 1 << "asked, refused, asked, granted";
+        QTest::newRow("on, current reaches") << 574 << "572=2" << 0 << "granted, granted";
+        QTest::newRow("on, current below") << 574 << "572=1" << 0 << "asked, refused, asked, granted";
+        QTest::newRow("running, stopped only") << 32 << "572=4 13=1" << 0 << "notice, refused, notice, refused";
+        QTest::newRow("running, company 4") << 32 << "572=4 13=1 1330=4" << 0 << "granted, granted";
+        QTest::newRow("stopped") << 32 << "572=4" << 0 << "granted, granted";
     }
 
     void rule()
     {
-        QFETCH(int, level);
-        QFETCH(bool, stoppedOnly);
-        QFETCH(float, protection);
-        QFETCH(float, current);
+        QFETCH(int, id);
+        QFETCH(QString, state);
         QFETCH(int, mode);
-        QFETCH(float, motor);
-        QFETCH(float, company);
-        QFETCH(bool, asks);
-        QFETCH(bool, granted);
-        QFETCH(bool, notice);
-        const int id = idAt(stoppedOnly ? -1 : level, stoppedOnly);
-        QVERIFY(id >= 0);
-        m_drive.report(571, protection);
-        m_drive.report(572, current);
-        m_drive.report(13, motor);
-        m_drive.report(1330, company);
-        m_prompts = m_notices = 0;
-        m_answer = 0;
-        QCOMPARE(app()->isAccess(nullptr, id, mode), granted);
-        QCOMPARE(m_prompts, asks ? 1 : 0);
-        QCOMPARE(m_notices, notice ? 1 : 0);
-        if (asks) {
-            m_answer = 1; // the password dialog accepts
-            QVERIFY(app()->isAccess(nullptr, id, mode));
-        }
+        QFETCH(QString, outcome);
+        m_drive.reportAll(state);
+        QStringList seen;
+        int answer = 0;
+        app()->setAccessPrompt([&](unsigned char, const QString&, QWidget*) { seen << "asked"; return answer; });
+        app()->setNotice([&](const QString& text, QWidget*) { seen << (text == "Для изменения остановите двигатель!" ? "notice" : text); });
+        seen << (app()->isAccess(nullptr, id, mode) ? "granted" : "refused");
+        answer = 1; // the password accepted
+        seen << (app()->isAccess(nullptr, id, mode) ? "granted" : "refused");
+        app()->setAccessPrompt(MainApplication::AccessPrompt());
+        app()->setNotice(MainApplication::Notice());
+        QCOMPARE(seen.join(", "), outcome);
     }
 
-    void unknownIdIsRefused()
+    void blockReleaseAndIdleReset()
     {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not in the store"));
         QVERIFY(!app()->isAccess(nullptr, 65000, 0));
-    }
-
-    void passwordReleasesBlock()
-    {
-        Parameters* p = app()->getParameters();
-        QSignalSpy writes(p, &Parameters::signalParamWrite);
-        m_drive.report(571, 1.f);
-        m_drive.report(572, 0.f);
-        m_drive.report(13, 0.f);
-        m_answer = 1;
-        // Not blocked: no release.
-        QVERIFY(app()->isAccess(nullptr, 573, 0));
-        QCOMPARE(writes.count(), 0);
-        // Blocked: changing a level-1 or level-2 password also releases the block.
+        // Blocked: a level-1 or level-2 password also releases the block.
         app()->showMainWindow();
         app()->getMainWindow()->slotCcsBlock(true);
-        writes.clear();
-        QVERIFY(app()->isAccess(nullptr, 574, 0));
-        bool released = false;
-        for (const QList<QVariant>& w : writes)
-            released |= w.at(0).value<quint16>() == 774 && w.at(1).value<quint32>() == 0x3F800000u;
-        QVERIFY(released);
-        writes.clear();
-        m_answer = 0;
-        QVERIFY(!app()->isAccess(nullptr, 573, 0));
-        QCOMPARE(writes.count(), 0);
+        m_echo->clearWrites();
+        app()->setAccessPrompt([](unsigned char, const QString&, QWidget*) { return 1; });
+        QVERIFY(app()->isAccess(nullptr, 574, 2));
+        app()->setAccessPrompt(MainApplication::AccessPrompt());
+        QCOMPARE(m_echo->writesOf(774).value(0).value, 0x3F800000u);
         app()->getMainWindow()->slotCcsBlock(false);
-    }
-
-    void idleResetWritesOnce()
-    {
-        Parameters* p = app()->getParameters();
-        QSignalSpy writes(p, &Parameters::signalParamWrite);
+        // Idle: the level goes back to 0, written once.
         m_drive.report(572, 3.f);
         app()->resetAccess();
-        QCOMPARE(writes.count(), 1);
-        QCOMPARE(writes.at(0).at(0).value<quint16>(), quint16(572));
-        QCOMPARE(writes.at(0).at(1).value<quint32>(), 0u);
-        m_drive.report(572, 0.f);
         app()->resetAccess();
-        QCOMPARE(writes.count(), 1);
+        QCOMPARE(m_echo->writesOf(572).size(), 1);
+    }
+
+    // Through the rule (mode 2 always asks) and the dialog, typed as on the keypad.
+    void entries_data()
+    {
+        QTest::addColumn<int>("id"); // 599 level 1, 574 level 2, 575 level 3
+        QTest::addColumn<QString>("passwords");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("granted");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("failures");
+        QTest::newRow("level 1") << 599 << "" << "1111" << true << 1 << 0;
+        QTest::newRow("level 3") << 575 << "" << "3333" << true << 3 << 0;
+        QTest::newRow("higher than asked") << 599 << "" << "4444" << true << 4 << 0;
+        QTest::newRow("password of two levels") << 574 << "574=4444" << "4444" << true << 4 << 0;
+        QTest::newRow("leading zero") << 599 << "573=123" << "0123" << true << 1 << 0;
+        // The lower level is recorded all the same, and is no failure.
+        QTest::newRow("too low a level") << 575 << "" << "2222" << false << 2 << 0;
+        QTest::newRow("short, though equal as a number") << 599 << "573=123" << "123" << false << 0 << 1;
+        QTest::newRow("empty") << 599 << "" << "" << false << 0 << 0;
+    }
+
+    void entries()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, passwords);
+        QFETCH(QString, entry);
+        QFETCH(bool, granted);
+        QFETCH(int, level);
+        QFETCH(int, failures);
+        m_drive.reportAll(passwords);
+        QList<int> keys;
+        for (QChar c : entry)
+            keys << c.unicode();
+        DialogDriver driver;
+        driver.answerWith(keys << Qt::Key_Return << Qt::Key_Escape); // Escape when it stays open
+        QCOMPARE(app()->isAccess(nullptr, id, 2), granted);
+        QCOMPARE(value(572), float(level));
+        QCOMPARE(value(722), float(failures));
+        QCOMPARE(driver.texts(), QStringList{Prompt});
+    }
+
+    void thirdFailureLocksOutForFiveMinutes()
+    {
+        auto* dialog = new AccessDialog(1, QString(), nullptr, false);
+        dialog->show();
+        const quint32 before = AccessDialog::now();
+        for (const char* entry : {"9999", "9998", "9997"})
+            type(dialog, entry);
+        QCOMPARE(value(722), 3.f);
+        QCOMPARE(m_echo->writesOf(723).size(), 1);
+        QVERIFY(app()->getParameters()->getU32(723) - before <= 2);
+        QVERIFY(dialog->passEdit()->isHidden());
+        QVERIFY2(countdown(dialog) >= 297 && countdown(dialog) <= 300, qPrintable(dialog->messageLabel()->text()));
+        QTest::keyClick(dialog, Qt::Key_Return); // checks nothing while locked
+        QCOMPARE(value(722), 3.f);
+        delete dialog;
+
+        // A dialog opened later shows the time left; the first tick after the 300 s gives the field back.
+        m_drive.reportRaw(723, AccessDialog::now() - 100);
+        AccessDialog reopened(1, QString(), nullptr, false);
+        QVERIFY2(countdown(&reopened) >= 197 && countdown(&reopened) <= 200, qPrintable(reopened.messageLabel()->text()));
+        m_drive.reportRaw(723, AccessDialog::now() - 300);
+        QMetaObject::invokeMethod(reopened.lockTimer(), "timeout");
+        QVERIFY(!reopened.passEdit()->isHidden());
+        QCOMPARE(value(722), 0.f);
+    }
+
+    void resetCodeRestoresTheFactoryPasswords()
+    {
+        m_drive.reportAll("564=12 565=31 540=0x0001E240"); // serial 123456
+        AccessDialog dialog(0, QString(), nullptr, true);
+        const int code = (12 * 31 + 123456 + int(AccessDialog::ResetCodeConstant)) % 10000;
+        QCOMPARE(dialog.calcCodeResetPass(), float(code));
+        dialog.show();
+        type(&dialog, "4444"); // a password is no reset code
+        QCOMPARE(value(722), 1.f);
+        type(&dialog, QString("%1").arg(code, 4, 10, QChar('0')));
+        QCOMPARE(dialog.result(), 1);
+        QCOMPARE(QVector<float>({value(573), value(574), value(575), value(576), value(572), value(722)}),
+                 QVector<float>({1, 5193, 7406, 4444, 3, 0}));
     }
 };
 

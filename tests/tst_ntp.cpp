@@ -1,28 +1,28 @@
-// The NTP client against a server on loopback, the reply arithmetic and the
-// application's glue that corrects the station clock.
+// The NTP client against servers on loopback: only the server asked, answering
+// the request with a usable time, sets the station clock; and the reply
+// arithmetic with its worked examples.
 #include "ntpclient.h"
+#include "param_writes.h"
 #include "store_driver.h"
 #include "test_application.h"
 #include "test_database.h"
 
-#include <QSignalSpy>
 #include <QUdpSocket>
+#include <QtEndian>
 #include <limits>
 
 namespace {
 
-// A server's timestamp, its fraction rounded up so it reads back to the millisecond.
+// A timestamp, its fraction rounded up so it reads back to the millisecond.
 void putStamp(QByteArray& packet, int offset, qint64 msecsSince1970)
 {
     const qint64 ms = msecsSince1970 + 2208988800000LL;
-    NtpTimestamp stamp;
-    stamp.seconds = quint32(ms / 1000);
-    stamp.fraction = quint32(((quint64(ms % 1000) << 32) + 999) / 1000);
-    for (int i = 0; i < 4; ++i) {
-        packet[offset + i] = char((stamp.seconds >> (24 - 8 * i)) & 0xFF);
-        packet[offset + 4 + i] = char((stamp.fraction >> (24 - 8 * i)) & 0xFF);
-    }
+    qToBigEndian(quint32(ms / 1000), packet.data() + offset);
+    qToBigEndian(quint32(((quint64(ms % 1000) << 32) + 999) / 1000), packet.data() + offset + 4);
 }
+
+// The station clock 562 = 1700000000 in a zone 3600 s east, as UTC.
+const qint64 StationUtcMs = (1700000000LL - 3600) * 1000;
 
 } // namespace
 
@@ -33,6 +33,30 @@ class TestNtp : public QObject
 private:
     TestDatabase* m_db = nullptr;
     StoreDriver m_drive{nullptr};
+    QUdpSocket m_server;
+    QHostAddress m_station;
+    quint16 m_stationPort = 0;
+    NtpClient* client() { return MainApplication::getInstance()->getNtpClient(); }
+
+    // The station's request at the server, and the answer of a good server:
+    // one second ahead of the station, the origin the request's transmit time.
+    QByteArray exchange()
+    {
+        if (!client()->sendRequest(QHostAddress::LocalHost, m_server.localPort())
+            || (!m_server.hasPendingDatagrams() && !m_server.waitForReadyRead(5000)))
+            return QByteArray();
+        QByteArray request(68, '\0');
+        request.truncate(int(m_server.readDatagram(request.data(), request.size(), &m_station, &m_stationPort)));
+        QByteArray answer(48, '\0');
+        answer[0] = 0x24; // leap indicator 0, version 4, mode 4 (server)
+        answer[1] = 2;
+        putStamp(answer, 24, StationUtcMs); // a client request carries the station clock, in UTC
+        if (request.size() != 48 || quint8(request[0]) != 0x23 || request.mid(40, 8) != answer.mid(24, 8))
+            return QByteArray();
+        putStamp(answer, 32, StationUtcMs + 1000);
+        putStamp(answer, 40, StationUtcMs + 1000);
+        return answer;
+    }
 
 private slots:
     void initTestCase()
@@ -41,97 +65,88 @@ private slots:
         MainApplication::getInstance()->initStore();
         MainApplication::getInstance()->initNtp();
         m_drive.store = MainApplication::getInstance()->getParameters();
+        m_drive.reportAll("562=0x6553F100 1367=3600");
+        QVERIFY(m_server.bind(QHostAddress(QHostAddress::LocalHost), 0));
     }
 
     void replyArithmetic()
     {
-        const qint64 base = 1700000000000LL;
         QByteArray packet(48, '\0');
-        putStamp(packet, 24, base + 10000);
-        putStamp(packet, 32, base + 10300);
-        putStamp(packet, 40, base + 10301);
-        const NtpReply reply(packet, QDateTime::fromMSecsSinceEpoch(base + 10101, Qt::UTC));
-        QCOMPARE(reply.localClockOffset(), qint64(250));
-        QCOMPARE(reply.roundTripDelay(), qint64(100));
-        // A negative odd sum halves toward zero.
-        putStamp(packet, 32, base + 10000);
-        putStamp(packet, 40, base + 10000);
-        const NtpReply negative(packet, QDateTime::fromMSecsSinceEpoch(base + 10003, Qt::UTC));
-        QCOMPARE(negative.localClockOffset(), qint64(-1));
+        for (int at : {24, 32, 40})
+            putStamp(packet, at, at == 24 ? 10000 : at == 32 ? 10300 : 10301);
+        const NtpReply reply(packet, QDateTime::fromMSecsSinceEpoch(10101, Qt::UTC));
+        QCOMPARE(QList<qint64>({reply.localClockOffset(), reply.roundTripDelay()}), QList<qint64>({250, 100}));
+        putStamp(packet, 32, 10000);
+        putStamp(packet, 40, 10000); // -3 ms halves toward zero
+        QCOMPARE(NtpReply(packet, QDateTime::fromMSecsSinceEpoch(10003, Qt::UTC)).localClockOffset(), qint64(-1));
         QVERIFY(NtpReply().isNull());
-        const NtpReply copy = reply;
-        QCOMPARE(copy.localClockOffset(), qint64(250));
     }
 
-    void requestCarriesTheStationClock()
+    // Each reply goes from a real socket to the application's client; only
+    // the good one, once, writes the corrected clock (562, flag 2).
+    void onlyTheServerAskedSetsTheClock_data()
     {
-        const QDateTime now = QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC).addMSecs(500);
-        const QByteArray request = NtpClient::requestPacket(now);
-        QCOMPARE(request.size(), 48);
-        QCOMPARE(quint8(request.at(0)), quint8(0x23));
-        const quint32 seconds = (quint32(quint8(request[40])) << 24) | (quint32(quint8(request[41])) << 16)
-                                | (quint32(quint8(request[42])) << 8) | quint32(quint8(request[43]));
-        QCOMPARE(seconds, 1700000000u + 2208988800u);
+        QTest::addColumn<int>("byte");     // a byte of the good answer to change, -1 none
+        QTest::addColumn<int>("value");    // its new value; origin bytes are XORed with it
+        QTest::addColumn<QString>("from"); // the sender's address (another port), empty for the server
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("dropped"); // why, in the warning
+        QTest::newRow("good") << -1 << 0 << "" << 1 << "";
+        QTest::newRow("good, twice") << -1 << 0 << "" << 2 << "no request awaits";
+        QTest::newRow("origin, lowest bit") << 31 << 0x01 << "" << 1 << "origin timestamp";
+        QTest::newRow("origin, seconds") << 24 << 0x80 << "" << 1 << "origin timestamp";
+        QTest::newRow("mode 3") << 0 << 0x23 << "" << 1 << "mode 3";
+        QTest::newRow("leap indicator 3") << 0 << 0xE4 << "" << 1 << "leap indicator 3";
+        QTest::newRow("stratum 0") << 1 << 0 << "" << 1 << "stratum 0";
+        QTest::newRow("stratum 16") << 1 << 16 << "" << 1 << "stratum 16";
+        QTest::newRow("transmit 0") << 40 << 0 << "" << 1 << "transmit timestamp is 0";
+        QTest::newRow("another port") << -1 << 0 << "127.0.0.1" << 1 << "sent from 127.0.0.1:";
+        QTest::newRow("another address") << -1 << 0 << "127.0.0.2" << 1 << "sent from 127.0.0.2:";
     }
 
-    void exchangeCorrectsTheClock()
+    void onlyTheServerAskedSetsTheClock()
     {
-        // A server on loopback that answers one second ahead of the station.
-        QUdpSocket server;
-        QVERIFY(server.bind(QHostAddress(QHostAddress::LocalHost), 0));
-        m_drive.reportRaw(562, 1700000000u);
-        m_drive.report(1367, 3600.f);
-        m_drive.report(1353, 1.f);
-        m_drive.report(1354, 5.f);
-        m_drive.report(1355, 127.f);
-        m_drive.report(1356, 0.f);
-        m_drive.report(1357, 0.f);
-        m_drive.report(1358, 1.f);
+        QFETCH(int, byte);
+        QFETCH(int, value);
+        QFETCH(QString, from);
+        QFETCH(int, copies);
+        QFETCH(QString, dropped);
+        QByteArray answer = exchange();
+        QVERIFY2(!answer.isEmpty(), "the station's request at the server");
+        if (byte == 40)
+            answer.replace(40, 8, QByteArray(8, '\0'));
+        else if (byte >= 24)
+            answer[byte] = char(answer[byte] ^ value);
+        else if (byte >= 0)
+            answer[byte] = char(value);
+        QUdpSocket other;
+        QVERIFY(from.isEmpty() || other.bind(QHostAddress(from), 0));
+        QUdpSocket& sender = from.isEmpty() ? m_server : other;
         QSignalSpy writes(m_drive.store, &Parameters::signalParamWrite);
-
-        NtpClient client(QHostAddress(QHostAddress::LocalHost), 0);
-        QSignalSpy replies(&client, &NtpClient::replyReceived);
-        QVERIFY(client.sendRequest(QHostAddress::LocalHost, server.localPort()));
-        QTRY_VERIFY_WITH_TIMEOUT(server.hasPendingDatagrams(), 5000);
-        QByteArray request(68, '\0');
-        QHostAddress from;
-        quint16 port = 0;
-        request.truncate(int(server.readDatagram(request.data(), request.size(), &from, &port)));
-        QCOMPARE(request.size(), 48);
-        // Station UTC is 562 - 1367; the server is 1 s ahead of it.
-        const qint64 stationUtc = (1700000000LL - 3600) * 1000;
-        QByteArray answer(48, '\0');
-        answer[0] = 0x24;
-        answer.replace(24, 8, request.mid(40, 8));
-        putStamp(answer, 32, stationUtc + 1000);
-        putStamp(answer, 40, stationUtc + 1000);
-        server.writeDatagram(QByteArray(20, 'x'), from, port); // too short: dropped
-        server.writeDatagram(answer, from, port);
-        QTRY_COMPARE_WITH_TIMEOUT(replies.count(), 1, 5000);
-
-        const NtpReply reply = replies.at(0).at(2).value<NtpReply>();
-        QCOMPARE(reply.localClockOffset(), qint64(1000));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("NTP client: sync time -"));
-        MainApplication::getInstance()->replyReceivedNtp(from, port, reply);
-        QCOMPARE(writes.count(), 1);
-        QCOMPARE(writes.at(0).at(0).value<quint16>(), quint16(562));
-        QCOMPARE(writes.at(0).at(1).value<quint32>(), 1700000001u);
-        QCOMPARE(writes.at(0).at(2).toInt(), 2);
+        QSignalSpy replies(client(), &NtpClient::replyReceived);
+        const bool clockSet = byte < 0 && from.isEmpty();
+        if (clockSet)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^NTP client: sync time -"));
+        if (!dropped.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^NTP client: reply dropped, .*" + dropped));
+        sender.writeDatagram(QByteArray(20, 'x'), m_station, m_stationPort); // too short: no reply at all
+        for (int i = 0; i < copies; ++i)
+            sender.writeDatagram(answer, m_station, m_stationPort);
+        QTRY_COMPARE(replies.count(), copies);
+        QCOMPARE(writesOf(writes), clockSet ? Writes({{562, 1700000001u}}) : Writes());
+        QCOMPARE(writes.value(0).value(2, 2).toInt(), 2);
     }
 
     void periodRearmsOnlyWhenUsable()
     {
-        MainApplication* app = MainApplication::getInstance();
-        m_drive.report(1353, 1.f);
-        m_drive.report(1354, 3.f); // a settings change arms 2000 ms
-        QCOMPARE(app->ntpTimerInterval(), 2000);
-        app->sendRequestNtp(); // then the period
-        QCOMPARE(app->ntpTimerInterval(), 3000);
-        for (float bad : {0.f, -5.f, std::numeric_limits<float>::infinity()}) {
-            m_drive.report(1354, bad);
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not usable"));
-            app->sendRequestNtp();
-            QCOMPARE(app->ntpTimerInterval(), 2000);
+        m_drive.reportAll("1353=1 1355=127 1356=0 1357=0 1358=1 1354=3"); // a settings change arms 2000 ms
+        QCOMPARE(MainApplication::getInstance()->ntpTimerInterval(), 2000);
+        for (float period : {3.f, 0.f, -5.f, std::numeric_limits<float>::infinity()}) {
+            m_drive.report(1354, period);
+            if (period != 3.f)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not usable"));
+            MainApplication::getInstance()->sendRequestNtp(); // then the period, when usable
+            QCOMPARE(MainApplication::getInstance()->ntpTimerInterval(), period == 3.f ? 3000 : 2000);
         }
     }
 };

@@ -6,87 +6,55 @@
 #include "rawbits.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtTest>
-
-namespace {
-
-QByteArray patternImage(int size)
-{
-    QByteArray image(size, '\0');
-    quint32 x = 0x2545F491u;
-    for (int i = 0; i < size; ++i) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        image[i] = char(x);
-    }
-    return image;
-}
-
-QByteArray rawHex(float value)
-{
-    return QByteArray::number(bitsFromFloat(value), 16).rightJustified(8, '0').toUpper();
-}
-
-// Writes of id as their raw words, oldest first.
-QByteArrayList writesOf(const ProcessStation& station, const QByteArray& id)
-{
-    QByteArrayList raws;
-    for (const QByteArrayList& w : station.writes())
-        if (w.at(0) == id)
-            raws << w.at(1).toUpper();
-    return raws;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestProgramUpdate : public QObject
 {
     Q_OBJECT
 
+private:
+    ProcessStation m_station;
+
+    // Writes of id as their raw words, oldest first.
+    QByteArrayList writesOf(const QByteArray& id) const
+    {
+        QByteArrayList raws;
+        for (const QByteArrayList& w : m_station.writes())
+            if (w.at(0) == id)
+                raws << w.at(1).toUpper();
+        return raws;
+    }
+    static QByteArray raw(float value) { return QByteArray::number(bitsFromFloat(value), 16).rightJustified(8, '0').toUpper(); }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_station.startEmulator());
+        QVERIFY(m_station.startProgram());
+        QVERIFY2(m_station.waitForWrite(1103, 20000), m_station.programLog().constData());
+    }
+
     void imageFromTheControllerIsInstalled()
     {
-        ProcessStation station;
-        QVERIFY(station.startEmulator());
-        QVERIFY(station.startProgram());
-        QVERIFY2(station.waitForWrite(1103, 60000), station.programLog().constData());
+        QByteArray image(3 * 4096 + 1234, '\0'); // several reads, the last one short
+        quint32 x = 0x2545F491u;
+        for (char& c : image)
+            c = char((x = x * 1103515245u + 12345u) >> 16);
+        QFile file(QDir(m_station.directory()).filePath("image.bin"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
+        file.close();
+        QFile tmp(QDir(m_station.directory()).filePath("vrx_gui_tmp"));
+        QVERIFY(!tmp.exists());
 
-        // Several reads, the last one short.
-        const QByteArray image = patternImage(3 * 4096 + 1234);
-        const QString imagePath = QDir(station.directory()).filePath("image.bin");
-        {
-            QFile f(imagePath);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QCOMPARE(f.write(image), qint64(image.size()));
-        }
-        const QString tmp = QDir(station.directory()).filePath("vrx_gui_tmp");
-        QVERIFY(!QFile::exists(tmp));
-
-        QCOMPARE(station.control("image " + imagePath.toLocal8Bit()), QByteArray("ok\n"));
-        QCOMPARE(station.control("set 763 1"), QByteArray("ok\n"));
-
-        QTRY_VERIFY2_WITH_TIMEOUT(!writesOf(station, "763").isEmpty(), station.programLog().constData(), 60000);
-        QCOMPARE(writesOf(station, "763"), QByteArrayList{rawHex(0.0f)});
-        QCOMPARE(readFile(tmp), image);
-        // The progress reached the whole image, in KiB.
-        QVERIFY(writesOf(station, "724").contains(rawHex(image.size() / 1024.0f)));
-
-        QTRY_VERIFY_WITH_TIMEOUT(station.programLog().contains("[dry-run] ./vrx_updater_new"), 10000);
-        // Give a second start, if there were one, the time to show.
-        QTest::qWait(1000);
-        const QByteArray log = station.programLog();
-        QCOMPARE(log.count("[dry-run] ./vrx_updater_new"), 1);
-        QVERIFY(log.contains("Update finish"));
-        QVERIFY(!log.contains("Error CRC"));
-        QCOMPARE(writesOf(station, "763").size(), 1);
+        QCOMPARE(m_station.control("image " + file.fileName().toLocal8Bit()), QByteArray("ok\n"));
+        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
+        QTRY_VERIFY2_WITH_TIMEOUT(m_station.programLog().contains("[dry-run] ./vrx_updater_new"), "the updater's start", 15000);
+        QCOMPARE(writesOf("763"), QByteArrayList{raw(0.0f)});
+        QVERIFY(writesOf("724").contains(raw(image.size() / 1024.0f))); // the whole image, in KiB
+        QVERIFY(tmp.open(QIODevice::ReadOnly));
+        QCOMPARE(tmp.readAll(), image);
+        QCOMPARE(m_station.programLog().count("[dry-run] ./vrx_updater_new"), 1);
+        QVERIFY(!m_station.programLog().contains("Error CRC"));
     }
 };
 
