@@ -242,6 +242,10 @@ private slots:
                     {Common::getTextAiParamUnits(9, 3), "3"}, {Common::getTextAiUnit(9, 3), ""},
                     {Common::getTextAiParamUnits(1, 0x101), "атм"}, // low 8 bits only
                     {Common::getTextUnitOfQuantity(33, 0), ""}, {Common::getTextUnitOfQuantity(-1, 0), ""}});
+        // Any unit index of any quantity has a text (under the sanitizer: no read outside a table).
+        for (int quantity = 0; quantity <= 32; ++quantity)
+            for (int unit = 0; unit < 256; ++unit)
+                Common::getTextUnitOfQuantity(quantity, static_cast<unsigned char>(unit));
     }
 
     // --- short names and enumerations ------------------------------------------------------
@@ -294,7 +298,8 @@ private slots:
 
     void textsBuiltByRule()
     {
-        compareAll({{Common::getTextBacklight(7), "70"}, {Common::getTextTimeZone(10800), "UTC+03:00"},
+        compareAll({{Common::getTextBacklight(7), "70"}, {Common::getTextBacklight(65535), "655350"},
+                    {Common::getTextTimeZone(10800), "UTC+03:00"},
                     {Common::getTextTimeZone(-18000), "UTC-05:00"}, {Common::getTextTimeZone(19800), "UTC+05:00"},
                     {Common::getTextTimeZone(-1800), "UTC-00:00"}, {Common::getTextTimeZone(36000), "UTC+10:00"},
                     {Common::getTextTimeZone(INT_MIN), "UTC-596523:00"},
