@@ -182,8 +182,7 @@ private slots:
         QCOMPARE(Common::calcPercentToValue(50, 2, 4), 3.0f);
         QCOMPARE(Common::calcPercentToValue(77, 5, 5), 5.0f);
         QCOMPARE(QList<int>() << Common::asciiToHex('f') << Common::asciiToHex('F') << Common::asciiToHex('G')
-                              << Common::asciiToHex('9'),
-                 QList<int>() << 0 << 15 << 0 << 9);
+                              << Common::asciiToHex('9'), QList<int>() << 0 << 15 << 0 << 9);
         QElapsedTimer t;
         t.start();
         Common::sleep(1020); // whole seconds and the rest in one call
@@ -265,9 +264,7 @@ private slots:
             // Every id of the catalogue is a parameter of the database.
             QVERIFY2(m_params->getParameter(quint16(id)), qPrintable(QString::number(id)));
         }
-        QCOMPARE(named, 1844);
-        QCOMPARE(distinct.size(), 1052);
-        QCOMPARE(quoted, 13);
+        QCOMPARE(QList<int>() << named << distinct.size() << quoted, QList<int>() << 1844 << 1052 << 13);
         for (int id : {0, 18, 21, 20053, 65536, -1, INT_MIN})
             QCOMPARE(Common::getTextFromId(id), QString::number(id));
         compareAll({{Common::getTextFromId(2), "Ток фазы A"}, {Common::getTextFromId(22), "Дверь"},
@@ -324,8 +321,7 @@ private slots:
             alarms += Common::getTextVsdAlarm(code, false).isEmpty() ? 0 : 1;
             warnings += Common::getTextVsdWarning(code, false).isEmpty() ? 0 : 1;
         }
-        QCOMPARE(alarms, 144);
-        QCOMPARE(warnings, 44);
+        QCOMPARE(QList<int>() << alarms << warnings, QList<int>() << 144 << 44);
         compareAll({{Common::getTextVsdAlarm(1001, false), "Неизвестная ошибка"}, {Common::getTextVsdAlarm(1004, true), "1004"},
                     {Common::getTextVsdAlarm(1004, false), ""}, {Common::getTextVsdAlarm(-1, true), "-1"},
                     {Common::getTextVsdAlarm(2000, true), "Проверка тормоза A28"}, // Latin A
@@ -417,9 +413,8 @@ private slots:
     // What prevents a start: the names in catalogue order, each with its detail.
     void preventTexts()
     {
-        QCOMPARE(Common::preventIdsList().size(), 51);
-        QCOMPARE(Common::protectionNamesList().size(), 51);
-        QCOMPARE(Common::delayIdsList().size(), 50);
+        QCOMPARE(QList<int>() << Common::preventIdsList().size() << Common::protectionNamesList().size()
+                              << Common::delayIdsList().size(), QList<int>() << 51 << 51 << 50);
         const QString nan = QStringLiteral("0x7FC00000");
         const QString name1359 = ' ' + Common::getTextFromId(1359);
         const QString increase = QStringLiteral("Значение %1 < %2, увеличьте %3")
