@@ -233,7 +233,8 @@ private:
             run("edit:%1", 1403, 1405) + ", " + run("num:%1", 1144, 1146));
         row("input voltages, line, model", "CorrectionsVoltageIn", "1178=1 2085=0 1518=1",
             line(508, "edit", "AB", "BC", "CA") + ", " + run("num:%1", 709, 711));
-        row("input voltages, mode 2", "CorrectionsVoltageIn", "1178=0 2085=2", run("edit:%1", 706, 708) + ", " + run("num:%1", 508, 510));
+        row("input voltages, mode 2", "CorrectionsVoltageIn", "1178=0 2085=2 1518=1",
+            run("edit:%1", 706, 708) + ", " + run("num:%1", 508, 510));
         row("output currents, model", "CorrectionsCurrentOut", "2085=0 1518=1",
             run("edit:%1", 511, 513) + ", " + run("num:%1", 1163, 1165) + ", " + run("num:%1", 1520, 1522));
         row("transformer voltages, 16-bit", "CorrectionsVoltageTrans", "1178=65537 2085=65536 1518=65537",
