@@ -1,41 +1,34 @@
 // The configuration screens as the operator uses them with the keypad: each
-// command's access check, the refusal of loads while the motor turns, the
-// question, the progress dialog that follows the controller and its bounded
-// wait; the choices of the default profile and the profiles the load page
-// offers.
+// command's access check, its question, the write and the progress dialog
+// that follows the controller and its bounded wait; the refusal of loads
+// while the motor turns; the profiles stored, a bit set, deciding the choices
+// of the default profile and the buttons of the load page.
 #include "basecombobox.h"
 #include "baseform.h"
 #include "configurations_form.h"
 #include "dialog_driver.h"
-#include "keypad_answers.h"
 #include "echo_controller.h"
-#include "logo_marker.h"
 #include "mainwindow.h"
 #include "messagedialog.h"
 #include "operator_command.h"
 #include "options_menu.h"
-#include "parameters.h"
 #include "progressbardialog.h"
 #include "pushbutton.h"
 #include "rawbits.h"
-#include "store_driver.h"
 #include "test_application.h"
-#include "test_database.h"
+#include "ui_station.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
 const quint16 StationState = 13;
-const quint16 Protection = 571;
-const quint16 AccessLevel = 572;
 const quint16 StoredProfiles = 1079;
-const quint16 DefaultProfile = 1077;
 const quint16 ProgressValue = 724;
 
 QString u(const char* text)
@@ -46,13 +39,26 @@ QString u(const char* text)
 QStringList buttonTexts(BaseForm* form)
 {
     QStringList texts;
-    for (int row = 0; row < form->rowCount(); ++row) {
+    for (int row = 0; row < form->rowCount(); ++row)
         if (auto* button = qobject_cast<PushButton*>(form->rowWidget(row)))
             texts << button->text();
-    }
     return texts;
 }
 
+QList<ProgressBarDialog*> progressDialogs()
+{
+    MainWindow* window = UiStation::window();
+    return window ? window->findChildren<ProgressBarDialog*>() : QList<ProgressBarDialog*>();
+}
+
+QList<QDialog*> messages()
+{
+    QList<QDialog*> found;
+    for (QDialog* dialog : DialogDriver::openDialogs())
+        if (qobject_cast<MessageDialog*>(dialog))
+            found << dialog;
+    return found;
+}
 
 } // namespace
 
@@ -61,78 +67,78 @@ class TestConfigurations : public QObject
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    StoreDriver m_drive{nullptr};
-    EchoController* m_echo = nullptr;
     QTemporaryDir m_workDir;
     QString m_oldDir;
-    int m_prompts = 0;
-    int m_answer = 1;
-    // For each write: whether a progress dialog watching that id existed then.
+    UiStation* m_ui = nullptr;
+    EchoController* m_echo = nullptr;
+    // For each write: whether a progress dialog for that id stood ready then.
     QList<bool> m_progressAtWrite;
 
-    MainApplication* app() { return MainApplication::getInstance(); }
-    MainWindow* window() { return app()->getMainWindow(); }
-    Parameters* store() { return app()->getParameters(); }
-    BaseForm* current() { return window()->currentForm(); }
-    QString currentClass() { return current() ? QString::fromLatin1(current()->metaObject()->className()) : QString(); }
-
-    void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-    void key(int k)
-    {
-        DialogDriver::pressKey(k);
-        settle();
-    }
     // Opens a screen the way its parent menu does, in its list.
     void open(const QString& className)
     {
-        if (className == QLatin1String("ConfigurationsForm"))
-            window()->addForm(OptionsMenu::createNextForm(), className);
-        else
-            window()->addForm(ConfigurationsForm::createNextForm(), className);
+        const bool top = className == QLatin1String("ConfigurationsForm");
+        UiStation::window()->addForm(top ? OptionsMenu::createNextForm() : ConfigurationsForm::createNextForm(),
+                                     className);
         settle();
-        QCOMPARE(currentClass(), className);
-        QTRY_VERIFY(current()->isVisible());
+        QCOMPARE(UiStation::currentClass(), className);
+        QTRY_VERIFY(UiStation::currentForm()->isVisible());
     }
-    void select(int row)
+    void openAndSelect(const QString& className, int row)
     {
-        // Offscreen, a closed dialog leaves no active window behind.
-        QApplication::setActiveWindow(window());
-        current()->setCurrentWidget(row);
-        QTRY_VERIFY(current()->rowWidget(row)->hasFocus());
-        QCoreApplication::processEvents();
+        open(className);
+        selectRow(UiStation::currentForm(), row);
     }
-    QList<ProgressBarDialog*> progressDialogs()
+
+private slots:
+    void initTestCase()
     {
-        return window() ? window()->findChildren<ProgressBarDialog*>() : QList<ProgressBarDialog*>();
+        // The brand marker is looked up in the working directory.
+        QVERIFY(m_workDir.isValid());
+        m_oldDir = QDir::currentPath();
+        QDir::setCurrent(m_workDir.path());
+        m_ui = new UiStation;
+        m_ui->drive.reportAll(QStringLiteral("571=1 572=0"));
+        connect(UiStation::store(), &Parameters::signalParamWrite, this, [this](quint16 id, quint32, int) {
+            bool found = false;
+            for (ProgressBarDialog* dialog : progressDialogs())
+                found = found || dialog->commandId() == id;
+            m_progressAtWrite << found;
+        });
+        m_echo = new EchoController(UiStation::store());
+        m_ui->showWindow();
     }
-    QList<QDialog*> messageDialogs()
+
+    void cleanupTestCase()
     {
-        QList<QDialog*> found;
-        for (QDialog* dialog : DialogDriver::openDialogs())
-            if (qobject_cast<MessageDialog*>(dialog))
-                found << dialog;
-        return found;
+        delete m_echo;
+        delete m_ui;
+        QDir::setCurrent(m_oldDir);
     }
-    // Nothing left open from the step before.
-    void closeAll()
+
+    void init()
+    {
+        m_ui->prompts = 0;
+        m_ui->answer = 1;
+        m_ui->drive.report(StationState, 0.f);
+        // Profiles 3 and 5, as the controller sends the set.
+        m_ui->drive.reportRaw(StoredProfiles, 0x14);
+        m_echo->clearWrites();
+        m_progressAtWrite.clear();
+    }
+
+    void cleanup()
     {
         for (ProgressBarDialog* dialog : progressDialogs())
-            m_drive.report(dialog->commandId(), 0.f);
-        for (QDialog* dialog : messageDialogs())
-            dialog->reject();
+            m_ui->drive.report(dialog->commandId(), 0.f);
+        DialogDriver::closeAll();
         settle();
-        QTRY_VERIFY(progressDialogs().isEmpty());
-        QTRY_VERIFY(DialogDriver::openDialogs().isEmpty());
+        QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the dialogs of the test to close");
     }
-    int writesOf(quint16 id) { return m_echo->writesOf(id).size(); }
 
-    void commandData()
+    // Refused access, then "Нет", then "Да": only the last writes, once, with
+    // the progress dialog standing ready before the write.
+    void commands_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("row");
@@ -140,117 +146,20 @@ private:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("progress");
-        QTest::addColumn<QString>("refusal");
-
-        const QString configurations = QStringLiteral("ConfigurationsForm");
-        QTest::newRow("save to USB") << configurations << 0 << 1080 << 1
-                                     << u("Сохранить конфигурацию на USB накопитель?")
-                                     << u("Сохранение конфигурации на USB накопитель...") << QString();
-        QTest::newRow("load from USB") << configurations << 1 << 1081 << 1
-                                       << u("Загрузить конфигурацию с USB накопителя?")
-                                       << u("Загрузка конфигурации с USB накопителя...")
-                                       << u("Для загрузки конфигурации остановите двигатель!");
-        QTest::newRow("save profile 1") << QStringLiteral("SaveConfigurationForm") << 0 << 1075 << 1
-                                        << u("Сохранить уставки в профиль 1?")
-                                        << u("Сохранение уставок в профиль 1...") << QString();
+        const QString top = QStringLiteral("ConfigurationsForm");
+        QTest::newRow("save to USB") << top << 0 << 1080 << 1 << u("Сохранить конфигурацию на USB накопитель?")
+                                     << u("Сохранение конфигурации на USB накопитель...");
+        QTest::newRow("load from USB") << top << 1 << 1081 << 1 << u("Загрузить конфигурацию с USB накопителя?")
+                                       << u("Загрузка конфигурации с USB накопителя...");
         QTest::newRow("save profile 5") << QStringLiteral("SaveConfigurationForm") << 4 << 1075 << 5
-                                        << u("Сохранить уставки в профиль 5?")
-                                        << u("Сохранение уставок в профиль 5...") << QString();
-        QTest::newRow("load profile 2") << QStringLiteral("LoadConfigurationForm") << 1 << 1076 << 2
-                                        << u("Загрузить уставки из профиля 2?")
-                                        << u("Загрузка уставок из профиля 2...")
-                                        << u("Для загрузки уставок остановите двигатель!");
-        QTest::newRow("reset to defaults") << configurations << 5 << 1078 << 1
-                                           << u("Сбросить значения всех уставок по умолчанию?") << QString()
-                                           << QString();
+                                        << u("Сохранить уставки в профиль 5?") << u("Сохранение уставок в профиль 5...");
+        // The second button of the load page is profile 5 when 3 and 5 are stored.
+        QTest::newRow("load profile 5") << QStringLiteral("LoadConfigurationForm") << 1 << 1076 << 5
+                                        << u("Загрузить уставки из профиля 5?") << u("Загрузка уставок из профиля 5...");
+        QTest::newRow("reset to defaults") << top << 5 << 1078 << 1
+                                           << u("Сбросить значения всех уставок по умолчанию?") << QString();
     }
-
-private slots:
-    void initTestCase()
-    {
-        // The marker file is looked up in the working directory.
-        QVERIFY(m_workDir.isValid());
-        m_oldDir = QDir::currentPath();
-        QDir::setCurrent(m_workDir.path());
-
-        m_db = new TestDatabase;
-        app()->initStore();
-        m_drive.store = store();
-        m_drive.report(Protection, 1.f);
-        m_drive.report(AccessLevel, 0.f);
-        m_drive.report(StationState, 0.f);
-        m_drive.report(StoredProfiles, 31.f);
-        app()->setAccessPrompt([this](unsigned char, const QString&, QWidget*) {
-            ++m_prompts;
-            return m_answer;
-        });
-        connect(store(), &Parameters::signalParamWrite, this, [this](quint16 id, quint32, int) {
-            bool found = false;
-            for (ProgressBarDialog* dialog : progressDialogs())
-                found = found || dialog->commandId() == id;
-            m_progressAtWrite << found;
-        });
-        m_echo = new EchoController(store());
-        app()->showMainWindow();
-        QApplication::setActiveWindow(window());
-        settle();
-    }
-
-    void cleanupTestCase()
-    {
-        closeAll();
-        delete m_echo;
-        delete m_db;
-        QDir::setCurrent(m_oldDir);
-    }
-
-    void init()
-    {
-        m_prompts = 0;
-        m_answer = 1;
-        m_drive.report(StationState, 0.f);
-        m_drive.report(StoredProfiles, 31.f);
-        m_echo->clearWrites();
-        m_progressAtWrite.clear();
-    }
-
-    void cleanup() { closeAll(); }
-
-    void accessRefusedDoesNothing_data() { commandData(); }
-    void accessRefusedDoesNothing()
-    {
-        QFETCH(QString, screen);
-        QFETCH(int, row);
-        QFETCH(int, id);
-        open(screen);
-        select(row);
-        m_answer = 0;
-        key(Qt::Key_F4);
-        QCOMPARE(m_prompts, 1);
-        QVERIFY(DialogDriver::openDialogs().isEmpty());
-        QCOMPARE(writesOf(quint16(id)), 0);
-    }
-
-    void answerNoWritesNothing_data() { commandData(); }
-    void answerNoWritesNothing()
-    {
-        QFETCH(QString, screen);
-        QFETCH(int, row);
-        QFETCH(int, id);
-        QFETCH(QString, question);
-        open(screen);
-        select(row);
-        KeypadAnswers driver;
-        driver.answerWith(Qt::Key_Return); // "Нет" has the focus
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << question);
-        QCOMPARE(writesOf(quint16(id)), 0);
-        QVERIFY(progressDialogs().isEmpty());
-        QCOMPARE(currentClass(), screen);
-    }
-
-    void answerYesWritesAndFollows_data() { commandData(); }
-    void answerYesWritesAndFollows()
+    void commands()
     {
         QFETCH(QString, screen);
         QFETCH(int, row);
@@ -258,305 +167,198 @@ private slots:
         QFETCH(int, value);
         QFETCH(QString, question);
         QFETCH(QString, progress);
-        open(screen);
-        select(row);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
+        openAndSelect(screen, row);
+        m_ui->answer = 0;
+        pressKey(Qt::Key_F4);
+        QCOMPARE(m_ui->prompts, 1);
+        QVERIFY(DialogDriver::openDialogs().isEmpty());
+
+        m_ui->answer = 1;
+        DialogDriver driver;
+        driver.answerWith(Qt::Key_Return); // "Нет" has the focus
+        selectRow(UiStation::currentForm(), row);
+        pressKey(Qt::Key_F4);
         QCOMPARE(driver.texts(), QStringList() << question);
+        QVERIFY(m_echo->writes().isEmpty());
+        QVERIFY(progressDialogs().isEmpty());
 
-        const QList<EchoController::Write> writes = m_echo->writesOf(quint16(id));
-        QCOMPARE(writes.size(), 1);
-        QCOMPARE(writes.at(0).value, bitsFromFloat(float(value)));
-        QCOMPARE(writes.at(0).flag, 1);
+        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
+        selectRow(UiStation::currentForm(), row);
+        pressKey(Qt::Key_F4);
+        QCOMPARE(driver.texts(), QStringList() << question << question);
         QCOMPARE(m_echo->writes().size(), 1);
+        QCOMPARE(int(m_echo->writes().at(0).id), id);
+        QCOMPARE(m_echo->writes().at(0).value, bitsFromFloat(float(value)));
+        QCOMPARE(m_echo->writes().at(0).flag, 1);
         QCOMPARE(m_progressAtWrite, QList<bool>() << !progress.isEmpty());
-
-        const QList<ProgressBarDialog*> dialogs = progressDialogs();
         if (progress.isEmpty()) {
-            QVERIFY(dialogs.isEmpty());
+            QVERIFY(progressDialogs().isEmpty());
             return;
         }
-        QCOMPARE(dialogs.size(), 1);
-        QPointer<ProgressBarDialog> dialog = dialogs.first();
-        QCOMPARE(dialog->parent(), window());
-        QCOMPARE(int(dialog->commandId()), id);
-        QVERIFY(dialog->isVisible());
+        QCOMPARE(progressDialogs().size(), 1);
+        QPointer<ProgressBarDialog> dialog = progressDialogs().first();
+        QCOMPARE(dialog->parent(), UiStation::window());
         QVERIFY(dialog->messageLabel()->text().startsWith(progress));
         QCOMPARE(QApplication::activeModalWidget(), dialog.data());
-
-        // Still at it: the command parameter stays non-zero.
-        m_drive.report(ProgressValue, 3.f);
-        m_drive.report(quint16(id), float(value));
+        // Still at it, then done.
+        m_ui->drive.report(ProgressValue, 3.f);
         settle();
         QVERIFY(dialog);
-        // Done.
-        m_drive.report(quint16(id), 0.f);
-        settle();
-        QTRY_VERIFY(!dialog);
-        QVERIFY(messageDialogs().isEmpty());
+        m_ui->drive.report(quint16(id), 0.f);
+        QTRY_VERIFY2(!dialog, "the progress dialog to close on the controller's 0");
+        QVERIFY(messages().isEmpty());
     }
 
     void loadsRefusedWhileStartingOrRunning_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("row");
-        QTest::addColumn<int>("id");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<int>("state");
-        for (int state = 0; state <= 6; ++state) {
-            QTest::newRow(qPrintable(QStringLiteral("USB, state %1").arg(state)))
-                << QStringLiteral("ConfigurationsForm") << 1 << 1081 << u("Загрузить конфигурацию с USB накопителя?")
-                << u("Для загрузки конфигурации остановите двигатель!") << state;
-            QTest::newRow(qPrintable(QStringLiteral("profile, state %1").arg(state)))
-                << QStringLiteral("LoadConfigurationForm") << 3 << 1076 << u("Загрузить уставки из профиля 4?")
-                << u("Для загрузки уставок остановите двигатель!") << state;
-        }
+        const QString top = QStringLiteral("ConfigurationsForm");
+        const QString load = QStringLiteral("LoadConfigurationForm");
+        const QString usb = u("Загрузить конфигурацию с USB накопителя?");
+        const QString profile = u("Загрузить уставки из профиля 3?");
+        const QString usbRefusal = u("Для загрузки конфигурации остановите двигатель!");
+        const QString profileRefusal = u("Для загрузки уставок остановите двигатель!");
+        QTest::newRow("USB, starting") << top << 1 << usb << usbRefusal << 2;
+        QTest::newRow("USB, running") << top << 1 << usb << usbRefusal << 3;
+        QTest::newRow("USB, state 4") << top << 1 << usb << QString() << 4;
+        QTest::newRow("profile, starting") << load << 0 << profile << profileRefusal << 2;
+        QTest::newRow("profile, running") << load << 0 << profile << profileRefusal << 3;
+        QTest::newRow("profile, state 1") << load << 0 << profile << QString() << 1;
+        QTest::newRow("save while running")
+            << QStringLiteral("SaveConfigurationForm") << 2 << u("Сохранить уставки в профиль 3?") << QString() << 3;
     }
     void loadsRefusedWhileStartingOrRunning()
     {
         QFETCH(QString, screen);
         QFETCH(int, row);
-        QFETCH(int, id);
         QFETCH(QString, question);
         QFETCH(QString, refusal);
         QFETCH(int, state);
-        m_drive.report(StationState, float(state));
-        open(screen);
-        select(row);
-        KeypadAnswers driver;
-        const bool refused = state == 2 || state == 3;
-        if (!refused)
+        m_ui->drive.report(StationState, float(state));
+        openAndSelect(screen, row);
+        DialogDriver driver;
+        if (refusal.isEmpty())
             driver.answerWith(Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(m_prompts, 1);
-        QCOMPARE(writesOf(quint16(id)), 0);
-        QVERIFY(progressDialogs().isEmpty());
-        if (!refused) {
+        pressKey(Qt::Key_F4);
+        QCOMPARE(m_ui->prompts, 1);
+        QVERIFY(m_echo->writes().isEmpty());
+        if (refusal.isEmpty()) {
             QCOMPARE(driver.texts(), QStringList() << question);
-            QVERIFY(messageDialogs().isEmpty());
             return;
         }
-        // An information, shown without waiting; no question follows.
+        // An information shown without waiting; no question follows.
         QCOMPARE(driver.texts(), QStringList());
-        const QList<QDialog*> shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()), refusal);
-        auto* notice = qobject_cast<MessageDialog*>(shown.first());
-        QCOMPARE(notice->buttonCount(), 1);
-        QCOMPARE(notice->button(0)->text(), QString("Ok"));
-    }
-
-    void savesAreNotRefusedWhileRunning()
-    {
-        m_drive.report(StationState, 3.f);
-        open(QStringLiteral("SaveConfigurationForm"));
-        select(2);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << u("Сохранить уставки в профиль 3?"));
-        QCOMPARE(writesOf(1075), 1);
-        QCOMPARE(progressDialogs().size(), 1);
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(DialogDriver::dialogText(messages().first()), refusal);
+        QCOMPARE(qobject_cast<MessageDialog*>(messages().first())->buttonCount(), 1);
     }
 
     void commandNeverEndedGivesWarning()
     {
-        open(QStringLiteral("ConfigurationsForm"));
-        select(0);
-        KeypadAnswers driver;
+        openAndSelect(QStringLiteral("ConfigurationsForm"), 0);
+        DialogDriver driver;
         driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
+        pressKey(Qt::Key_F4);
         QCOMPARE(progressDialogs().size(), 1);
         QPointer<ProgressBarDialog> dialog = progressDialogs().first();
         // The operator cannot close it...
-        key(Qt::Key_Escape);
-        key(Qt::Key_F3);
+        pressKey(Qt::Key_Escape);
+        pressKey(Qt::Key_F3);
         QVERIFY(dialog && dialog->isVisible());
-        // ...but its wait is bounded.
+        // ...but its wait is bounded, and restarted by every progress report.
         QTimer* bound = dialog->closeTimer();
         QVERIFY(bound->isActive());
         QCOMPARE(bound->interval(), OperatorCommand::ProgressTimeoutMs);
-        QVERIFY(OperatorCommand::ProgressTimeoutMs <= Dialog::CloseTimeoutMs);
-        m_drive.report(ProgressValue, 5.f);
-        QVERIFY(bound->isActive());
+        bound->setTimerType(Qt::PreciseTimer); // a remaining time to the millisecond
+        bound->start();
+        QTest::qWait(30);
+        const int left = bound->remainingTime();
+        m_ui->drive.report(ProgressValue, 5.f);
+        QVERIFY(bound->remainingTime() > left);
 
-        // The controller stays silent until the bound runs out.
+        // The controller stays silent until the bound runs out: the warning,
+        // acknowledged with Enter, gives the screen back.
+        driver.answerWith(Qt::Key_Return);
         bound->start(0);
-        QTRY_VERIFY(!dialog);
-        const QList<QDialog*> shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()),
-                 u("Сохранение конфигурации на USB накопитель...\nКонтроллер не сообщил о завершении операции"));
-        QCOMPARE(QApplication::activeModalWidget(), shown.first());
-        QPointer<QDialog> warning = shown.first();
-        KeypadAnswers acknowledge;
-        acknowledge.answerWith(Qt::Key_Return);
-        QTRY_VERIFY(!warning);
-        // The screen is the operator's again.
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(currentClass(), QString("ConfigurationsForm"));
+        QTRY_VERIFY2(!dialog, "the progress dialog to give up");
+        QTRY_COMPARE(driver.texts().size(), 2);
+        QCOMPARE(driver.texts().last(), u("Сохранение конфигурации на USB накопитель...\n"
+                                          "Контроллер не сообщил о завершении операции"));
+        QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the warning to close");
+        QCOMPARE(UiStation::currentClass(), QString("ConfigurationsForm"));
         // A late answer of the controller finds nothing to close.
-        m_drive.report(1080, 0.f);
-        QVERIFY(messageDialogs().isEmpty());
+        m_ui->drive.report(1080, 0.f);
+        QVERIFY(DialogDriver::openDialogs().isEmpty());
     }
 
-    // The program logs the error dialog only by its class: its text is
-    // checked here, with the controller played by the store.
-    void usbSaveWithoutDriveShowsTheControllerError()
+    // 1079 is a set of bits: 0x14 is profiles 3 and 5, not the float 2.8e-44.
+    void storedProfiles_data()
     {
-        open(QStringLiteral("ConfigurationsForm"));
-        select(0);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(progressDialogs().size(), 1);
-        QPointer<ProgressBarDialog> progress = progressDialogs().first();
-
-        // The controller finds no drive: error 1, and the command ends.
-        m_drive.report(765, 1.f);
-        settle();
-        QList<QDialog*> shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()), u("Не подключен USB накопитель!"));
-        QCOMPARE(m_echo->writesOf(765).size(), 1);
-        QCOMPARE(m_echo->writesOf(765).first().value, bitsFromFloat(0.f));
-        m_drive.report(1080, 0.f);
-        settle();
-        QTRY_VERIFY(!progress);
-        // The error stays until the operator has read it.
-        shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()), u("Не подключен USB накопитель!"));
-    }
-
-    void defaultProfileChoices_data()
-    {
-        QTest::addColumn<int>("stored");
+        QTest::addColumn<quint32>("stored");
         QTest::addColumn<bool>("marker");
-        QTest::addColumn<QList<int>>("codes");
-        QTest::addColumn<QStringList>("texts");
-        const QString main = u("Основной");
-        const QString user = QStringLiteral("Verodedo");
-        QTest::newRow("none stored") << 0 << false << (QList<int>() << 0 << 6) << (QStringList() << main << user);
-        QTest::newRow("3 and 5 stored") << 20 << false << (QList<int>() << 0 << 6 << 3 << 5)
-                                        << (QStringList() << main << user << u("Профиль 3") << u("Профиль 5"));
-        QTest::newRow("none stored, other brand")
-            << 0 << true << (QList<int>() << 0 << 6) << (QStringList() << QStringLiteral("Riduri") << user);
-        QTest::newRow("3 and 5 stored, other brand")
-            << 20 << true << (QList<int>() << 0 << 6 << 3 << 5)
-            << (QStringList() << QStringLiteral("Riduri") << user << u("Профиль 3") << u("Профиль 5"));
-        QTest::newRow("all stored") << 31 << false << (QList<int>() << 0 << 6 << 1 << 2 << 3 << 4 << 5)
-                                    << (QStringList() << main << user << u("Профиль 1") << u("Профиль 2")
-                                                      << u("Профиль 3") << u("Профиль 4") << u("Профиль 5"));
+        QTest::addColumn<QStringList>("profiles");
+        QTest::newRow("none") << 0u << false << QStringList();
+        QTest::newRow("3 and 5") << 0x14u << false << (QStringList() << u("Профиль 3") << u("Профиль 5"));
+        QTest::newRow("3 and 5, other brand") << 0x14u << true << (QStringList() << u("Профиль 3") << u("Профиль 5"));
+        QTest::newRow("all") << 0x1Fu << false
+                             << (QStringList() << u("Профиль 1") << u("Профиль 2") << u("Профиль 3") << u("Профиль 4")
+                                               << u("Профиль 5"));
+        // Bits of no profile, or a set never received, offer nothing.
+        QTest::newRow("bit 6 only") << 0x20u << false << QStringList();
+        QTest::newRow("never received") << 0xFFFFFFFFu << false << QStringList();
     }
-    void defaultProfileChoices()
+    void storedProfiles()
     {
-        QFETCH(int, stored);
+        QFETCH(quint32, stored);
         QFETCH(bool, marker);
-        QFETCH(QList<int>, codes);
-        QFETCH(QStringList, texts);
+        QFETCH(QStringList, profiles);
         QFile file(QStringLiteral("logo.no"));
         if (marker)
             QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QCOMPARE(LogoMarker::exists(), marker);
-
-        m_drive.report(StoredProfiles, float(stored));
+        m_ui->drive.reportRaw(StoredProfiles, stored);
         open(QStringLiteral("ConfigurationsForm"));
         if (marker)
             QVERIFY(file.remove());
-        auto* combo = qobject_cast<BaseComboBox*>(current()->rowWidget(4));
+        auto* combo = qobject_cast<BaseComboBox*>(UiStation::currentForm()->rowWidget(4));
         QVERIFY(combo);
-        QCOMPARE(combo->id(), DefaultProfile);
-        QList<int> shownCodes;
-        QStringList shownTexts;
+        QCOMPARE(combo->id(), quint16(1077));
+        QList<int> codes;
+        QStringList texts;
         for (int i = 0; i < combo->valuesList().size(); ++i) {
-            shownCodes << combo->valuesList().key(i);
-            shownTexts << combo->valuesList().value(i);
+            codes << combo->valuesList().key(i);
+            texts << combo->valuesList().value(i);
         }
-        QCOMPARE(shownCodes, codes);
-        QCOMPARE(shownTexts, texts);
-
+        QList<int> expectedCodes = QList<int>() << 0 << 6;
+        QStringList expectedTexts = QStringList() << (marker ? QStringLiteral("Riduri") : u("Основной"))
+                                                  << QStringLiteral("Verodedo");
+        for (const QString& profile : profiles) {
+            expectedCodes << profile.right(1).toInt();
+            expectedTexts << profile;
+        }
+        QCOMPARE(codes, expectedCodes);
+        QCOMPARE(texts, expectedTexts);
         // Read when the screen is built, not followed afterwards.
-        m_drive.report(StoredProfiles, 7.f);
+        m_ui->drive.reportRaw(StoredProfiles, 0x7);
         QCOMPARE(combo->valuesList().size(), codes.size());
-    }
 
-    void screenRows()
-    {
-        open(QStringLiteral("ConfigurationsForm"));
-        BaseForm* form = current();
-        QCOMPARE(form->title(), u("Конфигурации").toUpper());
-        QCOMPARE(form->rowCount(), 6);
-        QCOMPARE(buttonTexts(form), QStringList() << u("Сохранить конфигурацию на USB носитель")
-                                                  << u("Загрузить конфигурацию с USB носителя")
-                                                  << u("Сохранить уставки в профиль")
-                                                  << u("Загрузить уставки из профиля")
-                                                  << u("Сбросить все уставки по умолчанию"));
-        QCOMPARE(form->subFormButtons(), QList<int>() << 2 << 3);
-
-        open(QStringLiteral("SaveConfigurationForm"));
-        QCOMPARE(current()->title(), u("Сохранение уставок в профиль").toUpper());
-        QCOMPARE(buttonTexts(current()), QStringList() << u("Профиль 1") << u("Профиль 2") << u("Профиль 3")
-                                                       << u("Профиль 4") << u("Профиль 5"));
-        QVERIFY(current()->subFormButtons().isEmpty());
-    }
-
-    void pagesOpenAndReturn()
-    {
-        open(QStringLiteral("ConfigurationsForm"));
-        select(2);
-        key(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("SaveConfigurationForm"));
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("ConfigurationsForm"));
-        QCOMPARE(current()->currentRow(), 2);
-        select(3);
-        key(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("LoadConfigurationForm"));
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("ConfigurationsForm"));
-        QCOMPARE(current()->currentRow(), 3);
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("OptionsMenu"));
-        QCOMPARE(current()->currentRow(), current()->subFormButtons().value(5));
-    }
-
-    void loadPageOffersStoredProfiles()
-    {
-        m_drive.report(StoredProfiles, 20.f);
-        open(QStringLiteral("LoadConfigurationForm"));
-        QCOMPARE(current()->title(), u("Загрузка уставок из профиля").toUpper());
-        QCOMPARE(buttonTexts(current()), QStringList() << u("Профиль 3") << u("Профиль 5"));
-        settle();
-        QTest::qWait(20);
-        QVERIFY(messageDialogs().isEmpty());
-
-        // The second button loads profile 5.
-        select(1);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << u("Загрузить уставки из профиля 5?"));
-        QCOMPARE(m_echo->writesOf(1076).size(), 1);
-        QCOMPARE(m_echo->writesOf(1076).first().value, bitsFromFloat(5.f));
-    }
-
-    void loadPageWithoutProfilesSaysSoEachTime()
-    {
-        m_drive.report(StoredProfiles, 0.f);
-        const QString text = u("Профили для загрузки отсутствуют!\nНеобходимо сохранить хотя бы один профиль");
+        // The load page offers the same profiles; without any it says so each
+        // time it is shown.
+        m_ui->drive.reportRaw(StoredProfiles, stored);
+        const QString none = u("Профили для загрузки отсутствуют!\nНеобходимо сохранить хотя бы один профиль");
         for (int showing = 0; showing < 2; ++showing) {
+            DialogDriver driver;
+            if (profiles.isEmpty())
+                driver.answerWith(Qt::Key_Return);
             open(QStringLiteral("LoadConfigurationForm"));
-            QCOMPARE(current()->rowCount(), 0);
-            QTRY_COMPARE(messageDialogs().size(), 1);
-            QCOMPARE(DialogDriver::dialogText(messageDialogs().first()), text);
-            QCOMPARE(qobject_cast<MessageDialog*>(messageDialogs().first())->buttonCount(), 1);
-            messageDialogs().first()->reject();
-            settle();
+            QCOMPARE(buttonTexts(UiStation::currentForm()), profiles);
+            QTRY_COMPARE(driver.texts(), profiles.isEmpty() ? QStringList(none) : QStringList());
         }
+        QVERIFY(messages().isEmpty());
     }
 };
 
