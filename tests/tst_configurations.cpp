@@ -87,6 +87,7 @@ private:
     void openAndSelect(const QString& className, int row)
     {
         open(className);
+        QVERIFY2(UiStation::currentForm()->rowWidget(row), "the row of the command");
         selectRow(UiStation::currentForm(), row);
     }
 

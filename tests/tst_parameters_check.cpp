@@ -115,6 +115,9 @@ private slots:
         QVERIFY(check.isConfirmed());
         m_drive.report(1329, 1.f);
         QVERIFY(!check.isConfirmed());
+        // The choice is a 16-bit number: 65536 is 0, as on every screen.
+        m_drive.report(1329, 65536.f);
+        QVERIFY(check.isConfirmed());
         // Filter on: its three are required with whatever confirmation they
         // had (withdrawn with the rest above).
         m_drive.report(1329, 0.f);
