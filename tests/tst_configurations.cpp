@@ -2,19 +2,18 @@
 // command's access check, its question, the write and the progress dialog
 // that follows the controller and its bounded wait; the refusal of loads
 // while the motor turns; the profiles stored, a bit set, deciding the choices
-// of the default profile and the buttons of the load page.
+// of the default profile and the buttons of the load page. And the
+// confirmation of the settings critical for running the pump, which the
+// settings wizard gives.
 #include "basecombobox.h"
-#include "baseform.h"
 #include "configurations_form.h"
-#include "dialog_driver.h"
 #include "echo_controller.h"
 #include "mainwindow.h"
-#include "messagedialog.h"
 #include "operator_command.h"
 #include "options_menu.h"
+#include "parameterscheck.h"
 #include "progressbardialog.h"
 #include "pushbutton.h"
-#include "rawbits.h"
 #include "test_application.h"
 #include "ui_station.h"
 
@@ -22,42 +21,30 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
-
-const quint16 StationState = 13;
-const quint16 StoredProfiles = 1079;
-const quint16 ProgressValue = 724;
 
 QString u(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
-QStringList buttonTexts(BaseForm* form)
+// The values written to 1418, the overall confirmation, oldest first.
+QList<float> confirmations(const QSignalSpy& writes)
 {
-    QStringList texts;
-    for (int row = 0; row < form->rowCount(); ++row)
-        if (auto* button = qobject_cast<PushButton*>(form->rowWidget(row)))
-            texts << button->text();
-    return texts;
+    QList<float> values;
+    for (const QList<QVariant>& w : writes)
+        if (w.at(0).value<quint16>() == 1418)
+            values << floatFromBits(w.at(1).value<quint32>());
+    return values;
 }
 
 QList<ProgressBarDialog*> progressDialogs()
 {
-    MainWindow* window = UiStation::window();
-    return window ? window->findChildren<ProgressBarDialog*>() : QList<ProgressBarDialog*>();
-}
-
-QList<QDialog*> messages()
-{
-    QList<QDialog*> found;
-    for (QDialog* dialog : DialogDriver::openDialogs())
-        if (qobject_cast<MessageDialog*>(dialog))
-            found << dialog;
-    return found;
+    return UiStation::window()->findChildren<ProgressBarDialog*>();
 }
 
 } // namespace
@@ -68,14 +55,14 @@ class TestConfigurations : public QObject
 
 private:
     QTemporaryDir m_workDir;
-    QString m_oldDir;
-    UiStation* m_ui = nullptr;
-    EchoController* m_echo = nullptr;
+    UiStation m_ui;
+    QScopedPointer<EchoController> m_echo;
     // For each write: whether a progress dialog for that id stood ready then.
     QList<bool> m_progressAtWrite;
 
-    // Opens a screen the way its parent menu does, in its list.
-    void open(const QString& className)
+    // Opens a screen the way its parent menu does, in its list, with the
+    // cursor on row.
+    void open(const QString& className, int row = -1)
     {
         const bool top = className == QLatin1String("ConfigurationsForm");
         UiStation::window()->addForm(top ? OptionsMenu::createNextForm() : ConfigurationsForm::createNextForm(),
@@ -83,81 +70,78 @@ private:
         settle();
         QCOMPARE(UiStation::currentClass(), className);
         QTRY_VERIFY(UiStation::currentForm()->isVisible());
+        if (row >= 0) {
+            QVERIFY2(UiStation::currentForm()->rowWidget(row), "the row of the command");
+            selectRow(UiStation::currentForm(), row);
+        }
     }
-    void openAndSelect(const QString& className, int row)
+
+    // Every critical setting reported as value, with the overall result 1418.
+    void reportCritical(float value, float confirmed)
     {
-        open(className);
-        QVERIFY2(UiStation::currentForm()->rowWidget(row), "the row of the command");
-        selectRow(UiStation::currentForm(), row);
+        for (quint16 id : ParametersCheck::generalIdList)
+            m_ui.drive.report(id, value);
+        for (quint16 id : ParametersCheck::filterIdList)
+            m_ui.drive.report(id, value);
+        m_ui.drive.reportAll(QStringLiteral("713=0 1329=0 1418=") + QString::number(confirmed));
     }
 
 private slots:
     void initTestCase()
     {
         // The brand marker is looked up in the working directory.
-        QVERIFY(m_workDir.isValid());
-        m_oldDir = QDir::currentPath();
-        QDir::setCurrent(m_workDir.path());
-        m_ui = new UiStation;
-        m_ui->drive.reportAll(QStringLiteral("571=1 572=0"));
-        connect(UiStation::store(), &Parameters::signalParamWrite, this, [this](quint16 id, quint32, int) {
+        QVERIFY(QDir::setCurrent(m_workDir.path()));
+        m_ui.drive.reportAll(QStringLiteral("571=1 572=0"));
+        m_ui.showWindow();
+        connect(UiStation::store(), &Parameters::signalParamWrite, this, [this](quint16 id) {
             bool found = false;
             for (ProgressBarDialog* dialog : progressDialogs())
                 found = found || dialog->commandId() == id;
             m_progressAtWrite << found;
         });
-        m_echo = new EchoController(UiStation::store());
-        m_ui->showWindow();
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_echo;
-        delete m_ui;
-        QDir::setCurrent(m_oldDir);
     }
 
     void init()
     {
-        m_ui->prompts = 0;
-        m_ui->answer = 1;
-        m_ui->drive.report(StationState, 0.f);
-        // Profiles 3 and 5, as the controller sends the set.
-        m_ui->drive.reportRaw(StoredProfiles, 0x14);
-        m_echo->clearWrites();
+        m_ui.prompts = 0;
+        m_ui.answer = 1;
+        // Stopped, with profiles 3 and 5 stored, as the controller sends the set.
+        m_ui.drive.reportAll(QStringLiteral("13=0 1079=0x14"));
+        m_echo.reset(new EchoController(UiStation::store()));
         m_progressAtWrite.clear();
     }
 
     void cleanup()
     {
         for (ProgressBarDialog* dialog : progressDialogs())
-            m_ui->drive.report(dialog->commandId(), 0.f);
+            m_ui.drive.report(dialog->commandId(), 0.f);
         DialogDriver::closeAll();
-        settle();
         QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the dialogs of the test to close");
     }
 
     // Refused access, then "Нет", then "Да": only the last writes, once, with
-    // the progress dialog standing ready before the write.
+    // the progress dialog standing ready before the write. Loads are let
+    // through in any state but starting (2) and running (3), saves in any.
     void commands_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("row");
+        QTest::addColumn<int>("state");
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("progress");
-        const QString top = QStringLiteral("ConfigurationsForm");
-        QTest::newRow("save to USB") << top << 0 << 1080 << 1 << u("Сохранить конфигурацию на USB накопитель?")
+        const QString top = "ConfigurationsForm";
+        QTest::newRow("save to USB") << top << 0 << 3 << 1080 << 1 << u("Сохранить конфигурацию на USB накопитель?")
                                      << u("Сохранение конфигурации на USB накопитель...");
-        QTest::newRow("load from USB") << top << 1 << 1081 << 1 << u("Загрузить конфигурацию с USB накопителя?")
+        QTest::newRow("load from USB") << top << 1 << 4 << 1081 << 1 << u("Загрузить конфигурацию с USB накопителя?")
                                        << u("Загрузка конфигурации с USB накопителя...");
-        QTest::newRow("save profile 5") << QStringLiteral("SaveConfigurationForm") << 4 << 1075 << 5
+        QTest::newRow("save profile 5") << "SaveConfigurationForm" << 4 << 2 << 1075 << 5
                                         << u("Сохранить уставки в профиль 5?") << u("Сохранение уставок в профиль 5...");
         // The second button of the load page is profile 5 when 3 and 5 are stored.
-        QTest::newRow("load profile 5") << QStringLiteral("LoadConfigurationForm") << 1 << 1076 << 5
+        QTest::newRow("load profile 5") << "LoadConfigurationForm" << 1 << 1 << 1076 << 5
                                         << u("Загрузить уставки из профиля 5?") << u("Загрузка уставок из профиля 5...");
-        QTest::newRow("reset to defaults") << top << 5 << 1078 << 1
+        QTest::newRow("reset to defaults") << top << 5 << 3 << 1078 << 1
                                            << u("Сбросить значения всех уставок по умолчанию?") << QString();
     }
     void commands()
@@ -168,99 +152,76 @@ private slots:
         QFETCH(int, value);
         QFETCH(QString, question);
         QFETCH(QString, progress);
-        openAndSelect(screen, row);
-        m_ui->answer = 0;
+        QFETCH(int, state);
+        m_ui.drive.report(OperatorCommand::IdStationState, float(state));
+        open(screen, row);
+        m_ui.answer = 0;
         pressKey(Qt::Key_F4);
-        QCOMPARE(m_ui->prompts, 1);
+        QCOMPARE(m_ui.prompts, 1);
         QVERIFY(DialogDriver::openDialogs().isEmpty());
 
-        m_ui->answer = 1;
+        m_ui.answer = 1;
         DialogDriver driver;
         driver.answerWith(Qt::Key_Return); // "Нет" has the focus
-        selectRow(UiStation::currentForm(), row);
-        pressKey(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << question);
-        QVERIFY(m_echo->writes().isEmpty());
-        QVERIFY(progressDialogs().isEmpty());
-
         driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        selectRow(UiStation::currentForm(), row);
-        pressKey(Qt::Key_F4);
+        for (int time = 0; time < 2; ++time) {
+            selectRow(UiStation::currentForm(), row);
+            pressKey(Qt::Key_F4);
+        }
         QCOMPARE(driver.texts(), QStringList() << question << question);
         QCOMPARE(m_echo->writes().size(), 1);
-        QCOMPARE(int(m_echo->writes().at(0).id), id);
-        QCOMPARE(m_echo->writes().at(0).value, bitsFromFloat(float(value)));
-        QCOMPARE(m_echo->writes().at(0).flag, 1);
+        const EchoController::Write write = m_echo->writes().first();
+        QVERIFY(write.id == id && write.value == bitsFromFloat(float(value)) && write.flag == 1);
         QCOMPARE(m_progressAtWrite, QList<bool>() << !progress.isEmpty());
-        if (progress.isEmpty()) {
-            QVERIFY(progressDialogs().isEmpty());
+        QCOMPARE(progressDialogs().size(), progress.isEmpty() ? 0 : 1);
+        if (progress.isEmpty())
             return;
-        }
-        QCOMPARE(progressDialogs().size(), 1);
         QPointer<ProgressBarDialog> dialog = progressDialogs().first();
         QCOMPARE(dialog->parent(), UiStation::window());
         QVERIFY(dialog->messageLabel()->text().startsWith(progress));
         QCOMPARE(QApplication::activeModalWidget(), dialog.data());
         // Still at it, then done.
-        m_ui->drive.report(ProgressValue, 3.f);
+        m_ui.drive.report(ProgressBarDialog::IdProgressValue, 3.f);
         settle();
         QVERIFY(dialog);
-        m_ui->drive.report(quint16(id), 0.f);
+        m_ui.drive.report(quint16(id), 0.f);
         QTRY_VERIFY2(!dialog, "the progress dialog to close on the controller's 0");
-        QVERIFY(messages().isEmpty());
+        QVERIFY(DialogDriver::openDialogs().isEmpty());
     }
 
     void loadsRefusedWhileStartingOrRunning_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("refusal");
         QTest::addColumn<int>("state");
-        const QString top = QStringLiteral("ConfigurationsForm");
-        const QString load = QStringLiteral("LoadConfigurationForm");
-        const QString usb = u("Загрузить конфигурацию с USB накопителя?");
-        const QString profile = u("Загрузить уставки из профиля 3?");
-        const QString usbRefusal = u("Для загрузки конфигурации остановите двигатель!");
-        const QString profileRefusal = u("Для загрузки уставок остановите двигатель!");
-        QTest::newRow("USB, starting") << top << 1 << usb << usbRefusal << 2;
-        QTest::newRow("USB, running") << top << 1 << usb << usbRefusal << 3;
-        QTest::newRow("USB, state 4") << top << 1 << usb << QString() << 4;
-        QTest::newRow("profile, starting") << load << 0 << profile << profileRefusal << 2;
-        QTest::newRow("profile, running") << load << 0 << profile << profileRefusal << 3;
-        QTest::newRow("profile, state 1") << load << 0 << profile << QString() << 1;
-        QTest::newRow("save while running")
-            << QStringLiteral("SaveConfigurationForm") << 2 << u("Сохранить уставки в профиль 3?") << QString() << 3;
+        QTest::addColumn<QString>("refusal");
+        const QString usb = u("Для загрузки конфигурации остановите двигатель!");
+        const QString profile = u("Для загрузки уставок остановите двигатель!");
+        QTest::newRow("USB, starting") << "ConfigurationsForm" << 1 << 2 << usb;
+        QTest::newRow("USB, running") << "ConfigurationsForm" << 1 << 3 << usb;
+        QTest::newRow("profile, starting") << "LoadConfigurationForm" << 0 << 2 << profile;
+        QTest::newRow("profile, running") << "LoadConfigurationForm" << 0 << 3 << profile;
     }
     void loadsRefusedWhileStartingOrRunning()
     {
         QFETCH(QString, screen);
         QFETCH(int, row);
-        QFETCH(QString, question);
-        QFETCH(QString, refusal);
         QFETCH(int, state);
-        m_ui->drive.report(StationState, float(state));
-        openAndSelect(screen, row);
-        DialogDriver driver;
-        if (refusal.isEmpty())
-            driver.answerWith(Qt::Key_Return);
-        pressKey(Qt::Key_F4);
-        QCOMPARE(m_ui->prompts, 1);
-        QVERIFY(m_echo->writes().isEmpty());
-        if (refusal.isEmpty()) {
-            QCOMPARE(driver.texts(), QStringList() << question);
-            return;
-        }
+        QFETCH(QString, refusal);
+        m_ui.drive.report(OperatorCommand::IdStationState, float(state));
+        open(screen, row);
         // An information shown without waiting; no question follows.
-        QCOMPARE(driver.texts(), QStringList());
-        QCOMPARE(messages().size(), 1);
-        QCOMPARE(DialogDriver::dialogText(messages().first()), refusal);
-        QCOMPARE(qobject_cast<MessageDialog*>(messages().first())->buttonCount(), 1);
+        DialogDriver driver;
+        pressKey(Qt::Key_F4);
+        QCOMPARE(m_ui.prompts, 1);
+        QVERIFY(m_echo->writes().isEmpty() && driver.texts().isEmpty());
+        QCOMPARE(DialogDriver::openDialogs().size(), 1);
+        QCOMPARE(DialogDriver::dialogText(DialogDriver::openDialogs().first()), refusal);
     }
 
     void commandNeverEndedGivesWarning()
     {
-        openAndSelect(QStringLiteral("ConfigurationsForm"), 0);
+        open("ConfigurationsForm", 0);
         DialogDriver driver;
         driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
         pressKey(Qt::Key_F4);
@@ -272,13 +233,12 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
         // ...but its wait is bounded, and restarted by every progress report.
         QTimer* bound = dialog->closeTimer();
-        QVERIFY(bound->isActive());
         QCOMPARE(bound->interval(), OperatorCommand::ProgressTimeoutMs);
         bound->setTimerType(Qt::PreciseTimer); // a remaining time to the millisecond
         bound->start();
         QTest::qWait(30);
         const int left = bound->remainingTime();
-        m_ui->drive.report(ProgressValue, 5.f);
+        m_ui.drive.report(ProgressBarDialog::IdProgressValue, 5.f);
         QVERIFY(bound->remainingTime() > left);
 
         // The controller stays silent until the bound runs out: the warning,
@@ -286,80 +246,142 @@ private slots:
         driver.answerWith(Qt::Key_Return);
         bound->start(0);
         QTRY_VERIFY2(!dialog, "the progress dialog to give up");
-        QTRY_COMPARE(driver.texts().size(), 2);
-        QCOMPARE(driver.texts().last(), u("Сохранение конфигурации на USB накопитель...\n"
+        QTRY_COMPARE(driver.texts().value(1), u("Сохранение конфигурации на USB накопитель...\n"
                                           "Контроллер не сообщил о завершении операции"));
         QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the warning to close");
         QCOMPARE(UiStation::currentClass(), QString("ConfigurationsForm"));
         // A late answer of the controller finds nothing to close.
-        m_ui->drive.report(1080, 0.f);
+        m_ui.drive.report(1080, 0.f);
         QVERIFY(DialogDriver::openDialogs().isEmpty());
     }
 
     // 1079 is a set of bits: 0x14 is profiles 3 and 5, not the float 2.8e-44.
     void storedProfiles_data()
     {
-        QTest::addColumn<quint32>("stored");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("marker");
-        QTest::addColumn<QStringList>("profiles");
-        QTest::newRow("none") << 0u << false << QStringList();
-        QTest::newRow("3 and 5") << 0x14u << false << (QStringList() << u("Профиль 3") << u("Профиль 5"));
-        QTest::newRow("3 and 5, other brand") << 0x14u << true << (QStringList() << u("Профиль 3") << u("Профиль 5"));
-        QTest::newRow("all") << 0x1Fu << false
-                             << (QStringList() << u("Профиль 1") << u("Профиль 2") << u("Профиль 3") << u("Профиль 4")
-                                               << u("Профиль 5"));
+        QTest::addColumn<QString>("profiles");
+        QTest::newRow("none") << "0x0" << false << "";
+        QTest::newRow("3 and 5") << "0x14" << false << "35";
+        QTest::newRow("3 and 5, other brand") << "0x14" << true << "35";
+        QTest::newRow("all") << "0x1F" << false << "12345";
         // Bits of no profile, or a set never received, offer nothing.
-        QTest::newRow("bit 6 only") << 0x20u << false << QStringList();
-        QTest::newRow("never received") << 0xFFFFFFFFu << false << QStringList();
+        QTest::newRow("bit 6 only") << "0x20" << false << "";
+        QTest::newRow("never received") << "nan" << false << "";
     }
     void storedProfiles()
     {
-        QFETCH(quint32, stored);
+        QFETCH(QString, stored);
         QFETCH(bool, marker);
-        QFETCH(QStringList, profiles);
+        QFETCH(QString, profiles);
         QFile file(QStringLiteral("logo.no"));
-        if (marker)
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(!marker || file.open(QIODevice::WriteOnly));
         file.close();
-        m_ui->drive.reportRaw(StoredProfiles, stored);
-        open(QStringLiteral("ConfigurationsForm"));
-        if (marker)
-            QVERIFY(file.remove());
+        m_ui.drive.reportAll("1079=" + stored);
+        open("ConfigurationsForm");
+        QVERIFY(!marker || file.remove());
         auto* combo = qobject_cast<BaseComboBox*>(UiStation::currentForm()->rowWidget(4));
-        QVERIFY(combo);
         QCOMPARE(combo->id(), quint16(1077));
-        QList<int> codes;
-        QStringList texts;
-        for (int i = 0; i < combo->valuesList().size(); ++i) {
-            codes << combo->valuesList().key(i);
-            texts << combo->valuesList().value(i);
+        QStringList choices;
+        for (int i = 0; i < combo->valuesList().size(); ++i)
+            choices << QString::number(combo->valuesList().key(i)) + " " + combo->valuesList().value(i);
+        QStringList expected = QStringList() << (marker ? "0 Riduri" : u("0 Основной")) << "6 Verodedo";
+        QStringList buttons;
+        for (QChar profile : profiles) {
+            expected << QString("%1 ").arg(profile) + u("Профиль ") + profile;
+            buttons << u("Профиль ") + profile;
         }
-        QList<int> expectedCodes = QList<int>() << 0 << 6;
-        QStringList expectedTexts = QStringList() << (marker ? QStringLiteral("Riduri") : u("Основной"))
-                                                  << QStringLiteral("Verodedo");
-        for (const QString& profile : profiles) {
-            expectedCodes << profile.right(1).toInt();
-            expectedTexts << profile;
-        }
-        QCOMPARE(codes, expectedCodes);
-        QCOMPARE(texts, expectedTexts);
+        QCOMPARE(choices, expected);
         // Read when the screen is built, not followed afterwards.
-        m_ui->drive.reportRaw(StoredProfiles, 0x7);
-        QCOMPARE(combo->valuesList().size(), codes.size());
+        m_ui.drive.reportAll(QStringLiteral("1079=0x7"));
+        QCOMPARE(combo->valuesList().size(), expected.size());
 
         // The load page offers the same profiles; without any it says so each
         // time it is shown.
-        m_ui->drive.reportRaw(StoredProfiles, stored);
+        m_ui.drive.reportAll("1079=" + stored);
         const QString none = u("Профили для загрузки отсутствуют!\nНеобходимо сохранить хотя бы один профиль");
         for (int showing = 0; showing < 2; ++showing) {
             DialogDriver driver;
-            if (profiles.isEmpty())
+            if (buttons.isEmpty())
                 driver.answerWith(Qt::Key_Return);
-            open(QStringLiteral("LoadConfigurationForm"));
-            QCOMPARE(buttonTexts(UiStation::currentForm()), profiles);
-            QTRY_COMPARE(driver.texts(), profiles.isEmpty() ? QStringList(none) : QStringList());
+            open("LoadConfigurationForm");
+            QStringList shown;
+            for (int row = 0; row < UiStation::currentForm()->rowCount(); ++row)
+                shown << qobject_cast<PushButton*>(UiStation::currentForm()->rowWidget(row))->text();
+            QCOMPARE(shown, buttons);
+            QTRY_COMPARE(driver.texts(), buttons.isEmpty() ? QStringList(none) : QStringList());
         }
-        QVERIFY(messages().isEmpty());
+    }
+
+    void confirmationAtStartUp()
+    {
+        // All non-zero, but 1418 said 0: confirmed, then withdrawn. The
+        // controller reports the write later, so no echo here.
+        m_echo.reset();
+        reportCritical(5.f, 0.f);
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        ParametersCheck check(nullptr, UiStation::store());
+        QCOMPARE(confirmations(writes), QList<float>() << 1.f << 0.f);
+        QVERIFY(!check.isConfirmed(10015));
+
+        m_ui.drive.report(1418, 1.f);
+        writes.clear();
+        ParametersCheck confirmed(nullptr, UiStation::store());
+        QCOMPARE(confirmations(writes), QList<float>() << 1.f);
+        QVERIFY(confirmed.isConfirmed(10015));
+    }
+
+    void confirmationAndTheEditingWindow()
+    {
+        reportCritical(5.f, 1.f);
+        ParametersCheck check(nullptr, UiStation::store());
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        // Less than one step of the scale: kept.
+        m_ui.drive.report(32, 5.f + 0.1f / float(UiStation::store()->getParameter(32)->discret));
+        QVERIFY(check.isConfirmed(32) && writes.isEmpty());
+        // A real change with no editing window: everything withdrawn.
+        m_ui.drive.report(32, 6.f);
+        QVERIFY(!check.isConfirmed(10015) && check.isEditingWindowOpen());
+        QCOMPARE(confirmations(writes), QList<float>() << 0.f);
+
+        // Inside the window the operator confirms each entry; changes keep them.
+        for (quint16 id : ParametersCheck::generalIdList)
+            check.slotSetValueParam(id, bitsFromFloat(5.f));
+        check.slotSetValueParam(10016, 0); // a zero confirms nothing
+        writes.clear();
+        m_ui.drive.report(10015, 7.f);
+        QVERIFY(check.isConfirmed(10015) && check.isConfirmed(32));
+        // A reported zero withdraws that one only.
+        m_ui.drive.report(10015, 0.f);
+        QVERIFY(!check.isConfirmed(10015) && check.isConfirmed(32) && writes.isEmpty());
+    }
+
+    void confirmationOfFilterAndInductance()
+    {
+        reportCritical(5.f, 1.f);
+        ParametersCheck check(nullptr, UiStation::store());
+        QVERIFY(check.isConfirmed());
+        // The filter off: its parameters are not watched.
+        m_ui.drive.report(695, 9.f);
+        QVERIFY(check.isConfirmed(10015));
+        // Inductance choice 0: 697 is not required; with 1 it is.
+        m_ui.drive.report(697, 0.f);
+        for (quint16 id : ParametersCheck::generalIdList)
+            if (id != 697)
+                check.slotSetValueParam(id, bitsFromFloat(5.f));
+        QVERIFY(check.isConfirmed());
+        m_ui.drive.report(1329, 1.f);
+        QVERIFY(!check.isConfirmed());
+        // The choice is a 16-bit number: 65536 is 0, as on every screen.
+        m_ui.drive.report(1329, 65536.f);
+        QVERIFY(check.isConfirmed());
+        // Filter on: its three are required with whatever confirmation they
+        // had (withdrawn with the rest above).
+        m_ui.drive.report(713, 1.f);
+        QVERIFY(!check.isConfirmed());
+        for (quint16 id : ParametersCheck::filterIdList)
+            check.slotSetValueParam(id, bitsFromFloat(5.f));
+        QVERIFY(check.isConfirmed());
     }
 };
 
