@@ -64,9 +64,8 @@ private:
     // cursor on row.
     void open(const QString& className, int row = -1)
     {
-        const bool top = className == QLatin1String("ConfigurationsForm");
-        UiStation::window()->addForm(top ? OptionsMenu::createNextForm() : ConfigurationsForm::createNextForm(),
-                                     className);
+        UiStation::window()->addForm(className == "ConfigurationsForm" ? OptionsMenu::createNextForm()
+                                                                       : ConfigurationsForm::createNextForm(), className);
         settle();
         QCOMPARE(UiStation::currentClass(), className);
         QTRY_VERIFY(UiStation::currentForm()->isVisible());
@@ -76,12 +75,11 @@ private:
         }
     }
 
-    // Every critical setting reported as value, with the overall result 1418.
+    // Every general critical setting reported as value, the filter off, and
+    // the overall result 1418.
     void reportCritical(float value, float confirmed)
     {
         for (quint16 id : ParametersCheck::generalIdList)
-            m_ui.drive.report(id, value);
-        for (quint16 id : ParametersCheck::filterIdList)
             m_ui.drive.report(id, value);
         m_ui.drive.reportAll(QStringLiteral("713=0 1329=0 1418=") + QString::number(confirmed));
     }
