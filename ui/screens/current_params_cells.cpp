@@ -11,8 +11,6 @@
 
 #include <QGridLayout>
 
-#include <limits>
-
 namespace {
 
 const quint16 LineVoltageId = 1178; // voltages shown as line (non-zero) or phase (zero) voltages
@@ -80,11 +78,6 @@ const VsdVariant vsdVariants[] = {
 };
 
 // --- downhole-sensor page ---------------------------------------------------------
-// Marks the unused second type of a layout; the lookup never matches it, so
-// every reported type without a layout of its own (-1 as much as 26) takes
-// the common one.
-const int NoType = std::numeric_limits<int>::min();
-
 struct DhsEntry
 {
     quint16 id;
@@ -100,63 +93,63 @@ constexpr DhsEntry g(quint16 id, quint16 state) { return DhsEntry{id, state, fal
 // Each column from row 0 down; an entry with id 0 ends the column.
 struct DhsLayout
 {
-    int types[2]; // NoType: no second type
+    int types[2]; // -1: no second type
     DhsEntry left[9];
     DhsEntry right[9];
 };
 
 const DhsLayout dhsLayouts[] = {
-    {{1, NoType},  {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15011, 1043), g(15007, 1045), n(15092), n(11)},
+    {{1, -1},  {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15011, 1043), g(15007, 1045), n(15092), n(11)},
                {g(15008, 1046), g(15009, 1048), g(15010, 1049), g(15056, 1050), b(15051), b(15053)}},
-    {{2, NoType},  {n(15002), n(15004), n(15048), n(15005), n(15006), n(15007)},
+    {{2, -1},  {n(15002), n(15004), n(15048), n(15005), n(15006), n(15007)},
                {n(15001), n(15053), n(15024)}},
-    {{3, NoType},  {n(15002), n(15004), n(15048), n(15003)},
+    {{3, -1},  {n(15002), n(15004), n(15048), n(15003)},
                {n(15008), n(15011), n(15007)}},
-    {{4, NoType},  {n(15002), n(15010), n(15048), n(15004)},
+    {{4, -1},  {n(15002), n(15010), n(15048), n(15004)},
                {n(15008), n(15009), n(15011), n(15007)}},
-    {{5, NoType},  {n(15002), n(15010), n(15004), n(15048), n(15086)},
+    {{5, -1},  {n(15002), n(15010), n(15004), n(15048), n(15086)},
                {n(15008), n(15009), n(15011), n(15007)}},
-    {{6, NoType},  {n(15002), n(15004), n(15003), n(15051)},
+    {{6, -1},  {n(15002), n(15004), n(15003), n(15051)},
                {n(15011), n(15007)}},
     // The sensor's vibration along the second axis (15011) takes a row of its
     // own under the right column; its vibration 15007 already stands in row 6
     // of the left column and is not shown twice.
-    {{7, NoType},  {n(15001), n(15002), n(15004), n(15003), n(15005), n(15006), n(15007)},
+    {{7, -1},  {n(15001), n(15002), n(15004), n(15003), n(15005), n(15006), n(15007)},
                {n(15051), n(15078), n(15112), n(15011)}},
     // The pump inclination (15059) has no sensor state of its own: a plain number.
-    {{8, NoType},  {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15048, 1042), g(15011, 1043), g(15007, 1045), b(15051)},
+    {{8, -1},  {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15048, 1042), g(15011, 1043), g(15007, 1045), b(15051)},
                {g(15008, 1046), g(15009, 1048), g(15010, 1049), n(15059)}},
     {{9, 25},  {n(15002), n(15004), n(15003), n(15011), n(15051)},
                {n(15008), n(15092), n(15093), n(15094), n(15095)}},
-    {{10, NoType}, {n(15002), n(15004), n(15003)},
+    {{10, -1}, {n(15002), n(15004), n(15003)},
                {n(15011), n(15007)}},
-    {{12, NoType}, {n(15002), n(15004), n(15003), n(15011), n(15007), n(15051)},
+    {{12, -1}, {n(15002), n(15004), n(15003), n(15011), n(15007), n(15051)},
                {n(15008), n(15009), n(15053)}},
     {{13, 23}, {n(15002), n(15008), n(15004), n(15003), n(15005), n(15007), n(15092), n(15112)},
                {}},
-    {{14, NoType}, {n(15002), n(15004), n(15003), n(15011), n(15007)},
+    {{14, -1}, {n(15002), n(15004), n(15003), n(15011), n(15007)},
                {n(15008), n(15009), n(15010), n(15017), n(15053)}},
-    {{15, NoType}, {n(15002), n(15004), n(15048), n(15003), n(15005), n(15006), n(15007)},
+    {{15, -1}, {n(15002), n(15004), n(15048), n(15003), n(15005), n(15006), n(15007)},
                {n(15008), n(15009), n(15010)}},
     {{16, 17}, {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15048, 1042), g(15005, 1043), g(15006, 1044), g(15007, 1045)},
                {g(15008, 1046), g(15009, 1048), g(15010, 1049), g(15056, 1050), n(11), n(15017), b(15053)}},
-    {{18, NoType}, {n(15002), n(15004), n(15003), n(15011), n(15007)},
+    {{18, -1}, {n(15002), n(15004), n(15003), n(15011), n(15007)},
                {n(15008), n(15009), n(15092)}},
-    {{19, NoType}, {n(15002), n(15004), n(15003), n(15005), n(15006), n(15007)},
+    {{19, -1}, {n(15002), n(15004), n(15003), n(15005), n(15006), n(15007)},
                {n(15008), n(15009), n(15136), n(15112), n(15092)}},
-    {{20, NoType}, {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15048, 1042), g(15011, 1043), g(15007, 1045), b(15051)},
+    {{20, -1}, {g(15002, 1039), g(15004, 1040), g(15003, 1041), g(15048, 1042), g(15011, 1043), g(15007, 1045), b(15051)},
                {g(15008, 1046), g(15009, 1048), g(15010, 1049)}},
-    {{21, NoType}, {n(15002), n(15004), n(15003), n(15005), n(15006)},
+    {{21, -1}, {n(15002), n(15004), n(15003), n(15005), n(15006)},
                {n(15008), n(15009), n(15112), n(15092)}},
-    {{22, NoType}, {n(15002), n(15004), n(15003), n(15005), n(15007)},
+    {{22, -1}, {n(15002), n(15004), n(15003), n(15005), n(15007)},
                {n(15008), n(15092)}},
-    {{24, NoType}, {n(15002), n(15004), n(15003), n(15005), n(15006)},
+    {{24, -1}, {n(15002), n(15004), n(15003), n(15005), n(15006)},
                {n(15008), n(15009)}},
 };
 
 // Every other type: none (0), 11, below 1 and above 25.
 const DhsLayout dhsCommonLayout =
-    {{NoType, NoType}, {n(15002), n(15004), n(15003), n(15011), n(15007), n(15052)},
+    {{-1, -1}, {n(15002), n(15004), n(15003), n(15011), n(15007), n(15052)},
                {n(15008), n(15009), n(15010), n(15056), n(15053)}};
 
 void appendColumn(QVector<StatusCell>& cells, const quint16* ids, int count, int firstRow, int column)
@@ -229,7 +222,9 @@ QVector<StatusCell> dhsCells(int type)
 {
     const DhsLayout* layout = &dhsCommonLayout;
     for (const DhsLayout& candidate : dhsLayouts) {
-        if (type != NoType && (candidate.types[0] == type || candidate.types[1] == type)) {
+        // -1 in the table marks a layout without a second type: a reported
+        // -1 must not match it (every type below 1 takes the common layout).
+        if (type >= 1 && (candidate.types[0] == type || candidate.types[1] == type)) {
             layout = &candidate;
             break;
         }
