@@ -47,10 +47,17 @@ bool ParametersCheck::filterOn() const
     return m_store->get(713) != 0.0f;
 }
 
+quint16 ParametersCheck::inductanceSource(const Parameters* store)
+{
+    // A 16-bit choice, read as every screen reads one: its low 16 bits. The
+    // check and the settings wizard both read it here, so they always agree
+    // on the settings required.
+    return static_cast<quint16>(saturatingUInt(store->get(1329)) & 0xFFFFu);
+}
+
 bool ParametersCheck::isRequired(quint16 id) const
 {
-    // Which inductance the calculation uses decides which one is needed.
-    const quint16 choice = saturatingCast<quint16>(m_store->get(1329));
+    const quint16 choice = inductanceSource(m_store);
     if (id == 697 && choice == 0)
         return false;
     if (id == 696 && choice == 1)

@@ -34,6 +34,9 @@ public:
     // Whether one critical parameter is confirmed (false for any other id).
     bool isConfirmed(quint16 id) const;
     bool isEditingWindowOpen() const { return m_timer.isActive(); }
+    // Which inductance the motor calculation uses (1329): with 0 the full
+    // reactance 697 is not needed, with 1 the inductance 696 is not.
+    static quint16 inductanceSource(const Parameters* store);
 
 public slots:
     void slotSetValueParam(quint16 id, quint32 value);

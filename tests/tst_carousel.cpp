@@ -1,8 +1,10 @@
-// The main status carousel as the operator meets it: which pages it holds for
-// the technologist page mode, the model pages and the extension board; the
-// main page's cells and their choices; Enter on a page to change the run mode
-// or the frequency setpoint; layouts fixed until the carousel is built again;
-// the analog inputs' units following their parameters.
+// The current-parameter carousel as the operator meets it: the pages it holds
+// for the technologist page mode, the model pages and the extension board;
+// each page's cells under the values that choose its layout, checked against
+// the station's documented layouts; Enter on a page to change the run mode or
+// the frequency setpoint; layouts fixed until the carousel is built again;
+// the main page's load and turbine cells, the analog inputs' units, and cells
+// of parameters the program does not know.
 #include "base_status_form.h"
 #include "basecombobox.h"
 #include "baseeditwidget.h"
@@ -15,62 +17,116 @@
 #include "current_main_params_form.h"
 #include "current_vsd_params_form.h"
 #include "echo_controller.h"
-#include "generalconditionwidget.h"
-#include "headerwidget.h"
-#include "lineedit.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
-#include "parameters.h"
-#include "rawbits.h"
-#include "regimeswidget.h"
 #include "stackedform.h"
-#include "store_driver.h"
 #include "test_application.h"
-#include "test_database.h"
-#include "timestatewidget.h"
+#include "ui_station.h"
 
 #include <QAbstractItemView>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QRegExp>
+
+#include <algorithm>
 
 namespace {
 
-const quint16 TechnologModeId = 1666;
-const quint16 ModelPagesId = 1518;
-const quint16 ExtensionBoardId = 1644;
-
-QGridLayout* gridOf(BaseForm* form)
+// A cell as the layouts below write it: the short name of its parameter,
+// with "/" for a value guarded by its sensor state, "b" for a bit field, "t"
+// a text cell, "e" an edit row, "c" a combo; two cells sharing one place
+// joined by "|"; any other widget by its class.
+QString describe(QWidget* w)
 {
-    return form->widget() ? form->widget()->findChild<QGridLayout*>() : nullptr;
+    if (auto* guarded = qobject_cast<BaseStatusCheckPswWidget*>(w))
+        return guarded->nameLabel()->text() + QLatin1Char('/');
+    if (auto* status = qobject_cast<BaseStatusWidget*>(w))
+        return Common::getTextFromId(status->id()) + (status->isBitEnabled() ? "b" : "");
+    if (auto* param = qobject_cast<BaseParamWidget*>(w))
+        return Common::getTextFromId(param->id())
+               + (qobject_cast<BaseStatusTextWidget*>(w) ? "t" : qobject_cast<BaseEditWidget*>(w) ? "e" : "c");
+    if (w->metaObject() != &QWidget::staticMetaObject)
+        return QString::fromLatin1(w->metaObject()->className());
+    QStringList shared;
+    for (BaseStatusWidget* cell : w->findChildren<BaseStatusWidget*>())
+        shared << describe(cell);
+    return shared.join(QLatin1Char('|'));
 }
 
-QWidget* cellAt(BaseForm* form, int row, int column)
+// One column of a page from row 0 down.
+QStringList column(BaseForm* form, int c)
 {
-    QGridLayout* grid = gridOf(form);
-    QLayoutItem* item = grid ? grid->itemAtPosition(row, column) : nullptr;
-    return item ? item->widget() : nullptr;
-}
-
-QString nameAt(BaseForm* form, int row, int column)
-{
-    QWidget* cell = cellAt(form, row, column);
-    if (auto* w = qobject_cast<BaseStatusWidget*>(cell))
-        return w->nameLabel()->text();
-    if (auto* w = qobject_cast<BaseStatusCheckPswWidget*>(cell))
-        return w->nameLabel()->text();
-    if (auto* w = qobject_cast<BaseStatusTextWidget*>(cell))
-        return w->nameLabel()->text();
-    return QString();
-}
-
-QStringList classesOf(const QList<BaseForm*>& forms)
-{
+    QVector<QPair<int, QString>> cells;
+    QGridLayout* grid = form->widget()->findChild<QGridLayout*>();
+    for (int i = 0; i < grid->count(); ++i) {
+        int row, col, rowSpan, colSpan;
+        grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
+        if (col == c && grid->itemAt(i)->widget())
+            cells << qMakePair(row, describe(grid->itemAt(i)->widget()));
+    }
+    std::stable_sort(cells.begin(), cells.end(), [](const QPair<int, QString>& a, const QPair<int, QString>& b) {
+        return a.first < b.first;
+    });
     QStringList names;
-    for (BaseForm* form : forms)
-        names << QString::fromLatin1(form->metaObject()->className());
+    for (const auto& cell : cells)
+        names << cell.second;
     return names;
 }
+
+// A documented column, "15002/1039 15051b 782t", in the terms of describe().
+QStringList expected(const QString& spec)
+{
+    QStringList names;
+    QRegExp cell(QStringLiteral("(\\d+)(/\\d+)?([btec]?)"));
+    for (const QString& token : spec.split(QLatin1Char(' '))) {
+        QStringList shared;
+        for (const QString& part : token.split(QLatin1Char('|')))
+            shared << (!cell.exactMatch(part) ? part
+                                              : Common::getTextFromId(cell.cap(1).toUShort())
+                                                    + (cell.cap(2).isEmpty() ? cell.cap(3) : QStringLiteral("/")));
+        if (!token.isEmpty())
+            names << shared.join(QLatin1Char('|'));
+    }
+    return names;
+}
+
+// Worked examples of every layout choice, as the station's documentation
+// lists them: page (its class without "Current" and "Form"); the values that
+// choose its layout; its left and its right column from row 0 down.
+#define MAIN_RIGHT "GeneralConditionWidget TimeStateWidget 782t 10006t 10007t 14t RegimesWidget"
+#define VSD_LEFT "10002e 10001 10008 10009 10010 10004 10011 10012"
+#define COMMON_DHS "15002 15004 15003 15011 15007 15052; 15008 15009 15010 15056 15053"
+const char* const Layouts[] = {
+    "MainParams; 1519=0 1215=0 39=0 1330=3; 15c 10001 1 6 7|10 9 11 15002/1039 15003/1041; " MAIN_RIGHT,
+    "MainParams; 1519=1 1215=1 39=9; 15c 10001 1 1547 7|10 9 15092 15002/1039 15048/1042; " MAIN_RIGHT,
+    "MainParams; 1519=65536 1215=65538 39=1 1330=3; 15c 10001 1 6 7|10 9 15092 15002/1039; " MAIN_RIGHT,
+    "VsdParams; 685=65537; " VSD_LEFT " 10347; 10013 10014 9 10246 10499 10261 10247 10327 10056",
+    "VsdParams; 685=2; " VSD_LEFT "; 10013 10014 9 10246 10247 10056 10109 10149",
+    "VsdParams; 685=3; " VSD_LEFT "; 10013 10014 9 10246 10260 10247 10056 10109",
+    "VsdParams; 685=4; " VSD_LEFT "; 10013 10014 9 10246",
+    "OutputAndTransParams; 1178=1 1518=1; 1148 1149 1150 1163 1164 1165; 1156 1157 1158 1167 1168 1169",
+    "OutputAndTransParamsModel; 1178=0; 1524 1525 1526 1520 1521 1522; 1536 1537 1538 1532 1533 1534 1175",
+    "MotorParams; 1178=65536; 716 717 718 719 9; 2 3 4 5 7 1171",
+    "MotorModelParams; 1178=2; 1552 1553 1554 1556 1557; 1544 1545 1546 1559 1177 1211 1558",
+    "SupplyParams; 1178=0; 706 707 708 16 12t 20036; 857 858 859 20007 20009 20034",
+    "DhsParams; 39=1; 15002/1039 15004/1040 15003/1041 15011/1043 15007/1045 15092 11; "
+    "15008/1046 15009/1048 15010/1049 15056/1050 15051b 15053b",
+    "DhsParams; 39=7; 15001 15002 15004 15003 15005 15006 15007; 15051 15078 15112 15011",
+    "DhsParams; 39=8; 15002/1039 15004/1040 15003/1041 15048/1042 15011/1043 15007/1045 15051b; "
+    "15008/1046 15009/1048 15010/1049 15059",
+    "DhsParams; 39=23; 15002 15008 15004 15003 15005 15007 15092 15112; ",
+    "DhsParams; 39=17; 15002/1039 15004/1040 15003/1041 15048/1042 15005/1043 15006/1044 15007/1045; "
+    "15008/1046 15009/1048 15010/1049 15056/1050 11 15017 15053b",
+    "DhsParams; 39=25; 15002 15004 15003 15011 15051; 15008 15092 15093 15094 15095",
+     // Types without a layout of their own, below 1 as much as above 25.
+    "DhsParams; 39=-1; " COMMON_DHS, "DhsParams; 39=11; " COMMON_DHS, "DhsParams; 39=26; " COMMON_DHS,
+    "InputsParams; 1666=0; 838 839 840 841 22t; 24t 25t 26t 27t 811 812 813 814",
+    "ExtendedParams; 1644=1; 1619 1620 1621 1622 1774t 1775t 1776t 1777t; "
+    "1778t 1779t 1780t 1781t 1782t 1783t 1784t 1785t"};
+
+// A page whose cells the test places itself.
+struct BarePage : BaseStatusForm { void createForm() override {} };
 
 } // namespace
 
@@ -79,426 +135,185 @@ class TestCarousel : public QObject
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    StoreDriver m_drive{nullptr};
-    EchoController* m_echo = nullptr;
+    UiStation m_ui;
+    EchoController m_echo{UiStation::store()};
 
-    MainApplication* app() { return MainApplication::getInstance(); }
-    MainWindow* window() { return app()->getMainWindow(); }
-    BaseForm* current() { return window()->currentForm(); }
-    QString currentClass() { return current() ? QString::fromLatin1(current()->metaObject()->className()) : QString(); }
-
-    void key(int k)
-    {
-        app()->getEvent(k, QString());
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-    void keyText(const QString& text)
-    {
-        for (QChar c : text)
-            app()->getEvent(c.unicode(), QString(c));
-        QCoreApplication::processEvents();
-    }
-    void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
     // The carousel as Back from the main menu shows it: from the first page.
     void showCarousel()
     {
-        window()->addForm(QList<BaseForm*>() << new MainMenu, 0, -1);
+        UiStation::window()->addForm(QList<BaseForm*>() << new MainMenu, 0, -1);
         settle();
-        key(Qt::Key_F3);
-        settle();
+        pressKey(Qt::Key_F3);
     }
-    // Turns the carousel (Right) to the page of class className.
-    bool turnTo(const char* className)
+    BaseForm* showPage(const QString& className)
     {
-        for (int i = 0; i < 12 && currentClass() != QLatin1String(className); ++i)
-            key(Qt::Key_F7);
-        return currentClass() == QLatin1String(className);
+        UiStation::window()->addForm(BaseStatusForm::createNextForm(), className);
+        settle();
+        return UiStation::currentClass() == className ? UiStation::currentForm() : nullptr;
+    }
+    QStringList leftColumn() { return column(UiStation::currentForm(), 0); }
+    void layoutRows(bool sensors)
+    {
+        QTest::addColumn<QString>("layout");
+        for (const char* layout : Layouts)
+            if (QByteArray(layout).startsWith("Dhs") == sensors)
+                QTest::newRow(QByteArray(layout).split(';').mid(0, 2).join().constData()) << QString(layout);
+    }
+    void checkLayout()
+    {
+        QFETCH(QString, layout);
+        const QStringList parts = layout.split(QStringLiteral("; "));
+        m_ui.drive.reportAll("1666=0 " + parts.at(1));
+        BaseForm* form = showPage("Current" + parts.at(0) + "Form");
+        QVERIFY(form);
+        QCOMPARE(column(form, 0), expected(parts.at(2)));
+        QCOMPARE(column(form, 1), expected(parts.at(3)));
     }
 
 private slots:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-        m_db = new TestDatabase;
-        app()->initStore();
-        m_drive.store = app()->getParameters();
-        m_drive.report(762, 0.f); // no carousel turning by itself
-        m_drive.report(633, 0.f);
-        app()->setAccessPrompt([](unsigned char, const QString&, QWidget*) { return 1; });
-        app()->showMainWindow();
-        QVERIFY(window());
-        QApplication::setActiveWindow(window());
-        m_echo = new EchoController(app()->getParameters());
-        settle();
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_echo;
-        delete m_db;
+        m_ui.drive.reportAll(QStringLiteral("762=0 633=0")); // no turning by itself
+        m_ui.showWindow();
     }
 
     void composition_data()
     {
-        QTest::addColumn<float>("mode");
-        QTest::addColumn<float>("model");
-        QTest::addColumn<float>("board");
-        QTest::addColumn<QStringList>("pages");
-
-        const QString main = QStringLiteral("CurrentMainParamsForm");
-        const QString technolog = QStringLiteral("CurrentMenuTechnologForm");
-        const QStringList plain = QStringList() << QStringLiteral("CurrentVsdParamsForm")
-                                                << QStringLiteral("CurrentOutputAndTransParamsForm")
-                                                << QStringLiteral("CurrentMotorParamsForm")
-                                                << QStringLiteral("CurrentSupplyParamsForm")
-                                                << QStringLiteral("CurrentDhsParamsForm")
-                                                << QStringLiteral("CurrentInputsParamsForm");
-        const QStringList full = QStringList() << QStringLiteral("CurrentVsdParamsForm")
-                                               << QStringLiteral("CurrentOutputAndTransParamsForm")
-                                               << QStringLiteral("CurrentOutputAndTransParamsModelForm")
-                                               << QStringLiteral("CurrentMotorParamsForm")
-                                               << QStringLiteral("CurrentMotorModelParamsForm")
-                                               << QStringLiteral("CurrentSupplyParamsForm")
-                                               << QStringLiteral("CurrentDhsParamsForm")
-                                               << QStringLiteral("CurrentInputsParamsForm")
-                                               << QStringLiteral("CurrentExtendedParamsForm");
-        QTest::newRow("seven pages") << 0.f << 0.f << 0.f << (QStringList(main) + plain);
-        QTest::newRow("ten pages") << 0.f << 1.f << 1.f << (QStringList(main) + full);
-        QTest::newRow("eleven pages") << 1.f << 1.f << 1.f << (QStringList(main) + full + QStringList(technolog));
-        QTest::newRow("technologist first") << 2.f << 1.f << 1.f << (QStringList(technolog) + full);
-        QTest::newRow("technologist first, seven") << 2.f << 0.f << 0.f << (QStringList(technolog) + plain);
-        QTest::newRow("technologist last, eight") << 1.f << 0.f << 0.f
-                                                  << (QStringList(main) + plain + QStringList(technolog));
-        QTest::newRow("technologist only") << 3.f << 1.f << 1.f << QStringList(technolog);
-        QTest::newRow("unknown mode") << 4.f << 0.f << 1.f
-                                      << (QStringList(main) + plain + QStringList("CurrentExtendedParamsForm"));
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("pages");
+        // Class names without "Current" and "Form".
+        const QString plain = "VsdParams OutputAndTransParams MotorParams SupplyParams DhsParams InputsParams";
+        const QString full = "VsdParams OutputAndTransParams OutputAndTransParamsModel MotorParams MotorModelParams "
+                             "SupplyParams DhsParams InputsParams ExtendedParams";
+        QTest::newRow("seven pages") << "1666=0 1518=0 1644=0" << "MainParams " + plain;
+        QTest::newRow("ten pages") << "1666=0 1518=1 1644=1" << "MainParams " + full;
+        QTest::newRow("eleven pages") << "1666=1 1518=1 1644=1" << "MainParams " + full + " MenuTechnolog";
+        QTest::newRow("technologist first") << "1666=2 1518=0 1644=0" << "MenuTechnolog " + plain;
+        QTest::newRow("technologist only") << "1666=3 1518=1 1644=1" << "MenuTechnolog";
     }
-
     void composition()
     {
-        QFETCH(float, mode);
-        QFETCH(float, model);
-        QFETCH(float, board);
-        QFETCH(QStringList, pages);
-        m_drive.report(TechnologModeId, mode);
-        m_drive.report(ModelPagesId, model);
-        m_drive.report(ExtensionBoardId, board);
-
-        const QList<BaseForm*> list = BaseStatusForm::createNextForm();
-        QCOMPARE(classesOf(list), pages);
-        qDeleteAll(list);
-
-        // Back from the main menu shows them from the first page; Right pages
-        // through all of them and wraps round.
+        QFETCH(QString, settings);
+        QFETCH(QString, pages);
+        m_ui.drive.reportAll(settings);
+        // Back from the main menu shows them from the first page; Left wraps
+        // round to the last.
         showCarousel();
-        QCOMPARE(classesOf(window()->stackedForm()->formsList()), pages);
-        QCOMPARE(window()->stackedForm()->currentIndexForm(), 0);
-        for (int i = 1; i <= pages.size(); ++i) {
-            key(Qt::Key_F7);
-            QCOMPARE(window()->stackedForm()->currentIndexForm(), i % pages.size());
-            QCOMPARE(current()->objectName(), pages.at(i % pages.size()));
-        }
+        QStringList expected, shown;
+        for (const QString& page : pages.split(QLatin1Char(' ')))
+            expected << "Current" + page + "Form";
+        for (BaseForm* form : UiStation::window()->stackedForm()->formsList())
+            shown << QString::fromLatin1(form->metaObject()->className());
+        QCOMPARE(shown, expected);
+        QCOMPARE(UiStation::currentClass(), expected.first());
+        pressKey(Qt::Key_F5);
+        QCOMPARE(UiStation::currentClass(), expected.last());
     }
 
-    void titles()
+    void layouts_data() { layoutRows(false); }
+    void layouts() { checkLayout(); }
+    // The downhole-sensor page's many layouts, apart to keep each function short.
+    void sensorLayouts_data() { layoutRows(true); }
+    void sensorLayouts() { checkLayout(); }
+
+    // A cell naming a parameter with no definition says so, whatever its kind.
+    void cellsWithoutDefinitionShowDashes()
     {
-        m_drive.report(TechnologModeId, 1.f);
-        m_drive.report(ModelPagesId, 1.f);
-        m_drive.report(ExtensionBoardId, 1.f);
-        const QList<BaseForm*> list = BaseStatusForm::createNextForm();
-        QStringList titles;
-        for (BaseForm* form : list)
-            titles << form->title();
-        qDeleteAll(list);
-        const QStringList expected = QStringList()
-            << QString::fromUtf8("Состояние") << QString::fromUtf8("Текущие параметры ЧРП")
-            << QString::fromUtf8("Текущие параметры выхода СУ и ТМПН")
-            << QString::fromUtf8("Текущие параметры выхода СУ и ТМПН по модели")
-            << QString::fromUtf8("Текущие параметры двигателя")
-            << QString::fromUtf8("Текущие параметры двигателя по модели")
-            << QString::fromUtf8("Текущие параметры сети") << QString::fromUtf8("Текущие параметры ТМС")
-            << QString::fromUtf8("Текущие параметры входов")
-            << QString::fromUtf8("Текущие параметры платы расширений")
-            << QString::fromUtf8("Текущие параметры технолога");
-        QStringList upper;
-        for (const QString& t : expected)
-            upper << t.toUpper();
-        QCOMPARE(titles, upper);
-        m_drive.report(TechnologModeId, 0.f);
-    }
-
-    void mainPageRows_data()
-    {
-        QTest::addColumn<float>("currentSource");
-        QTest::addColumn<float>("temperatureSource");
-        QTest::addColumn<float>("sensorType");
-        QTest::addColumn<float>("company");
-        QTest::addColumn<int>("row3");
-        QTest::addColumn<int>("row6");
-        QTest::addColumn<int>("row8");
-
-        QTest::newRow("plain") << 0.f << 0.f << 0.f << 0.f << 6 << 11 << 15003;
-        QTest::newRow("current 1547") << 1.f << 0.f << 0.f << 0.f << 1547 << 11 << 15003;
-        QTest::newRow("current source as 16 bits") << 65536.f << 0.f << 0.f << 0.f << 6 << 11 << 15003;
-        QTest::newRow("oil temperature") << 0.f << 1.f << 9.f << 0.f << 6 << 15092 << 15048;
-        QTest::newRow("no temperature") << 0.f << 2.f << 13.f << 0.f << 6 << 15092 << 0;
-        QTest::newRow("sensor 1, company 3") << 0.f << 0.f << 1.f << 3.f << 6 << 15092 << 15003;
-        QTest::newRow("sensor 1, company 4") << 0.f << 0.f << 1.f << 4.f << 6 << 11 << 15003;
-        QTest::newRow("sensor 25") << 0.f << 0.f << 25.f << 0.f << 6 << 15092 << 15003;
-        QTest::newRow("sensor 26") << 0.f << 0.f << 26.f << 0.f << 6 << 11 << 15003;
-        QTest::newRow("sensor 2") << 0.f << 0.f << 2.f << 3.f << 6 << 11 << 15003;
-    }
-
-    void mainPageRows()
-    {
-        m_drive.report(ModelPagesId, 0.f);
-        m_drive.report(ExtensionBoardId, 0.f);
-        QFETCH(float, currentSource);
-        QFETCH(float, temperatureSource);
-        QFETCH(float, sensorType);
-        QFETCH(float, company);
-        QFETCH(int, row3);
-        QFETCH(int, row6);
-        QFETCH(int, row8);
-        m_drive.report(TechnologModeId, 0.f);
-        m_drive.report(1519, currentSource);
-        m_drive.report(1215, temperatureSource);
-        m_drive.report(39, sensorType);
-        m_drive.report(1330, company);
-        showCarousel();
-        BaseForm* page = current();
-        QCOMPARE(currentClass(), QString("CurrentMainParamsForm"));
-
-        QVERIFY(qobject_cast<BaseComboBox*>(cellAt(page, 0, 0)));
-        QCOMPARE(qobject_cast<BaseComboBox*>(cellAt(page, 0, 0))->id(), quint16(15));
-        QVERIFY(qobject_cast<GeneralConditionWidget*>(cellAt(page, 0, 1)));
-        QCOMPARE(cellAt(page, 1, 1), cellAt(page, 0, 1));
-        QCOMPARE(nameAt(page, 1, 0), Common::getTextFromId(10001));
-        QCOMPARE(nameAt(page, 2, 0), Common::getTextFromId(1));
-        QVERIFY(qobject_cast<TimeStateWidget*>(cellAt(page, 2, 1)));
-        QCOMPARE(nameAt(page, 3, 0), Common::getTextFromId(row3));
-        QCOMPARE(nameAt(page, 3, 1), Common::getTextFromId(782));
-        QCOMPARE(nameAt(page, 4, 1), Common::getTextFromId(10006));
-        QCOMPARE(nameAt(page, 5, 0), Common::getTextFromId(9));
-        QCOMPARE(nameAt(page, 5, 1), Common::getTextFromId(10007));
-        QCOMPARE(nameAt(page, 6, 0), Common::getTextFromId(row6));
-        QCOMPARE(nameAt(page, 6, 1), Common::getTextFromId(14));
-        QVERIFY(qobject_cast<BaseStatusCheckPswWidget*>(cellAt(page, 7, 0)));
-        QCOMPARE(nameAt(page, 7, 0), Common::getTextFromId(15002));
-        QVERIFY(qobject_cast<RegimesWidget*>(cellAt(page, 7, 1)));
-        QCOMPARE(cellAt(page, 8, 1), cellAt(page, 7, 1));
-        if (row8 == 0) {
-            QVERIFY(!cellAt(page, 8, 0));
-        } else {
-            QVERIFY(qobject_cast<BaseStatusCheckPswWidget*>(cellAt(page, 8, 0)));
-            QCOMPARE(nameAt(page, 8, 0), Common::getTextFromId(row8));
-        }
-    }
-
-    void mainPageTexts()
-    {
-        m_drive.report(782, 1.f);
-        m_drive.report(10006, 0.f);
-        m_drive.report(10007, 1.f);
-        m_drive.report(14, 12.f);
-        showCarousel();
-        BaseForm* page = current();
-        auto text = [page](int row) {
-            auto* w = qobject_cast<BaseStatusTextWidget*>(cellAt(page, row, 1));
-            return w ? w->valueTextLabel()->text() : QString();
-        };
-        QCOMPARE(text(3), Common::getTextTypeMtr(1));
-        QCOMPARE(text(4), Common::getTextMotorControl(0));
-        QCOMPARE(text(5), Common::getTextRotation(1));
-        QCOMPARE(text(6), Common::getTextRgmRun(12));
-        auto* combo = qobject_cast<BaseComboBox*>(cellAt(page, 0, 0));
-        QCOMPARE(combo->valuesList().size(), 3);
-        QCOMPARE(combo->valuesList().value(0), QString::fromUtf8("Ручной"));
-        QCOMPARE(combo->valuesList().value(1), QString::fromUtf8("Автоматический"));
-        QCOMPARE(combo->valuesList().value(2), QString::fromUtf8("По программе"));
-        QCOMPARE(combo->comboBox()->width(), 169);
+        BarePage page;
+        QLabel* number = page.addStatusNum(5000, 0, 0)->valueLabel();
+        QLabel* text = page.addStatusText(5001, PairList(), 1, 0)->valueTextLabel();
+        QLabel* guarded = page.addStatusNumPsw(5002, 1039, 2, 0)->valueLabel();
+        page.show();
+        settle();
+        QCOMPARE(number->text() + text->text() + guarded->text(), QString("---------"));
     }
 
     void loadAndTurbineSwap()
     {
-        m_drive.report(13, 0.f);
+        m_ui.drive.reportAll(QStringLiteral("1666=0 13=0"));
         showCarousel();
-        auto* page = qobject_cast<CurrentMainParamsForm*>(current());
-        QVERIFY(page);
-        QVERIFY(page->conditionTimer()->isActive());
-        QVERIFY(page->turbineCell()->isVisible());
-        QVERIFY(!page->loadCell()->isVisible());
-        QCOMPARE(page->loadCell()->id(), quint16(7));
-        QCOMPARE(page->turbineCell()->id(), quint16(10));
+        auto* page = qobject_cast<CurrentMainParamsForm*>(UiStation::currentForm());
+        QVERIFY(page && page->turbineCell()->isVisible() && !page->loadCell()->isVisible());
+        // Any state but stopped shows the load, within one period of at most 580 ms.
+        QVERIFY(page->conditionTimer()->interval() <= 580);
+        m_ui.drive.report(13, -1.f);
+        QTRY_VERIFY_WITH_TIMEOUT(page->loadCell()->isVisible() && !page->turbineCell()->isVisible(), 2000);
+        m_ui.drive.report(13, 0.f);
+        QTRY_VERIFY_WITH_TIMEOUT(page->turbineCell()->isVisible() && !page->loadCell()->isVisible(), 2000);
+    }
 
-        m_drive.report(13, 3.f);
-        QTRY_VERIFY_WITH_TIMEOUT(page->loadCell()->isVisible(), 5000);
-        QVERIFY(!page->turbineCell()->isVisible());
-        m_drive.report(13, -1.f);
-        QTest::qWait(700);
-        QVERIFY(page->loadCell()->isVisible());
-        m_drive.report(13, 0.f);
-        QTRY_VERIFY_WITH_TIMEOUT(page->turbineCell()->isVisible(), 5000);
-        QVERIFY(!page->loadCell()->isVisible());
+    // Enter on a page edits its row; the end of editing writes once and gives
+    // the keys back to the page, so Right turns it.
+    void checkEditWrote(BaseForm* page, quint16 id, float value)
+    {
+        QCOMPARE(m_echo.writes().size(), 1);
+        QCOMPARE(m_echo.writes().first().id, id);
+        QCOMPARE(floatFromBits(m_echo.writes().first().value), value);
+        QTRY_VERIFY(page->hasFocus());
+        pressKey(Qt::Key_F7);
+        QVERIFY(UiStation::currentForm() != page);
     }
 
     void runModeByEnter()
     {
-        m_drive.report(15, 0.f);
-        showCarousel();
-        BaseForm* page = current();
-        auto* combo = qobject_cast<BaseComboBox*>(cellAt(page, 0, 0));
-        QVERIFY(combo);
-        m_echo->clearWrites();
-        key(Qt::Key_F4);
-        QTRY_VERIFY(combo->isEditing());
+        m_ui.drive.reportAll(QStringLiteral("1666=0 15=0"));
+        BaseForm* page = showPage("CurrentMainParamsForm");
+        auto* combo = page->findChild<BaseComboBox*>();
+        m_echo.clearWrites();
+        pressKey(Qt::Key_F4);
         QTRY_VERIFY(combo->comboBox()->view()->isVisible());
-        key(Qt::Key_F8);
-        key(Qt::Key_F8);
-        key(Qt::Key_F4);
+        for (int key : {Qt::Key_F8, Qt::Key_F8, Qt::Key_F4})
+            pressKey(key);
         QTRY_VERIFY(!combo->isEditing());
-        QCOMPARE(m_echo->writesOf(15).size(), 1);
-        QCOMPARE(floatFromBits(m_echo->writesOf(15).first().value), 2.f);
-        // The page has the keys again: Right turns it.
-        QTRY_VERIFY(page->hasFocus());
-        key(Qt::Key_F7);
-        QCOMPARE(currentClass(), QString("CurrentVsdParamsForm"));
+        checkEditWrote(page, 15, 2.f);
     }
 
     void setpointByEnter()
     {
-        m_drive.report(10002, 10.f);
-        m_drive.report(10002, 0.f, Parameters::KindMin);
-        m_drive.report(10002, 70.f, Parameters::KindMax);
-        showCarousel();
-        QVERIFY(turnTo("CurrentVsdParamsForm"));
-        auto* page = qobject_cast<CurrentVsdParamsForm*>(current());
-        QVERIFY(page);
-        BaseEditWidget* edit = page->setpointEdit();
-        QCOMPARE(cellAt(page, 0, 0), static_cast<QWidget*>(edit));
-        QCOMPARE(edit->unitLabel()->width(), 76);
-        m_echo->clearWrites();
-        key(Qt::Key_F4);
-        QTRY_VERIFY(edit->isEditing());
-        keyText(QStringLiteral("35"));
-        key(Qt::Key_F4);
-        QTRY_VERIFY(!edit->isEditing());
-        QCOMPARE(m_echo->writesOf(10002).size(), 1);
-        QCOMPARE(floatFromBits(m_echo->writesOf(10002).first().value), 35.f);
-        QTRY_VERIFY(page->hasFocus());
-        key(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentMainParamsForm"));
+        m_ui.drive.reportAll(QStringLiteral("10002=10 10002:min=0 10002:max=70"));
+        auto* page = qobject_cast<CurrentVsdParamsForm*>(showPage("CurrentVsdParamsForm"));
+        m_echo.clearWrites();
+        pressKey(Qt::Key_F4);
+        QTRY_VERIFY(page->setpointEdit()->isEditing());
+        typeKeys(QStringLiteral("35"));
+        pressKey(Qt::Key_F4);
+        QTRY_VERIFY(!page->setpointEdit()->isEditing());
+        checkEditWrote(page, 10002, 35.f);
     }
 
     void layoutFixedUntilRebuilt()
     {
-        m_drive.report(TechnologModeId, 0.f);
-        m_drive.report(ModelPagesId, 0.f);
-        m_drive.report(ExtensionBoardId, 0.f);
-        m_drive.report(1178, 1.f);
-        m_drive.report(685, 1.f);
+        m_ui.drive.reportAll(QStringLiteral("1666=0 1518=0 1644=0 1178=1 685=1"));
         showCarousel();
-        // Left from the first page: the pages before the supply page are not
-        // built yet.
-        key(Qt::Key_F5);
-        key(Qt::Key_F5);
-        key(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentSupplyParamsForm"));
-        BaseForm* supply = current();
-        QCOMPARE(nameAt(supply, 0, 0), Common::getTextFromId(709));
-        m_drive.report(1178, 0.f);
-        m_drive.report(685, 2.f);
-        QTest::qWait(100);
-        QCOMPARE(nameAt(supply, 0, 0), Common::getTextFromId(709));
+        // Left from the first page to the supply page: the pages before it
+        // are not built yet.
+        for (int key : {Qt::Key_F5, Qt::Key_F5, Qt::Key_F5})
+            pressKey(key);
+        QCOMPARE(leftColumn().first(), expected("709").first());
+        m_ui.drive.reportAll(QStringLiteral("1178=0 685=2"));
+        QCOMPARE(leftColumn().first(), expected("709").first());
         // A page turned to for the first time is built with the values of now.
-        key(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentMotorParamsForm"));
-        QCOMPARE(nameAt(current(), 0, 0), Common::getTextFromId(716));
-        key(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentOutputAndTransParamsForm"));
-        QCOMPARE(nameAt(current(), 0, 0), Common::getTextFromId(1144));
-        key(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentVsdParamsForm"));
-        QVERIFY(!cellAt(current(), 8, 0));
-        QCOMPARE(nameAt(current(), 7, 1), Common::getTextFromId(10149));
-        // Once built, a page keeps its layout.
-        m_drive.report(685, 1.f);
-        key(Qt::Key_F7);
-        key(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentVsdParamsForm"));
-        QVERIFY(!cellAt(current(), 8, 0));
-        QVERIFY(turnTo("CurrentSupplyParamsForm"));
-        QCOMPARE(current(), supply);
-        QCOMPARE(nameAt(current(), 0, 0), Common::getTextFromId(709));
+        pressKey(Qt::Key_F5);
+        QCOMPARE(leftColumn().first(), expected("716").first());
         // Back to the menu and back again: the new layouts.
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("MainMenu"));
-        key(Qt::Key_F3);
-        QVERIFY(turnTo("CurrentSupplyParamsForm"));
-        QCOMPARE(nameAt(current(), 0, 0), Common::getTextFromId(706));
-        QVERIFY(turnTo("CurrentVsdParamsForm"));
-        QCOMPARE(nameAt(current(), 8, 0), Common::getTextFromId(10347));
+        for (int key : {Qt::Key_F3, Qt::Key_F3, Qt::Key_F5, Qt::Key_F5, Qt::Key_F5})
+            pressKey(key);
+        QCOMPARE(leftColumn().first(), expected("706").first());
     }
 
-    void inputs()
+    // The unit of an analog input follows what the input measures, not its value.
+    void analogInputUnits()
     {
-        m_drive.report(22, 1.f);
-        m_drive.report(24, 0.f);
-        m_drive.report(25, 1.f);
-        for (int i = 0; i < 4; ++i) {
-            m_drive.report(quint16(822 + 4 * i), 1.f);
-            m_drive.report(quint16(1105 + i), 0.f);
-            m_drive.report(quint16(823 + 4 * i), 0.f);
-        }
-        showCarousel();
-        QVERIFY(turnTo("CurrentInputsParamsForm"));
-        auto* page = qobject_cast<CurrentInputsParamsForm*>(current());
-        QVERIFY(page);
-        auto text = [page](int row, int column) {
-            auto* w = qobject_cast<BaseStatusTextWidget*>(cellAt(page, row, column));
-            return w ? w->valueTextLabel()->text() : QString();
-        };
-        QTRY_COMPARE(text(4, 0), QString::fromUtf8("Закрыта"));
-        QTRY_COMPARE(text(0, 1), QString::fromUtf8("Замкнут"));
-        QTRY_COMPARE(text(1, 1), QString::fromUtf8("Разомкнут"));
-
-        auto unit = [page](int i) { return page->analogInputCell(i)->unitLabel()->text(); };
-        auto expected = [this](int i) {
-            return window()->getTextAiUnit(quint16(822 + 4 * i), quint16(1105 + i), quint16(823 + 4 * i));
-        };
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(page->analogInputCell(i)->id(), quint16(838 + i));
-            QCOMPARE(unit(i), expected(i));
-        }
-        // The unit of input 2 alone changes: its label follows, the others stay.
-        const QString before = unit(1);
-        m_drive.report(1106, 1.f);
-        QVERIFY(expected(1) != before);
-        QCOMPARE(unit(1), expected(1));
-        QCOMPARE(unit(0), expected(0));
-        // What input 3 measures changes.
-        const QString third = unit(2);
-        m_drive.report(830, 2.f);
-        QVERIFY(expected(2) != third);
-        QCOMPARE(unit(2), expected(2));
-        // Input 4 measures nothing known: its signal type decides.
-        m_drive.report(834, 0.f);
-        QCOMPARE(unit(3), expected(3));
-        const QString volts = unit(3);
-        m_drive.report(835, 1.f);
-        QVERIFY(unit(3) != volts);
-        QCOMPARE(unit(3), expected(3));
-        // A value refresh leaves the unit as it is.
-        m_drive.report(841, 3.f);
-        QTest::qWait(700);
-        QCOMPARE(unit(3), expected(3));
+        m_ui.drive.reportAll(QStringLiteral("830=1 1107=0 831=0"));
+        auto* page = qobject_cast<CurrentInputsParamsForm*>(showPage("CurrentInputsParamsForm"));
+        QLabel* unit = page->analogInputCell(2)->unitLabel();
+        const QString before = unit->text();
+        m_ui.drive.report(840, 3.f);
+        QCOMPARE(unit->text(), before);
+        // A type whose unit differs from the one before.
+        m_ui.drive.report(830, 2.f);
+        QCOMPARE(unit->text(), UiStation::window()->getTextAiUnit(830, 1107, 831));
     }
 };
 

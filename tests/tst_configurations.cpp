@@ -1,58 +1,51 @@
 // The configuration screens as the operator uses them with the keypad: each
-// command's access check, the refusal of loads while the motor turns, the
-// question, the progress dialog that follows the controller and its bounded
-// wait; the choices of the default profile and the profiles the load page
-// offers.
+// command's access check, its question, the write and the progress dialog
+// that follows the controller and its bounded wait; the refusal of loads
+// while the motor turns; the profiles stored, a bit set, deciding the choices
+// of the default profile and the buttons of the load page. And the
+// confirmation of the settings critical for running the pump, which the
+// settings wizard gives.
 #include "basecombobox.h"
-#include "baseform.h"
 #include "configurations_form.h"
-#include "dialog_driver.h"
-#include "keypad_answers.h"
 #include "echo_controller.h"
-#include "logo_marker.h"
 #include "mainwindow.h"
-#include "messagedialog.h"
 #include "operator_command.h"
 #include "options_menu.h"
-#include "parameters.h"
+#include "parameterscheck.h"
 #include "progressbardialog.h"
 #include "pushbutton.h"
-#include "rawbits.h"
-#include "store_driver.h"
 #include "test_application.h"
-#include "test_database.h"
+#include "ui_station.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QTimer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
-
-const quint16 StationState = 13;
-const quint16 Protection = 571;
-const quint16 AccessLevel = 572;
-const quint16 StoredProfiles = 1079;
-const quint16 DefaultProfile = 1077;
-const quint16 ProgressValue = 724;
 
 QString u(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
-QStringList buttonTexts(BaseForm* form)
+// The values written to 1418, the overall confirmation, oldest first.
+QList<float> confirmations(const QSignalSpy& writes)
 {
-    QStringList texts;
-    for (int row = 0; row < form->rowCount(); ++row) {
-        if (auto* button = qobject_cast<PushButton*>(form->rowWidget(row)))
-            texts << button->text();
-    }
-    return texts;
+    QList<float> values;
+    for (const QList<QVariant>& w : writes)
+        if (w.at(0).value<quint16>() == 1418)
+            values << floatFromBits(w.at(1).value<quint32>());
+    return values;
 }
 
+QList<ProgressBarDialog*> progressDialogs()
+{
+    return UiStation::window()->findChildren<ProgressBarDialog*>();
+}
 
 } // namespace
 
@@ -61,196 +54,95 @@ class TestConfigurations : public QObject
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    StoreDriver m_drive{nullptr};
-    EchoController* m_echo = nullptr;
     QTemporaryDir m_workDir;
-    QString m_oldDir;
-    int m_prompts = 0;
-    int m_answer = 1;
-    // For each write: whether a progress dialog watching that id existed then.
+    UiStation m_ui;
+    QScopedPointer<EchoController> m_echo;
+    // For each write: whether a progress dialog for that id stood ready then.
     QList<bool> m_progressAtWrite;
 
-    MainApplication* app() { return MainApplication::getInstance(); }
-    MainWindow* window() { return app()->getMainWindow(); }
-    Parameters* store() { return app()->getParameters(); }
-    BaseForm* current() { return window()->currentForm(); }
-    QString currentClass() { return current() ? QString::fromLatin1(current()->metaObject()->className()) : QString(); }
-
-    void settle()
+    // Opens a screen the way its parent menu does, in its list, with the
+    // cursor on row.
+    void open(const QString& className, int row = -1)
     {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-    void key(int k)
-    {
-        DialogDriver::pressKey(k);
+        UiStation::window()->addForm(className == "ConfigurationsForm" ? OptionsMenu::createNextForm()
+                                                                       : ConfigurationsForm::createNextForm(), className);
         settle();
+        QCOMPARE(UiStation::currentClass(), className);
+        QTRY_VERIFY(UiStation::currentForm()->isVisible());
+        if (row >= 0) {
+            QVERIFY2(UiStation::currentForm()->rowWidget(row), "the row of the command");
+            selectRow(UiStation::currentForm(), row);
+        }
     }
-    // Opens a screen the way its parent menu does, in its list.
-    void open(const QString& className)
-    {
-        if (className == QLatin1String("ConfigurationsForm"))
-            window()->addForm(OptionsMenu::createNextForm(), className);
-        else
-            window()->addForm(ConfigurationsForm::createNextForm(), className);
-        settle();
-        QCOMPARE(currentClass(), className);
-        QTRY_VERIFY(current()->isVisible());
-    }
-    void select(int row)
-    {
-        // Offscreen, a closed dialog leaves no active window behind.
-        QApplication::setActiveWindow(window());
-        current()->setCurrentWidget(row);
-        QTRY_VERIFY(current()->rowWidget(row)->hasFocus());
-        QCoreApplication::processEvents();
-    }
-    QList<ProgressBarDialog*> progressDialogs()
-    {
-        return window() ? window()->findChildren<ProgressBarDialog*>() : QList<ProgressBarDialog*>();
-    }
-    QList<QDialog*> messageDialogs()
-    {
-        QList<QDialog*> found;
-        for (QDialog* dialog : DialogDriver::openDialogs())
-            if (qobject_cast<MessageDialog*>(dialog))
-                found << dialog;
-        return found;
-    }
-    // Nothing left open from the step before.
-    void closeAll()
-    {
-        for (ProgressBarDialog* dialog : progressDialogs())
-            m_drive.report(dialog->commandId(), 0.f);
-        for (QDialog* dialog : messageDialogs())
-            dialog->reject();
-        settle();
-        QTRY_VERIFY(progressDialogs().isEmpty());
-        QTRY_VERIFY(DialogDriver::openDialogs().isEmpty());
-    }
-    int writesOf(quint16 id) { return m_echo->writesOf(id).size(); }
 
-    void commandData()
+    // Every general critical setting reported as value, the filter off, and
+    // the overall result 1418.
+    void reportCritical(float value, float confirmed)
     {
-        QTest::addColumn<QString>("screen");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("progress");
-        QTest::addColumn<QString>("refusal");
-
-        const QString configurations = QStringLiteral("ConfigurationsForm");
-        QTest::newRow("save to USB") << configurations << 0 << 1080 << 1
-                                     << u("Сохранить конфигурацию на USB накопитель?")
-                                     << u("Сохранение конфигурации на USB накопитель...") << QString();
-        QTest::newRow("load from USB") << configurations << 1 << 1081 << 1
-                                       << u("Загрузить конфигурацию с USB накопителя?")
-                                       << u("Загрузка конфигурации с USB накопителя...")
-                                       << u("Для загрузки конфигурации остановите двигатель!");
-        QTest::newRow("save profile 1") << QStringLiteral("SaveConfigurationForm") << 0 << 1075 << 1
-                                        << u("Сохранить уставки в профиль 1?")
-                                        << u("Сохранение уставок в профиль 1...") << QString();
-        QTest::newRow("save profile 5") << QStringLiteral("SaveConfigurationForm") << 4 << 1075 << 5
-                                        << u("Сохранить уставки в профиль 5?")
-                                        << u("Сохранение уставок в профиль 5...") << QString();
-        QTest::newRow("load profile 2") << QStringLiteral("LoadConfigurationForm") << 1 << 1076 << 2
-                                        << u("Загрузить уставки из профиля 2?")
-                                        << u("Загрузка уставок из профиля 2...")
-                                        << u("Для загрузки уставок остановите двигатель!");
-        QTest::newRow("reset to defaults") << configurations << 5 << 1078 << 1
-                                           << u("Сбросить значения всех уставок по умолчанию?") << QString()
-                                           << QString();
+        for (quint16 id : ParametersCheck::generalIdList)
+            m_ui.drive.report(id, value);
+        m_ui.drive.reportAll(QStringLiteral("713=0 1329=0 1418=") + QString::number(confirmed));
     }
 
 private slots:
     void initTestCase()
     {
-        // The marker file is looked up in the working directory.
-        QVERIFY(m_workDir.isValid());
-        m_oldDir = QDir::currentPath();
-        QDir::setCurrent(m_workDir.path());
-
-        m_db = new TestDatabase;
-        app()->initStore();
-        m_drive.store = store();
-        m_drive.report(Protection, 1.f);
-        m_drive.report(AccessLevel, 0.f);
-        m_drive.report(StationState, 0.f);
-        m_drive.report(StoredProfiles, 31.f);
-        app()->setAccessPrompt([this](unsigned char, const QString&, QWidget*) {
-            ++m_prompts;
-            return m_answer;
-        });
-        connect(store(), &Parameters::signalParamWrite, this, [this](quint16 id, quint32, int) {
+        // The brand marker is looked up in the working directory.
+        QVERIFY(QDir::setCurrent(m_workDir.path()));
+        m_ui.drive.reportAll(QStringLiteral("571=1 572=0"));
+        m_ui.showWindow();
+        connect(UiStation::store(), &Parameters::signalParamWrite, this, [this](quint16 id) {
             bool found = false;
             for (ProgressBarDialog* dialog : progressDialogs())
                 found = found || dialog->commandId() == id;
             m_progressAtWrite << found;
         });
-        m_echo = new EchoController(store());
-        app()->showMainWindow();
-        QApplication::setActiveWindow(window());
-        settle();
-    }
-
-    void cleanupTestCase()
-    {
-        closeAll();
-        delete m_echo;
-        delete m_db;
-        QDir::setCurrent(m_oldDir);
     }
 
     void init()
     {
-        m_prompts = 0;
-        m_answer = 1;
-        m_drive.report(StationState, 0.f);
-        m_drive.report(StoredProfiles, 31.f);
-        m_echo->clearWrites();
+        m_ui.prompts = 0;
+        m_ui.answer = 1;
+        // Stopped, with profiles 3 and 5 stored, as the controller sends the set.
+        m_ui.drive.reportAll(QStringLiteral("13=0 1079=0x14"));
+        m_echo.reset(new EchoController(UiStation::store()));
         m_progressAtWrite.clear();
     }
 
-    void cleanup() { closeAll(); }
-
-    void accessRefusedDoesNothing_data() { commandData(); }
-    void accessRefusedDoesNothing()
+    void cleanup()
     {
-        QFETCH(QString, screen);
-        QFETCH(int, row);
-        QFETCH(int, id);
-        open(screen);
-        select(row);
-        m_answer = 0;
-        key(Qt::Key_F4);
-        QCOMPARE(m_prompts, 1);
-        QVERIFY(DialogDriver::openDialogs().isEmpty());
-        QCOMPARE(writesOf(quint16(id)), 0);
+        for (ProgressBarDialog* dialog : progressDialogs())
+            m_ui.drive.report(dialog->commandId(), 0.f);
+        DialogDriver::closeAll();
+        QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the dialogs of the test to close");
     }
 
-    void answerNoWritesNothing_data() { commandData(); }
-    void answerNoWritesNothing()
+    // Refused access, then "Нет", then "Да": only the last writes, once, with
+    // the progress dialog standing ready before the write. Loads are let
+    // through in any state but starting (2) and running (3), saves in any.
+    void commands_data()
     {
-        QFETCH(QString, screen);
-        QFETCH(int, row);
-        QFETCH(int, id);
-        QFETCH(QString, question);
-        open(screen);
-        select(row);
-        KeypadAnswers driver;
-        driver.answerWith(Qt::Key_Return); // "Нет" has the focus
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << question);
-        QCOMPARE(writesOf(quint16(id)), 0);
-        QVERIFY(progressDialogs().isEmpty());
-        QCOMPARE(currentClass(), screen);
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("progress");
+        const QString top = "ConfigurationsForm";
+        QTest::newRow("save to USB") << top << 0 << 3 << 1080 << 1 << u("Сохранить конфигурацию на USB накопитель?")
+                                     << u("Сохранение конфигурации на USB накопитель...");
+        QTest::newRow("load from USB") << top << 1 << 4 << 1081 << 1 << u("Загрузить конфигурацию с USB накопителя?")
+                                       << u("Загрузка конфигурации с USB накопителя...");
+        QTest::newRow("save profile 5") << "SaveConfigurationForm" << 4 << 2 << 1075 << 5
+                                        << u("Сохранить уставки в профиль 5?") << u("Сохранение уставок в профиль 5...");
+        // The second button of the load page is profile 5 when 3 and 5 are stored.
+        QTest::newRow("load profile 5") << "LoadConfigurationForm" << 1 << 1 << 1076 << 5
+                                        << u("Загрузить уставки из профиля 5?") << u("Загрузка уставок из профиля 5...");
+        QTest::newRow("reset to defaults") << top << 5 << 3 << 1078 << 1
+                                           << u("Сбросить значения всех уставок по умолчанию?") << QString();
     }
-
-    void answerYesWritesAndFollows_data() { commandData(); }
-    void answerYesWritesAndFollows()
+    void commands()
     {
         QFETCH(QString, screen);
         QFETCH(int, row);
@@ -258,305 +150,236 @@ private slots:
         QFETCH(int, value);
         QFETCH(QString, question);
         QFETCH(QString, progress);
-        open(screen);
-        select(row);
-        KeypadAnswers driver;
+        QFETCH(int, state);
+        m_ui.drive.report(OperatorCommand::IdStationState, float(state));
+        open(screen, row);
+        m_ui.answer = 0;
+        pressKey(Qt::Key_F4);
+        QCOMPARE(m_ui.prompts, 1);
+        QVERIFY(DialogDriver::openDialogs().isEmpty());
+
+        m_ui.answer = 1;
+        DialogDriver driver;
+        driver.answerWith(Qt::Key_Return); // "Нет" has the focus
         driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << question);
-
-        const QList<EchoController::Write> writes = m_echo->writesOf(quint16(id));
-        QCOMPARE(writes.size(), 1);
-        QCOMPARE(writes.at(0).value, bitsFromFloat(float(value)));
-        QCOMPARE(writes.at(0).flag, 1);
-        QCOMPARE(m_echo->writes().size(), 1);
-        QCOMPARE(m_progressAtWrite, QList<bool>() << !progress.isEmpty());
-
-        const QList<ProgressBarDialog*> dialogs = progressDialogs();
-        if (progress.isEmpty()) {
-            QVERIFY(dialogs.isEmpty());
-            return;
+        for (int time = 0; time < 2; ++time) {
+            selectRow(UiStation::currentForm(), row);
+            pressKey(Qt::Key_F4);
         }
-        QCOMPARE(dialogs.size(), 1);
-        QPointer<ProgressBarDialog> dialog = dialogs.first();
-        QCOMPARE(dialog->parent(), window());
-        QCOMPARE(int(dialog->commandId()), id);
-        QVERIFY(dialog->isVisible());
+        QCOMPARE(driver.texts(), QStringList() << question << question);
+        QCOMPARE(m_echo->writes().size(), 1);
+        const EchoController::Write write = m_echo->writes().first();
+        QVERIFY(write.id == id && write.value == bitsFromFloat(float(value)) && write.flag == 1);
+        QCOMPARE(m_progressAtWrite, QList<bool>() << !progress.isEmpty());
+        QCOMPARE(progressDialogs().size(), progress.isEmpty() ? 0 : 1);
+        if (progress.isEmpty())
+            return;
+        QPointer<ProgressBarDialog> dialog = progressDialogs().first();
+        QCOMPARE(dialog->parent(), UiStation::window());
         QVERIFY(dialog->messageLabel()->text().startsWith(progress));
         QCOMPARE(QApplication::activeModalWidget(), dialog.data());
-
-        // Still at it: the command parameter stays non-zero.
-        m_drive.report(ProgressValue, 3.f);
-        m_drive.report(quint16(id), float(value));
+        // Still at it, then done.
+        m_ui.drive.report(ProgressBarDialog::IdProgressValue, 3.f);
         settle();
         QVERIFY(dialog);
-        // Done.
-        m_drive.report(quint16(id), 0.f);
-        settle();
-        QTRY_VERIFY(!dialog);
-        QVERIFY(messageDialogs().isEmpty());
+        m_ui.drive.report(quint16(id), 0.f);
+        QTRY_VERIFY2(!dialog, "the progress dialog to close on the controller's 0");
+        QVERIFY(DialogDriver::openDialogs().isEmpty());
     }
 
     void loadsRefusedWhileStartingOrRunning_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("row");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("refusal");
         QTest::addColumn<int>("state");
-        for (int state = 0; state <= 6; ++state) {
-            QTest::newRow(qPrintable(QStringLiteral("USB, state %1").arg(state)))
-                << QStringLiteral("ConfigurationsForm") << 1 << 1081 << u("Загрузить конфигурацию с USB накопителя?")
-                << u("Для загрузки конфигурации остановите двигатель!") << state;
-            QTest::newRow(qPrintable(QStringLiteral("profile, state %1").arg(state)))
-                << QStringLiteral("LoadConfigurationForm") << 3 << 1076 << u("Загрузить уставки из профиля 4?")
-                << u("Для загрузки уставок остановите двигатель!") << state;
-        }
+        QTest::addColumn<QString>("refusal");
+        const QString usb = u("Для загрузки конфигурации остановите двигатель!");
+        const QString profile = u("Для загрузки уставок остановите двигатель!");
+        QTest::newRow("USB, starting") << "ConfigurationsForm" << 1 << 2 << usb;
+        QTest::newRow("USB, running") << "ConfigurationsForm" << 1 << 3 << usb;
+        QTest::newRow("profile, starting") << "LoadConfigurationForm" << 0 << 2 << profile;
+        QTest::newRow("profile, running") << "LoadConfigurationForm" << 0 << 3 << profile;
     }
     void loadsRefusedWhileStartingOrRunning()
     {
         QFETCH(QString, screen);
         QFETCH(int, row);
-        QFETCH(int, id);
-        QFETCH(QString, question);
-        QFETCH(QString, refusal);
         QFETCH(int, state);
-        m_drive.report(StationState, float(state));
-        open(screen);
-        select(row);
-        KeypadAnswers driver;
-        const bool refused = state == 2 || state == 3;
-        if (!refused)
-            driver.answerWith(Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(m_prompts, 1);
-        QCOMPARE(writesOf(quint16(id)), 0);
-        QVERIFY(progressDialogs().isEmpty());
-        if (!refused) {
-            QCOMPARE(driver.texts(), QStringList() << question);
-            QVERIFY(messageDialogs().isEmpty());
-            return;
-        }
-        // An information, shown without waiting; no question follows.
-        QCOMPARE(driver.texts(), QStringList());
-        const QList<QDialog*> shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()), refusal);
-        auto* notice = qobject_cast<MessageDialog*>(shown.first());
-        QCOMPARE(notice->buttonCount(), 1);
-        QCOMPARE(notice->button(0)->text(), QString("Ok"));
-    }
-
-    void savesAreNotRefusedWhileRunning()
-    {
-        m_drive.report(StationState, 3.f);
-        open(QStringLiteral("SaveConfigurationForm"));
-        select(2);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << u("Сохранить уставки в профиль 3?"));
-        QCOMPARE(writesOf(1075), 1);
-        QCOMPARE(progressDialogs().size(), 1);
+        QFETCH(QString, refusal);
+        m_ui.drive.report(OperatorCommand::IdStationState, float(state));
+        open(screen, row);
+        // An information shown without waiting; no question follows.
+        DialogDriver driver;
+        pressKey(Qt::Key_F4);
+        QCOMPARE(m_ui.prompts, 1);
+        QVERIFY(m_echo->writes().isEmpty() && driver.texts().isEmpty());
+        QCOMPARE(DialogDriver::openDialogs().size(), 1);
+        QCOMPARE(DialogDriver::dialogText(DialogDriver::openDialogs().first()), refusal);
     }
 
     void commandNeverEndedGivesWarning()
     {
-        open(QStringLiteral("ConfigurationsForm"));
-        select(0);
-        KeypadAnswers driver;
+        open("ConfigurationsForm", 0);
+        DialogDriver driver;
         driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
+        pressKey(Qt::Key_F4);
         QCOMPARE(progressDialogs().size(), 1);
         QPointer<ProgressBarDialog> dialog = progressDialogs().first();
         // The operator cannot close it...
-        key(Qt::Key_Escape);
-        key(Qt::Key_F3);
+        pressKey(Qt::Key_Escape);
+        pressKey(Qt::Key_F3);
         QVERIFY(dialog && dialog->isVisible());
-        // ...but its wait is bounded.
+        // ...but its wait is bounded, and restarted by every progress report.
         QTimer* bound = dialog->closeTimer();
-        QVERIFY(bound->isActive());
         QCOMPARE(bound->interval(), OperatorCommand::ProgressTimeoutMs);
-        QVERIFY(OperatorCommand::ProgressTimeoutMs <= Dialog::CloseTimeoutMs);
-        m_drive.report(ProgressValue, 5.f);
-        QVERIFY(bound->isActive());
+        bound->setTimerType(Qt::PreciseTimer); // a remaining time to the millisecond
+        bound->start();
+        QTest::qWait(30);
+        const int left = bound->remainingTime();
+        m_ui.drive.report(ProgressBarDialog::IdProgressValue, 5.f);
+        QVERIFY(bound->remainingTime() > left);
 
-        // The controller stays silent until the bound runs out.
+        // The controller stays silent until the bound runs out: the warning,
+        // acknowledged with Enter, gives the screen back.
+        driver.answerWith(Qt::Key_Return);
         bound->start(0);
-        QTRY_VERIFY(!dialog);
-        const QList<QDialog*> shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()),
-                 u("Сохранение конфигурации на USB накопитель...\nКонтроллер не сообщил о завершении операции"));
-        QCOMPARE(QApplication::activeModalWidget(), shown.first());
-        QPointer<QDialog> warning = shown.first();
-        KeypadAnswers acknowledge;
-        acknowledge.answerWith(Qt::Key_Return);
-        QTRY_VERIFY(!warning);
-        // The screen is the operator's again.
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(currentClass(), QString("ConfigurationsForm"));
+        QTRY_VERIFY2(!dialog, "the progress dialog to give up");
+        QTRY_COMPARE(driver.texts().value(1), u("Сохранение конфигурации на USB накопитель...\n"
+                                          "Контроллер не сообщил о завершении операции"));
+        QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the warning to close");
+        QCOMPARE(UiStation::currentClass(), QString("ConfigurationsForm"));
         // A late answer of the controller finds nothing to close.
-        m_drive.report(1080, 0.f);
-        QVERIFY(messageDialogs().isEmpty());
+        m_ui.drive.report(1080, 0.f);
+        QVERIFY(DialogDriver::openDialogs().isEmpty());
     }
 
-    // The program logs the error dialog only by its class: its text is
-    // checked here, with the controller played by the store.
-    void usbSaveWithoutDriveShowsTheControllerError()
+    // 1079 is a set of bits: 0x14 is profiles 3 and 5, not the float 2.8e-44.
+    void storedProfiles_data()
     {
-        open(QStringLiteral("ConfigurationsForm"));
-        select(0);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(progressDialogs().size(), 1);
-        QPointer<ProgressBarDialog> progress = progressDialogs().first();
-
-        // The controller finds no drive: error 1, and the command ends.
-        m_drive.report(765, 1.f);
-        settle();
-        QList<QDialog*> shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()), u("Не подключен USB накопитель!"));
-        QCOMPARE(m_echo->writesOf(765).size(), 1);
-        QCOMPARE(m_echo->writesOf(765).first().value, bitsFromFloat(0.f));
-        m_drive.report(1080, 0.f);
-        settle();
-        QTRY_VERIFY(!progress);
-        // The error stays until the operator has read it.
-        shown = messageDialogs();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DialogDriver::dialogText(shown.first()), u("Не подключен USB накопитель!"));
-    }
-
-    void defaultProfileChoices_data()
-    {
-        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("marker");
-        QTest::addColumn<QList<int>>("codes");
-        QTest::addColumn<QStringList>("texts");
-        const QString main = u("Основной");
-        const QString user = QStringLiteral("Verodedo");
-        QTest::newRow("none stored") << 0 << false << (QList<int>() << 0 << 6) << (QStringList() << main << user);
-        QTest::newRow("3 and 5 stored") << 20 << false << (QList<int>() << 0 << 6 << 3 << 5)
-                                        << (QStringList() << main << user << u("Профиль 3") << u("Профиль 5"));
-        QTest::newRow("none stored, other brand")
-            << 0 << true << (QList<int>() << 0 << 6) << (QStringList() << QStringLiteral("Riduri") << user);
-        QTest::newRow("3 and 5 stored, other brand")
-            << 20 << true << (QList<int>() << 0 << 6 << 3 << 5)
-            << (QStringList() << QStringLiteral("Riduri") << user << u("Профиль 3") << u("Профиль 5"));
-        QTest::newRow("all stored") << 31 << false << (QList<int>() << 0 << 6 << 1 << 2 << 3 << 4 << 5)
-                                    << (QStringList() << main << user << u("Профиль 1") << u("Профиль 2")
-                                                      << u("Профиль 3") << u("Профиль 4") << u("Профиль 5"));
+        QTest::addColumn<QString>("profiles");
+        QTest::newRow("none") << "0x0" << false << "";
+        QTest::newRow("3 and 5") << "0x14" << false << "35";
+        QTest::newRow("3 and 5, other brand") << "0x14" << true << "35";
+        QTest::newRow("all") << "0x1F" << false << "12345";
+        // Bits of no profile, or a set never received, offer nothing.
+        QTest::newRow("bit 6 only") << "0x20" << false << "";
+        QTest::newRow("never received") << "nan" << false << "";
     }
-    void defaultProfileChoices()
+    void storedProfiles()
     {
-        QFETCH(int, stored);
+        QFETCH(QString, stored);
         QFETCH(bool, marker);
-        QFETCH(QList<int>, codes);
-        QFETCH(QStringList, texts);
+        QFETCH(QString, profiles);
         QFile file(QStringLiteral("logo.no"));
-        if (marker)
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(!marker || file.open(QIODevice::WriteOnly));
         file.close();
-        QCOMPARE(LogoMarker::exists(), marker);
-
-        m_drive.report(StoredProfiles, float(stored));
-        open(QStringLiteral("ConfigurationsForm"));
-        if (marker)
-            QVERIFY(file.remove());
-        auto* combo = qobject_cast<BaseComboBox*>(current()->rowWidget(4));
-        QVERIFY(combo);
-        QCOMPARE(combo->id(), DefaultProfile);
-        QList<int> shownCodes;
-        QStringList shownTexts;
-        for (int i = 0; i < combo->valuesList().size(); ++i) {
-            shownCodes << combo->valuesList().key(i);
-            shownTexts << combo->valuesList().value(i);
+        m_ui.drive.reportAll("1079=" + stored);
+        open("ConfigurationsForm");
+        QVERIFY(!marker || file.remove());
+        auto* combo = qobject_cast<BaseComboBox*>(UiStation::currentForm()->rowWidget(4));
+        QCOMPARE(combo->id(), quint16(1077));
+        QStringList choices;
+        for (int i = 0; i < combo->valuesList().size(); ++i)
+            choices << QString::number(combo->valuesList().key(i)) + " " + combo->valuesList().value(i);
+        QStringList expected = QStringList() << (marker ? "0 Riduri" : u("0 Основной")) << "6 Verodedo";
+        QStringList buttons;
+        for (QChar profile : profiles) {
+            expected << QString("%1 ").arg(profile) + u("Профиль ") + profile;
+            buttons << u("Профиль ") + profile;
         }
-        QCOMPARE(shownCodes, codes);
-        QCOMPARE(shownTexts, texts);
-
+        QCOMPARE(choices, expected);
         // Read when the screen is built, not followed afterwards.
-        m_drive.report(StoredProfiles, 7.f);
-        QCOMPARE(combo->valuesList().size(), codes.size());
-    }
+        m_ui.drive.reportAll(QStringLiteral("1079=0x7"));
+        QCOMPARE(combo->valuesList().size(), expected.size());
 
-    void screenRows()
-    {
-        open(QStringLiteral("ConfigurationsForm"));
-        BaseForm* form = current();
-        QCOMPARE(form->title(), u("Конфигурации").toUpper());
-        QCOMPARE(form->rowCount(), 6);
-        QCOMPARE(buttonTexts(form), QStringList() << u("Сохранить конфигурацию на USB носитель")
-                                                  << u("Загрузить конфигурацию с USB носителя")
-                                                  << u("Сохранить уставки в профиль")
-                                                  << u("Загрузить уставки из профиля")
-                                                  << u("Сбросить все уставки по умолчанию"));
-        QCOMPARE(form->subFormButtons(), QList<int>() << 2 << 3);
-
-        open(QStringLiteral("SaveConfigurationForm"));
-        QCOMPARE(current()->title(), u("Сохранение уставок в профиль").toUpper());
-        QCOMPARE(buttonTexts(current()), QStringList() << u("Профиль 1") << u("Профиль 2") << u("Профиль 3")
-                                                       << u("Профиль 4") << u("Профиль 5"));
-        QVERIFY(current()->subFormButtons().isEmpty());
-    }
-
-    void pagesOpenAndReturn()
-    {
-        open(QStringLiteral("ConfigurationsForm"));
-        select(2);
-        key(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("SaveConfigurationForm"));
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("ConfigurationsForm"));
-        QCOMPARE(current()->currentRow(), 2);
-        select(3);
-        key(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("LoadConfigurationForm"));
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("ConfigurationsForm"));
-        QCOMPARE(current()->currentRow(), 3);
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("OptionsMenu"));
-        QCOMPARE(current()->currentRow(), current()->subFormButtons().value(5));
-    }
-
-    void loadPageOffersStoredProfiles()
-    {
-        m_drive.report(StoredProfiles, 20.f);
-        open(QStringLiteral("LoadConfigurationForm"));
-        QCOMPARE(current()->title(), u("Загрузка уставок из профиля").toUpper());
-        QCOMPARE(buttonTexts(current()), QStringList() << u("Профиль 3") << u("Профиль 5"));
-        settle();
-        QTest::qWait(20);
-        QVERIFY(messageDialogs().isEmpty());
-
-        // The second button loads profile 5.
-        select(1);
-        KeypadAnswers driver;
-        driver.answerWith(QList<int>() << Qt::Key_Left << Qt::Key_Return);
-        key(Qt::Key_F4);
-        QCOMPARE(driver.texts(), QStringList() << u("Загрузить уставки из профиля 5?"));
-        QCOMPARE(m_echo->writesOf(1076).size(), 1);
-        QCOMPARE(m_echo->writesOf(1076).first().value, bitsFromFloat(5.f));
-    }
-
-    void loadPageWithoutProfilesSaysSoEachTime()
-    {
-        m_drive.report(StoredProfiles, 0.f);
-        const QString text = u("Профили для загрузки отсутствуют!\nНеобходимо сохранить хотя бы один профиль");
+        // The load page offers the same profiles; without any it says so each
+        // time it is shown.
+        m_ui.drive.reportAll("1079=" + stored);
+        const QString none = u("Профили для загрузки отсутствуют!\nНеобходимо сохранить хотя бы один профиль");
         for (int showing = 0; showing < 2; ++showing) {
-            open(QStringLiteral("LoadConfigurationForm"));
-            QCOMPARE(current()->rowCount(), 0);
-            QTRY_COMPARE(messageDialogs().size(), 1);
-            QCOMPARE(DialogDriver::dialogText(messageDialogs().first()), text);
-            QCOMPARE(qobject_cast<MessageDialog*>(messageDialogs().first())->buttonCount(), 1);
-            messageDialogs().first()->reject();
-            settle();
+            DialogDriver driver;
+            if (buttons.isEmpty())
+                driver.answerWith(Qt::Key_Return);
+            open("LoadConfigurationForm");
+            QStringList shown;
+            for (int row = 0; row < UiStation::currentForm()->rowCount(); ++row)
+                shown << qobject_cast<PushButton*>(UiStation::currentForm()->rowWidget(row))->text();
+            QCOMPARE(shown, buttons);
+            QTRY_COMPARE(driver.texts(), buttons.isEmpty() ? QStringList(none) : QStringList());
         }
+    }
+
+    void confirmationAtStartUp()
+    {
+        // All non-zero, but 1418 said 0: confirmed, then withdrawn. The
+        // controller reports the write later, so no echo here.
+        m_echo.reset();
+        reportCritical(5.f, 0.f);
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        ParametersCheck check(nullptr, UiStation::store());
+        QCOMPARE(confirmations(writes), QList<float>() << 1.f << 0.f);
+        QVERIFY(!check.isConfirmed(10015));
+
+        m_ui.drive.report(1418, 1.f);
+        writes.clear();
+        ParametersCheck confirmed(nullptr, UiStation::store());
+        QCOMPARE(confirmations(writes), QList<float>() << 1.f);
+        QVERIFY(confirmed.isConfirmed(10015));
+    }
+
+    void confirmationAndTheEditingWindow()
+    {
+        reportCritical(5.f, 1.f);
+        ParametersCheck check(nullptr, UiStation::store());
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        // Less than one step of the scale: kept.
+        m_ui.drive.report(32, 5.f + 0.1f / float(UiStation::store()->getParameter(32)->discret));
+        QVERIFY(check.isConfirmed(32) && writes.isEmpty());
+        // A real change with no editing window: everything withdrawn.
+        m_ui.drive.report(32, 6.f);
+        QVERIFY(!check.isConfirmed(10015) && check.isEditingWindowOpen());
+        QCOMPARE(confirmations(writes), QList<float>() << 0.f);
+
+        // Inside the window the operator confirms each entry; changes keep them.
+        for (quint16 id : ParametersCheck::generalIdList)
+            check.slotSetValueParam(id, bitsFromFloat(5.f));
+        check.slotSetValueParam(10016, 0); // a zero confirms nothing
+        writes.clear();
+        m_ui.drive.report(10015, 7.f);
+        QVERIFY(check.isConfirmed(10015) && check.isConfirmed(32));
+        // A reported zero withdraws that one only.
+        m_ui.drive.report(10015, 0.f);
+        QVERIFY(!check.isConfirmed(10015) && check.isConfirmed(32) && writes.isEmpty());
+    }
+
+    void confirmationOfFilterAndInductance()
+    {
+        reportCritical(5.f, 1.f);
+        ParametersCheck check(nullptr, UiStation::store());
+        QVERIFY(check.isConfirmed());
+        // The filter off: its parameters are not watched.
+        m_ui.drive.report(695, 9.f);
+        QVERIFY(check.isConfirmed(10015));
+        // Inductance choice 0: 697 is not required; with 1 it is.
+        m_ui.drive.report(697, 0.f);
+        for (quint16 id : ParametersCheck::generalIdList)
+            if (id != 697)
+                check.slotSetValueParam(id, bitsFromFloat(5.f));
+        QVERIFY(check.isConfirmed());
+        m_ui.drive.report(1329, 1.f);
+        QVERIFY(!check.isConfirmed());
+        // The choice is a 16-bit number: 65536 is 0, as on every screen.
+        m_ui.drive.report(1329, 65536.f);
+        QVERIFY(check.isConfirmed());
+        // Filter on: its three are required with whatever confirmation they
+        // had (withdrawn with the rest above).
+        m_ui.drive.report(713, 1.f);
+        QVERIFY(!check.isConfirmed());
+        for (quint16 id : ParametersCheck::filterIdList)
+            check.slotSetValueParam(id, bitsFromFloat(5.f));
+        QVERIFY(check.isConfirmed());
     }
 };
 

@@ -4,11 +4,27 @@
 #include "basestatustextwidget.h"
 #include "basestatuswidget.h"
 #include "common.h"
+#include "mainapplication.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "parameters.h"
 
 #include <QGridLayout>
 #include <QLabel>
+
+namespace {
+
+// A parameter the program has no definition of never gets a value to show:
+// its cell says so as a number cell does, instead of staying blank.
+void markUnknown(quint16 id, QLabel* valueLabel)
+{
+    MainApplication* app = MainApplication::getInstance();
+    Parameters* parameters = app ? app->getParameters() : nullptr;
+    if (!parameters || !parameters->getParameter(id))
+        valueLabel->setText(QStringLiteral("---"));
+}
+
+} // namespace
 
 BaseStatusForm::BaseStatusForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -41,6 +57,7 @@ BaseStatusCheckPswWidget* BaseStatusForm::addStatusNumPsw(quint16 id, quint16 id
     auto* cell = new BaseStatusCheckPswWidget(id, id2, contentWidget());
     cell->setFocusPolicy(Qt::NoFocus);
     cell->setName(Common::getTextFromId(id));
+    markUnknown(id, cell->valueLabel());
     gridLayout()->addWidget(cell, row, col);
     return cell;
 }
@@ -53,6 +70,7 @@ BaseStatusTextWidget* BaseStatusForm::addStatusText(const QString& name, quint16
     cell->setName(name);
     cell->setValuesList(list);
     cell->valueTextLabel()->setFixedWidth(169);
+    markUnknown(id, cell->valueTextLabel());
     gridLayout()->addWidget(cell, row, col, rowSpan, colSpan);
     return cell;
 }

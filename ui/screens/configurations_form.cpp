@@ -8,8 +8,8 @@
 #include "mainwindow.h"
 #include "operator_command.h"
 #include "options_menu.h"
+#include "parameterdef.h"
 #include "parameters.h"
-#include "saturate.h"
 #include "save_configuration_form.h"
 
 namespace {
@@ -40,7 +40,21 @@ quint32 ConfigurationsForm::storedProfiles()
 {
     MainApplication* app = MainApplication::getInstance();
     Parameters* parameters = app ? app->getParameters() : nullptr;
-    return parameters ? saturatingUInt(parameters->get(IdStoredProfiles)) : 0u;
+    if (!parameters)
+        return 0u;
+    // A set of bits, not a number: read as the controller sends it. A value
+    // never received offers nothing.
+    const quint32 stored = parameters->getU32(IdStoredProfiles);
+    return stored == ParameterDef::InvalidValue ? 0u : stored;
+}
+
+bool ConfigurationsForm::anyProfileStored(quint32 stored)
+{
+    for (int profile = 1; profile <= ProfileCount; ++profile) {
+        if (isProfileStored(stored, profile))
+            return true;
+    }
+    return false;
 }
 
 bool ConfigurationsForm::isProfileStored(quint32 stored, int profile)

@@ -29,6 +29,8 @@ public:
     // The profiles stored, as the controller reports them.
     static quint32 storedProfiles();
     static bool isProfileStored(quint32 stored, int profile);
+    // Whether the load page has any profile to offer.
+    static bool anyProfileStored(quint32 stored);
     // The button of profile N (1 to 5) on the save and load pages.
     static QString profileText(int profile);
     // The choices of the default profile: the factory set (named after the

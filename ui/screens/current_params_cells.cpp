@@ -222,7 +222,9 @@ QVector<StatusCell> dhsCells(int type)
 {
     const DhsLayout* layout = &dhsCommonLayout;
     for (const DhsLayout& candidate : dhsLayouts) {
-        if (candidate.types[0] == type || candidate.types[1] == type) {
+        // -1 in the table marks a layout without a second type: a reported
+        // -1 must not match it (every type below 1 takes the common layout).
+        if (type >= 1 && (candidate.types[0] == type || candidate.types[1] == type)) {
             layout = &candidate;
             break;
         }

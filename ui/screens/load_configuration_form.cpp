@@ -1,11 +1,9 @@
 #include "load_configuration_form.h"
 
 #include "configurations_form.h"
-#include "mainapplication.h"
 #include "mainwindow.h"
 #include "operator_command.h"
 #include "options_menu.h"
-#include "parameters.h"
 
 namespace {
 
@@ -42,9 +40,8 @@ void LoadConfigurationForm::returnBackForm()
 
 void LoadConfigurationForm::showWarning()
 {
-    MainApplication* app = MainApplication::getInstance();
-    Parameters* parameters = app ? app->getParameters() : nullptr;
-    if (!parameters || parameters->get(ConfigurationsForm::IdStoredProfiles) != 0.0f)
+    // Said exactly when the page has no button: the same set decides both.
+    if (ConfigurationsForm::anyProfileStored(ConfigurationsForm::storedProfiles()))
         return;
     OperatorCommand::inform(QStringLiteral("%1\n%2").arg(QObject::tr("Профили для загрузки отсутствуют!"),
                                                           QObject::tr("Необходимо сохранить хотя бы один профиль")),

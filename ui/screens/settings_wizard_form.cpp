@@ -60,7 +60,7 @@ void SettingsWizardForm::createForm()
         return;
 
     // The inductance calculation needs only one of the two inductances.
-    const quint16 source = saturatingCast<quint16>(parameters->get(IdInductanceSource));
+    const quint16 source = ParametersCheck::inductanceSource(parameters);
     for (quint16 id : ParametersCheck::generalIdList) {
         if ((id == 697 && source == 0) || (id == 696 && source == 1))
             continue;

@@ -1,0 +1,178 @@
+// The program against the controller emulator, driven through its front
+// panel: Back shows the carousel and Right turns it; the operator saves the
+// configuration to a USB drive, the controller answers by returning 1080 to 0
+// and the progress dialog closes; a controller error 1 ("no USB drive") opens
+// the error dialog and is acknowledged with 765 = 0.
+//
+// The keypad is the panel's sysfs GPIO lines. The two right-hand columns (the
+// arrow, Enter and Back keys) are named pipes fed by this test in step with
+// the program's scan: each read of a column gets "0" (key down) only when the
+// scan is on the row of the key wanted, so a key is pressed exactly once.
+#include "keyboard.h"
+#include "process_station.h"
+#include "wait_for.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Keys pressed here, by their place on the panel: row × 5 + column.
+enum PanelKey { KeyEnter = 4, KeyUp = 8, KeyRight = 9, KeyLeft = 13, KeyBack = 19 };
+// The columns fed by the test: those of the arrow, Enter and Back keys.
+const int FedColumns[] = {3, 4};
+
+QString linePath(const QString& root, int gpio)
+{
+    return root + QString("/sys/class/gpio/gpio%1/value").arg(gpio);
+}
+
+} // namespace
+
+class TestProgramPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~TestProgramPanel() override
+    {
+        m_stop.store(true);
+        if (m_feeder.joinable())
+            m_feeder.join();
+    }
+
+private:
+    ProcessStation m_station;
+    std::thread m_feeder;
+    std::atomic<int> m_wanted{-1}; // the key to press, -1 when none
+    std::atomic<bool> m_stop{false};
+
+    // Serves the program's reads of the fed columns in the order of its scan:
+    // row by row from row 1, column 3 then column 4.
+    void feed(const QString& root)
+    {
+        QElapsedTimer sinceKey;
+        sinceKey.start();
+        for (int row = 1; !m_stop.load(); row = (row + 1) % KeyBoardPool::Rows) {
+            for (int column : FedColumns) {
+                // Keys apart by more than the scanner's 201 ms between two keys.
+                const bool down = m_wanted.load() == row * KeyBoardPool::Columns + column && sinceKey.elapsed() > 300;
+                if (!serve(linePath(root, KeyBoardPool::pinIn[column]), down ? '0' : '1'))
+                    return;
+                if (down) {
+                    m_wanted.store(-1);
+                    sinceKey.restart();
+                }
+            }
+        }
+    }
+    // Waits until the program opens the column for its read, then gives it
+    // one byte; false when asked to stop meanwhile.
+    bool serve(const QString& path, char value)
+    {
+        int fd = -1;
+        while (fd < 0 && !m_stop.load()) {
+            fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd < 0)
+                QThread::usleep(200);
+        }
+        const bool served = fd >= 0 && ::write(fd, &value, 1) == 1;
+        if (fd >= 0)
+            ::close(fd);
+        return served;
+    }
+
+    int logged(const QByteArray& text) { return m_station.programLog().count(text); }
+    const char* log() { return m_station.programLog().constData(); }
+    // Presses the keys one after another, each once the program has taken the
+    // one before, then waits until text has been logged count times.
+    bool press(std::initializer_list<PanelKey> keys, const QByteArray& text, int count = 1)
+    {
+        for (PanelKey key : keys) {
+            const int before = logged("getEvent");
+            m_wanted.store(key);
+            if (!waitFor([&]() { return m_wanted.load() < 0 && logged("getEvent") > before; }, 5000))
+                return false;
+        }
+        return waitFor([&]() { return logged(text) >= count; }, 5000);
+    }
+private slots:
+    void initTestCase()
+    {
+        // A read end that goes away must not end this test.
+        std::signal(SIGPIPE, SIG_IGN);
+        QVERIFY(m_station.startEmulator());
+        // No password asked (the commands here need level 2 at most), and no
+        // carousel turning by itself.
+        QCOMPARE(m_station.control("set 571 0") + m_station.control("set 762 0"), QByteArray("ok\nok\n"));
+        const QString root = m_station.directory() + "/sys";
+        // Every row line, then every column line.
+        for (int i = 0; i < KeyBoardPool::Rows + KeyBoardPool::Columns; ++i) {
+            const int column = i - KeyBoardPool::Rows;
+            const QString path = linePath(root, column < 0 ? KeyBoardPool::pinOut[i] : KeyBoardPool::pinIn[column]);
+            QFile line(path);
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            if (column == FedColumns[0] || column == FedColumns[1])
+                QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            else
+                QVERIFY(line.open(QIODevice::WriteOnly) && line.write("1") == 1);
+        }
+        m_feeder = std::thread([this, root]() { feed(root); });
+        QVERIFY(m_station.startProgram());
+        QTRY_VERIFY2_WITH_TIMEOUT(logged("showEvent: MainMenu") > 0, "the main menu after the first synchronisation",
+                                  20000);
+    }
+
+    void cleanupTestCase()
+    {
+        // The program's scan waits on the fed columns: they are served until
+        // the program has ended.
+        m_station.program().terminate();
+        m_station.program().waitForFinished(20000);
+    }
+
+    void carouselByKeys()
+    {
+        QVERIFY2(press({KeyBack}, "showEvent: CurrentMainParamsForm"), log());
+        QVERIFY2(press({KeyRight}, "showEvent: CurrentVsdParamsForm"), log());
+        QVERIFY2(press({KeyBack}, "showEvent: MainMenu", 2), log());
+    }
+
+    void usbSave()
+    {
+        // Main menu: Up wraps to "Настройки"; there, Up twice to "Конфигурации".
+        QVERIFY2(press({KeyUp, KeyEnter, KeyUp, KeyUp, KeyEnter}, "showEvent: ConfigurationsForm"), log());
+        // "Сохранить конфигурацию на USB носитель", then "Да".
+        QVERIFY2(press({KeyEnter}, "create: MessageDialog", logged("create: MessageDialog") + 1), log());
+        QVERIFY2(press({KeyLeft, KeyEnter}, "create: ProgressBarDialog"), log());
+        // The write reached the controller: 1080 = 1.0.
+        QTRY_COMPARE(m_station.control("get 1080"), QByteArray("1080 3F800000\nok\n"));
+        // The controller has finished.
+        QCOMPARE(m_station.control("set 1080 0"), QByteArray("ok\n"));
+        QTRY_VERIFY2(logged("~ProgressBarDialog") == 1, "the progress dialog to close");
+    }
+
+    void missingDrive()
+    {
+        // The controller reports it found no USB drive (error 1).
+        const int before = logged("create: MessageDialog");
+        QCOMPARE(m_station.control("set 765 1"), QByteArray("ok\n"));
+        QTRY_VERIFY2(logged("create: MessageDialog") > before, "the error dialog");
+        // The program's acknowledgement reached the controller: 765 = 0.
+        QTRY_COMPARE(m_station.control("get 765"), QByteArray("765 00000000\nok\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramPanel)
+#include "tst_program_panel.moc"
