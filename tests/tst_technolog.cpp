@@ -1,23 +1,23 @@
-// The technologist's screens: the set-up page with the page mode and the
-// fourteen slots, each offering the candidates that fit the voltages the
-// station shows; and the technologist page with the chosen parameters.
+// The restart screen, shown while the controller waits to restart the pump:
+// its panels, which lines it shows, how it is left. The technologist's screens:
+// the set-up page with the page mode and the fourteen slots, each offering the
+// candidates that fit the voltages the station shows, and the technologist
+// page with the chosen parameters.
 #include "base_status_form.h"
 #include "basecombobox.h"
+#include "baseparamlabel.h"
 #include "basestatuswidget.h"
 #include "combobox.h"
 #include "common.h"
-#include "current_menu_technolog_form.h"
 #include "echo_controller.h"
 #include "generalconditionwidget.h"
+#include "headerwidget.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
-#include "menu_technolog_form.h"
-#include "parameters.h"
-#include "rawbits.h"
+#include "restartform.h"
 #include "stackedform.h"
-#include "store_driver.h"
 #include "test_application.h"
-#include "test_database.h"
+#include "ui_station.h"
 
 #include <QAbstractItemView>
 #include <QGridLayout>
@@ -26,11 +26,8 @@
 
 namespace {
 
-const quint16 TechnologModeId = 1666;
-const quint16 LineVoltageId = 1178;
-
 // The candidates in the order offered, as the station's documentation lists them.
-const QList<int> allCandidates = {
+const QList<int> AllCandidates = {
     10008, 10009, 10010, 10514, 10004, 10011, 10012, 10013, 10014, 9, 10246, 10260, 10499, 10261, 10247, 10327,
     10056, 10109, 10149, 10347,                                                       // drive
     1148, 1149, 1150, 1151, 1144, 1145, 1146, 1147, 1163, 1164, 1165, 1166,           // station output
@@ -39,23 +36,8 @@ const QList<int> allCandidates = {
     709, 710, 711, 706, 707, 708, 16, 857, 858, 859, 17, 20007, 20009,               // supply network
     15002, 15004, 15003, 15011, 15007, 15052, 15008, 15009, 15010, 15056, 15053,      // downhole sensors
 };
-const QList<int> phaseIds = {8, 706, 707, 708, 716, 717, 718, 1144, 1145, 1146, 1147, 1152, 1153, 1154, 1155};
-const QList<int> lineIds = {632, 709, 710, 711, 1148, 1149, 1150, 1151, 1156, 1157, 1158, 1159, 1160, 1161, 1162};
-
-QList<int> codesOf(const PairList& list)
-{
-    QList<int> codes;
-    for (int i = 0; i < list.size(); ++i)
-        codes << list.key(i);
-    return codes;
-}
-
-QWidget* cellAt(BaseForm* form, int row, int column)
-{
-    QGridLayout* grid = form->widget()->findChild<QGridLayout*>();
-    QLayoutItem* item = grid ? grid->itemAtPosition(row, column) : nullptr;
-    return item ? item->widget() : nullptr;
-}
+const QList<int> PhaseIds = {8, 706, 707, 708, 716, 717, 718, 1144, 1145, 1146, 1147, 1152, 1153, 1154, 1155};
+const QList<int> LineIds = {632, 709, 710, 711, 1148, 1149, 1150, 1151, 1156, 1157, 1158, 1159, 1160, 1161, 1162};
 
 } // namespace
 
@@ -64,232 +46,234 @@ class TestTechnolog : public QObject
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    StoreDriver m_drive{nullptr};
+    UiStation* m_station = nullptr;
     EchoController* m_echo = nullptr;
 
-    MainApplication* app() { return MainApplication::getInstance(); }
-    MainWindow* window() { return app()->getMainWindow(); }
-    BaseForm* current() { return window()->currentForm(); }
-    QString currentClass() { return current() ? QString::fromLatin1(current()->metaObject()->className()) : QString(); }
-
-    void key(int k)
+    MainWindow* window() { return UiStation::window(); }
+    BaseForm* current() { return UiStation::currentForm(); }
+    QString currentClass() { return UiStation::currentClass(); }
+    RestartForm* restart() { return qobject_cast<RestartForm*>(current()); }
+    void report(const QString& reports) { m_station->drive.reportAll(reports); }
+    BaseComboBox* comboRow(int row) { return qobject_cast<BaseComboBox*>(current()->rowWidget(row)); }
+    BaseStatusWidget* cell(int row, int column)
     {
-        app()->getEvent(k, QString());
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        QLayoutItem* item = current()->widget()->findChild<QGridLayout*>()->itemAtPosition(row, column);
+        return item ? qobject_cast<BaseStatusWidget*>(item->widget()) : nullptr;
     }
-    void settle()
+    // The controller reports a pending restart, then its end.
+    void setRestart(bool pending)
     {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        report(pending ? "13=0 633=2" : "633=0");
+        QTRY_VERIFY2(window()->isRestartPending() == pending && (restart() != nullptr) == pending,
+                     "the restart screen shown while the restart is pending");
+        settle();
     }
-    // Main menu, "Технологические настройки", "Настройка меню технолога".
+    void show(const QList<BaseForm*>& forms, int index = 0)
+    {
+        window()->addForm(forms, index, -1);
+        settle();
+    }
+    // "Технологические настройки", "Настройка меню технолога".
     void openSetup()
     {
-        window()->addForm(QList<BaseForm*>() << new MainMenu, 0, -1);
-        settle();
-        for (int i = 0; i < 4; ++i)
-            key(Qt::Key_F8);
-        key(Qt::Key_F4);
-        settle();
-        key(Qt::Key_F8);
-        key(Qt::Key_F8);
-        key(Qt::Key_F4);
-        settle();
+        show(MainMenu::createNextForm(), 4);
+        pressKey(Qt::Key_F6);
+        pressKey(Qt::Key_F4);
+        QCOMPARE(currentClass(), QString("MenuTechnologForm"));
     }
-    BaseComboBox* comboRow(int row) { return qobject_cast<BaseComboBox*>(current()->rowWidget(row)); }
 
 private slots:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-        m_db = new TestDatabase;
-        app()->initStore();
-        m_drive.store = app()->getParameters();
-        m_drive.report(762, 0.f);
-        app()->setAccessPrompt([](unsigned char, const QString&, QWidget*) { return 1; });
-        app()->showMainWindow();
-        QVERIFY(window());
-        QApplication::setActiveWindow(window());
-        m_echo = new EchoController(app()->getParameters());
-        settle();
+        m_station = new UiStation;
+        // No carousel, no restart; a start is not prevented.
+        report("762=0 633=0 702=1 685=1 1360=0 635=0");
+        m_station->showWindow();
+        m_echo = new EchoController(UiStation::store());
     }
 
     void cleanupTestCase()
     {
         delete m_echo;
-        delete m_db;
+        delete m_station;
+    }
+
+    // The times and the restart count on the right, the title in orange.
+    void restartPanels()
+    {
+        setRestart(true);
+        RestartForm* form = restart();
+        QCOMPARE(window()->headerWidget()->title(), QString::fromUtf8("ОЖИДАНИЕ АПВ"));
+        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
+        QCOMPARE(window()->textInfo(), QString());
+        QWidget* right = form->widget()->findChild<QGridLayout*>()->itemAtPosition(0, 1)->widget();
+        QCOMPARE(right->width(), 220);
+        const QList<BaseParamLabel*> times{form->elapsedLabel(), form->remainingLabel(), form->restartCountLabel()};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(times[i]->parentWidget(), right);
+            QCOMPARE(times[i]->id(), QList<quint16>({529, 531, 715}).at(i));
+        }
+        report("529=125");
+        QTRY_VERIFY(form->elapsedLabel()->label()->text() != QLatin1String("---"));
+        setRestart(false);
+    }
+
+    // Which lines show for the program pause (448 = 400), the reason of the
+    // last stop (535; 30 is a loss of the mains), a guaranteed start (669) and
+    // a prevented start (635).
+    void restartLines_data()
+    {
+        QTest::addColumn<QString>("reports");
+        QTest::addColumn<QString>("shown"); // reason, program, guaranteed, count, prevented
+        QTest::newRow("protection stop") << "448=0 535=5 669=0 635=0" << "10010";
+        QTest::newRow("program pause") << "448=400 535=5 669=0 635=0" << "01000";
+        QTest::newRow("program pause after mains loss") << "448=400 535=30 669=0 635=0" << "01000";
+        QTest::newRow("mains loss") << "448=0 535=30 669=0 635=0" << "10000";
+        QTest::newRow("other program state") << "448=401 535=7 669=1 635=0" << "10110";
+        QTest::newRow("program state as integer") << "448=400.6 535=7 669=0 635=0" << "01000";
+        QTest::newRow("prevented") << "448=0 535=5 669=0 635=1" << "10011";
+        QTest::newRow("prevented in the pause") << "448=400 535=30 669=1 635=1" << "01101";
+    }
+
+    void restartLines()
+    {
+        QFETCH(QString, reports);
+        QFETCH(QString, shown);
+        setRestart(true);
+        RestartForm* form = restart();
+        report(reports);
+        QVERIFY(QMetaObject::invokeMethod(form, "slotUpdated")); // the next refresh
+        using L = RestartForm;
+        auto visible = [form](std::initializer_list<L::Line> lines) {
+            QString all;
+            for (L::Line line : lines)
+                all += form->line(line)->isHidden() ? '0' : '1';
+            return all;
+        };
+        QCOMPARE(visible({L::ReasonLine, L::ProgramLine, L::GuaranteedLine, L::RestartCountCaptionLine,
+                          L::PreventTitleLine}), shown);
+        QCOMPARE(visible({L::ProgramModeLine, L::ProgramStateLine, L::ProgramPauseLine}), QString(3, shown[1]));
+        QCOMPARE(visible({L::PreventCaptionLine, L::PreventTextLine}), QString(2, shown[4]));
+        QCOMPARE(form->restartCountLabel()->isHidden(), shown[3] == '0');
+        QCOMPARE(form->line(L::PreventTextLine)->text(), shown[4] == '1' ? Common::getTextPrevent() : QString());
+        if (shown[0] == '1')
+            QCOMPARE(form->line(L::ReasonLine)->text(), Common::getTextReasonStop(int(UiStation::store()->get(535))));
+        QVERIFY(!form->elapsedLabel()->isHidden() && !form->remainingLabel()->isHidden());
+        setRestart(false);
+        report("448=0 669=0 635=0");
+    }
+
+    // Back leaves the header orange until the wait ends; the end of the wait
+    // closes the screen and puts the header back.
+    void leavingTheRestartScreen()
+    {
+        for (bool back : {true, false}) {
+            setRestart(true);
+            if (back) {
+                pressKey(Qt::Key_F3);
+                QCOMPARE(currentClass(), QString("CurrentMainParamsForm"));
+                QVERIFY(!window()->restartForm());
+                QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
+            }
+            setRestart(false);
+            QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Normal);
+            QCOMPARE(currentClass(), QString("CurrentMainParamsForm"));
+            QCOMPARE(window()->stackedForm()->currentIndexForm(), 0);
+        }
+    }
+
+    // The mode and fourteen slots; in each slot the 83 candidates less the
+    // line voltages while phase voltages are shown, less the phase voltages
+    // while line voltages are (68 either way).
+    void setupRows_data()
+    {
+        QTest::addColumn<float>("lineVoltage");
+        QTest::newRow("phase voltages") << 0.f;
+        QTest::newRow("line voltages") << 1.f;
+        QTest::newRow("any non-zero") << 0.5f;
     }
 
     void setupRows()
     {
-        m_drive.report(LineVoltageId, 0.f);
-        openSetup();
-        QCOMPARE(currentClass(), QString("MenuTechnologForm"));
-        QCOMPARE(current()->title(), QString::fromUtf8("Настройка меню технолога").toUpper());
-        QCOMPARE(current()->rowCount(), 15);
-        BaseComboBox* mode = comboRow(0);
-        QVERIFY(mode);
-        QCOMPARE(mode->id(), TechnologModeId);
-        QCOMPARE(codesOf(mode->valuesList()), QList<int>({0, 1, 2, 3}));
-        for (int code = 0; code < 4; ++code)
-            QCOMPARE(mode->valuesList().value(code), Common::getTextMenuTechnolog(quint16(code)));
-        for (int slot = 0; slot < 14; ++slot) {
-            BaseComboBox* row = comboRow(1 + slot);
-            QVERIFY(row);
-            QCOMPARE(row->id(), quint16(1667 + slot));
-            QCOMPARE(row->nameLabel()->text(), Common::getTextFromId(1667 + slot));
-        }
-        QCOMPARE(comboRow(1)->nameLabel()->text(), QString::fromUtf8("Параметр 1"));
-        QCOMPARE(comboRow(14)->nameLabel()->text(), QString::fromUtf8("Параметр 14"));
-    }
-
-    // 68 candidates in each slot: the 83 less the line voltages while phase
-    // voltages are shown, less the phase voltages while line voltages are.
-    void candidates_data()
-    {
-        QTest::addColumn<float>("lineVoltage");
-        QTest::addColumn<bool>("line");
-        QTest::newRow("phase voltages") << 0.f << false;
-        QTest::newRow("line voltages") << 1.f << true;
-        QTest::newRow("any non-zero") << 0.5f << true;
-    }
-
-    void candidates()
-    {
         QFETCH(float, lineVoltage);
-        QFETCH(bool, line);
-        QCOMPARE(allCandidates.size(), 83);
-        m_drive.report(LineVoltageId, lineVoltage);
+        m_station->drive.report(1178, lineVoltage);
         QList<int> expected;
-        for (int id : allCandidates) {
-            if (!(line ? phaseIds : lineIds).contains(id))
+        for (int id : AllCandidates) {
+            if (!(lineVoltage != 0 ? PhaseIds : LineIds).contains(id))
                 expected << id;
         }
         QCOMPARE(expected.size(), 68);
         openSetup();
-        QCOMPARE(currentClass(), QString("MenuTechnologForm"));
+        QCOMPARE(current()->rowCount(), 15);
+        QCOMPARE(comboRow(0)->id(), quint16(1666));
+        for (int code = 0; code < 4; ++code)
+            QCOMPARE(comboRow(0)->valuesList().value(code), Common::getTextMenuTechnolog(quint16(code)));
         for (int slot = 0; slot < 14; ++slot) {
+            QCOMPARE(comboRow(1 + slot)->id(), quint16(1667 + slot));
+            QCOMPARE(comboRow(1 + slot)->nameLabel()->text(), QString::fromUtf8("Параметр %1").arg(slot + 1));
             const PairList list = comboRow(1 + slot)->valuesList();
-            QCOMPARE(list.size(), 68);
-            QCOMPARE(codesOf(list), expected);
-            for (int i = 0; i < list.size(); ++i)
+            QList<int> codes;
+            for (int i = 0; i < list.size(); ++i) {
+                codes << list.key(i);
                 QCOMPARE(list.value(i), Common::getTextParamMenuTechnolog(quint16(list.key(i))));
+            }
+            QCOMPARE(codes, expected);
         }
     }
 
+    // Enter, Down, Enter writes the next candidate; Back returns to the entry.
     void chooseBySlot()
     {
-        m_drive.report(LineVoltageId, 0.f);
-        m_drive.report(1669, 10008.f);
+        report("1178=0 1669=10008");
         openSetup();
         BaseComboBox* slot3 = comboRow(3);
         QCOMPARE(slot3->comboBox()->currentText(), Common::getTextParamMenuTechnolog(10008));
-        key(Qt::Key_F8);
-        key(Qt::Key_F8);
-        key(Qt::Key_F8);
-        QCOMPARE(current()->currentRow(), 3);
+        for (int key : {Qt::Key_F8, Qt::Key_F8, Qt::Key_F8, Qt::Key_F4})
+            pressKey(key);
+        QTRY_VERIFY2(slot3->comboBox()->view()->isVisible(), "the list of candidates");
         m_echo->clearWrites();
-        key(Qt::Key_F4);
-        QTRY_VERIFY(slot3->comboBox()->view()->isVisible());
-        key(Qt::Key_F8);
-        key(Qt::Key_F4);
-        QTRY_VERIFY(!slot3->isEditing());
+        pressKey(Qt::Key_F8);
+        pressKey(Qt::Key_F4);
+        QTRY_VERIFY2(!slot3->isEditing(), "the end of the edit");
         QCOMPARE(m_echo->writesOf(1669).size(), 1);
         QCOMPARE(floatFromBits(m_echo->writesOf(1669).first().value), 10009.f);
         QTRY_COMPARE(slot3->comboBox()->currentText(), Common::getTextParamMenuTechnolog(10009));
-
         // A slot holding an id that is not offered shows it as a number.
-        m_drive.report(1670, 5000.f);
+        report("1670=5000");
         QTRY_VERIFY(comboRow(4)->comboBox()->currentText().startsWith(QLatin1String("5000")));
-
-        // Back: the technologist's menu, on this screen's entry.
-        key(Qt::Key_F3);
-        settle();
+        pressKey(Qt::Key_F3);
         QCOMPARE(currentClass(), QString("TechnologParamsMenu"));
-        QCOMPARE(current()->currentRow(), current()->subFormButtons().value(2));
+        QCOMPARE(current()->currentRow(), 2);
     }
 
+    // The run mode and the condition on top, then slots 1 to 7 down the left
+    // column and 8 to 14 down the right, as they were when the page was built;
+    // a slot is taken as a 16-bit integer, one naming no parameter shows its
+    // number and no value.
     void technologPage()
     {
-        const quint16 chosen[14] = {10008, 9, 1148, 716, 709, 15002, 15053, 10013, 5, 7, 857, 20007, 15011, 1171};
+        const int chosen[14] = {10008, 9, 1148, 716, 709, 15002, 15053, 10013, 5, 75544, 857, 20007, 5000, 1171};
         for (int slot = 0; slot < 14; ++slot)
-            m_drive.report(quint16(1667 + slot), float(chosen[slot]));
-        m_drive.report(TechnologModeId, 3.f);
-        window()->addForm(QList<BaseForm*>() << new MainMenu, 0, -1);
-        settle();
-        key(Qt::Key_F3);
-        settle();
+            m_station->drive.report(quint16(1667 + slot), float(chosen[slot]));
+        report("1666=3");
+        show(BaseStatusForm::createNextForm());
         QCOMPARE(window()->stackedForm()->formsList().size(), 1);
         QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
-        BaseForm* page = current();
-        QCOMPARE(page->title(), QString::fromUtf8("Текущие параметры технолога").toUpper());
-        QVERIFY(qobject_cast<BaseComboBox*>(cellAt(page, 0, 0)));
-        QVERIFY(qobject_cast<GeneralConditionWidget*>(cellAt(page, 0, 1)));
-        QCOMPARE(cellAt(page, 1, 1), cellAt(page, 0, 1));
-        QCOMPARE(qobject_cast<BaseStatusWidget*>(cellAt(page, 1, 0))->id(), quint16(10001));
+        QGridLayout* grid = current()->widget()->findChild<QGridLayout*>();
+        QVERIFY(qobject_cast<BaseComboBox*>(grid->itemAtPosition(0, 0)->widget()));
+        QVERIFY(qobject_cast<GeneralConditionWidget*>(grid->itemAtPosition(1, 1)->widget()));
+        QCOMPARE(cell(1, 0)->id(), quint16(10001));
+        report("1667=10009");
         for (int slot = 0; slot < 14; ++slot) {
-            auto* cell = qobject_cast<BaseStatusWidget*>(cellAt(page, 2 + slot % 7, slot / 7));
-            QVERIFY2(cell, qPrintable(QString::number(slot)));
-            QCOMPARE(cell->id(), chosen[slot]);
-            QCOMPARE(cell->nameLabel()->text(), Common::getTextParamMenuTechnolog(chosen[slot]));
+            QCOMPARE(cell(2 + slot % 7, slot / 7)->id(), quint16(chosen[slot]));
+            QCOMPARE(cell(2 + slot % 7, slot / 7)->nameLabel()->text(), Common::getTextParamMenuTechnolog(quint16(chosen[slot])));
         }
-        QVERIFY(!cellAt(page, 9, 0));
-
-        // Enter edits the run mode.
-        m_drive.report(15, 1.f);
-        m_echo->clearWrites();
-        key(Qt::Key_F4);
-        auto* combo = qobject_cast<BaseComboBox*>(cellAt(page, 0, 0));
-        QTRY_VERIFY(combo->isEditing());
-        key(Qt::Key_F6);
-        key(Qt::Key_F4);
-        QTRY_VERIFY(!combo->isEditing());
-        QCOMPARE(m_echo->writesOf(15).size(), 1);
-        QCOMPARE(floatFromBits(m_echo->writesOf(15).first().value), 0.f);
-        QTRY_VERIFY(page->hasFocus());
-    }
-
-    void slotsFixedUntilRebuilt()
-    {
-        m_drive.report(1667, 10008.f);
-        m_drive.report(TechnologModeId, 2.f);
-        window()->addForm(BaseStatusForm::createNextForm(), 0, -1);
-        settle();
-        QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
-        QCOMPARE(qobject_cast<BaseStatusWidget*>(cellAt(current(), 2, 0))->id(), quint16(10008));
-        m_drive.report(1667, 10009.f);
-        QCOMPARE(qobject_cast<BaseStatusWidget*>(cellAt(current(), 2, 0))->id(), quint16(10008));
-        window()->addForm(BaseStatusForm::createNextForm(), 0, -1);
-        settle();
-        QCOMPARE(qobject_cast<BaseStatusWidget*>(cellAt(current(), 2, 0))->id(), quint16(10009));
-    }
-
-    void slotsWithoutDefinitionOrName()
-    {
-        // 5000 names no parameter at all.
-        m_drive.report(1667, 5000.f);
-        m_drive.report(1668, 75544.f); // taken as 16 bits: 10008
-        m_drive.report(TechnologModeId, 3.f);
-        QVERIFY(!app()->getParameters()->getParameter(5000));
-        window()->addForm(BaseStatusForm::createNextForm(), 0, -1);
-        settle();
-        BaseForm* page = current();
-        QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
-        auto* missing = qobject_cast<BaseStatusWidget*>(cellAt(page, 2, 0));
-        QVERIFY(missing);
-        QCOMPARE(missing->nameLabel()->text(), Common::getTextParamMenuTechnolog(5000));
-        QVERIFY(missing->nameLabel()->text().startsWith(QLatin1String("5000")));
-        QTRY_COMPARE(missing->valueLabel()->text(), QString("---"));
-        auto* cut = qobject_cast<BaseStatusWidget*>(cellAt(page, 3, 0));
-        QVERIFY(cut);
-        QCOMPARE(cut->id(), quint16(10008));
-        // Updates of every kind pass by without harm.
-        m_drive.report(5000, 1.f);
-        QTest::qWait(700);
-        QCOMPARE(missing->valueLabel()->text(), QString("---"));
+        QVERIFY(!cell(9, 0));
+        QVERIFY(!UiStation::store()->getParameter(5000));
+        QVERIFY(cell(7, 1)->nameLabel()->text().startsWith(QLatin1String("5000")));
+        report("5000=1");
+        QTRY_COMPARE(cell(7, 1)->valueLabel()->text(), QString("---"));
     }
 };
 
