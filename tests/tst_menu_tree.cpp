@@ -6,20 +6,32 @@
 // program's catalogue hears every text the catalogue lacks (the texts that are
 // plain in every language among them), which fails the walk as it fails a
 // sweep of the text functions. Then the cursor and the carousel, the menus
-// whose entries follow parameters, and a protection page's reset.
+// whose entries follow parameters, and a protection page's reset. Last, the
+// screens of their own kind: the restart screen shown while the controller
+// waits to restart the pump (which lines it shows, how it is left), the
+// technologist's set-up page (the fourteen slots, each offering the candidates
+// that fit the voltages shown) and his page.
 #include "base_status_form.h"
+#include "basecombobox.h"
+#include "baseparamlabel.h"
 #include "baseprotectionform.h"
+#include "basestatuswidget.h"
+#include "combobox.h"
 #include "common.h"
 #include "current_params_menu.h"
+#include "echo_controller.h"
 #include "equipment_menu.h"
 #include "headerwidget.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
 #include "pushbutton.h"
+#include "restartform.h"
 #include "stackedform.h"
 #include "test_application.h"
 #include "ui_station.h"
 
+#include <QAbstractItemView>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPointer>
@@ -197,6 +209,19 @@ QStringList entryTexts(const QList<Screen>& entries, bool classes = false)
 const Station English{1, 1, 1, 2, 5, 1};
 const Station Spanish{2, 1, 1, 65539, 4, 2};
 
+// The candidates in the order offered, as the station's documentation lists them.
+const QList<int> AllCandidates = {
+    10008, 10009, 10010, 10514, 10004, 10011, 10012, 10013, 10014, 9, 10246, 10260, 10499, 10261, 10247, 10327,
+    10056, 10109, 10149, 10347,                                                       // drive
+    1148, 1149, 1150, 1151, 1144, 1145, 1146, 1147, 1163, 1164, 1165, 1166,           // station output
+    1156, 1157, 1158, 632, 1152, 1153, 1154, 1155, 1167, 1168, 1169, 1170,            // transformer
+    1159, 1160, 1161, 1162, 716, 717, 718, 8, 719, 2, 3, 4, 5, 7, 1171,               // motor
+    709, 710, 711, 706, 707, 708, 16, 857, 858, 859, 17, 20007, 20009,               // supply network
+    15002, 15004, 15003, 15011, 15007, 15052, 15008, 15009, 15010, 15056, 15053,      // downhole sensors
+};
+const QList<int> PhaseIds = {8, 706, 707, 708, 716, 717, 718, 1144, 1145, 1146, 1147, 1152, 1153, 1154, 1155};
+const QList<int> LineIds = {632, 709, 710, 711, 1148, 1149, 1150, 1151, 1156, 1157, 1158, 1159, 1160, 1161, 1162};
+
 // The protection pages stand in their own suite; one with its reset button.
 class ProtectionPage : public BaseProtectionForm
 {
@@ -215,6 +240,7 @@ class TestMenuTree : public QObject
 
 private:
     UiStation* m_station = nullptr;
+    EchoController* m_echo = nullptr;
     RecordingTranslator m_recorder;
     Station m_s = English;
     int m_reached = 0;
@@ -253,6 +279,30 @@ private:
         window()->addForm(forms, index, -1);
         settle();
     }
+    RestartForm* restart() { return qobject_cast<RestartForm*>(current()); }
+    void report(const QString& reports) { m_station->drive.reportAll(reports); }
+    BaseComboBox* comboRow(int row) { return qobject_cast<BaseComboBox*>(current()->rowWidget(row)); }
+    BaseStatusWidget* cell(int row, int column)
+    {
+        QLayoutItem* item = current()->widget()->findChild<QGridLayout*>()->itemAtPosition(row, column);
+        return item ? qobject_cast<BaseStatusWidget*>(item->widget()) : nullptr;
+    }
+    // The controller reports a pending restart, then its end.
+    void setRestart(bool pending)
+    {
+        report(pending ? "13=0 633=2" : "633=0");
+        QTRY_VERIFY2(window()->isRestartPending() == pending && (restart() != nullptr) == pending,
+                     "the restart screen shown while the restart is pending");
+        settle();
+    }
+    // "Технологические настройки", "Настройка меню технолога".
+    void openSetup()
+    {
+        show(MainMenu::createNextForm(), 4);
+        pressKey(Qt::Key_F6);
+        pressKey(Qt::Key_F4);
+        QCOMPARE(currentClass(), QString("MenuTechnologForm"));
+    }
     // Opens entry k of the menu shown: Down to it, then Enter.
     void open(int k)
     {
@@ -282,11 +332,11 @@ private:
         QCOMPARE(window()->headerWidget()->isLeftVisible(), entries.size() > 1);
         QStringList texts{current()->title(), window()->textInfo()};
         for (QLabel* label : current()->findChildren<QLabel*>()) {
-            if (label->objectName() == QLatin1String("nameLabel_") || label->objectName() == QLatin1String("textButton_"))
+            if (QStringList{"nameLabel_", "textButton_"}.contains(label->objectName()))
                 texts << label->text();
         }
         for (const QString& text : texts)
-            QVERIFY2(!hasCyrillic(text), qPrintable(QStringLiteral("%1: \"%2\" left in Russian").arg(currentClass(), text)));
+            QVERIFY2(!hasCyrillic(text), qPrintable(currentClass() + ": \"" + text + "\" left in Russian"));
         ++m_reached;
     }
 
@@ -311,7 +361,7 @@ private:
             pressKey(k % 2 ? Qt::Key_Escape : Qt::Key_F3);
             QCOMPARE(currentClass(), menu);
             QCOMPARE(current()->currentRow(), entryRow(k));
-            QTRY_VERIFY(current()->rowWidget(entryRow(k))->hasFocus());
+            QTRY_VERIFY2(current()->rowWidget(entryRow(k))->hasFocus(), "the focus back on the entry");
             checkNoScreenLeft();
         }
     }
@@ -400,7 +450,7 @@ private:
             for (QString (*f)(int) : {C::getTextCondition, C::getTextAiAxisZeroShift, C::getTextAiAlarmType,
                                       C::getTextReasonRun, C::getTextReasonStop, C::getTextErrorSlave})
                 f(code);
-            C::getTextVsdAlarm(code, true) + C::getTextVsdWarning(code, false) + C::getTextTimeZone(code % 60 * 1800);
+            C::getTextVsdAlarm(code, true) + C::getTextVsdWarning(code, false) + C::getTextTimeZone(code % 15 * 3600);
         }
         for (unsigned char quantity = 0; quantity <= 34; ++quantity) {
             for (unsigned char unit = 0; unit <= 9; ++unit)
@@ -433,14 +483,18 @@ private slots:
         QCoreApplication::installTranslator(&m_recorder);
         report(762, 0.f);   // no carousel
         report(1079, 31.f); // every profile stored: the load page warns of none
+        // No restart; a start is not prevented.
+        report("633=0 702=1 685=1 1360=0 635=0");
         setStation(English);
         m_station->showWindow();
+        m_echo = new EchoController(UiStation::store());
     }
 
     void cleanupTestCase()
     {
         QCoreApplication::removeTranslator(&m_recorder);
         show({new MainMenu});
+        delete m_echo;
         delete m_station;
     }
 
@@ -452,8 +506,7 @@ private slots:
         show({new MainMenu});
         BaseForm* menu = current();
         pressKey(Qt::Key_F6);
-        QTRY_VERIFY(menu->rowWidget(6)->hasFocus());
-        QCOMPARE(qobject_cast<PushButton*>(menu->rowWidget(6))->state(), 1);
+        QTRY_VERIFY2(menu->rowWidget(6)->hasFocus(), "the focus on the last row");
         for (int key : {Qt::Key_Down, Qt::Key_F8, Qt::Key_Up, Qt::Key_F7})
             pressKey(key);
         QCOMPARE(menu->currentRow(), 0);
@@ -501,10 +554,10 @@ private slots:
         QFETCH(Station, s);
         setStation(s);
         for (bool equipment : {false, true}) {
-            QScopedPointer<BaseForm> menu(equipment ? static_cast<BaseForm*>(new EquipmentMenu) : new CurrentParamsMenu);
-            const QList<Screen> expected = entriesOf(QLatin1String(menu->metaObject()->className()), s);
-            menu->createForm(-1);
-            QCOMPARE(buttonTexts(menu.data()), entryTexts(expected));
+            QScopedPointer<BaseForm> m(equipment ? static_cast<BaseForm*>(new EquipmentMenu) : new CurrentParamsMenu);
+            const QList<Screen> expected = entriesOf(QLatin1String(m->metaObject()->className()), s);
+            m->createForm(-1);
+            QCOMPARE(buttonTexts(m.data()), entryTexts(expected));
             const QList<BaseForm*> children =
                 equipment ? EquipmentMenu::createNextForm() : CurrentParamsMenu::createNextForm();
             const QStringList classes = classesOf(children);
@@ -569,6 +622,148 @@ private slots:
         QCOMPARE(writes.size(), 1);
     }
 
+    // The title in orange, the times and the restart count; which lines show
+    // for the program pause (448 = 400), the reason of the last stop (535; 30
+    // is a loss of the mains), a guaranteed start (669) and a prevented start
+    // (635).
+    void restartLines_data()
+    {
+        QTest::addColumn<QString>("reports");
+        // Shown or not, in this order: the reason, the three prevent lines, the
+        // four program lines, the guaranteed start, the restart count.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("protection stop") << "448=0 535=5 669=0 635=0" << "1000000001";
+        QTest::newRow("program pause") << "448=400 535=5 669=0 635=0" << "0000111100";
+        QTest::newRow("program pause after mains loss") << "448=400 535=30 669=0 635=0" << "0000111100";
+        QTest::newRow("mains loss") << "448=0 535=30 669=0 635=0" << "1000000000";
+        QTest::newRow("other program state") << "448=401 535=7 669=1 635=0" << "1000000011";
+        QTest::newRow("program state as integer") << "448=400.6 535=7 669=0 635=0" << "0000111100";
+        QTest::newRow("prevented") << "448=0 535=5 669=0 635=1" << "1111000001";
+        QTest::newRow("prevented in the pause") << "448=400 535=30 669=1 635=1" << "0111111110";
+    }
+
+    void restartLines()
+    {
+        QFETCH(QString, reports);
+        QFETCH(QString, shown);
+        setRestart(true);
+        RestartForm* form = restart();
+        QCOMPARE(window()->headerWidget()->title(), u("ОЖИДАНИЕ АПВ"));
+        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
+        const QList<int> ids{form->elapsedLabel()->id(), form->remainingLabel()->id(), form->restartCountLabel()->id()};
+        QCOMPARE(ids, (QList<int>{529, 531, 715}));
+        report(reports);
+        QVERIFY(QMetaObject::invokeMethod(form, "slotUpdated")); // the next refresh
+        QString lines;
+        for (int line = 0; line < RestartForm::LineCount; ++line)
+            lines += form->line(RestartForm::Line(line))->isHidden() ? '0' : '1';
+        QCOMPARE(lines, shown);
+        QCOMPARE(form->restartCountLabel()->isHidden(), shown[9] == '0');
+        QCOMPARE(form->line(form->PreventTextLine)->text(), shown[1] == '1' ? Common::getTextPrevent() : QString());
+        if (shown[0] == '1')
+            QCOMPARE(form->line(form->ReasonLine)->text(), Common::getTextReasonStop(UiStation::store()->get(535)));
+        QVERIFY(!form->elapsedLabel()->isHidden() && !form->remainingLabel()->isHidden());
+        setRestart(false);
+        report("448=0 669=0 635=0");
+    }
+
+    // Back leaves the title orange until the wait ends.
+    void backFromTheRestartScreen()
+    {
+        setRestart(true);
+        pressKey(Qt::Key_F3);
+        QCOMPARE(currentClass(), QString("CurrentMainParamsForm"));
+        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
+        setRestart(false);
+        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Normal);
+    }
+
+    // The mode and fourteen slots; in each slot the 83 candidates less the
+    // line voltages while phase voltages are shown, less the phase voltages
+    // while line voltages are (68 either way).
+    void setupRows_data()
+    {
+        QTest::addColumn<float>("lineVoltage");
+        QTest::newRow("phase voltages") << 0.f;
+        QTest::newRow("line voltages") << 1.f;
+        QTest::newRow("any non-zero") << 0.5f;
+    }
+
+    void setupRows()
+    {
+        QFETCH(float, lineVoltage);
+        m_station->drive.report(1178, lineVoltage);
+        QList<int> expected;
+        for (int id : AllCandidates) {
+            if (!(lineVoltage != 0 ? PhaseIds : LineIds).contains(id))
+                expected << id;
+        }
+        openSetup();
+        QCOMPARE(current()->rowCount(), 15);
+        QCOMPARE(comboRow(0)->id(), quint16(1666));
+        for (int code = 0; code < 4; ++code)
+            QCOMPARE(comboRow(0)->valuesList().value(code), Common::getTextMenuTechnolog(quint16(code)));
+        for (int slot = 0; slot < 14; ++slot) {
+            QCOMPARE(comboRow(1 + slot)->id(), quint16(1667 + slot));
+            QCOMPARE(comboRow(1 + slot)->nameLabel()->text(), QString::fromUtf8("Параметр %1").arg(slot + 1));
+            const PairList list = comboRow(1 + slot)->valuesList();
+            QList<int> codes;
+            for (int i = 0; i < list.size(); ++i) {
+                codes << list.key(i);
+                QCOMPARE(list.value(i), Common::getTextParamMenuTechnolog(quint16(list.key(i))));
+            }
+            QCOMPARE(codes, expected);
+        }
+    }
+
+    // Enter, Down, Enter writes the next candidate; Back returns to the entry.
+    void chooseBySlot()
+    {
+        report("1178=0 1669=10008");
+        openSetup();
+        BaseComboBox* slot3 = comboRow(3);
+        QCOMPARE(slot3->comboBox()->currentText(), Common::getTextParamMenuTechnolog(10008));
+        for (int key : {Qt::Key_F8, Qt::Key_F8, Qt::Key_F8, Qt::Key_F4})
+            pressKey(key);
+        QTRY_VERIFY2(slot3->comboBox()->view()->isVisible(), "the list of candidates");
+        m_echo->clearWrites();
+        pressKey(Qt::Key_F8);
+        pressKey(Qt::Key_F4);
+        QTRY_VERIFY2(!slot3->isEditing(), "the end of the edit");
+        QCOMPARE(m_echo->writesOf(1669).size(), 1);
+        QCOMPARE(floatFromBits(m_echo->writesOf(1669).first().value), 10009.f);
+        QTRY_COMPARE(slot3->comboBox()->currentText(), Common::getTextParamMenuTechnolog(10009));
+        pressKey(Qt::Key_F3);
+        QCOMPARE(currentClass(), QString("TechnologParamsMenu"));
+        QCOMPARE(current()->currentRow(), 2);
+    }
+
+    // Under the run mode and the condition, slots 1 to 7 down the left column
+    // and 8 to 14 down the right, as they were when the page was built;
+    // a slot is taken as a 16-bit integer, one naming no parameter shows its
+    // number and no value.
+    void technologPage()
+    {
+        const int chosen[14] = {10008, 9, 1148, 716, 709, 15002, 15053, 10013, 5, 75544, 857, 20007, 5000, 1171};
+        for (int slot = 0; slot < 14; ++slot)
+            m_station->drive.report(quint16(1667 + slot), float(chosen[slot]));
+        report("1666=3");
+        show(BaseStatusForm::createNextForm());
+        QCOMPARE(window()->stackedForm()->formsList().size(), 1);
+        QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
+        QCOMPARE(cell(1, 0)->id(), quint16(10001));
+        report("1667=10009");
+        for (int slot = 0; slot < 14; ++slot) {
+            const quint16 id = quint16(chosen[slot]);
+            QCOMPARE(cell(2 + slot % 7, slot / 7)->id(), id);
+            QCOMPARE(cell(2 + slot % 7, slot / 7)->nameLabel()->text(), Common::getTextParamMenuTechnolog(id));
+        }
+        QVERIFY(!cell(9, 0));
+        QVERIFY(cell(7, 1)->nameLabel()->text().startsWith(QLatin1String("5000")));
+        report("5000=1");
+        QTRY_COMPARE(cell(7, 1)->valueLabel()->text(), QString("---"));
+    }
+
     // The whole tree in two languages, a few subtrees at a time.
     void englishCurrentArchivesProtections() { walkFromMainMenu(1, {0, 1, 3}); }
     void englishEquipment() { walkFromMainMenu(1, {2}); }
@@ -580,19 +775,6 @@ private slots:
     void spanishTechnolog() { walkFromMainMenu(2, {4}); }
     void spanishNotebookOptions() { walkFromMainMenu(2, {5, 6}); }
     void spanishTextFunctions() { sweepTextFunctions(2); }
-
-    // Back to Russian; and Back from the main menu shows the first page.
-    void russianAgainAndBackFromTheMainMenu()
-    {
-        QPointer<BaseForm> before = current();
-        report(570, 0.f);
-        QTRY_VERIFY(before.isNull());
-        QCOMPARE(buttonTexts(current()).first(), u("Текущие параметры"));
-        pressKey(Qt::Key_F3);
-        QCOMPARE(currentClass(), entriesOf("CurrentParamsMenu", m_s).first().className);
-        QCOMPARE(stack()->currentIndexForm(), 0);
-        checkNoScreenLeft();
-    }
 };
 
 VRX_TEST_APPLICATION_MAIN(TestMenuTree)
