@@ -287,10 +287,11 @@ private:
         QLayoutItem* item = current()->widget()->findChild<QGridLayout*>()->itemAtPosition(row, column);
         return item ? qobject_cast<BaseStatusWidget*>(item->widget()) : nullptr;
     }
-    // The controller reports a pending restart, then its end.
+    // The controller reports a pending restart (the motor stopped, a start not
+    // prevented by the drive), then its end.
     void setRestart(bool pending)
     {
-        report(pending ? "13=0 633=2" : "633=0");
+        report(pending ? "13=0 685=1 702=1 1360=0 633=2" : "633=0");
         QTRY_VERIFY2(window()->isRestartPending() == pending && (restart() != nullptr) == pending,
                      "the restart screen shown while the restart is pending");
         settle();
