@@ -1,122 +1,182 @@
 // The menu tree as the operator walks it with the keypad: every screen opened
-// from its parent, Back to the entry one came from, no screen left behind; the
-// conditional entries of the current-parameter and equipment menus; and the
-// menus that follow the parameters their entries depend on.
+// from its parent with the cursor keys and Enter (the current-parameter pages
+// turned with Right and Left), its class and title, Back to the entry one came
+// from, no screen left behind. The walk runs in English and in Spanish: no
+// title or row label may stay Russian, and a translator standing behind the
+// program's catalogue hears every text the catalogue lacks (the texts that are
+// plain in every language among them), which fails the walk as it fails a
+// sweep of the text functions. Then the cursor and the carousel, the menus
+// whose entries follow parameters, and a protection page's reset. Last, the
+// screens of their own kind: the restart screen shown while the controller
+// waits to restart the pump (which lines it shows, how it is left), the
+// technologist's set-up page (the fourteen slots, each offering the candidates
+// that fit the voltages shown) and his page.
 #include "base_status_form.h"
-#include "baseform.h"
+#include "basecombobox.h"
+#include "baseparamlabel.h"
+#include "baseprotectionform.h"
+#include "basestatuswidget.h"
+#include "combobox.h"
+#include "common.h"
 #include "current_params_menu.h"
+#include "echo_controller.h"
 #include "equipment_menu.h"
 #include "headerwidget.h"
-#include "log_event_form.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
-#include "parameters.h"
 #include "pushbutton.h"
+#include "restartform.h"
 #include "stackedform.h"
 #include "test_application.h"
 #include "ui_station.h"
 
+#include <QAbstractItemView>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QTranslator>
 
 namespace {
 
-const quint16 TechnologModeId = 1666;
-const quint16 ModelPagesId = 1518;
-const quint16 ExtensionBoardId = 1644;
-const quint16 DriveTypeId = 685;
-const quint16 BypassId = 10504;
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+bool hasCyrillic(const QString& text)
+{
+    return text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
+}
+
+// Installed before the program's catalogue, so asked only for what that
+// catalogue does not translate.
+class RecordingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
+    {
+        // The program's texts: its context, or Russian; Qt's own texts aside.
+        if (source && *source && (qstrcmp(context, "QObject") == 0 || hasCyrillic(u(source))))
+            heard.insert(QStringLiteral("[%1] \"%2\"").arg(u(context), u(source)));
+        return QString();
+    }
+    mutable QSet<QString> heard;
+};
+
+QString translated(const QString& source)
+{
+    return QCoreApplication::translate("QObject", source.toUtf8().constData());
+}
 
 // The values the conditional entries depend on.
 struct Station
 {
-    float technologMode;
-    float modelPages;
-    float extensionBoard;
-    float driveType;
-    float bypass;
+    float technologMode, modelPages, extensionBoard, driveType, bypass, meter;
 };
 
-struct Entry
+struct Screen
 {
-    QString className;
-    QString text;
+    QString className, entry, title;
 };
 
-Entry entry(const char* className, const char* text)
+Screen screen(const QString& className, const QString& entry, const QString& title = QString())
 {
-    return Entry{QString::fromLatin1(className), QString::fromUtf8(text)};
+    return Screen{className, entry, title.isEmpty() ? entry : title};
 }
 
+enum When { Always, Board, Bypass, Meter };
+
 // The tree as the station's documentation lays it out, written down here
-// independently of the menus under test.
-QList<Entry> expectedEntries(const QString& menu, const Station& s)
+// independently of the menus under test: parent, class, entry text, title
+// where it differs from the entry, condition.
+struct Node
 {
-    QList<Entry> list;
-    if (menu == QLatin1String("MainMenu")) {
-        list << entry("CurrentParamsMenu", "Текущие параметры") << entry("LogMenu", "Архивы")
-             << entry("EquipmentMenu", "Оборудование") << entry("ProtectionsMenu", "Защиты")
-             << entry("TechnologParamsMenu", "Технологические настройки") << entry("NotebookMenu", "Записная книжка")
-             << entry("OptionsMenu", "Настройки");
-    } else if (menu == QLatin1String("CurrentParamsMenu")) {
-        const Entry technolog = entry("CurrentMenuTechnologForm", "Текущие параметры технолога");
+    const char *parent, *className, *entry, *title = nullptr;
+    When when = Always;
+};
+const Node Tree[] = {
+    {"MainMenu", "CurrentParamsMenu", "Текущие параметры"}, {"MainMenu", "LogMenu", "Архивы"},
+    {"MainMenu", "EquipmentMenu", "Оборудование"}, {"MainMenu", "ProtectionsMenu", "Защиты"},
+    {"MainMenu", "TechnologParamsMenu", "Технологические настройки"},
+    {"MainMenu", "NotebookMenu", "Записная книжка"}, {"MainMenu", "OptionsMenu", "Настройки"},
+    {"EquipmentMenu", "MotorForm", "Двигатель"}, {"EquipmentMenu", "TransForm", "ТМПН"},
+    {"EquipmentMenu", "VsdMenu", "ЧРП"}, {"EquipmentMenu", "DhsMenu", "ТМС"},
+    {"EquipmentMenu", "EmForm", "Счётчик электроэнергии"}, {"EquipmentMenu", "FiltersForm", "Фильтры"},
+    {"EquipmentMenu", "PumpForm", "Насос"}, {"EquipmentMenu", "RelayOutputsOptionsMenu", "Релейные выходы"},
+    {"EquipmentMenu", "AnalogOutputsMenu", "Аналоговые выходы", nullptr, Board},
+    {"EquipmentMenu", "BypassContactorsForm", "Байпасные контакторы", nullptr, Bypass},
+    {"EmForm", "EmConnectForm", "Параметры связи счётчика электроэнергии", "Связь со счётчиком электроэнергии", Meter},
+    {"TechnologParamsMenu", "ModesMenu", "Режимы"}, {"TechnologParamsMenu", "CorrectionsForm", "Корректировки"},
+    {"TechnologParamsMenu", "MenuTechnologForm", "Настройка меню технолога"},
+    {"NotebookMenu", "HoleForm", "Скважина"}, {"NotebookMenu", "CountersForm", "Счётчики"},
+    {"NotebookMenu", "StatisticsForm", "Статистика"}, {"NotebookMenu", "StationForm", "Станция управления"},
+    {"NotebookMenu", "EnergyConsumptionForm", "Потребление активной электоэнергии"},
+    {"OptionsMenu", "SystemForm", "Система"}, {"OptionsMenu", "PasswordsForm", "Пароли"},
+    {"OptionsMenu", "TelemechanicsForm", "Телемеханика"}, {"OptionsMenu", "UnitsMeasureForm", "Единицы измерения"},
+    {"OptionsMenu", "InterfaceForm", "Интерфейс"}, {"OptionsMenu", "ConfigurationsForm", "Конфигурации"},
+    {"OptionsMenu", "UpsForm", "ИБП"},
+    {"ConfigurationsForm", "SaveConfigurationForm", "Сохранить уставки в профиль", "Сохранение уставок в профиль"},
+    {"ConfigurationsForm", "LoadConfigurationForm", "Загрузить уставки из профиля", "Загрузка уставок из профиля"},
+};
+
+QList<Screen> entriesOf(const QString& menu, const Station& s)
+{
+    QList<Screen> list;
+    if (menu == QLatin1String("CurrentParamsMenu")) {
+        const QString page = u("Текущие параметры %1");
+        const Screen technolog = screen("CurrentMenuTechnologForm", page.arg(u("технолога")));
         if (s.technologMode == 3)
             return list << technolog;
-        list << (s.technologMode == 2 ? technolog : entry("CurrentMainParamsForm", "Состояние"));
-        list << entry("CurrentVsdParamsForm", "Текущие параметры ЧРП")
-             << entry("CurrentOutputAndTransParamsForm", "Текущие параметры выхода СУ и ТМПН");
+        list << (s.technologMode == 2 ? technolog : screen("CurrentMainParamsForm", u("Состояние")))
+             << screen("CurrentVsdParamsForm", page.arg(u("ЧРП")))
+             << screen("CurrentOutputAndTransParamsForm", page.arg(u("выхода СУ и ТМПН")));
         if (s.modelPages != 0)
-            list << entry("CurrentOutputAndTransParamsModelForm", "Текущие параметры выхода СУ и ТМПН по модели");
-        list << entry("CurrentMotorParamsForm", "Текущие параметры двигателя");
+            list << screen("CurrentOutputAndTransParamsModelForm", page.arg(u("выхода СУ и ТМПН по модели")));
+        list << screen("CurrentMotorParamsForm", page.arg(u("двигателя")));
         if (s.modelPages != 0)
-            list << entry("CurrentMotorModelParamsForm", "Текущие параметры двигателя по модели");
-        list << entry("CurrentSupplyParamsForm", "Текущие параметры сети")
-             << entry("CurrentDhsParamsForm", "Текущие параметры ТМС")
-             << entry("CurrentInputsParamsForm", "Текущие параметры входов");
+            list << screen("CurrentMotorModelParamsForm", page.arg(u("двигателя по модели")));
+        list << screen("CurrentSupplyParamsForm", page.arg(u("сети")))
+             << screen("CurrentDhsParamsForm", page.arg(u("ТМС")))
+             << screen("CurrentInputsParamsForm", page.arg(u("входов")));
         if (s.extensionBoard != 0)
-            list << entry("CurrentExtendedParamsForm", "Текущие параметры платы расширений");
+            list << screen("CurrentExtendedParamsForm", page.arg(u("платы расширений")));
         if (s.technologMode == 1)
             list << technolog;
-    } else if (menu == QLatin1String("EquipmentMenu")) {
-        list << entry("MotorForm", "Двигатель") << entry("TransForm", "ТМПН") << entry("VsdMenu", "ЧРП")
-             << entry("DhsMenu", "ТМС") << entry("EmForm", "Счётчик электроэнергии") << entry("FiltersForm", "Фильтры")
-             << entry("PumpForm", "Насос") << entry("RelayOutputsOptionsMenu", "Релейные выходы");
-        if (s.extensionBoard != 0)
-            list << entry("AnalogOutputsMenu", "Аналоговые выходы");
-        if (s.driveType == 2 || (s.driveType == 3 && s.bypass != 5))
-            list << entry("BypassContactorsForm", "Байпасные контакторы");
-    } else if (menu == QLatin1String("TechnologParamsMenu")) {
-        list << entry("ModesMenu", "Режимы") << entry("CorrectionsForm", "Корректировки")
-             << entry("MenuTechnologForm", "Настройка меню технолога");
-    } else if (menu == QLatin1String("NotebookMenu")) {
-        list << entry("HoleForm", "Скважина") << entry("CountersForm", "Счётчики")
-             << entry("StatisticsForm", "Статистика") << entry("StationForm", "Станция управления")
-             << entry("EnergyConsumptionForm", "Потребление активной электоэнергии");
-    } else if (menu == QLatin1String("OptionsMenu")) {
-        list << entry("SystemForm", "Система") << entry("PasswordsForm", "Пароли")
-             << entry("TelemechanicsForm", "Телемеханика") << entry("UnitsMeasureForm", "Единицы измерения")
-             << entry("InterfaceForm", "Интерфейс") << entry("ConfigurationsForm", "Конфигурации")
-             << entry("UpsForm", "ИБП");
+    }
+    // Relays 5 to 12 and the analog outputs come with the extension board.
+    for (int n = 1; menu == QLatin1String("RelayOutputsOptionsMenu") && n <= (s.extensionBoard != 0 ? 12 : 4); ++n)
+        list << screen(QStringLiteral("RelayOutputsOptions%1Form").arg(n), u("Релейный выход %1").arg(n));
+    for (int n = 1; menu == QLatin1String("AnalogOutputsMenu") && n <= 4; ++n)
+        list << screen(QStringLiteral("AnalogOutput%1Form").arg(n), u("Аналоговый выход %1").arg(n));
+    // Entry "Корректировка тока на входе" opens "Корректировка токов на входе".
+    const char* const places[][2] = {{"In", "на входе"}, {"Out", "на выходе"}, {"Trans", "трансформатора"},
+                                     {"Motor", "двигателя"}};
+    for (int i = 0; menu == QLatin1String("CorrectionsForm") && i < 8; ++i) {
+        const QString text = u("Корректировка %2 %1").arg(u(places[i / 2][1]));
+        list << screen(QStringLiteral("Corrections%1%2").arg(i % 2 ? "Voltage" : "Current", places[i / 2][0]),
+                       text.arg(u(i % 2 ? "напряжения" : "тока")), text.arg(u(i % 2 ? "напряжений" : "токов")));
+    }
+    if (menu == QLatin1String("CorrectionsForm"))
+        list << screen("CorrectionAI", u("Корректировка аналоговых входов"));
+    // The drive type counts as a 16-bit integer, a negative value as 0.
+    const quint32 drive = s.driveType < 0 ? 0 : quint32(s.driveType) & 0xFFFF;
+    const bool present[] = {true, s.extensionBoard != 0, drive == 2 || (drive == 3 && s.bypass != 5), s.meter != 0};
+    for (const Node& n : Tree) {
+        if (menu == QLatin1String(n.parent) && present[n.when])
+            list << screen(n.className, u(n.entry), u(n.title));
     }
     return list;
 }
 
-QStringList classesOf(const QList<Entry>& entries)
+int treeSize(const QString& menu, const Station& s)
 {
-    QStringList names;
-    for (const Entry& e : entries)
-        names << e.className;
-    return names;
-}
-
-QStringList textsOf(const QList<Entry>& entries)
-{
-    QStringList texts;
-    for (const Entry& e : entries)
-        texts << e.text;
-    return texts;
+    int size = 1;
+    for (const Screen& e : entriesOf(menu, s))
+        size += treeSize(e.className, s);
+    return size;
 }
 
 QStringList classesOf(const QList<BaseForm*>& forms)
@@ -130,27 +190,49 @@ QStringList classesOf(const QList<BaseForm*>& forms)
 QStringList buttonTexts(BaseForm* form)
 {
     QStringList texts;
-    const QList<int> rows = form->subFormButtons();
-    for (int row : rows) {
-        auto* button = qobject_cast<PushButton*>(form->rowWidget(row));
-        texts << (button ? button->text() : QString());
-    }
+    for (int row : form->subFormButtons())
+        texts << qobject_cast<PushButton*>(form->rowWidget(row))->text();
     return texts;
 }
 
-int treeSize(const QString& menu, const Station& s)
+QStringList entryTexts(const QList<Screen>& entries, bool classes = false)
 {
-    int size = 1;
-    const QList<Entry> entries = expectedEntries(menu, s);
-    for (const Entry& e : entries)
-        size += treeSize(e.className, s);
-    return size;
+    QStringList texts;
+    for (const Screen& e : entries)
+        texts << (classes ? e.className : translated(e.entry));
+    return texts;
 }
 
-const Station Maximal{1, 1, 1, 2, 0};
-const Station Minimal{3, 0, 0, 0, 0};
+// English with every conditional screen; Spanish with the technologist's
+// page first, the bypass by the other condition (the drive type's low 16
+// bits 3, 10504 not 5) and the other row variants.
+const Station English{1, 1, 1, 2, 5, 1};
+const Station Spanish{2, 1, 1, 65539, 4, 2};
+
+// The candidates in the order offered, as the station's documentation lists them.
+const QList<int> AllCandidates = {
+    10008, 10009, 10010, 10514, 10004, 10011, 10012, 10013, 10014, 9, 10246, 10260, 10499, 10261, 10247, 10327,
+    10056, 10109, 10149, 10347,                                                       // drive
+    1148, 1149, 1150, 1151, 1144, 1145, 1146, 1147, 1163, 1164, 1165, 1166,           // station output
+    1156, 1157, 1158, 632, 1152, 1153, 1154, 1155, 1167, 1168, 1169, 1170,            // transformer
+    1159, 1160, 1161, 1162, 716, 717, 718, 8, 719, 2, 3, 4, 5, 7, 1171,               // motor
+    709, 710, 711, 706, 707, 708, 16, 857, 858, 859, 17, 20007, 20009,               // supply network
+    15002, 15004, 15003, 15011, 15007, 15052, 15008, 15009, 15010, 15056, 15053,      // downhole sensors
+};
+const QList<int> PhaseIds = {8, 706, 707, 708, 716, 717, 718, 1144, 1145, 1146, 1147, 1152, 1153, 1154, 1155};
+const QList<int> LineIds = {632, 709, 710, 711, 1148, 1149, 1150, 1151, 1156, 1157, 1158, 1159, 1160, 1161, 1162};
+
+// The protection pages stand in their own suite; one with its reset button.
+class ProtectionPage : public BaseProtectionForm
+{
+public:
+    void createForm() override { addButtonResetDefault(1001); }
+    void returnBackForm() override {}
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Station)
 
 class TestMenuTree : public QObject
 {
@@ -158,115 +240,243 @@ class TestMenuTree : public QObject
 
 private:
     UiStation* m_station = nullptr;
+    EchoController* m_echo = nullptr;
+    RecordingTranslator m_recorder;
+    Station m_s = English;
     int m_reached = 0;
+    int m_total = 0;
 
     MainWindow* window() { return UiStation::window(); }
+    StackedForm* stack() { return window()->stackedForm(); }
     BaseForm* current() { return UiStation::currentForm(); }
     QString currentClass() { return UiStation::currentClass(); }
     int entryRow(int k) { return current()->subFormButtons().value(k, -1); }
     void report(quint16 id, float value) { m_station->drive.report(id, value); }
     void setStation(const Station& s)
     {
-        report(TechnologModeId, s.technologMode);
-        report(ModelPagesId, s.modelPages);
-        report(ExtensionBoardId, s.extensionBoard);
-        report(DriveTypeId, s.driveType);
-        report(BypassId, s.bypass);
+        m_s = s;
+        const float values[] = {s.technologMode, s.modelPages, s.extensionBoard, s.driveType, s.bypass, s.meter};
+        const quint16 ids[] = {1666, 1518, 1644, 685, 10504, 705};
+        for (int i = 0; i < 6; ++i)
+            report(ids[i], values[i]);
     }
-    void showMainMenu()
+    void setLanguage(int language)
     {
-        window()->addForm(QList<BaseForm*>() << new MainMenu, 0, -1);
+        if (UiStation::app()->getLanguage() != language) {
+            report(570, float(language));
+            QTRY_COMPARE(UiStation::app()->getLanguage(), language);
+        }
+        m_recorder.heard.clear();
+    }
+    void checkNothingHeard()
+    {
+        QStringList heard = m_recorder.heard.values();
+        heard.sort();
+        QVERIFY2(heard.isEmpty(), qPrintable("not in the catalogue:\n" + heard.join('\n')));
+    }
+    void show(const QList<BaseForm*>& forms, int index = 0)
+    {
+        window()->addForm(forms, index, -1);
         settle();
     }
-    // Opens entry k of the menu shown, from its first entry.
-    void openEntry(int k)
+    RestartForm* restart() { return qobject_cast<RestartForm*>(current()); }
+    void report(const QString& reports) { m_station->drive.reportAll(reports); }
+    BaseComboBox* comboRow(int row) { return qobject_cast<BaseComboBox*>(current()->rowWidget(row)); }
+    BaseStatusWidget* cell(int row, int column)
     {
-        for (int i = 0; i < k; ++i)
-            pressKey(Qt::Key_F8);
+        QLayoutItem* item = current()->widget()->findChild<QGridLayout*>()->itemAtPosition(row, column);
+        return item ? qobject_cast<BaseStatusWidget*>(item->widget()) : nullptr;
+    }
+    // The controller reports a pending restart (the motor stopped, a start not
+    // prevented by the drive), then its end.
+    void setRestart(bool pending)
+    {
+        report(pending ? "13=0 685=1 702=1 1360=0 633=2" : "633=0");
+        QTRY_VERIFY2(window()->isRestartPending() == pending && (restart() != nullptr) == pending,
+                     "the restart screen shown while the restart is pending");
+        settle();
+    }
+    // "Технологические настройки", "Настройка меню технолога".
+    void openSetup()
+    {
+        show(MainMenu::createNextForm(), 4);
+        pressKey(Qt::Key_F6);
         pressKey(Qt::Key_F4);
-        settle();
+        QCOMPARE(currentClass(), QString("MenuTechnologForm"));
     }
-    // Every screen alive is one of the list the form stack shows.
+    // Opens entry k of the menu shown: Down to it, then Enter.
+    void open(int k)
+    {
+        for (int i = 0; i < current()->rowCount() && current()->currentRow() != entryRow(k); ++i)
+            pressKey(Qt::Key_F8);
+        QCOMPARE(current()->currentRow(), entryRow(k));
+        pressKey(Qt::Key_F4);
+    }
     void checkNoScreenLeft()
     {
         settle();
         int forms = 0;
-        const QWidgetList widgets = QApplication::allWidgets();
-        for (QWidget* widget : widgets) {
-            if (qobject_cast<BaseForm*>(widget))
-                ++forms;
+        for (QWidget* widget : QApplication::allWidgets())
+            forms += qobject_cast<BaseForm*>(widget) ? 1 : 0;
+        QCOMPARE(forms, stack()->formsList().size());
+    }
+    // The screen shown is entry k of entries: class, title, its list with the
+    // page arrows, and no Russian title or row label.
+    void checkScreen(const QList<Screen>& entries, int k)
+    {
+        QCOMPARE(currentClass(), entries.at(k).className);
+        QCOMPARE(current()->objectName(), entries.at(k).className);
+        QCOMPARE(current()->title(), translated(entries.at(k).title).toUpper());
+        QCOMPARE(window()->headerWidget()->title(), current()->title());
+        QCOMPARE(classesOf(stack()->formsList()), entryTexts(entries, true));
+        QCOMPARE(stack()->currentIndexForm(), k);
+        QCOMPARE(window()->headerWidget()->isLeftVisible(), entries.size() > 1);
+        QStringList texts{current()->title(), window()->textInfo()};
+        for (QLabel* label : current()->findChildren<QLabel*>()) {
+            if (QStringList{"nameLabel_", "textButton_"}.contains(label->objectName()))
+                texts << label->text();
         }
-        QCOMPARE(forms, window()->stackedForm()->formsList().size());
+        for (const QString& text : texts)
+            QVERIFY2(!hasCyrillic(text), qPrintable(currentClass() + ": \"" + text + "\" left in Russian"));
+        ++m_reached;
     }
 
-    // Opens every entry of the menu shown (cursor on its first entry), checks
-    // the screen, walks below it, goes Back and checks where the cursor is.
-    void walk(const QString& menu, const Station& s)
+    // Opens every entry of the menu shown (those of only, and of the next
+    // level those of below, where given), checks the screen, walks below it and
+    // goes Back (F3 and Esc in turn) to the entry it came from.
+    void walk(const QString& menu, const QList<int>& only = QList<int>(), const QList<int>& below = QList<int>())
     {
-        const QList<Entry> entries = expectedEntries(menu, s);
+        const QList<Screen> entries = entriesOf(menu, m_s);
         QCOMPARE(currentClass(), menu);
-        QCOMPARE(buttonTexts(current()), textsOf(entries));
-        for (int k = 0; k < entries.size(); ++k) {
+        QCOMPARE(buttonTexts(current()), entryTexts(entries));
+        if (menu == QLatin1String("CurrentParamsMenu"))
+            return pageThrough(entries);
+        for (int k = 0; k < entries.size() && !QTest::currentTestFailed(); ++k) {
+            if (!only.isEmpty() && !only.contains(k))
+                continue;
+            open(k);
+            checkScreen(entries, k);
+            walk(entries.at(k).className, below);
+            if (QTest::currentTestFailed())
+                return;
+            pressKey(k % 2 ? Qt::Key_Escape : Qt::Key_F3);
+            QCOMPARE(currentClass(), menu);
             QCOMPARE(current()->currentRow(), entryRow(k));
-            pressKey(Qt::Key_F4);
-            const Entry& e = entries.at(k);
-            BaseForm* child = current();
-            QVERIFY(child);
-            QCOMPARE(currentClass(), e.className);
-            QCOMPARE(child->objectName(), e.className);
-            QCOMPARE(child->title(), e.text.toUpper());
-            QCOMPARE(window()->headerWidget()->title(), e.text.toUpper());
-            QCOMPARE(classesOf(window()->stackedForm()->formsList()), classesOf(entries));
-            QCOMPARE(window()->stackedForm()->currentIndexForm(), k);
-            ++m_reached;
-            if (!expectedEntries(e.className, s).isEmpty()) {
-                walk(e.className, s);
-                if (QTest::currentTestFailed())
-                    return;
-            }
-
+            QTRY_VERIFY2(current()->rowWidget(entryRow(k))->hasFocus(), "the focus back on the entry");
+            checkNoScreenLeft();
+        }
+    }
+    // The current-parameter pages are one list: the first entry opens the
+    // first page, Right turns to the others and wraps, Left wraps back; the
+    // last entry opens the last page. The pages of cells take no cursor. Back
+    // from a page goes to the main menu, on this menu's entry.
+    void pageThrough(const QList<Screen>& entries)
+    {
+        pressKey(Qt::Key_F4);
+        for (int k = 0; k < entries.size(); ++k) {
+            if (k > 0)
+                pressKey(Qt::Key_F7);
+            checkScreen(entries, k);
+            QVERIFY(entries.at(k).className.contains("Technolog") || current()->rowCount() == 0);
+        }
+        pressKey(Qt::Key_F7);
+        QCOMPARE(stack()->currentIndexForm(), 0);
+        pressKey(Qt::Key_F5);
+        QCOMPARE(stack()->currentIndexForm(), entries.size() - 1);
+        for (int last : {0, 1}) {
             pressKey(Qt::Key_F3);
-            if (menu == QLatin1String("CurrentParamsMenu")) {
-                // Back from a current-parameter page goes to the main menu, on
-                // "Текущие параметры"; open this menu again on the next entry.
-                QCOMPARE(currentClass(), QString("MainMenu"));
-                QCOMPARE(current()->currentRow(), entryRow(0));
-                checkNoScreenLeft();
-                if (QTest::currentTestFailed())
-                    return;
-                pressKey(Qt::Key_F4);
-                QCOMPARE(currentClass(), menu);
-                for (int i = 0; i < k; ++i)
-                    pressKey(Qt::Key_F8);
-            } else {
-                QCOMPARE(currentClass(), menu);
-                QCOMPARE(current()->currentRow(), entryRow(k));
-                checkNoScreenLeft();
-                if (QTest::currentTestFailed())
-                    return;
-            }
-            QTRY_VERIFY(current()->rowWidget(entryRow(k))->hasFocus());
-            if (k + 1 < entries.size())
-                pressKey(Qt::Key_F8);
+            QCOMPARE(currentClass(), QString("MainMenu"));
+            QCOMPARE(current()->currentRow(), entryRow(0));
+            pressKey(Qt::Key_F4);
+            if (last)
+                return;
+            pressKey(Qt::Key_F6);
+            pressKey(Qt::Key_F4);
+            QCOMPARE(stack()->currentIndexForm(), entries.size() - 1);
         }
     }
 
-    void walkTree(const Station& s)
+    // Walks the subtrees of the main menu's entries only (and of their entries
+    // below only), in a language (1 English, 2 Spanish) and its station.
+    void walkFromMainMenu(int language, const QList<int>& only, const QList<int>& below = QList<int>())
     {
-        setStation(s);
-        showMainMenu();
-        m_reached = 1;
-        QCOMPARE(current()->title(), QString::fromUtf8("МЕНЮ"));
-        walk(QStringLiteral("MainMenu"), s);
-        if (QTest::currentTestFailed())
-            return;
-        QCOMPARE(m_reached, treeSize(QStringLiteral("MainMenu"), s));
+        setLanguage(language);
+        setStation(language == 1 ? English : Spanish);
+        // The row variants: correction mode, line voltages, relay function
+        // (8 adds the reason row), analog output source.
+        for (quint16 id : {2085, 1178})
+            report(id, language == 1 ? 1.f : 0.f);
+        for (quint16 relay = 0; relay < 12; ++relay)
+            report(relay < 4 ? 962 + relay : 1726 + relay, language == 1 ? 8.f : 1.f);
+        for (quint16 output = 0; output < 4; ++output) {
+            report(1615 + output, 1.f);
+            report(1625 + output, language == 1 ? 10001.f : 0.f);
+        }
+        show({new MainMenu});
+        m_reached = 0;
+        walk(QStringLiteral("MainMenu"), only, below);
+        int expected = 0;
+        for (int k : only) {
+            const QString child = entriesOf(QStringLiteral("MainMenu"), m_s).at(k).className;
+            expected += below.isEmpty() ? treeSize(child, m_s) : 1;
+            for (int j : below)
+                expected += treeSize(entriesOf(child, m_s).at(j).className, m_s);
+        }
+        QCOMPARE(m_reached, expected);
+        m_total += m_reached;
+        qInfo("%d screens reached, %d in all", m_reached, m_total);
+        checkNothingHeard();
+    }
 
-        // Back from the main menu: the first current-parameter page.
-        pressKey(Qt::Key_F3);
-        QVERIFY(qobject_cast<BaseStatusForm*>(current()));
-        QCOMPARE(window()->stackedForm()->currentIndexForm(), 0);
-        checkNoScreenLeft();
+    // Every text function over its codes, in a language.
+    void sweepTextFunctions(int language)
+    {
+        setLanguage(language);
+        using C = Common;
+        for (QString (*f)(unsigned short) :
+             {C::getTextOnOff, C::getTextProtMode, C::getTextRgmMode, C::getTextAlarmVSDMode, C::getTextConnect,
+              C::getTextRgmRun, C::getTextTypeMtr, C::getTextRotation, C::getTextMotorControl, C::getTextVectType,
+              C::getTextTypeStop, C::getTextPhaseRotation, C::getTextUfType, C::getTextMotorProfile,
+              C::getTextMotorInductance, C::getTextUseInduct, C::getTextTypeMetal, C::getTextSourceVoltage,
+              C::getTextSourceCurrent, C::getTextSourceR, C::getTextSourceTemperature, C::getTextTypeVolt,
+              C::getTextSensorPosition, C::getTextSwitchingFreqCode, C::getTextChanelVsd, C::getTextVSdDoor,
+              C::getTextVsdType, C::getTextEmType, C::getTextDhsInterface, C::getTextLanguage, C::getTextScadaType,
+              C::getTextScadaParity, C::getTextOilCompany, C::getTextActionUsbConnect, C::getTextMenuTechnolog,
+              C::getTextConfiguration, C::getTextCalibType, C::getTextTypeAI, C::getTextAiParameter,
+              C::getTextPinType, C::getTextDiType, C::getTextDiParameter, C::getTextDiAction, C::getTextRoAction,
+              C::getTextTypeAO, C::getTextParamAO, C::getTextMaintenanceModeParamType,
+              C::getTextMaintenanceModeParamDepend, C::getTextMaintenanceModeParamTypeControl, C::getTextBacklight}) {
+            for (unsigned short code : {500, 1000, 3000, 3600, 6000, 8500, 12000, 65535})
+                f(code);
+            for (unsigned short code = 0; code <= 40; ++code)
+                f(code) + C::getTextDhsType(static_cast<typeDHS>(code));
+        }
+        for (int code = -3; code <= 4100; ++code) {
+            for (QString (*f)(int) : {C::getTextCondition, C::getTextAiAxisZeroShift, C::getTextAiAlarmType,
+                                      C::getTextReasonRun, C::getTextReasonStop, C::getTextErrorSlave})
+                f(code);
+            C::getTextVsdAlarm(code, true) + C::getTextVsdWarning(code, false) + C::getTextTimeZone(code % 15 * 3600);
+        }
+        for (unsigned char quantity = 0; quantity <= 34; ++quantity) {
+            for (unsigned char unit = 0; unit <= 9; ++unit)
+                C::getTextUnitOfQuantity(quantity, unit) + C::getTextAiUnit(quantity, unit)
+                    + C::getTextAiParamUnits(quantity, unit) + C::getTextUnitCableCross(unit);
+        }
+        for (int id = 0; id <= 0xFFFF; ++id)
+            C::getTextFromId(id) + C::getTextParamMenuTechnolog(static_cast<unsigned short>(id));
+        for (float first : {0.f, 20.f, 40.f, 60.f, 1.f})
+            for (float second : {0.f, 1.f, 110.f, 130.f, 150.f, 170.f, 210.f, 230.f, 250.f, 270.f, 300.f})
+                C::getTextRgmRunSpecRN(first, second, 0) + C::getTextRgmRunSpecRN(first, second, 1);
+        C::protectionNamesList();
+        // Every start-prevent reason at once, then none with each drive state.
+        const QList<int> prevents = C::preventIdsList() + QList<int>{685};
+        for (float on : {1.f, 0.f}) {
+            for (int id : prevents)
+                report(quint16(id), on);
+            report(702, 0.f);
+            C::getTextPrevent();
+        }
+        checkNothingHeard();
     }
 
 private slots:
@@ -275,282 +485,298 @@ private slots:
         // The screens log every show and build; the walk makes thousands.
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
         m_station = new UiStation;
-        report(762, 0.f); // no carousel
-        setStation(Minimal);
+        QCoreApplication::installTranslator(&m_recorder);
+        // No carousel; every profile stored (the load page warns of none); no
+        // restart; a start is not prevented.
+        report("762=0 1079=31 633=0 702=1 685=1 1360=0 635=0");
+        setStation(English);
         m_station->showWindow();
+        m_echo = new EchoController(UiStation::store());
     }
 
     void cleanupTestCase()
     {
-        showMainMenu();
+        QCoreApplication::removeTranslator(&m_recorder);
+        show({new MainMenu});
+        delete m_echo;
         delete m_station;
     }
 
-    void rowsOnFirstShow()
+    // Up and Down wrap; a held Down moves on, a held Enter opens nothing; a
+    // row put on top keeps the cursor on its widget; a single screen does not
+    // page.
+    void cursor()
     {
-        const QList<BaseForm*> forms = MainMenu::createNextForm();
-        QCOMPARE(forms.size(), 7);
-        for (BaseForm* form : forms) {
-            QVERIFY(!form->isCreated());
-            QCOMPARE(form->rowCount(), 0);
-            QVERIFY(!form->parent());
-        }
-        window()->addForm(forms, QStringLiteral("NotebookMenu"));
-        settle();
-        QCOMPARE(current(), forms.at(5));
-        QVERIFY(forms.at(5)->isCreated());
-        QCOMPARE(forms.at(5)->rowCount(), 5);
-        // The others are built when they are first shown.
-        QVERIFY(!forms.at(4)->isCreated());
-        pressKey(Qt::Key_F5);
-        QVERIFY(forms.at(4)->isCreated());
-        QCOMPARE(forms.at(4)->rowCount(), 3);
-    }
-
-    void mainMenuIcons()
-    {
-        showMainMenu();
+        show({new MainMenu});
         BaseForm* menu = current();
-        QCOMPARE(menu->rowCount(), 7);
-        for (int row = 0; row < 7; ++row) {
-            auto* icon = menu->rowWidget(row)->findChild<QLabel*>(QStringLiteral("iconButton_"));
-            QVERIFY2(icon, qPrintable(QString::number(row)));
-            const QPixmap pixmap = icon->property("pixmap").value<QPixmap>();
-            QVERIFY(!pixmap.isNull());
-            QCOMPARE(pixmap.size(), QSize(32, 32));
+        pressKey(Qt::Key_F6);
+        QTRY_VERIFY2(menu->rowWidget(6)->hasFocus(), "the focus on the last row");
+        for (int key : {Qt::Key_Down, Qt::Key_F8, Qt::Key_Up, Qt::Key_F7})
+            pressKey(key);
+        QCOMPARE(menu->currentRow(), 0);
+        for (int key : {Qt::Key_F8, Qt::Key_F4}) {
+            QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QCoreApplication::sendEvent(menu->rowWidget(menu->currentRow()), &held);
         }
-        // The first-level menus have none.
-        openEntry(2);
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-        QVERIFY(!current()->rowWidget(0)->findChild<QLabel*>(QStringLiteral("iconButton_")));
+        settle();
+        QCOMPARE(current(), menu);
+        menu->insertWidget(new QLabel(QStringLiteral("new")));
+        QCOMPARE(menu->currentRow(), 2);
     }
 
-    // Every combination of the values the two menus' entries depend on.
+    // The carousel turns at the period of parameter 762 (never at 0) until a key.
+    void carousel()
+    {
+        show(BaseStatusForm::createNextForm());
+        auto* timer = stack()->findChild<QTimer*>(QStringLiteral("carouselTimer"));
+        stack()->setCarouselEnabled(true);
+        QVERIFY(!timer->isActive());
+        report(762, 3.f);
+        stack()->setCarouselEnabled(true);
+        QCOMPARE(timer->interval(), 3000);
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        QCOMPARE(stack()->currentIndexForm(), 1);
+        pressKey(Qt::Key_F8);
+        QVERIFY(!timer->isActive());
+        report(762, 0.f);
+    }
+
+    // The entries of the two conditional menus against the documented
+    // conditions: the buttons laid out and the screens they open.
+    void conditionalEntries_data()
+    {
+        QTest::addColumn<Station>("s");
+        QTest::newRow("nothing") << Station{0, 0, 0, 0, 0, 0};
+        QTest::newRow("technologist only") << Station{3, 1, 1, 1, 0, 0};
+        QTest::newRow("drive 3, bypass 5") << Station{4, 1, 0, 3, 5, 0};
+        QTest::newRow("drive 3.7, bypass 5.5") << Station{0, 0, 0, 3.7f, 5.5f, 0};
+    }
+
     void conditionalEntries()
     {
-        // Every class the two menus can open, with the text of its entry.
-        QHash<QString, QString> textOf;
-        for (const char* menu : {"CurrentParamsMenu", "EquipmentMenu"})
-            for (const Entry& e : expectedEntries(menu, Maximal))
-                textOf.insert(e.className, e.text);
-        for (int i = 0; i < 4 * 2 * 2 * 5 * 2; ++i) {
-            const Station s{float(i % 4), float(i / 4 % 2), float(i / 8 % 2), float(i / 16 % 5), float(i / 80 * 5)};
-            setStation(s);
-            for (bool equipment : {false, true}) {
-                const QString menuClass = QLatin1String(equipment ? "EquipmentMenu" : "CurrentParamsMenu");
-                QScopedPointer<BaseForm> menu(equipment ? static_cast<BaseForm*>(new EquipmentMenu)
-                                                        : new CurrentParamsMenu);
-                menu->createForm(-1);
-                const QList<BaseForm*> children =
-                    equipment ? EquipmentMenu::createNextForm() : CurrentParamsMenu::createNextForm();
-                const QStringList classes = classesOf(children);
-                qDeleteAll(children);
-                QStringList texts;
-                for (const QString& c : classes)
-                    texts << textOf.value(c, c);
-                const QByteArray label = QStringLiteral("1666=%1 1518=%2 1644=%3 685=%4 10504=%5 %6")
-                                             .arg(s.technologMode).arg(s.modelPages).arg(s.extensionBoard)
-                                             .arg(s.driveType).arg(s.bypass).arg(menuClass).toUtf8();
-                QVERIFY2(buttonTexts(menu.data()) == texts, label.constData());
-                QVERIFY2(classes == classesOf(expectedEntries(menuClass, s)), label.constData());
-            }
+        QFETCH(Station, s);
+        setStation(s);
+        for (bool equipment : {false, true}) {
+            QScopedPointer<BaseForm> m(equipment ? static_cast<BaseForm*>(new EquipmentMenu) : new CurrentParamsMenu);
+            const QList<Screen> expected = entriesOf(QLatin1String(m->metaObject()->className()), s);
+            m->createForm(-1);
+            QCOMPARE(buttonTexts(m.data()), entryTexts(expected));
+            const QList<BaseForm*> children =
+                equipment ? EquipmentMenu::createNextForm() : CurrentParamsMenu::createNextForm();
+            const QStringList classes = classesOf(children);
+            qDeleteAll(children);
+            QCOMPARE(classes, entryTexts(expected, true));
         }
     }
 
-    void driveTypeIsTakenAsA16BitInteger()
+    // A change of the entries rebuilds the menu on screen with the cursor on
+    // its entry; a menu of the list turned away from does not pull the
+    // operator back, it catches up when shown; should the values change with
+    // no update told, a button opens nothing rather than the wrong screen.
+    void menusFollowTheirParameters()
     {
-        setStation(Minimal);
-        auto hasBypass = [this](float drive, float bypass) {
-            report(DriveTypeId, drive);
-            report(BypassId, bypass);
-            const QList<BaseForm*> forms = EquipmentMenu::createNextForm();
-            const bool found = classesOf(forms).contains(QStringLiteral("BypassContactorsForm"));
-            qDeleteAll(forms);
-            return found;
-        };
-        QVERIFY(hasBypass(2, 5));
-        QVERIFY(hasBypass(2.7f, 0));      // the fraction is dropped
-        QVERIFY(hasBypass(65538, 0));     // low 16 bits: 2
-        QVERIFY(hasBypass(65539, 4));     // low 16 bits: 3
-        QVERIFY(!hasBypass(65539, 5));
-        QVERIFY(!hasBypass(-2, 0));       // a negative value counts as 0
-        QVERIFY(!hasBypass(1, 0));
-        QVERIFY(hasBypass(3, 5.5f));      // 10504 is compared as it is
-    }
-
-    void walkMaximal() { walkTree(Maximal); }
-    void walkMinimal() { walkTree(Minimal); }
-
-    // A change of the entries while the menu is shown rebuilds it; the cursor
-    // stays on its entry and button k still opens child k.
-    void rebuildWhileShown()
-    {
-        setStation(Station{0, 0, 0, 2, 0});
-        showMainMenu();
-        openEntry(2);
-        QPointer<BaseForm> before = current();
-        QCOMPARE(buttonTexts(current()).size(), 9);
-        // Cursor on "Байпасные контакторы", the last entry.
-        pressKey(Qt::Key_F6);
-        QCOMPARE(current()->currentRow(), entryRow(8));
-
-        report(ExtensionBoardId, 1);
+        setStation(Station{0, 0, 0, 2, 0, 0});
+        show(MainMenu::createNextForm(), 2);
+        pressKey(Qt::Key_F6); // "Байпасные контакторы", the last entry
+        setStation(Station{0, 0, 1, 2, 0, 0});
         settle();
-        QVERIFY(before.isNull());
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-        QCOMPARE(window()->stackedForm()->currentIndexForm(), 2);
-        QCOMPARE(buttonTexts(current()), textsOf(expectedEntries("EquipmentMenu", Station{0, 0, 1, 2, 0})));
-        // The analog outputs came in before it: the cursor moved with its entry.
+        QCOMPARE(buttonTexts(current()), entryTexts(entriesOf("EquipmentMenu", m_s)));
         QCOMPARE(current()->currentRow(), entryRow(9));
-        QTRY_VERIFY(current()->rowWidget(entryRow(9))->hasFocus());
-        pressKey(Qt::Key_F6);
-        pressKey(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("AnalogOutputsMenu"));
-        pressKey(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-        QCOMPARE(current()->currentRow(), entryRow(8));
-
-        // Its entry gone, the cursor stays on a row of the menu.
-        pressKey(Qt::Key_F8);
-        report(DriveTypeId, 1);
-        settle();
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-        QCOMPARE(buttonTexts(current()).size(), 9);
-        QVERIFY(current()->currentRow() >= 0 && current()->currentRow() < 9);
-        pressKey(Qt::Key_F4);
-        QCOMPARE(currentClass(), classesOf(expectedEntries("EquipmentMenu", Station{0, 0, 1, 1, 0})).value(
-                                     window()->stackedForm()->currentIndexForm()));
-        checkNoScreenLeft();
-    }
-
-    void updateLeavingTheEntriesAlone()
-    {
-        setStation(Station{0, 0, 1, 3, 0});
-        showMainMenu();
-        openEntry(2);
-        QPointer<BaseForm> menu = current();
-        pressKey(Qt::Key_F8);
-        report(ExtensionBoardId, 2);
-        report(DriveTypeId, 3.5f);
-        report(BypassId, 4);
-        report(TechnologModeId, 2); // not an entry of this menu
-        settle();
-        QCOMPARE(current(), menu.data());
-        QCOMPARE(current()->currentRow(), 1);
-    }
-
-    // A menu of the list that the operator turned away from does not pull him
-    // back; it catches up when it is shown next.
-    void menuOutOfSightWaitsForItsShow()
-    {
-        setStation(Station{0, 0, 0, 0, 0});
-        showMainMenu();
-        openEntry(2);
-        QPointer<BaseForm> equipment = current();
         pressKey(Qt::Key_F7);
-        QCOMPARE(currentClass(), QString("ProtectionsMenu"));
         QPointer<BaseForm> protections = current();
-
-        report(DriveTypeId, 2);
+        setStation(Station{0, 0, 1, 1, 0, 0});
         settle();
         QCOMPARE(current(), protections.data());
-        QVERIFY(!equipment.isNull());
-        QCOMPARE(window()->headerWidget()->title(), QString::fromUtf8("ЗАЩИТЫ"));
-
         pressKey(Qt::Key_F5);
         settle();
-        QVERIFY(equipment.isNull());
-        QVERIFY(protections.isNull());
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-        QCOMPARE(window()->stackedForm()->currentIndexForm(), 2);
-        QCOMPARE(buttonTexts(current()), textsOf(expectedEntries("EquipmentMenu", Station{0, 0, 0, 2, 0})));
-        pressKey(Qt::Key_F6);
-        pressKey(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("BypassContactorsForm"));
-        pressKey(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-
-        // The current-parameter menu, built and then turned away from.
-        pressKey(Qt::Key_F5);
-        pressKey(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentParamsMenu"));
-        QPointer<BaseForm> currentParams = current();
-        pressKey(Qt::Key_F7);
-        QCOMPARE(currentClass(), QString("LogMenu"));
-        QPointer<BaseForm> log = current();
-        report(TechnologModeId, 3);
-        settle();
-        QCOMPARE(current(), log.data());
-        QVERIFY(!currentParams.isNull());
-        pressKey(Qt::Key_F5);
-        settle();
-        QVERIFY(currentParams.isNull());
-        QCOMPARE(currentClass(), QString("CurrentParamsMenu"));
-        QCOMPARE(buttonTexts(current()), QStringList() << QString::fromUtf8("Текущие параметры технолога"));
-        pressKey(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
-        QCOMPARE(window()->stackedForm()->formsList().size(), 1);
-        checkNoScreenLeft();
-    }
-
-    void currentParamsMenuFollowsItsParameters()
-    {
-        setStation(Station{0, 0, 0, 0, 0});
-        showMainMenu();
-        openEntry(0);
-        QCOMPARE(buttonTexts(current()).size(), 7);
-        report(ModelPagesId, 1);
-        settle();
-        QCOMPARE(buttonTexts(current()), textsOf(expectedEntries("CurrentParamsMenu", Station{0, 1, 0, 0, 0})));
-        report(TechnologModeId, 2);
-        settle();
-        QCOMPARE(buttonTexts(current()).first(), QString::fromUtf8("Текущие параметры технолога"));
-        pressKey(Qt::Key_F4);
-        QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
-        QCOMPARE(window()->stackedForm()->formsList().size(), 9);
-        // Left and Right page through the whole list.
-        pressKey(Qt::Key_F5);
-        QCOMPARE(currentClass(), QString("CurrentInputsParamsForm"));
-        pressKey(Qt::Key_F7);
-        pressKey(Qt::Key_F7);
-        QCOMPARE(currentClass(), QString("CurrentVsdParamsForm"));
-    }
-
-    // Should the values change with no update told, a button opens nothing
-    // rather than the wrong screen, and the menu is laid out anew.
-    void staleButtonsOpenNothing()
-    {
-        setStation(Station{0, 0, 0, 0, 0});
-        showMainMenu();
-        openEntry(2);
-        QPointer<BaseForm> stale = current();
+        QCOMPARE(buttonTexts(current()), entryTexts(entriesOf("EquipmentMenu", m_s)));
         {
             const QSignalBlocker quiet(UiStation::store());
-            report(ExtensionBoardId, 1);
+            report(1644, 0);
+            m_s.extensionBoard = 0;
         }
-        pressKey(Qt::Key_F6); // "Релейные выходы", now child 7 of 9
-        pressKey(Qt::Key_F4);
+        open(7); // "Релейные выходы", now the last of 8
         settle();
-        QVERIFY(stale.isNull());
-        QCOMPARE(currentClass(), QString("EquipmentMenu"));
-        QCOMPARE(buttonTexts(current()), textsOf(expectedEntries("EquipmentMenu", Station{0, 0, 1, 0, 0})));
+        QCOMPARE(buttonTexts(current()), entryTexts(entriesOf("EquipmentMenu", m_s)));
         QCOMPARE(current()->currentRow(), entryRow(7));
         checkNoScreenLeft();
     }
 
-    void logEventFormBack()
+    // Reset to defaults: asked, written only on "Да"; and a page replaced
+    // while its question is open is deleted safely, writing nothing.
+    void protectionReset()
     {
-        window()->addForm(QList<BaseForm*>() << new LogEventForm, 0, -1);
+        show({new ProtectionPage});
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        DialogDriver dialogs;
+        dialogs.answerWith(Qt::Key_F4); // the focused answer: "Нет"
+        pressKey(Qt::Key_F4);
+        QCOMPARE(dialogs.texts(), QStringList{u("Сбросить уставки по умолчанию?")});
+        dialogs.answerWith(QList<int>{Qt::Key_F5, Qt::Key_F4});
+        pressKey(Qt::Key_F4);
+        QCOMPARE(writesOf(writes), (Writes{{1001, bitsFromFloat(1.f)}}));
+        QPointer<BaseForm> page = current();
+        QTimer::singleShot(0, window(), [this]() { window()->addForm(new MainMenu, 0); });
+        pressKey(Qt::Key_F4);
         settle();
-        QCOMPARE(current()->objectName(), QString("LogEventForm"));
-        pressKey(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("LogMenu"));
-        QCOMPARE(classesOf(window()->stackedForm()->formsList()), classesOf(expectedEntries("MainMenu", Minimal)));
-        pressKey(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("MainMenu"));
-        QCOMPARE(current()->currentRow(), entryRow(1));
-        checkNoScreenLeft();
+        QVERIFY(page.isNull());
+        QCOMPARE(writes.size(), 1);
     }
+
+    // The title in orange, the times and the restart count; which lines show
+    // for the program pause (448 = 400), the reason of the last stop (535; 30
+    // is a loss of the mains), a guaranteed start (669) and a prevented start
+    // (635).
+    void restartLines_data()
+    {
+        QTest::addColumn<QString>("reports");
+        // Shown or not, in this order: the reason, the three prevent lines, the
+        // four program lines, the guaranteed start, the restart count.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("protection stop") << "448=0 535=5 669=0 635=0" << "1000000001";
+        QTest::newRow("program pause") << "448=400 535=5 669=0 635=0" << "0000111100";
+        QTest::newRow("program pause after mains loss") << "448=400 535=30 669=0 635=0" << "0000111100";
+        QTest::newRow("mains loss") << "448=0 535=30 669=0 635=0" << "1000000000";
+        QTest::newRow("other program state") << "448=401 535=7 669=1 635=0" << "1000000011";
+        QTest::newRow("program state as integer") << "448=400.6 535=7 669=0 635=0" << "0000111100";
+        QTest::newRow("prevented") << "448=0 535=5 669=0 635=1" << "1111000001";
+        QTest::newRow("prevented in the pause") << "448=400 535=30 669=1 635=1" << "0111111110";
+    }
+
+    void restartLines()
+    {
+        QFETCH(QString, reports);
+        QFETCH(QString, shown);
+        setRestart(true);
+        RestartForm* form = restart();
+        QCOMPARE(window()->headerWidget()->title(), u("ОЖИДАНИЕ АПВ"));
+        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
+        const QList<int> ids{form->elapsedLabel()->id(), form->remainingLabel()->id(), form->restartCountLabel()->id()};
+        QCOMPARE(ids, (QList<int>{529, 531, 715}));
+        report(reports);
+        QVERIFY(QMetaObject::invokeMethod(form, "slotUpdated")); // the next refresh
+        QString lines;
+        for (int line = 0; line < RestartForm::LineCount; ++line)
+            lines += form->line(RestartForm::Line(line))->isHidden() ? '0' : '1';
+        QCOMPARE(lines, shown);
+        QCOMPARE(form->restartCountLabel()->isHidden(), shown[9] == '0');
+        QCOMPARE(form->line(form->PreventTextLine)->text(), shown[1] == '1' ? Common::getTextPrevent() : QString());
+        if (shown[0] == '1')
+            QCOMPARE(form->line(form->ReasonLine)->text(), Common::getTextReasonStop(UiStation::store()->get(535)));
+        QVERIFY(!form->elapsedLabel()->isHidden() && !form->remainingLabel()->isHidden());
+        setRestart(false);
+        report("448=0 669=0 635=0");
+    }
+
+    // Back leaves the title orange while the wait goes on.
+    void backFromTheRestartScreen()
+    {
+        setRestart(true);
+        pressKey(Qt::Key_F3);
+        QCOMPARE(currentClass(), QString("CurrentMainParamsForm"));
+        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
+        setRestart(false);
+    }
+
+    // The mode and fourteen slots; in each slot the 83 candidates less the
+    // line voltages while phase voltages are shown, less the phase voltages
+    // while line voltages are (68 either way).
+    void setupRows_data()
+    {
+        QTest::addColumn<float>("lineVoltage");
+        QTest::newRow("phase voltages") << 0.f;
+        QTest::newRow("line voltages") << 1.f;
+        QTest::newRow("any non-zero") << 0.5f;
+    }
+
+    void setupRows()
+    {
+        QFETCH(float, lineVoltage);
+        m_station->drive.report(1178, lineVoltage);
+        QList<int> expected;
+        for (int id : AllCandidates) {
+            if (!(lineVoltage != 0 ? PhaseIds : LineIds).contains(id))
+                expected << id;
+        }
+        openSetup();
+        QCOMPARE(current()->rowCount(), 15);
+        QCOMPARE(comboRow(0)->id(), quint16(1666));
+        for (int code = 0; code < 4; ++code)
+            QCOMPARE(comboRow(0)->valuesList().value(code), Common::getTextMenuTechnolog(quint16(code)));
+        for (int slot = 0; slot < 14; ++slot) {
+            QCOMPARE(comboRow(1 + slot)->id(), quint16(1667 + slot));
+            QCOMPARE(comboRow(1 + slot)->nameLabel()->text(), QString::fromUtf8("Параметр %1").arg(slot + 1));
+            const PairList list = comboRow(1 + slot)->valuesList();
+            QList<int> codes;
+            for (int i = 0; i < list.size(); ++i) {
+                codes << list.key(i);
+                QCOMPARE(list.value(i), Common::getTextParamMenuTechnolog(quint16(list.key(i))));
+            }
+            QCOMPARE(codes, expected);
+        }
+    }
+
+    // Enter, Down, Enter writes the next candidate; Back returns to the entry.
+    void chooseBySlot()
+    {
+        report("1178=0 1669=10008");
+        openSetup();
+        BaseComboBox* slot3 = comboRow(3);
+        QCOMPARE(slot3->comboBox()->currentText(), Common::getTextParamMenuTechnolog(10008));
+        for (int key : {Qt::Key_F8, Qt::Key_F8, Qt::Key_F8, Qt::Key_F4})
+            pressKey(key);
+        QTRY_VERIFY2(slot3->comboBox()->view()->isVisible(), "the list of candidates");
+        m_echo->clearWrites();
+        pressKey(Qt::Key_F8);
+        pressKey(Qt::Key_F4);
+        QTRY_VERIFY2(!slot3->isEditing(), "the end of the edit");
+        QCOMPARE(m_echo->writesOf(1669).size(), 1);
+        QCOMPARE(floatFromBits(m_echo->writesOf(1669).first().value), 10009.f);
+        QTRY_COMPARE(slot3->comboBox()->currentText(), Common::getTextParamMenuTechnolog(10009));
+        pressKey(Qt::Key_F3);
+        QCOMPARE(currentClass(), QString("TechnologParamsMenu"));
+        QCOMPARE(current()->currentRow(), 2);
+    }
+
+    // Under the run mode and the condition, slots 1 to 7 down the left column
+    // and 8 to 14 down the right, as they were when the page was built;
+    // a slot is taken as a 16-bit integer, one naming no parameter shows its
+    // number and no value.
+    void technologPage()
+    {
+        const int chosen[14] = {10008, 9, 1148, 716, 709, 15002, 15053, 10013, 5, 75544, 857, 20007, 5000, 1171};
+        for (int slot = 0; slot < 14; ++slot)
+            m_station->drive.report(quint16(1667 + slot), float(chosen[slot]));
+        report("1666=3");
+        show(BaseStatusForm::createNextForm());
+        QCOMPARE(window()->stackedForm()->formsList().size(), 1);
+        QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
+        QCOMPARE(cell(1, 0)->id(), quint16(10001));
+        report("1667=10009");
+        for (int slot = 0; slot < 14; ++slot) {
+            const quint16 id = quint16(chosen[slot]);
+            QCOMPARE(cell(2 + slot % 7, slot / 7)->id(), id);
+            QCOMPARE(cell(2 + slot % 7, slot / 7)->nameLabel()->text(), Common::getTextParamMenuTechnolog(id));
+        }
+        QVERIFY(!cell(9, 0));
+        QVERIFY(cell(7, 1)->nameLabel()->text().startsWith(QLatin1String("5000")));
+        report("5000=1");
+        QTRY_COMPARE(cell(7, 1)->valueLabel()->text(), QString("---"));
+    }
+
+    // The whole tree in two languages, a few subtrees at a time.
+    void englishCurrentArchivesProtections() { walkFromMainMenu(1, {0, 1, 3}); }
+    void englishEquipment() { walkFromMainMenu(1, {2}, {0, 1, 2, 3, 4, 5, 6, 8, 9}); }
+    void englishRelays() { walkFromMainMenu(1, {2}, {7}); }
+    void englishTechnolog() { walkFromMainMenu(1, {4}); }
+    void englishNotebookOptions() { walkFromMainMenu(1, {5, 6}); }
+    void englishTextFunctions() { sweepTextFunctions(1); }
+    void spanishCurrentArchivesProtections() { walkFromMainMenu(2, {0, 1, 3}); }
+    void spanishEquipment() { walkFromMainMenu(2, {2}, {0, 1, 2, 3, 4, 5, 6, 8, 9}); }
+    void spanishRelays() { walkFromMainMenu(2, {2}, {7}); }
+    void spanishTechnolog() { walkFromMainMenu(2, {4}); }
+    void spanishNotebookOptions() { walkFromMainMenu(2, {5, 6}); }
+    void spanishTextFunctions() { sweepTextFunctions(2); }
 };
 
 VRX_TEST_APPLICATION_MAIN(TestMenuTree)
