@@ -79,12 +79,12 @@ private slots:
     {
         m_station = new UiStation;
         // The controller takes a while to delete the archives, then reports
-        // 595 back at 0 (or never does); 300 ms is its bound here.
+        // 595 back at 0 (or never does); 1 s is its bound here.
         connect(store(), &Parameters::signalParamWrite, this, [this](quint16 id, quint32 value) {
             if (id == 595 && value == bitsFromFloat(1.f) && m_deletion != Silent)
                 QTimer::singleShot(20, this, [this]() { report(m_deletion == BlocksThenClears ? "633=3 595=0" : "595=0"); });
         });
-        ProgressBarDialog::setCommandTimeoutMs(300);
+        ProgressBarDialog::setCommandTimeoutMs(1000);
         // Every critical setting has a value, but the station has not had them
         // confirmed (1418 = 0): the check starts with none confirmed. Passwords on.
         report("571=1 572=0 13=0 1372=0 633=0 595=0 1330=0 562=0x6553F100 573=1234 573:min=0 1418=0 "

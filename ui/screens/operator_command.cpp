@@ -8,7 +8,6 @@
 #include "progressbardialog.h"
 #include "saturate.h"
 
-
 namespace {
 
 Parameters* store()
