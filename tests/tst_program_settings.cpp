@@ -41,7 +41,7 @@ private slots:
         // Protocol 1 (the seed): the maker's own map serves port 502.
         QTRY_VERIFY2_WITH_TIMEOUT(scadaPortOpen(), "the maker's map on port 502", 10000);
         QCOMPARE(m_station->control("set 578 0"), QByteArray("ok\n"));
-        QTRY_VERIFY2(!scadaPortOpen(), "no map, port 502 closed");
+        QTRY_VERIFY2(!scadaPortOpen(), "no map, port 502 closed (unless another program took the port meanwhile)");
         QCOMPARE(m_station->control("set 578 5"), QByteArray("ok\n"));
         QTRY_VERIFY2(log().contains("SCADA: start ScadaVorivu on port 502") && scadaPortOpen(), log().constData());
         // 12 builds the same map class as 2.
