@@ -96,6 +96,8 @@ signals:
     void signalKeyRelease();
     void signalKeyPressStop();
     void signalKeyPressStart();
+    // Asks the main window for the station's status screens.
+    void signalShowMainParamsForm();
 
 public slots:
     void quitApplication();

@@ -1,5 +1,6 @@
 #include "parametershandler.h"
 #include "mainapplication.h"
+#include "mainmenu.h"
 #include "mainwindow.h"
 #include "parameters.h"
 #include "saturate.h"
@@ -28,7 +29,12 @@ MainWindow* mainWindow()
 ParametersHandler::ParametersHandler(Parameters* parent)
     : QObject(parent)
     , m_store(parent)
+    , m_networkTimer(this)
+    , m_gatewayTimer(this)
+    , m_wifiTimer(this)
 {
+    m_networkTimer.setObjectName(QStringLiteral("networkTimer"));
+    m_gatewayTimer.setObjectName(QStringLiteral("gatewayTimer"));
     m_networkTimer.setSingleShot(true);
     m_networkTimer.setInterval(500);
     connect(&m_networkTimer, &QTimer::timeout, this, &ParametersHandler::setIpAddress);
@@ -69,12 +75,15 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         if (v != m_prevLanguage) {
             if (app)
                 app->translateApplication();
+            // Only the menus are rebuilt in the new language: the cursor on
+            // the first entry, nothing of the start-up (block or restart
+            // screen, update notice) comes back.
             if (MainWindow* window = mainWindow())
-                window->createMainMenu();
+                window->addForm(new MainMenu, 0);
             m_prevLanguage = v;
-            if (MainWindow* window = mainWindow())
-                window->slotSetBacklight(true);
         }
+        if (MainWindow* window = mainWindow())
+            window->slotSetBacklight(true);
         break;
     case 578:
         if (v != m_prevScada) {
@@ -248,8 +257,10 @@ void ParametersHandler::setIpAddress()
 void ParametersHandler::setGateway()
 {
     const QString address = octets(2052);
-    if (address.isEmpty())
+    if (address.isEmpty()) {
+        qWarning() << "Set Gateway: address is not a valid IPv4 value, not applied";
         return;
+    }
     qDebug() << "Set Gateway" << address;
     const bool started = SystemCommands::startDetached("route", {"add", "default", "gw", address, "eth0"});
     qDebug() << "route started:" << started;

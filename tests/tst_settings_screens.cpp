@@ -1,92 +1,33 @@
-// The settings screens: their rows and choice lists, the revision of this
-// program, the commands to update and restart it and to reset the SCADA link
-// counters, F11's password reset, and a language chosen here rebuilding the
-// menus.
-#include "accessdialog.h"
-#include "baseaddreditwidget.h"
-#include "basecombobox.h"
-#include "baseeditwidget.h"
-#include "baseform.h"
+// The settings screens and the settings wizard: the operator commands (update,
+// restart, the link counters' reset without an access check), F11's password
+// reset, the clock row (the offer to delete the archives first, the bounded
+// wait for the controller, the access-gated edit, the screen replaced during
+// its dialogs), the password row, and the wizard's rows and warning marks,
+// which always say what the confirmation check holds.
 #include "basepasseditwidget.h"
-#include "basestatustextwidget.h"
-#include "basestatuswidget.h"
-#include "combobox.h"
-#include "common.h"
 #include "datetimeeditwidget.h"
-#include "dialog_driver.h"
-#include "keypad_answers.h"
 #include "echo_controller.h"
-#include "itemview.h"
+#include "lineedit.h"
 #include "mainwindow.h"
-#include "messagedialog.h"
 #include "options_menu.h"
-#include "parameters.h"
-#include "pushbutton.h"
-#include "rawbits.h"
-#include "store_driver.h"
-#include "system_form.h"
+#include "parameterscheck.h"
+#include "progressbardialog.h"
+#include "settings_wizard_form.h"
 #include "test_application.h"
-#include "test_database.h"
+#include "ui_station.h"
 
-#include <QLabel>
-#include <QPointer>
-#include <QTimer>
-#include <QSignalSpy>
 
 namespace {
 
-const quint16 Protection = 571;
-const quint16 AccessLevel = 572;
-const quint16 Revision = 1103;
-const quint16 RevisionBinding = 0;
+const quint16 PolePairs = 10024;
+const quint16 PowerFactor = 10020;
+// The wizard's critical settings in their order, and the filter's three.
+const QList<quint16> General{10015, 10016, 10017, 10018, 10019, 10020, 32,   35,   773,  721,  38,   696,
+                             697,   10283, 1051,  10024, 33,    698,   1213, 1172, 1173, 1339, 1176, 1174};
+const QList<quint16> Filter{695, 714, 1340};
 
-QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-// A row as "kind:ids" (or "button:text"), to compare screens with their layout.
-QString describe(QWidget* widget)
-{
-    if (auto* row = qobject_cast<DateTimeEditWidget*>(widget))
-        return QStringLiteral("datetime:%1").arg(row->id());
-    if (auto* row = qobject_cast<BaseEditWidget*>(widget))
-        return QStringLiteral("edit:%1").arg(row->id());
-    if (auto* row = qobject_cast<BaseComboBox*>(widget))
-        return QStringLiteral("combo:%1").arg(row->id());
-    if (auto* row = qobject_cast<BasePassEditWidget*>(widget))
-        return QStringLiteral("pass:%1").arg(row->id());
-    if (auto* row = qobject_cast<BaseStatusTextWidget*>(widget))
-        return QStringLiteral("text:%1").arg(row->id());
-    if (auto* row = qobject_cast<BaseStatusWidget*>(widget))
-        return QStringLiteral("status:%1").arg(row->id());
-    if (auto* row = qobject_cast<BaseAddrEditWidget*>(widget)) {
-        QStringList ids;
-        for (quint16 id : row->ids())
-            ids << QString::number(id);
-        return QStringLiteral("addr:%1").arg(ids.join(QLatin1Char(',')));
-    }
-    if (auto* button = qobject_cast<PushButton*>(widget))
-        return QStringLiteral("button:%1").arg(button->text());
-    return QStringLiteral("?");
-}
-
-QList<int> codesOf(const PairList& list)
-{
-    QList<int> codes;
-    for (int i = 0; i < list.size(); ++i)
-        codes << list.key(i);
-    return codes;
-}
-
-QStringList textsOf(const PairList& list)
-{
-    QStringList texts;
-    for (int i = 0; i < list.size(); ++i)
-        texts << list.value(i);
-    return texts;
-}
-
+// How the controller answers a request to delete the archives (595 = 1).
+enum Deletion { Clears, Silent, BlocksThenClears };
 
 } // namespace
 
@@ -95,362 +36,312 @@ class TestSettingsScreens : public QObject
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    StoreDriver m_drive{nullptr};
-    int m_prompts = 0;
-    int m_answer = 1;
+    UiStation* m_station = nullptr;
+    Deletion m_deletion = Clears;
 
-    MainApplication* app() { return MainApplication::getInstance(); }
-    MainWindow* window() { return app()->getMainWindow(); }
-    Parameters* store() { return app()->getParameters(); }
-    BaseForm* current() { return window()->currentForm(); }
-    QString currentClass() { return current() ? QString::fromLatin1(current()->metaObject()->className()) : QString(); }
-
-    void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-    void key(int k)
-    {
-        DialogDriver::pressKey(k);
-        settle();
-    }
+    Parameters* store() { return UiStation::store(); }
+    BaseForm* current() { return UiStation::currentForm(); }
+    ParametersCheck* check() { return UiStation::app()->getParametersCheck(); }
+    void report(const QString& reports) { m_station->drive.reportAll(reports); }
     void open(const QString& className)
     {
-        window()->addForm(OptionsMenu::createNextForm(), className);
+        const bool wizard = className == QLatin1String("SettingsWizardForm");
+        UiStation::window()->addForm(wizard ? QList<BaseForm*>{new SettingsWizardForm} : OptionsMenu::createNextForm(),
+                                     className);
         settle();
-        QCOMPARE(currentClass(), className);
-        QTRY_VERIFY(current()->isVisible());
+        QTRY_VERIFY2(UiStation::currentClass() == className && current()->isVisible(), qPrintable(className));
     }
-    void select(int row)
+    BaseEditWidget* wizardRow(int index) { return qobject_cast<BaseEditWidget*>(current()->rowWidget(index)); }
+    int indexOf(quint16 id)
     {
-        // Offscreen, a closed dialog leaves no active window behind.
-        QApplication::setActiveWindow(window());
-        current()->setCurrentWidget(row);
-        QTRY_VERIFY(current()->rowWidget(row)->hasFocus());
-        QCoreApplication::processEvents();
+        int index = current()->rowCount() - 1;
+        for (; index >= 0 && wizardRow(index)->id() != id; --index) {}
+        return index;
     }
-    QStringList layout()
+    bool marked(quint16 id) { return wizardRow(indexOf(id))->isWarning(); }
+    // Every mark of the wizard says what the check holds.
+    void verifyMarks()
     {
-        QStringList rows;
-        for (int row = 0; row < current()->rowCount(); ++row)
-            rows << describe(current()->rowWidget(row));
-        return rows;
+        for (int i = 0; i < current()->rowCount(); ++i)
+            QVERIFY2(wizardRow(i)->isWarning() == !check()->isConfirmed(wizardRow(i)->id()), qPrintable(QString::number(i)));
     }
-    BaseComboBox* combo(int row) { return qobject_cast<BaseComboBox*>(current()->rowWidget(row)); }
-    QList<quint16> writtenIds(const QSignalSpy& writes)
+    void enter(quint16 id, const QString& digits)
     {
-        QList<quint16> ids;
-        for (const QList<QVariant>& w : writes)
-            ids << w.at(0).value<quint16>();
-        return ids;
-    }
-    void closeDialogs()
-    {
-        for (QDialog* dialog : DialogDriver::openDialogs())
-            dialog->reject();
-        settle();
-        QTRY_VERIFY(DialogDriver::openDialogs().isEmpty());
-    }
-    // Presses the button row; the question gets the keys given.
-    QStringList command(int row, const QList<int>& answer)
-    {
-        select(row);
-        KeypadAnswers driver;
-        if (!answer.isEmpty())
-            driver.answerWith(answer);
-        key(Qt::Key_F4);
-        return driver.texts();
+        selectRow(current(), indexOf(id));
+        pressKey(Qt::Key_F4);
+        typeKeys(digits);
+        pressKey(Qt::Key_F4);
+        QVERIFY(!wizardRow(indexOf(id))->isEditing());
     }
 
 private slots:
     void initTestCase()
     {
-        m_db = new TestDatabase;
-        app()->initStore();
-        m_drive.store = store();
-        m_drive.report(Protection, 1.f);
-        m_drive.report(AccessLevel, 0.f);
-        m_drive.report(13, 0.f);
-        m_drive.report(1372, 0.f);
-        m_drive.reportRaw(Revision, 0x00AB12CDu);
-        app()->setAccessPrompt([this](unsigned char, const QString&, QWidget*) {
-            ++m_prompts;
-            return m_answer;
+        m_station = new UiStation;
+        // The controller takes a while to delete the archives, then reports
+        // 595 back at 0 (or never does); 1 s is its bound here.
+        connect(store(), &Parameters::signalParamWrite, this, [this](quint16 id, quint32 value) {
+            if (id == 595 && value == bitsFromFloat(1.f) && m_deletion != Silent)
+                QTimer::singleShot(20, this, [this]() { report(m_deletion == BlocksThenClears ? "633=3 595=0" : "595=0"); });
         });
-        app()->showMainWindow();
-        QApplication::setActiveWindow(window());
-        settle();
+        ProgressBarDialog::setCommandTimeoutMs(1000);
+        // Every critical setting has a value, but the station has not had them
+        // confirmed (1418 = 0): the check starts with none confirmed. Passwords on.
+        report("571=1 572=0 13=0 1372=0 633=0 595=0 1330=0 562=0x6553F100 573=1234 573:min=0 1418=0 "
+               "10024:min=0 10024:max=10 10020:min=0 10020:max=10");
+        for (quint16 id : General + Filter)
+            m_station->drive.report(id, 1.f);
+        m_station->showWindow();
     }
 
-    void cleanupTestCase() { delete m_db; }
+    void cleanupTestCase() { delete m_station; }
 
     void init()
     {
-        m_prompts = 0;
-        m_answer = 1;
+        m_station->answer = 1;
+        m_station->prompts = 0;
+        m_deletion = Clears;
+        report("633=0 572=0 1330=0");
     }
 
-    void cleanup() { closeDialogs(); }
-
-    void systemRows()
+    // Access (unless the command skips it), the question, then one write of 1
+    // with the screens' flag, only for "Да".
+    void commands_data()
     {
-        open(QStringLiteral("SystemForm"));
-        QCOMPARE(current()->title(), u("Система").toUpper());
-        QCOMPARE(layout(), QStringList() << "datetime:562" << "combo:1367" << "combo:1353" << "edit:1354"
-                                         << "addr:1355,1356,1357,1358" << "status:1104" << "text:0"
-                                         << u("button:Обновить ПО") << u("button:Перезагрузка ПО"));
-        const PairList zones = combo(1)->valuesList();
-        QCOMPARE(zones.size(), 27);
-        QCOMPARE(zones.key(0), -43200);
-        QCOMPARE(zones.value(0), QString("UTC-12:00"));
-        QCOMPARE(zones.key(12), 0);
-        QCOMPARE(zones.value(12), QString("UTC+00:00"));
-        QCOMPARE(zones.key(26), 50400);
-        QCOMPARE(zones.value(26), QString("UTC+14:00"));
-        for (int i = 1; i < zones.size(); ++i)
-            QCOMPARE(zones.key(i) - zones.key(i - 1), 3600);
-        QCOMPARE(codesOf(combo(2)->valuesList()), QList<int>() << 0 << 1);
-        QCOMPARE(textsOf(combo(2)->valuesList()), QStringList() << Common::getTextOnOff(0) << Common::getTextOnOff(1));
-    }
-
-    void revisionShownWhileParameterZeroHoldsZero()
-    {
-        open(QStringLiteral("SystemForm"));
-        auto* row = qobject_cast<BaseStatusTextWidget*>(current()->rowWidget(6));
-        QVERIFY(row);
-        QCOMPARE(row->id(), RevisionBinding);
-        QCOMPARE(row->nameLabel()->text(), Common::getTextFromId(Revision));
-        QCOMPARE(SystemForm::revisionText(0x00AB12CDu), QString("00ab12cd"));
-        QCOMPARE(SystemForm::revisionText(0xFEDCBA98u), QString("fedcba98"));
-
-        // Parameter 0 not yet valid: nothing.
-        QVERIFY(store()->getValidity(RevisionBinding) == 0);
-        QCOMPARE(row->valueTextLabel()->text(), QString());
-        // Valid but not 0: nothing.
-        m_drive.report(RevisionBinding, 7.f);
-        QTRY_VERIFY(!row->isRefreshPending());
-        QCOMPARE(row->valueTextLabel()->text(), QString());
-        // Valid and 0: the revision, read when the screen was built.
-        m_drive.reportRaw(Revision, 0x11111111u);
-        m_drive.report(RevisionBinding, 0.f);
-        QTRY_COMPARE(row->valueTextLabel()->text(), QString("00ab12cd"));
-        m_drive.reportRaw(Revision, 0x00AB12CDu);
-    }
-
-    void updateAndRebootCommands_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<quint16>("id");
         QTest::addColumn<QString>("question");
-        QTest::newRow("update") << 7 << 757 << u("Обновить ПО?");
-        QTest::newRow("reboot") << 8 << 758 << u("Перезагрузить ПО?");
+        QTest::addColumn<bool>("access");
+        QTest::newRow("update") << "SystemForm" << 7 << quint16(757) << "Обновить ПО?" << true;
+        QTest::newRow("reboot") << "SystemForm" << 8 << quint16(758) << "Перезагрузить ПО?" << true;
+        QTest::newRow("link counters") << "TelemechanicsForm" << 12 << quint16(1656)
+                                       << "Сбросить счётчики качества связи?" << false;
     }
-    void updateAndRebootCommands()
+    void commands()
     {
-        QFETCH(int, row);
-        QFETCH(int, id);
+        QFETCH(QString, screen);
+        QFETCH(int, index);
+        QFETCH(quint16, id);
         QFETCH(QString, question);
-        open(QStringLiteral("SystemForm"));
+        QFETCH(bool, access);
+        open(screen);
         QSignalSpy writes(store(), &Parameters::signalParamWrite);
-
-        // Refused access: nothing at all.
-        m_answer = 0;
-        QCOMPARE(command(row, QList<int>()), QStringList());
-        QCOMPARE(m_prompts, 1);
-        QVERIFY(DialogDriver::openDialogs().isEmpty());
-        QCOMPARE(writes.size(), 0);
-
-        // "Нет": asked, nothing written.
-        m_answer = 1;
-        QCOMPARE(command(row, QList<int>() << Qt::Key_Return), QStringList() << question);
-        QCOMPARE(writes.size(), 0);
-
-        // "Да": one write of 1 with the screens' flag.
-        QCOMPARE(command(row, QList<int>() << Qt::Key_Left << Qt::Key_Return), QStringList() << question);
-        QCOMPARE(writes.size(), 1);
-        QCOMPARE(writes.at(0).at(0).value<quint16>(), quint16(id));
-        QCOMPARE(writes.at(0).at(1).value<quint32>(), bitsFromFloat(1.f));
+        m_station->answer = 0; // refused: nothing asked, nothing written
+        const QList<QList<int>> answers{{Qt::Key_Return}, {Qt::Key_Left, Qt::Key_Return}}; // "Нет" has the focus
+        for (int i = access ? -1 : 0; i < answers.size(); ++i) {
+            DialogDriver driver;
+            if (i >= 0)
+                driver.answerWith(answers.at(i));
+            selectRow(current(), index);
+            pressKey(Qt::Key_F4);
+            QCOMPARE(driver.texts(), i >= 0 ? QStringList{question} : QStringList());
+            m_station->answer = 1;
+        }
+        QCOMPARE(m_station->prompts, access ? 3 : 0);
+        QCOMPARE(writesOf(writes), Writes() << qMakePair(id, bitsFromFloat(1.f)));
         QCOMPARE(writes.at(0).at(2).toInt(), 1);
-        QCOMPARE(m_prompts, 3);
-    }
-
-    void passwordsRows()
-    {
-        m_drive.report(AccessLevel, 2.f);
-        open(QStringLiteral("PasswordsForm"));
-        QCOMPARE(current()->title(), u("Пароли").toUpper());
-        QCOMPARE(layout(), QStringList() << "combo:571" << "text:572" << "pass:573" << "pass:574" << "pass:575");
-        QCOMPARE(codesOf(combo(0)->valuesList()), QList<int>() << 0 << 1);
-        auto* level = qobject_cast<BaseStatusTextWidget*>(current()->rowWidget(1));
-        QTRY_COMPARE(level->valueTextLabel()->text(), u("Технолог"));
-        m_drive.report(AccessLevel, 4.f);
-        QTRY_COMPARE(level->valueTextLabel()->text(), u("Супер"));
-        m_drive.report(AccessLevel, 0.f);
-        QTRY_COMPARE(level->valueTextLabel()->text(), u("Нет"));
     }
 
     void f11OpensPasswordResetWithoutAccessCheck()
     {
         open(QStringLiteral("PasswordsForm"));
-        select(0);
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        bool seen = false;
-        bool resetMode = false;
-        int level = -1;
-        bool modal = false;
-        QTimer watch;
-        watch.setInterval(5);
-        connect(&watch, &QTimer::timeout, this, [&]() {
-            for (QDialog* dialog : DialogDriver::openDialogs()) {
-                if (auto* access = qobject_cast<AccessDialog*>(dialog)) {
-                    seen = true;
-                    resetMode = access->isResetMode();
-                    level = access->requiredLevel();
-                    modal = QApplication::activeModalWidget() == access;
-                    access->reject();
-                }
+        selectRow(current(), 0);
+        DialogDriver driver;
+        driver.answerWith(Qt::Key_Escape);
+        pressKey(Qt::Key_F11);
+        QCOMPARE(driver.texts(), QStringList{QString::fromUtf8("Введите пароль")});
+        QCOMPARE(m_station->prompts, 0);
+    }
+
+    void clockRow_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("deletion");
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("yes: deleted, then the edit behind the access check") << "" << true << int(Clears) << true << 1;
+        // The wait is bounded: a warning, and no edit of the clock.
+        QTest::newRow("yes: never deleted") << "" << true << int(Silent) << false << 0;
+        QTest::newRow("no at level 2 keeps the clock") << "572=2" << false << 0 << false << 0;
+        QTest::newRow("no at level 3 edits") << "572=3" << false << 0 << true << 0;
+        QTest::newRow("no for oil company 4 edits") << "1330=4" << false << 0 << true << 1;
+    }
+    void clockRow()
+    {
+        QFETCH(QString, setup);
+        QFETCH(bool, yes);
+        QFETCH(int, deletion);
+        QFETCH(bool, editing);
+        QFETCH(int, prompts);
+        report(setup);
+        m_deletion = Deletion(deletion);
+        open(QStringLiteral("SystemForm"));
+        auto* row = qobject_cast<DateTimeEditWidget*>(current()->rowWidget(0));
+        selectRow(current(), 0);
+        EchoController echo(store());
+        {
+            DialogDriver driver;
+            driver.answerWith(yes ? QList<int>{Qt::Key_Left, Qt::Key_Return} : QList<int>{Qt::Key_Return});
+            if (yes)
+                driver.answerWith(QList<int>()); // the progress takes no keys
+            if (deletion == Silent)
+                driver.answerWith(Qt::Key_Return);
+            pressKey(Qt::Key_F4);
+            QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the row's dialogs to close");
+            QCOMPARE(driver.texts().size(), 1 + int(yes) + int(deletion == Silent));
+            QCOMPARE(driver.texts().first(), QString::fromUtf8("Перед изменением даты и времени\nРекомендуем удалить "
+                                                               "архивы\nУдалить архивы сейчас?"));
+            if (deletion == Silent)
+                QCOMPARE(driver.texts().last(), ProgressBarDialog::timeoutText(QString::fromUtf8("Удаление архивов:")));
+        }
+        QCOMPARE(echo.writesOf(595).size(), yes ? 1 : 0);
+        QCOMPARE(row->isEditing(), editing);
+        QCOMPARE(m_station->prompts, prompts);
+        QCOMPARE(DateTimeEditWidget::runningBegin(), static_cast<DateTimeEditWidget*>(nullptr));
+        if (editing) {
+            QCOMPARE(row->lineEdit()->inputMask(), QString("0000.00.00 00:00:00;0"));
+            QCOMPARE(UiStation::window()->textInfo(), QString());
+            typeKeys("20240229123000");
+            pressKey(Qt::Key_F4);
+            QCOMPARE(echo.writesOf(562).size(), 1);
+            QCOMPARE(echo.writesOf(562).first().value, 1709209800u);
+        }
+        QVERIFY(!row->isEditing());
+    }
+
+    // The controller blocks the station while the question or the deletion's
+    // progress is open: the row goes with its screen, nothing follows.
+    void clockScreenReplacedDuringTheDialogs_data()
+    {
+        QTest::addColumn<bool>("duringProgress");
+        QTest::newRow("question") << false;
+        QTest::newRow("progress") << true;
+    }
+    void clockScreenReplacedDuringTheDialogs()
+    {
+        QFETCH(bool, duringProgress);
+        open(QStringLiteral("SystemForm"));
+        QPointer<QWidget> row = current()->rowWidget(0);
+        selectRow(current(), 0);
+        EchoController echo(store());
+        {
+            DialogDriver driver;
+            driver.answerWith({Qt::Key_Left, Qt::Key_Return});
+            if (duringProgress) {
+                m_deletion = BlocksThenClears;
+                driver.answerWith(QList<int>());
+            } else { // reported before the question's answer
+                QTimer::singleShot(0, this, [this]() { report("633=3"); });
             }
-        });
-        watch.start();
-        key(Qt::Key_F11);
-        watch.stop();
-        QVERIFY(seen);
-        QVERIFY(resetMode);
-        QCOMPARE(level, 0);
-        QVERIFY(modal);
-        QCOMPARE(m_prompts, 0);
-        QCOMPARE(writes.size(), 0);
-        QCOMPARE(currentClass(), QString("PasswordsForm"));
+            pressKey(Qt::Key_F4);
+            QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the row's dialogs to close");
+        }
+        QVERIFY(UiStation::window()->isBlocked());
+        settle();
+        QVERIFY(!row);
+        // A deletion asked for before the block stands; nothing follows it.
+        QCOMPARE(echo.writes().size(), duringProgress ? 1 : 0);
+        QCOMPARE(m_station->prompts, 0);
+        QCOMPARE(DateTimeEditWidget::runningBegin(), static_cast<DateTimeEditWidget*>(nullptr));
     }
 
-    void telemechanicsRows()
+    void passwordRow_data()
     {
-        open(QStringLiteral("TelemechanicsForm"));
-        QCOMPARE(current()->title(), u("Телемеханика").toUpper());
-        QCOMPARE(layout(), QStringList() << "combo:578" << "edit:580" << "combo:581" << "combo:582" << "combo:583"
-                                         << "edit:584" << "combo:2087" << "addr:864,865,866,867"
-                                         << "addr:868,869,870,871" << "addr:2052,2053,2054,2055" << "status:1654"
-                                         << "status:1655" << u("button:Сбросить счётчики"));
-        QCOMPARE(codesOf(combo(0)->valuesList()),
-                 QList<int>() << 0 << 1 << 2 << 12 << 3 << 4 << 5 << 6 << 7 << 8 << 9 << 10 << 11);
-        QCOMPARE(combo(0)->valuesList().value(3), u("Универсал 3"));
-        QCOMPARE(codesOf(combo(2)->valuesList()),
-                 QList<int>() << 1200 << 2400 << 4800 << 9600 << 19200 << 38400 << 57600 << 115200);
-        QCOMPARE(textsOf(combo(2)->valuesList()), QStringList() << "1200" << "2400" << "4800" << "9600" << "19200"
-                                                                << "38400" << "57600" << "115200");
-        QCOMPARE(codesOf(combo(3)->valuesList()), QList<int>() << 0 << 1 << 2);
-        QCOMPARE(textsOf(combo(3)->valuesList()), QStringList() << "None" << "Odd" << "Even");
-        QCOMPARE(codesOf(combo(4)->valuesList()), QList<int>() << 1 << 2);
-        QCOMPARE(textsOf(combo(4)->valuesList()), QStringList() << "1" << "2");
-        QCOMPARE(codesOf(combo(6)->valuesList()), QList<int>() << 0 << 1);
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("endKey");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<float>("written"); // -1: nothing
+        QTest::newRow("unfilled places are 0") << "12" << int(Qt::Key_F4) << true << 9999 << 1200.f;
+        QTest::newRow("at most four digits") << "98765" << int(Qt::Key_F4) << true << 9999 << 9876.f;
+        QTest::newRow("nothing typed keeps the value") << "" << int(Qt::Key_F4) << true << 9999 << -1.f;
+        QTest::newRow("beyond the maximum") << "6000" << int(Qt::Key_F4) << false << 5000 << -1.f;
+        QTest::newRow("break") << "55" << int(Qt::Key_F3) << false << 9999 << -1.f;
+    }
+    void passwordRow()
+    {
+        QFETCH(QString, digits);
+        QFETCH(int, endKey);
+        QFETCH(bool, ok);
+        QFETCH(int, max);
+        QFETCH(float, written);
+        report(QStringLiteral("573:max=%1 573=1234").arg(max));
+        open(QStringLiteral("PasswordsForm"));
+        auto* row = qobject_cast<BasePassEditWidget*>(current()->rowWidget(2));
+        QCOMPARE(row->lineEdit()->echoMode(), QLineEdit::PasswordEchoOnEdit);
+        EchoController echo(store());
+        QSignalSpy ends(row, &BasePassEditWidget::signalEditingEnd);
+        selectRow(current(), 2);
+        pressKey(Qt::Key_F4);
+        QCOMPARE(m_station->prompts, 1);
+        QCOMPARE(UiStation::window()->textInfo(),
+                 QString::fromUtf8("Диапазон допустимых значений [0000 ... %1]").arg(max));
+        typeKeys(digits);
+        pressKey(endKey);
+        checkEnded(row, ends, ok);
+        QCOMPARE(echo.writesOf(573).size(), written < 0 ? 0 : 1);
+        if (written >= 0)
+            QCOMPARE(echo.writesOf(573).first().value, bitsFromFloat(written));
+        // No warning state; the stored value is shown again.
+        QCOMPARE(row->lineEdit()->property("state").toInt(), 1);
+        row->slotUpdateValue();
+        row->lineEdit()->setEchoMode(QLineEdit::Normal);
+        QCOMPARE(row->lineEdit()->displayText(), written < 0 ? QString("1234") : QString::number(written));
     }
 
-    void counterResetAsksNoAccessLevel()
+    // 1329 chooses between 696 and 697 (0 leaves 697 out, 1 leaves 696 out);
+    // a filter (713) adds its three settings.
+    void wizardRows_data()
     {
-        open(QStringLiteral("TelemechanicsForm"));
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        m_answer = 0; // would refuse, were it asked
-        const QString question = u("Сбросить счётчики качества связи?");
-        QCOMPARE(command(12, QList<int>() << Qt::Key_Return), QStringList() << question);
-        QCOMPARE(writes.size(), 0);
-        QCOMPARE(command(12, QList<int>() << Qt::Key_Left << Qt::Key_Return), QStringList() << question);
-        QCOMPARE(writtenIds(writes), QList<quint16>() << 1656);
-        QCOMPARE(writes.at(0).at(1).value<quint32>(), bitsFromFloat(1.f));
-        QCOMPARE(writes.at(0).at(2).toInt(), 1);
-        QCOMPARE(m_prompts, 0);
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QList<quint16>>("ids");
+        const auto without = [](quint16 id) {
+            return General.mid(0, General.indexOf(id)) + General.mid(General.indexOf(id) + 1);
+        };
+        QTest::newRow("source 0") << "1329=0 713=0" << without(697);
+        QTest::newRow("source 1, filter") << "1329=1 713=2" << without(696) + Filter;
+        QTest::newRow("source 2") << "1329=2 713=0" << General;
+        QTest::newRow("source 7, filter") << "1329=7 713=1" << General + Filter;
+    }
+    void wizardRows()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QList<quint16>, ids);
+        report(setup);
+        open(QStringLiteral("SettingsWizardForm"));
+        QCOMPARE(current()->title(), QString::fromUtf8("МАСТЕР НАСТРОЕК"));
+        QList<quint16> found;
+        for (int i = 0; i < current()->rowCount(); ++i)
+            found << wizardRow(i)->id();
+        QCOMPARE(found, ids);
+        verifyMarks();
     }
 
-    void unitsRows()
-    {
-        open(QStringLiteral("UnitsMeasureForm"));
-        QCOMPARE(current()->title(), u("Единицы измерения").toUpper());
-        QCOMPARE(layout(), QStringList() << "combo:585" << "combo:586" << "combo:587" << "combo:589" << "combo:1650"
-                                         << "combo:1651");
-        QCOMPARE(textsOf(combo(0)->valuesList()),
-                 QStringList() << u("МПа") << u("атм") << u("ат") << u("бар") << u("psi") << u("кПа"));
-        QCOMPARE(codesOf(combo(1)->valuesList()), QList<int>() << 0 << 1);
-        QCOMPARE(textsOf(combo(2)->valuesList()), QStringList() << u("g") << u("м/с2") << u("мм/с2"));
-        QCOMPARE(textsOf(combo(3)->valuesList()),
-                 QStringList() << u("м3/сут") << u("м3/ч") << u("барр/сут") << u("барр/ч"));
-        // No entry for code 0.
-        QCOMPARE(codesOf(combo(4)->valuesList()), QList<int>() << 1 << 2);
-        QCOMPARE(textsOf(combo(4)->valuesList()), QStringList() << u("кВт") << u("Л.С."));
-        QCOMPARE(textsOf(combo(5)->valuesList()), QStringList() << u("мм2") << u("AWG"));
-    }
-
-    void interfaceRows()
-    {
-        open(QStringLiteral("InterfaceForm"));
-        QCOMPARE(current()->title(), u("Интерфейс").toUpper());
-        QCOMPARE(layout(), QStringList() << "combo:570" << "combo:1330" << "edit:762" << "edit:473" << "combo:1372"
-                                         << "combo:1178" << "combo:1208" << "combo:1209" << "combo:1477"
-                                         << "combo:2051");
-        QCOMPARE(textsOf(combo(0)->valuesList()), QStringList() << u("Русский") << u("English") << u("Español"));
-        QCOMPARE(codesOf(combo(1)->valuesList()), QList<int>() << 0 << 1 << 2 << 4 << 3);
-        const QList<int> levels = QList<int>() << 1 << 2 << 3 << 4 << 5 << 6 << 7 << 8 << 9 << 10;
-        QCOMPARE(codesOf(combo(6)->valuesList()), levels);
-        QCOMPARE(codesOf(combo(7)->valuesList()), levels);
-        QCOMPARE(combo(7)->valuesList().value(9), Common::getTextBacklight(10));
-        QCOMPARE(codesOf(combo(8)->valuesList()), QList<int>() << 0 << 1 << 2);
-        QCOMPARE(codesOf(combo(9)->valuesList()), QList<int>() << 0 << 1);
-    }
-
-    void upsRows()
-    {
-        open(QStringLiteral("UpsForm"));
-        QCOMPARE(current()->title(), u("ИБП").toUpper());
-        QCOMPARE(layout(), QStringList() << "edit:1361" << "edit:1362" << "edit:1363");
-    }
-
-    void backReturnsToTheEntryInTheSettingsMenu_data()
-    {
-        QTest::addColumn<QString>("screen");
-        QTest::addColumn<int>("entry");
-        QTest::newRow("system") << QStringLiteral("SystemForm") << 0;
-        QTest::newRow("passwords") << QStringLiteral("PasswordsForm") << 1;
-        QTest::newRow("telemechanics") << QStringLiteral("TelemechanicsForm") << 2;
-        QTest::newRow("units") << QStringLiteral("UnitsMeasureForm") << 3;
-        QTest::newRow("interface") << QStringLiteral("InterfaceForm") << 4;
-        QTest::newRow("ups") << QStringLiteral("UpsForm") << 6;
-    }
-    void backReturnsToTheEntryInTheSettingsMenu()
-    {
-        QFETCH(QString, screen);
-        QFETCH(int, entry);
-        open(screen);
-        select(0);
-        key(Qt::Key_F3);
-        QCOMPARE(currentClass(), QString("OptionsMenu"));
-        QCOMPARE(current()->currentRow(), current()->subFormButtons().value(entry));
-    }
-
-    void languageChosenHereRebuildsTheMenus()
+    // Entries of the operator and reports of the controller move the marks;
+    // a 0 confirms nothing and withdraws a confirmation.
+    void wizardMarks()
     {
         EchoController echo(store());
-        m_drive.report(Protection, 0.f);
-        m_drive.report(570, 0.f);
-        settle();
-        open(QStringLiteral("InterfaceForm"));
-        QPointer<BaseForm> screen = current();
-        select(0);
-        ComboBox* box = combo(0)->comboBox();
-        key(Qt::Key_F4);
-        QVERIFY(box->isPopupVisible());
-        QTRY_VERIFY(box->itemView()->hasFocus());
-        key(Qt::Key_F8); // "English"
-        key(Qt::Key_F4);
-        QCOMPARE(echo.writesOf(570).size(), 1);
-        QCOMPARE(echo.writesOf(570).first().value, bitsFromFloat(1.f));
-        // The settings applier loads the language and builds the menus anew.
-        QTRY_COMPARE(currentClass(), QString("MainMenu"));
-        QCOMPARE(app()->getLanguage(), 1);
-        QTRY_VERIFY(!screen);
-        m_drive.report(570, 0.f);
-        m_drive.report(Protection, 1.f);
-        QTRY_COMPARE(app()->getLanguage(), 0);
+        report("1329=2 713=0");
+        open(QStringLiteral("SettingsWizardForm"));
+        QVERIFY(marked(PolePairs));
+        enter(PolePairs, QStringLiteral("3"));
+        QVERIFY(check()->isConfirmed(PolePairs) && !marked(PolePairs));
+        enter(PowerFactor, QStringLiteral("0"));
+        QVERIFY(!check()->isConfirmed(PowerFactor) && marked(PowerFactor));
+        enter(PolePairs, QStringLiteral("0"));
+        QVERIFY(marked(PolePairs));
+        enter(PolePairs, QStringLiteral("4"));
+        report("10024=0");
+        QVERIFY(marked(PolePairs));
+        verifyMarks();
+        // A rebuilt wizard takes its marks from the check.
+        enter(PolePairs, QStringLiteral("5"));
+        open(QStringLiteral("SettingsWizardForm"));
+        QVERIFY(!marked(PolePairs) && marked(PowerFactor));
+        verifyMarks();
     }
 };
 

@@ -1,23 +1,39 @@
-// The main window: key light and backlight through the sysfs files, the idle
-// return and its guard, Start and Stop, the block and restart screens, the
-// applier's error dialog shown once, and the header's well name.
+// The application object, the settings applier and the main window: the
+// function keys and keypad injection, the start-up writes, key light and
+// backlight through the sysfs files, the idle return and its guard, Start and
+// Stop, the block and restart screens, the bounded command dialogs, a language
+// change, the error dialog shown once, and the applier's system commands,
+// writes and signals for replayed reports.
 #include "base_status_form.h"
 #include "blockform.h"
-#include "dialog_driver.h"
-#include "headermainwindow.h"
+#include "common.h"
 #include "headerwidget.h"
 #include "mainwindow.h"
-#include "messagedialog.h"
 #include "parameterscheck.h"
+#include "parametershandler.h"
+#include "progressbardialog.h"
 #include "pushbutton.h"
-#include "rawbits.h"
+#include "stackedform.h"
+#include "systemcommands.h"
 #include "test_application.h"
 #include "ui_station.h"
 
 #include <QDir>
-#include <QFile>
-#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <ctime>
+
+namespace {
+
+QStringList recordedCommands()
+{
+    QStringList texts;
+    for (const SystemCommands::Call& call : SystemCommands::recorded())
+        texts << call.text();
+    return texts;
+}
+
+} // namespace
 
 class TestUiMainWindow : public QObject
 {
@@ -26,375 +42,356 @@ class TestUiMainWindow : public QObject
 private:
     QTemporaryDir m_sys;
     UiStation* m_station = nullptr;
-    DialogDriver m_dialogs;
 
+    static MainApplication* app() { return UiStation::app(); }
+    static ParametersHandler* handler() { return UiStation::store()->handler(); }
     MainWindow* window() { return UiStation::window(); }
-    Parameters* store() { return UiStation::store(); }
     QString currentClass() { return UiStation::currentClass(); }
-    // The station's status pages are shown.
     bool statusShown() { return qobject_cast<BaseStatusForm*>(UiStation::currentForm()); }
     QTimer* timer(const char* name) { return window()->findChild<QTimer*>(QLatin1String(name)); }
     void report(const QString& reports) { m_station->drive.reportAll(reports); }
-    void key(int k)
+    void key(int k) { pressKey(k); settle(); }
+    // The key light and the backlight files, as "1/5"; with mark, both become "x".
+    QString lights(bool mark = false)
     {
-        pressKey(k);
-        settle();
-    }
-
-    QString sysfs(const char* path)
-    {
-        QFile file(m_sys.path() + QLatin1String(path));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QStringLiteral("none");
-    }
-    // The key light and the backlight, as "1/5".
-    QString lights()
-    {
-        return sysfs("/sys/class/leds/hl-key/brightness") + "/" + sysfs("/sys/class/backlight/backlight.5/brightness");
-    }
-    void markLights()
-    {
+        QString both;
         for (const char* path : {"/sys/class/leds/hl-key/brightness", "/sys/class/backlight/backlight.5/brightness"}) {
             QFile file(m_sys.path() + QLatin1String(path));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("x");
+            file.open(mark ? QIODevice::WriteOnly : QIODevice::ReadOnly);
+            both += (mark ? QString::number(file.write("x")) : QString::fromLatin1(file.readAll())) + "/";
         }
+        return both.left(both.size() - 1);
     }
-    // A single-shot timer's expiry: inactive, then its timeout.
-    void fire(const char* name)
-    {
-        QTimer* t = timer(name);
-        QVERIFY(t);
-        t->stop();
-        QVERIFY(QMetaObject::invokeMethod(t, "timeout"));
-    }
-    int messageCount()
-    {
-        int count = 0;
-        for (QDialog* dialog : DialogDriver::openDialogs())
-            count += qobject_cast<MessageDialog*>(dialog) ? 1 : 0;
-        return count;
-    }
-    void closeDialogs()
-    {
-        for (QDialog* dialog : DialogDriver::openDialogs())
-            dialog->reject();
-        settle();
-    }
-    // Stopped, nothing preventing, settings confirmed not required; passwords
-    // on: Start always asks.
-    void stationReady() { report("2051=0 13=0 1360=0 635=0 702=1 685=1 782=0 571=1"); }
+    // A single-shot timer's expiry.
+    void fire(const char* name) { timer(name)->stop(); QMetaObject::invokeMethod(timer(name), "timeout"); settle(); }
+    // Stopped, nothing preventing, no confirmation required; passwords on.
+    void stationReady() { report("2051=0 13=0 1360=0 635=0 702=1 685=1 782=0 571=1 633=0"); }
 
 private slots:
-    // Every test starts without dialogs left open by the one before.
-    void init() { closeDialogs(); }
-
     void initTestCase()
     {
-        QVERIFY(m_sys.isValid());
         QDir().mkpath(m_sys.path() + "/sys/class/leds/hl-key");
         QDir().mkpath(m_sys.path() + "/sys/class/backlight/backlight.5");
         qputenv("VRX_SYSFS_ROOT", m_sys.path().toLocal8Bit());
         m_station = new UiStation;
-        report("1209=5 1208=1 762=0 473=60 633=0 571=0 572=0");
+        report("1209=5 1208=1 762=0 473=60 572=0 570=0");
+        app()->getEvent(Qt::Key_F8, QString()); // no window, nothing focused: goes nowhere
         m_station->showWindow();
     }
 
-    void cleanupTestCase()
+    void cleanupTestCase() { delete m_station; }
+
+    void init() { SystemCommands::clearRecorded(); }
+    void cleanup() { DialogDriver::closeAll(); }
+
+    void functionKeysAndKeypad()
     {
-        closeDialogs();
-        delete m_station;
+        stationReady();
+        m_station->answer = 0; // the Start key's password is refused
+        QLineEdit edit;
+        edit.show();
+        QApplication::setActiveWindow(&edit);
+        edit.setFocus();
+        QTRY_VERIFY2(QApplication::focusWidget() == &edit, "the line edit to take the focus");
+        QSignalSpy start(app(), &MainApplication::signalKeyPressStart);
+        QSignalSpy stop(app(), &MainApplication::signalKeyPressStop);
+        // Held down, F9 starts once; F9 and F10 never reach a widget; the
+        // keypad's keys take the same road.
+        QTest::keyPress(&edit, Qt::Key_F9);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&edit, &repeat);
+        app()->getEvent(Qt::Key_F10, QString());
+        app()->getEvent(Qt::Key_5, "5");
+        QCOMPARE(edit.text(), QString("5"));
+        QCOMPARE(start.count(), 1);
+        edit.hide(); // with nothing focused they go to the main window
+        if (QWidget* focus = QApplication::focusWidget())
+            focus->clearFocus();
+        app()->getEvent(Qt::Key_F10, QString());
+        QCOMPARE(stop.count(), 2);
+        m_station->answer = 1;
     }
 
-    void startsOnTheMainMenu()
+    void startUpValues()
     {
-        QCOMPARE(window()->size(), QSize(640, 480));
-        QCOMPARE(currentClass(), QString("MainMenu"));
-        QCOMPARE(window()->headerWidget()->title(), QString::fromUtf8("МЕНЮ"));
-        QCOMPARE(window()->currentForm()->rowCount(), 7);
+        QCOMPARE(MainApplication::versionNumber("3.5.0"), 3.05f);
+        // The compiler pads one-digit days with a blank; UTC whatever the zone.
+        qputenv("TZ", "America/Caracas");
+        tzset();
+        QCOMPARE(MainApplication::buildDateSeconds("Dec  6 2026"), 1796515200u);
+        qunsetenv("TZ");
+        tzset();
+        // A later synchronisation (760) writes them again, with no second window.
+        QSignalSpy spy(UiStation::store(), &Parameters::signalParamWrite);
+        MainWindow* before = window();
+        app()->showMainWindow();
+        QCOMPARE(window(), before);
+        QStringList ids;
+        for (const QList<QVariant>& w : spy)
+            ids << QStringLiteral("%1/%2").arg(w.at(0).value<quint16>()).arg(w.at(2).toInt());
+        QCOMPARE(ids, QStringList({"546/0", "541/0", "1103/0"}));
     }
 
     void keyLightAndBacklight()
     {
-        // Built with the light on: key light 1, backlight at its maximum.
+        key(Qt::Key_F8);
         QCOMPARE(lights(), QString("1/5"));
-        QCOMPARE(timer("hlKeyboardTimer")->interval(), 60000);
-        // Keys while the light is on write nothing.
-        markLights();
+        lights(true); // keys while the light is on write nothing
         key(Qt::Key_F8);
         QCOMPARE(lights(), QString("x/x"));
-        QVERIFY(timer("hlKeyboardTimer")->isActive());
-
-        // 60 s of rest: light off, backlight down to the minimum at once.
-        QStringList seen;
+        // 60 s of rest: light off, backlight to the minimum at once; the next
+        // key ramps it up one step per 200 ms.
         fire("hlKeyboardTimer");
-        seen << lights();
-        // The next key ramps it up one step per 200 ms expiry.
+        QStringList seen{lights()};
         key(Qt::Key_F6);
-        seen << lights();
-        QCOMPARE(timer("backlightTimer")->interval(), 200);
-        while (timer("backlightTimer")->isActive()) {
+        for (seen << lights(); timer("backlightTimer")->isActive(); seen << lights())
             fire("backlightTimer");
-            seen << lights();
-        }
         QCOMPARE(seen, QStringList({"0/1", "1/2", "1/3", "1/4", "1/5", "1/5"}));
-        QCOMPARE(window()->backlightLevel(), 5);
-
-        // Dimming in the middle of a ramp stops it.
-        fire("hlKeyboardTimer");
-        key(Qt::Key_F6);
-        QVERIFY(timer("backlightTimer")->isActive());
-        fire("hlKeyboardTimer");
-        QVERIFY(!timer("backlightTimer")->isActive());
-        QCOMPARE(lights(), QString("0/1"));
-        key(Qt::Key_F8);
-        while (timer("backlightTimer")->isActive())
-            fire("backlightTimer");
-        QCOMPARE(lights(), QString("1/5"));
     }
 
     void idleReturnAndGuard()
     {
-        stationReady();
         key(Qt::Key_F8);
         QCOMPARE(timer("idleTimer")->interval(), 300000);
-        QVERIFY(timer("idleTimer")->isActive());
-        QVERIFY(!timer("mainFormGuardTimer")->isActive());
         fire("idleTimer");
         QVERIFY(statusShown());
-        QVERIFY(timer("mainFormGuardTimer")->isActive());
         QCOMPARE(timer("mainFormGuardTimer")->interval(), 60000);
-        // Within the guard an idle return leaves the screen alone.
-        window()->createMainMenu();
-        settle();
+        window()->createMainMenu(); // within the guard an idle return leaves it
         QTest::ignoreMessage(QtDebugMsg, "Delay Show Main Form");
         fire("idleTimer");
         QCOMPARE(currentClass(), QString("MainMenu"));
-        fire("mainFormGuardTimer");
+        emit app()->signalShowMainParamsForm();
+        QVERIFY(statusShown());
         timer("mainFormGuardTimer")->stop();
     }
 
-    void idleReturnWhileBlocked()
+    void blockAndRestartScreens()
     {
-        stationReady();
-        window()->slotCcsBlock(true);
-        settle();
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        report("633=3");
         QCOMPARE(currentClass(), QString("BlockForm"));
         QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Red);
-        QCOMPARE(window()->headerWidget()->title(), QString::fromUtf8("БЛОКИРОВКА"));
-        // Back leaves the block screen; 30 s without input bring it back.
+        // Back leaves it; 30 s without input bring it back; so does Stop,
+        // which sends no stop command.
         key(Qt::Key_F3);
-        QVERIFY(statusShown());
-        QVERIFY(!window()->blockForm());
         QCOMPARE(timer("idleTimer")->interval(), 30000);
         fire("idleTimer");
-        QCOMPARE(currentClass(), QString("BlockForm"));
-        // Stop while blocked shows it too, and sends no stop command.
         key(Qt::Key_F3);
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
         key(Qt::Key_F10);
         QCOMPARE(currentClass(), QString("BlockForm"));
-        for (const auto& write : writesOf(writes))
-            QVERIFY(write.first != 592);
-    }
-
-    void blockScreen()
-    {
-        auto* form = qobject_cast<BlockForm*>(window()->currentForm());
-        QVERIFY(form);
-        QTRY_VERIFY(form->unblockButton()->hasFocus());
-        report("534=0x15180 535=0");
-        QVERIFY(form->infoLabel()->text().endsWith("02.01.1970 00:00:00"));
-        report("534=0x15FCD");
-        QVERIFY(form->infoLabel()->text().endsWith("02.01.1970 01:01:01"));
-
-        // A refused password leaves the station blocked and the screen shown.
-        report("571=1");
-        m_station->answer = 0;
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
+        // Its button asks the password, then sends the unblock command.
+        QTRY_VERIFY2(qobject_cast<BlockForm*>(window()->currentForm())->unblockButton()->hasFocus(), "the button");
         key(Qt::Key_F4);
         QCOMPARE(m_station->lastPrompt, QString::fromUtf8("Введите пароль для снятия блокировки"));
-        QCOMPARE(currentClass(), QString("BlockForm"));
-        QCOMPARE(writes.size(), 0);
-        // Granted: unblock command, back to the status screens.
-        m_station->answer = 1;
-        QPointer<BaseForm> old = window()->currentForm();
-        key(Qt::Key_F4);
-        QVERIFY(writesOf(writes).contains(qMakePair(quint16(774), bitsFromFloat(1.f))));
+        QCOMPARE(writesOf(writes), Writes() << qMakePair(quint16(774), bitsFromFloat(1.f)));
+        // The controller lifts the block; a restart comes when the motor stops.
+        report("13=1 633=2");
         QVERIFY(statusShown());
         QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Normal);
-        settle();
-        QVERIFY(old.isNull());
-        report("571=0");
-
-        // The controller lifts the block while the screen is shown.
-        window()->showBlockForm();
-        settle();
-        QCOMPARE(currentClass(), QString("BlockForm"));
-        window()->slotCcsBlock(false);
-        settle();
-        QVERIFY(!window()->isBlocked());
-        QVERIFY(statusShown());
-    }
-
-    void restartScreen()
-    {
-        window()->slotCcsRestart(true);
-        settle();
+        report("13=0");
         QCOMPARE(currentClass(), QString("RestartForm"));
         QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Orange);
-        key(Qt::Key_F8);
-        QCOMPARE(timer("idleTimer")->interval(), 30000);
-        window()->slotCcsRestart(false);
-        settle();
+        report("685=1 843=0 633=1"); // a delay, without its screen for this drive
         QVERIFY(statusShown());
-        QCOMPARE(window()->headerWidget()->state(), HeaderWidget::Normal);
-        QVERIFY(!window()->restartForm());
+        QSignalSpy delay(handler(), &ParametersHandler::signalCcsDelay);
+        report("843=1 633=0 633=1 633=0");
+        QCOMPARE(delay.count(), 1);
     }
 
-    void startKey_data()
+    void startAndStopKeys_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<bool>("blocked");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("setup"); // "password refused" refuses it
+        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("message"); // its start; empty: none shown
         QTest::addColumn<int>("prompts");
         QTest::addColumn<Writes>("writes");
-        QTest::addColumn<bool>("status"); // the status pages are shown after
+        QTest::addColumn<QString>("shown"); // the screen after; empty: the status pages
         const Writes start{{593, bitsFromFloat(2.f)}};
-        QTest::newRow("locked") << "2051=1" << false << 1 << "Кнопка Start заблокирована!" << 0 << Writes{} << false;
-        QTest::newRow("running: shows status") << "13=1" << false << 1 << "" << 0 << Writes{} << true;
-        QTest::newRow("prevented: still asks") << "702=0" << false << 1 << "ПУСК ЗАПРЕЩЕН\n" << 1 << start << true;
-        QTest::newRow("password refused") << "" << false << 0 << "" << 1 << Writes{} << true;
+        const int f9 = Qt::Key_F9;
+        QTest::newRow("locked") << "2051=1" << f9 << "Кнопка Start заблокирована!" << 0 << Writes{} << "MainMenu";
+        QTest::newRow("running: status only") << "13=1" << f9 << "" << 0 << Writes{} << "";
+        QTest::newRow("prevented: still asks") << "702=0" << f9 << "ПУСК ЗАПРЕЩЕН\n" << 1 << start << "";
+        QTest::newRow("password refused") << "password refused" << f9 << "" << 1 << Writes{} << "";
         QTest::newRow("blocked: unblocks first")
-            << "" << true << 1 << "" << 1 << Writes{{774, bitsFromFloat(1.f)}, {593, bitsFromFloat(2.f)}} << true;
+            << "633=3" << f9 << "" << 1 << Writes{{774, bitsFromFloat(1.f)}, {593, bitsFromFloat(2.f)}} << "";
+        QTest::newRow("unconfirmed: to the wizard")
+            << "782=1" << f9 << "ПУСК ЗАПРЕЩЕН\nНеобходимо подтвердить параметры в мастере настроек" << 0 << Writes{}
+            << "SettingsWizardForm";
+        QTest::newRow("stop while running, no password")
+            << "13=1" << int(Qt::Key_F10) << "" << 0 << Writes{{592, bitsFromFloat(2.f)}} << "MainMenu";
     }
-
-    void startKey()
+    void startAndStopKeys()
     {
         QFETCH(QString, setup);
-        QFETCH(bool, blocked);
-        QFETCH(int, answer);
+        QFETCH(int, key);
         QFETCH(QString, message);
         QFETCH(int, prompts);
         QFETCH(Writes, writes);
-        QFETCH(bool, status);
+        QFETCH(QString, shown);
         stationReady();
-        window()->createMainMenu();
-        window()->slotCcsBlock(blocked);
-        settle();
-        report(setup);
-        m_station->answer = answer;
-        m_station->lastPrompt.clear();
-        const int before = m_station->prompts;
-        QSignalSpy spy(store(), &Parameters::signalParamWrite);
-        key(Qt::Key_F9);
-        m_station->answer = 1;
-        QCOMPARE(messageCount(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
-            QVERIFY(DialogDriver::dialogText(DialogDriver::openDialogs().first()).startsWith(message));
-        QCOMPARE(m_station->prompts, before + prompts);
-        if (prompts)
-            QCOMPARE(m_station->lastPrompt, QString::fromUtf8("Введите пароль для запуска СУ"));
-        QCOMPARE(writesOf(spy), writes);
-        if (!writes.isEmpty())
-            QCOMPARE(spy.at(0).at(2).toInt(), 1);
-        if (status)
-            QVERIFY(statusShown());
-        window()->slotCcsBlock(false);
-        settle();
-        QVERIFY(!window()->isBlocked());
-    }
-
-    void stopWhileRunningNeedsNoPassword()
-    {
-        stationReady();
-        report("13=1");
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        const int prompts = m_station->prompts;
-        key(Qt::Key_F10);
-        QCOMPARE(writesOf(writes), (Writes{{592, bitsFromFloat(2.f)}}));
-        QCOMPARE(m_station->prompts, prompts);
-    }
-
-    void startUnconfirmed()
-    {
-        stationReady();
-        report("782=1");
         app()->getParametersCheck()->resetConfirm();
-        QVERIFY(!app()->getParametersCheck()->isConfirmed());
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        const int prompts = m_station->prompts;
-        m_dialogs.answerWith(Qt::Key_Return);
-        key(Qt::Key_F9);
-        QCOMPARE(m_dialogs.answered(), 1);
-        QCOMPARE(m_dialogs.texts().last(),
-                 QString::fromUtf8("ПУСК ЗАПРЕЩЕН\nНеобходимо подтвердить параметры в мастере настроек"));
+        window()->createMainMenu();
+        report(setup.contains('=') ? setup : QString());
+        m_station->answer = setup.contains('=') ? 1 : 0;
+        m_station->prompts = 0;
+        QSignalSpy spy(UiStation::store(), &Parameters::signalParamWrite);
+        {
+            DialogDriver driver;
+            if (!message.isEmpty())
+                driver.answerWith(Qt::Key_Return);
+            this->key(key);
+            QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the message to be answered");
+            QVERIFY(message.isEmpty() ? driver.answered() == 0 : driver.texts().first().startsWith(message));
+        }
         QCOMPARE(m_station->prompts, prompts);
-        for (const auto& write : writesOf(writes))
-            QVERIFY(write.first != 593);
-        report("782=0");
+        QVERIFY(!prompts || m_station->lastPrompt == QString::fromUtf8("Введите пароль для запуска СУ"));
+        QCOMPARE(writesOf(spy), writes);
+        QVERIFY(writes.isEmpty() || spy.at(0).at(2).toInt() == 1);
+        QVERIFY(shown.isEmpty() ? statusShown() : currentClass() == shown);
+        m_station->answer = 1;
+    }
+
+    // A command dialog the controller never ends closes after its bound,
+    // restarted by every progress report, with a warning.
+    void commandDialogsAreBounded_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("archive copy") << "594=1" << QString::fromUtf8("Копирование архивов:");
+        QTest::newRow("software update") << "757=1" << QString::fromUtf8("Обновление ПО:");
+    }
+    void commandDialogsAreBounded()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        ProgressBarDialog::setCommandTimeoutMs(1000);
+        DialogDriver driver;
+        driver.answerWith(QList<int>()); // the progress takes no keys
+        driver.answerWith(Qt::Key_Return);
+        report(command);
+        auto* progress = DialogDriver::openDialog<ProgressBarDialog>();
+        QVERIFY2(progress && progress->isModal(), "the command's progress dialog");
+        QTRY_VERIFY2(progress->closeTimer()->remainingTime() < 700, "the bound to run");
+        report("724=1");
+        QVERIFY(progress->closeTimer()->remainingTime() > 700);
+        QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the progress to give up and its warning to be read");
+        QCOMPARE(driver.texts().size(), 2);
+        QCOMPARE(driver.texts().last(), ProgressBarDialog::timeoutText(text));
+        ProgressBarDialog::setCommandTimeoutMs(0);
+    }
+
+    // A new language rebuilds only the menus, cursor on the first entry; the
+    // backlight is raised on every report of the language.
+    void languageChangeRebuildsOnlyTheMenus()
+    {
+        m_station->drive.report(633, 3.f, 0); // blocked, unseen by the applier
+        window()->showMainParamsForm();
+        window()->stackedForm()->setCurrentForm(2, -1);
+        lights(true);
+        report("570=1");
+        QCOMPARE(app()->getLanguage(), 1);
+        QCOMPARE(currentClass(), QString("MainMenu"));
+        QCOMPARE(window()->currentForm()->currentRow(), window()->currentForm()->subFormButtons().value(0));
+        QVERIFY(!window()->isBlocked());
+        QCOMPARE(lights(), QString("x/5"));
+        QPointer<BaseForm> menu = window()->currentForm();
+        lights(true);
+        report("570=1");
+        settle();
+        QCOMPARE(lights(), QString("x/5"));
+        QCOMPARE(window()->currentForm(), menu.data());
+        report("570=0 633=0");
     }
 
     void errorDialogShownOnce()
     {
-        QSignalSpy writes(store(), &Parameters::signalParamWrite);
-        window()->slotShowErrorDialog(3);
-        QCOMPARE(messageCount(), 1);
-        window()->slotShowErrorDialog(3);
-        QCOMPARE(messageCount(), 1);
-        QCOMPARE(window()->errorDialogCode(), 3);
-        QCOMPARE(writesOf(writes), (Writes{{765, bitsFromFloat(0.f)}, {765, bitsFromFloat(0.f)}}));
-        // Closed, the same code shows again.
-        closeDialogs();
-        QCOMPARE(window()->errorDialogCode(), 0);
-        window()->slotShowErrorDialog(3);
-        QCOMPARE(messageCount(), 1);
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        DialogDriver driver;
+        driver.answerWith(Qt::Key_Return);
+        // The controller's error code twice, before the first dialog is read.
+        UiStation::store()->slotParamUpdated(765, bitsFromFloat(3.f), Parameters::KindValue);
+        UiStation::store()->slotParamUpdated(765, bitsFromFloat(3.f), Parameters::KindValue);
+        QTRY_VERIFY2(driver.answered() == 1 && window()->errorDialogCode() == 0, "the error dialog to be read");
+        driver.answerWith(Qt::Key_Return);
+        window()->slotShowErrorDialog(3); // once closed, the same code shows again
+        QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty(), "the second error dialog to be answered");
+        QCOMPARE(driver.texts(), QStringList({Common::getTextErrorSlave(3), Common::getTextErrorSlave(3)}));
+        QCOMPARE(writesOf(writes).count(qMakePair(quint16(765), bitsFromFloat(0.f))), writes.size());
+        QCOMPARE(writes.size(), 3);
     }
 
-    void wellName()
+    void clockSetOncePerRun()
     {
-        report("1663=0 515=12 516=3 517=4567");
-        QCOMPARE(HeaderMainWindow::wellName(), QString::fromUtf8("М-е-12 куст-3 скв-4567"));
-        // "AB", a zero byte, then bytes that are not part of the name.
-        report("1663=1 1657=0x43004241 1658=0x44444444 1659=0x31 1660=0 1661=0x34333231 1662=0x38373635");
-        QCOMPARE(HeaderMainWindow::wellName(), QString::fromUtf8("М-е-AB куст-1 скв-12345678"));
+        // 0x7FC00001 is a NaN as a float and a valid date-time (2037.12.01).
+        QTest::ignoreMessage(QtWarningMsg, "[dry-run] date -s 2037.12.01-14:09:05");
+        report("562=0x7FC00001 562=0x7FC00002");
+        QCOMPARE(recordedCommands(), QStringList{"date -s 2037.12.01-14:09:05"});
     }
 
-    void logoMarker()
+    // Octet updates that come together make one command; octets that are no
+    // octets make none.
+    void networkSettingsGatherTheirOctets_data()
     {
-        QTemporaryDir dir;
-        const QString old = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        {
-            HeaderMainWindow withLogo;
-            QVERIFY(withLogo.findChild<QLabel*>("iconCompanyLabel"));
-        }
-        QFile marker(dir.path() + "/logo.no");
-        QVERIFY(marker.open(QIODevice::WriteOnly));
-        marker.close();
-        {
-            HeaderMainWindow plain;
-            QVERIFY(!plain.findChild<QLabel*>("iconCompanyLabel"));
-        }
-        QDir::setCurrent(old);
+        QTest::addColumn<QString>("reports");
+        QTest::addColumn<QString>("command"); // empty: none
+        QTest::newRow("gateway") << "2052=10 2053=0 2054=0 2055=1" << "route add default gw 10.0.0.1 eth0";
+        QTest::newRow("address") << "864=192 865=168 866=1 867=20 868=255 869=255 870=255 871=0"
+                                 << "/sbin/ifconfig eth0 192.168.1.20 netmask 255.255.255.0";
+        QTest::newRow("octet above 255") << "867=300" << "";
+        QTest::newRow("fractional octet") << "2055=1.5" << "";
     }
-
-    void busyCounter()
+    void networkSettingsGatherTheirOctets()
     {
-        HeaderMainWindow* header = window()->headerMainWindow();
-        auto* busy = header->findChild<QLabel*>("progressLabel_");
-        header->showProgress(false);
-        QCOMPARE(header->busyCount(), 0);
-        header->showProgress(true);
-        header->showProgress(true);
-        QVERIFY(!busy->isHidden());
-        header->showProgress(false);
-        header->showProgress(false);
-        QVERIFY(busy->isHidden());
+        QFETCH(QString, reports);
+        QFETCH(QString, command);
+        auto* gather = handler()->findChild<QTimer*>(reports.startsWith("20") ? "gatewayTimer" : "networkTimer");
+        if (command.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a valid IPv4"));
+        else
+            QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
+        report(reports);
+        QCOMPARE(gather->interval(), 500);
+        QTRY_VERIFY2(!gather->isActive(), "the 500 ms gathering to end");
+        QCOMPARE(recordedCommands(), command.isEmpty() ? QStringList() : QStringList{command});
     }
 
-private:
-    static MainApplication* app() { return UiStation::app(); }
+    void limitsAndInvalidValuesNeverAct()
+    {
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy sync(handler(), &ParametersHandler::signalSyncAllParams);
+        report("760:min=1 760:max=1");
+        m_station->drive.report(760, 0.f, Parameters::KindPhysic);
+        m_station->drive.report(760, 1.f, 0); // stored, but kind 0 never acts
+        report("760=0x7FC00000 760=nan"); // a NaN, the invalid value
+        QCOMPARE(sync.count() + writes.count(), 0);
+        report("760=1");
+        QCOMPARE(sync.count(), 1);
+        QCOMPARE(writesOf(writes), Writes() << qMakePair(quint16(760), bitsFromFloat(0.f)));
+        QVERIFY(UiStation::store()->isSyncRunning());
+    }
+
+    // The controller sets the command to 1, the program answers 0 once, and
+    // the fall from 1 to 0 runs the command once. Last: both end the program's
+    // event loops.
+    void commandsOnTheFallingEdge_data()
+    {
+        QTest::addColumn<quint16>("id");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("reboot") << quint16(759) << "/sbin/reboot";
+        QTest::newRow("power off") << quint16(694) << "/sbin/poweroff";
+    }
+    void commandsOnTheFallingEdge()
+    {
+        QFETCH(quint16, id);
+        QFETCH(QString, command);
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        report(QStringLiteral("%1=0 %1=1 %1=1").arg(id)); // 0 without a preceding 1: nothing
+        QVERIFY(recordedCommands().isEmpty());
+        QCOMPARE(writesOf(writes), Writes() << qMakePair(id, bitsFromFloat(0.f)));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
+        report(QStringLiteral("%1=0").arg(id));
+        QCOMPARE(recordedCommands(), QStringList{command});
+    }
 };
 
 VRX_TEST_APPLICATION_MAIN(TestUiMainWindow)

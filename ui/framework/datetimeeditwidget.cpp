@@ -87,11 +87,17 @@ void DateTimeEditWidget::slotEditingBegin()
         QPointer<ProgressBarDialog> progress = new ProgressBarDialog(
             QObject::tr("Удаление архивов") + QStringLiteral(":"), window, IdDeleteArchives, true);
         parameters->set(IdDeleteArchives, 1, 1);
-        // The dialog closes itself when the controller reports 595 back at 0;
-        // one that has already closed is not waited for.
-        if (progress && progress->result() != QDialog::Accepted)
-            progress->exec();
+        // The dialog closes itself when the controller reports 595 back at 0,
+        // or with a warning when the controller never does (its wait is
+        // bounded); one that has already closed is not waited for.
+        int deleted = progress ? progress->result() : int(QDialog::Rejected);
+        if (progress && deleted != QDialog::Accepted)
+            deleted = progress->exec();
         if (!isStillShown(self))
+            return;
+        // Archives whose deletion never ended would straddle the new clock:
+        // the edit does not follow, the operator may try again.
+        if (deleted != QDialog::Accepted)
             return;
     } else if (parameters->get(IdAccessLevel) < 3.0f && parameters->get(IdOilCompany) != 4.0f) {
         // Declined with too low a level: the clock stays as it is.

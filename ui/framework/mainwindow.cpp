@@ -125,9 +125,7 @@ MainWindow::MainWindow(QWidget* parent)
     MainApplication* app = MainApplication::getInstance();
     if (app) {
         connect(app, &MainApplication::signalKeyRelease, this, &MainWindow::slotKeyRelease);
-        // The application may offer a direct request for the status screens.
-        if (app->metaObject()->indexOfSignal("signalShowMainParamsForm()") >= 0)
-            connect(app, SIGNAL(signalShowMainParamsForm()), this, SLOT(showMainParamsForm()));
+        connect(app, &MainApplication::signalShowMainParamsForm, this, &MainWindow::showMainParamsForm);
         connect(app, &MainApplication::signalKeyPressStop, this, &MainWindow::slotStopCcs);
         connect(app, &MainApplication::signalKeyPressStart, this, &MainWindow::slotStartCcs);
         if (Parameters* parameters = app->getParameters()) {
@@ -363,7 +361,7 @@ void MainWindow::showPreventParamDialog()
 
 void MainWindow::showSettingsWizard()
 {
-    addForm(new SettingsWizardForm, 0);
+    addForm(new SettingsWizardForm, -1);
 }
 
 void MainWindow::slotStartCcs()

@@ -3,14 +3,22 @@
 #include "headermainwindow.h"
 #include "mainapplication.h"
 #include "mainwindow.h"
+#include "messagedialog.h"
 #include "parameters.h"
 #include "saturate.h"
 
+#include <QDebug>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+int commandTimeout = ProgressBarDialog::CommandTimeoutMs;
+
+} // namespace
 
 ProgressBarDialog::ProgressBarDialog(const QString& text, QWidget* parent, unsigned short commandId, bool showTime)
     : Dialog(parent, false)
@@ -43,6 +51,14 @@ ProgressBarDialog::ProgressBarDialog(const QString& text, QWidget* parent, unsig
     if (m_commandId != 0 && app && app->getParameters()) {
         connect(app->getParameters(), SIGNAL(signalParamUpdated(quint16)), this, SLOT(slotParamUpdated(quint16)));
     }
+    if (m_commandId != 0) {
+        // A controller that never returns the command to 0, or a link that
+        // drops meanwhile, must not hold the panel for good: the close timer
+        // bounds the wait (it rejects the dialog) and says so.
+        closeTimer()->setInterval(commandTimeout);
+        connect(closeTimer(), &QTimer::timeout, this, &ProgressBarDialog::slotCommandTimedOut);
+        startCloseDialogTimer();
+    }
 }
 
 ProgressBarDialog::~ProgressBarDialog()
@@ -54,6 +70,31 @@ ProgressBarDialog::~ProgressBarDialog()
             header->showProgress(false);
     }
     logDestroy();
+}
+
+int ProgressBarDialog::commandTimeoutMs()
+{
+    return commandTimeout;
+}
+
+void ProgressBarDialog::setCommandTimeoutMs(int ms)
+{
+    commandTimeout = ms > 0 ? ms : CommandTimeoutMs;
+}
+
+QString ProgressBarDialog::timeoutText(const QString& text)
+{
+    return QStringLiteral("%1\n%2").arg(text, QObject::tr("Контроллер не сообщил о завершении операции"));
+}
+
+void ProgressBarDialog::slotCommandTimedOut()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    qWarning().noquote() << QStringLiteral("Command %1: no end reported by the controller").arg(m_commandId);
+    auto* warning = new MessageDialog(timeoutText(m_text), MessageDialog::Warning, parentWidget());
+    warning->show();
 }
 
 void ProgressBarDialog::setValue(int value)
@@ -101,15 +142,24 @@ void ProgressBarDialog::slotParamUpdated(quint16 id)
 {
     MainApplication* app = MainApplication::getInstance();
     Parameters* store = app ? app->getParameters() : nullptr;
-    if (!store)
+    if (!store || m_ended)
         return;
     if (id == m_commandId) {
         // The controller has finished the command.
-        if (store->get(id) == 0.0f)
+        if (store->get(id) == 0.0f) {
+            m_ended = true;
+            closeTimer()->stop();
             accept();
-    } else if (id == IdProgressMaximum) {
-        setMaximum(saturatingInt(store->get(id)));
-    } else if (id == IdProgressValue) {
-        setValue(saturatingInt(store->get(id)));
+        }
+        return;
     }
+    if (id != IdProgressMaximum && id != IdProgressValue)
+        return;
+    // The controller is still at it: its wait starts again.
+    if (closeTimer()->isActive())
+        closeTimer()->start();
+    if (id == IdProgressMaximum)
+        setMaximum(saturatingInt(store->get(id)));
+    else
+        setValue(saturatingInt(store->get(id)));
 }

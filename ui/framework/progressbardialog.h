@@ -10,7 +10,9 @@ class QProgressBar;
 // Shows that the controller is carrying out a long command: elapsed time and,
 // when the controller reports them (724 done of 725), the progress. One that
 // watches a command parameter closes when the controller returns it to 0; the
-// operator cannot close it.
+// operator cannot close it, so its wait is bounded: when the controller has
+// neither finished nor reported progress for commandTimeoutMs(), the dialog
+// closes (rejected) and a warning says that the command's end never came.
 class ProgressBarDialog : public Dialog
 {
     Q_OBJECT
@@ -20,6 +22,15 @@ public:
     static const quint16 IdProgressMaximum = 725;
     // How often the elapsed time and the progress are redrawn.
     static const int RefreshMs = 250;
+    // How long a dialog watching a command waits for the controller, counted
+    // from its creation and again from every progress report.
+    static const int CommandTimeoutMs = 300000;
+
+    static int commandTimeoutMs();
+    // Shortens the bound (tests); 0 restores CommandTimeoutMs.
+    static void setCommandTimeoutMs(int ms);
+    // The warning of a command whose end the controller never reported.
+    static QString timeoutText(const QString& text);
 
     ProgressBarDialog(const QString& text, QWidget* parent, unsigned short commandId, bool showTime);
     ~ProgressBarDialog() override;
@@ -43,11 +54,16 @@ public slots:
     void slotParamUpdated(quint16 id);
     void slotShowText();
 
+private slots:
+    void slotCommandTimedOut();
+
 private:
     QString m_text;
     int m_value = 0;
     int m_maximum = 0;
     unsigned short m_commandId = 0;
+    // The command finished or its wait ran out: later reports change nothing.
+    bool m_ended = false;
     QProgressBar* m_progressBar = nullptr;
     QElapsedTimer m_elapsed;
 };

@@ -8,10 +8,6 @@
 #include "progressbardialog.h"
 #include "saturate.h"
 
-#include <QDebug>
-#include <QPointer>
-#include <QTimer>
-
 namespace {
 
 Parameters* store()
@@ -58,39 +54,11 @@ void OperatorCommand::write(quint16 id, int value)
         parameters->set(id, value, 1);
 }
 
-QString OperatorCommand::timeoutText(const QString& progressText)
-{
-    return QStringLiteral("%1\n%2").arg(progressText, QObject::tr("Контроллер не сообщил о завершении операции"));
-}
-
 ProgressBarDialog* OperatorCommand::writeWithProgress(quint16 id, int value, const QString& text)
 {
-    MainWindow* window = BaseForm::mainWindow();
     // Created before the write: the controller's answer may come at once.
-    auto* dialog = new ProgressBarDialog(text, window, id, true);
-
-    // The operator cannot close a progress dialog, so a controller that never
-    // returns the command to 0 would hold the screen for good: the dialog's
-    // own close timer bounds the wait, and every progress report shows the
-    // controller is still at it.
-    QTimer* bound = dialog->closeTimer();
-    bound->setInterval(ProgressTimeoutMs);
-    if (Parameters* parameters = store()) {
-        QObject::connect(parameters, &Parameters::signalParamUpdated, dialog, [bound](quint16 updated) {
-            if ((updated == ProgressBarDialog::IdProgressValue || updated == ProgressBarDialog::IdProgressMaximum)
-                && bound->isActive())
-                bound->start();
-        });
-    }
-    // Only the close timer rejects this dialog; the controller's answer accepts it.
-    QPointer<MainWindow> owner(window);
-    QObject::connect(dialog, &QDialog::rejected, [owner, text, id]() {
-        qWarning().noquote() << QStringLiteral("Command %1: no end reported by the controller").arg(id);
-        auto* warning = new MessageDialog(timeoutText(text), MessageDialog::Warning, owner.data());
-        warning->show();
-    });
-    dialog->startCloseDialogTimer();
-
+    // The dialog bounds its own wait (ProgressBarDialog::CommandTimeoutMs).
+    auto* dialog = new ProgressBarDialog(text, BaseForm::mainWindow(), id, true);
     write(id, value);
     dialog->show();
     return dialog;

@@ -1,10 +1,11 @@
 #ifndef OPERATOR_COMMAND_H
 #define OPERATOR_COMMAND_H
 
+#include "progressbardialog.h"
+
 #include <QString>
 #include <QtGlobal>
 
-class ProgressBarDialog;
 class QWidget;
 
 // The steps every operator command of the settings screens shares: the
@@ -18,7 +19,7 @@ public:
     static const quint16 IdStationState = 13;
     // How long a progress dialog waits for the controller to finish, counted
     // from the write and again from every progress report (724, 725).
-    static const int ProgressTimeoutMs = 300000;
+    static const int ProgressTimeoutMs = ProgressBarDialog::CommandTimeoutMs;
 
     // Access to the command for the screen that asks; a refusal shows nothing
     // more (the access dialog has said why).
@@ -36,8 +37,6 @@ public:
     // or, when the controller never does, after ProgressTimeoutMs with a
     // warning, so the screen is never held for good.
     static ProgressBarDialog* writeWithProgress(quint16 id, int value, const QString& text);
-    // The warning of a command that did not finish in time.
-    static QString timeoutText(const QString& progressText);
 };
 
 #endif // OPERATOR_COMMAND_H
