@@ -113,7 +113,6 @@ private:
     EditForm* m_form = nullptr;
     Parameters* m_textStore = nullptr;
 
-    static Parameters* store() { return UiStation::store(); }
     static QString hint() { return UiStation::window()->textInfo(); }
     QWidget* row(int index) { return m_form->rowWidget(index); }
     void report(const QString& reports) { m_station->drive.reportAll(reports); }
@@ -294,7 +293,7 @@ private slots:
         QFETCH(int, state);
         const QStringList ranges = {range("0", "5000"), range("0.000", "50.000"), range("0", "100"),
                                     range("0000", "9999")};
-        QSignalSpy spy(store(), &Parameters::signalParamWrite);
+        QSignalSpy spy(UiStation::store(), &Parameters::signalParamWrite);
         QSignalSpy ends(row(index), SIGNAL(signalEditingEnd(bool)));
         selectRow(m_form, index);
         press("F4");
@@ -389,7 +388,7 @@ private slots:
             {"534", "3", "5", ""}};
         for (const QStringList& c : cases) {
             BaseEditWidget edit(quint16(c.at(0).toUInt()), 0);
-            ParameterDef* def = store()->getParameter(edit.id());
+            ParameterDef* def = UiStation::store()->getParameter(edit.id());
             const quint8 before = def->unitOut;
             def->unitOut = quint8(c.at(1).toUInt());
             QSignalSpy writes(&edit, &BaseParamWidget::signalParamWrite);
@@ -403,13 +402,11 @@ private slots:
     }
 
     // Moves wrap, stop once on each wide key and keep the column through one;
-    // keys are typed, touched, and the keyboard docks above the window's bottom.
+    // keys are typed and touched.
     void virtualKeyboard()
     {
         QPointer<VirtualKeyboard> keyboard = new VirtualKeyboard(UiStation::window());
         keyboard->show();
-        const QRect area = UiStation::window()->geometry();
-        QCOMPARE(keyboard->geometry().bottom() + 1, area.top() + area.height() - 38);
         // From row and column, keys, the keys reached.
         const QList<QStringList> moves = {{"35", "F7 F7 F7", "Del Enter U"}, {"30", "F5 F5 Left", "Enter Del Z"},
                                           {"00", "Left F7 F6 F8", "9 0 U 0"},
@@ -505,6 +502,12 @@ private slots:
         BaseStatusTextWidget text(1001, 0);
         text.setValuesList(pairs({"0 zero"}));
         BaseParamLabel label(1001, QStringList() << "a" << "b" << "c");
+        BaseUuidWidget uuid(1312, 1313, 1314, 1315);
+        for (const char* words : {"1312=0x00ab0001 1313=0x9abcdef0 1314=0x0fedcba9 1315=0x21", "1312=0"}) {
+            report(words);
+            uuid.slotUpdateValue(); // a first word of 0 keeps the text
+            QCOMPARE(uuid.valueLabel()->text(), QString("00AB0001-9ABC-DEF0-0FED-CBA900000021"));
+        }
         for (const char* code : {"1001=0", "1001=3", "1001=-1", "1001=nan"}) {
             report(code);
             text.slotUpdateValue();
@@ -561,7 +564,7 @@ private slots:
         report(setup);
         if (preventFree)
             Common::setParameters(m_textStore);
-        text.replace("{c}", Common::getTextCondition(saturatingInt(store()->get(666))));
+        text.replace("{c}", Common::getTextCondition(saturatingInt(UiStation::store()->get(666))));
         text.replace("{r}", Common::getTextReasonStop(Reason)).replace("{prevent}", Common::getTextPrevent());
         const QRegularExpression value(QStringLiteral("\\{v:(\\d+)\\}"));
         for (QRegularExpressionMatch m = value.match(text); m.hasMatch(); m = value.match(text))
@@ -579,8 +582,6 @@ private slots:
         resetStatus();
         GeneralConditionWidget banner;
         QVERIFY(banner.refreshTimer()->isActive() && !banner.refreshTimer()->isSingleShot());
-        banner.slotUpdateValue(); // hidden: nothing
-        QVERIFY(banner.conditionLabel()->text().isEmpty());
         banner.show();
         QLabel* label = banner.conditionLabel();
         // Setup, and whether it sets the style: a new code of the same colour does, two rules of one colour too.
@@ -634,7 +635,6 @@ private slots:
         BaseStatusCheckPswWidget cell(15010, 15011);
         cell.show();
         const QString value = cell.valueLabel()->text();
-        QVERIFY(!value.isEmpty() && value != QLatin1String("---"));
         // Another status leaves the cell as it is; status 0 shows the value again.
         const QList<QPair<const char*, QString>> steps = {
             {"15011=1", "Нет датчика"}, {"15011=2", "Отказ датчика"}, {"15011=7", "Отказ датчика"},
