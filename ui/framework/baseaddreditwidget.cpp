@@ -2,7 +2,6 @@
 
 #include "common.h"
 #include "lineedit.h"
-#include "mainapplication.h"
 #include "parameters.h"
 #include "rawbits.h"
 #include "saturate.h"
@@ -13,12 +12,6 @@ namespace {
 
 const quint32 DateTimeQuantity = 1;
 
-Parameters* store()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getParameters() : nullptr;
-}
-
 } // namespace
 
 BaseAddrEditWidget::BaseAddrEditWidget(unsigned short id1, unsigned short id2, unsigned short id3,
@@ -28,13 +21,8 @@ BaseAddrEditWidget::BaseAddrEditWidget(unsigned short id1, unsigned short id2, u
     lineEdit()->setClear(false);
 }
 
-void BaseAddrEditWidget::slotUpdateValue()
+void BaseAddrEditWidget::showValue(Parameters& parameters)
 {
-    if (isEditing() || lineEdit()->hasFocus())
-        return;
-    Parameters* parameters = store();
-    if (!parameters)
-        return;
     // A copy: the stored definition keeps its own quantity.
     if (const ParameterDef* def = definition(0)) {
         m_fieldDef.id = def->id;
@@ -53,11 +41,11 @@ void BaseAddrEditWidget::slotUpdateValue()
     lineEdit()->setInputMask(QStringLiteral("000.000.000.000;0"));
     QStringList octets;
     for (quint16 id : ids())
-        octets.append(QStringLiteral("%1").arg(saturatingInt(parameters->get(id)), 3, 10, QLatin1Char('0')));
+        octets.append(QStringLiteral("%1").arg(saturatingInt(parameters.get(id)), 3, 10, QLatin1Char('0')));
     lineEdit()->setText(octets.join(QLatin1Char('.')));
 }
 
-bool BaseAddrEditWidget::writeEntry(const QString& text)
+bool BaseAddrEditWidget::commitEntry(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char('.'));
     QVector<float> values;
@@ -70,11 +58,9 @@ bool BaseAddrEditWidget::writeEntry(const QString& text)
         good = ok && def && Common::checkRange(value, def->min.load(), def->max.load(), scale);
         values.append(value);
     }
-    if (!good) {
-        // One octet out of its range leaves the whole address as it was.
-        undoChanges();
+    // One octet out of its range leaves the whole address as it was.
+    if (!good)
         return false;
-    }
     for (int i = 0; i < ids().size(); ++i)
         emit signalParamWrite(ids().at(i), bitsFromFloat(values.at(i)));
     return true;

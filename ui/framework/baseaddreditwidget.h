@@ -14,11 +14,9 @@ public:
     BaseAddrEditWidget(unsigned short id1, unsigned short id2, unsigned short id3, unsigned short id4, int index,
                        QWidget* parent = nullptr);
 
-public slots:
-    void slotUpdateValue() override;
-
 protected:
-    bool writeEntry(const QString& text) override;
+    void showValue(Parameters& parameters) override;
+    bool commitEntry(const QString& text) override;
 
 private:
     // The first octet's definition read as a date-time, which prepares the

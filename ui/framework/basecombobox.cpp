@@ -1,27 +1,15 @@
 #include "basecombobox.h"
+#include "editrowevents.h"
 
 #include "combobox.h"
-#include "itemview.h"
-#include "mainapplication.h"
-#include "mainwindow.h"
 #include "parameterdef.h"
 #include "rawbits.h"
 #include "saturate.h"
-#include "widgetstate.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 
 namespace {
-
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
-}
 
 // The unit word of a list whose first choice reads "<number> <unit>".
 QString unitWord(const PairList& list)
@@ -36,25 +24,17 @@ QString unitWord(const PairList& list)
 
 BaseComboBox::BaseComboBox(unsigned short id, int index, QWidget* parent)
     : BaseParamWidget(id, parent)
-    , m_index(index)
+    , m_cycle(this, this, index, EditCycle::AsksAccess)
 {
     setFocusPolicy(Qt::StrongFocus);
-
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setObjectName(QStringLiteral("nameLabel_"));
-    m_nameLabel->setMinimumHeight(minimumHeight());
-    m_nameLabel->setWordWrap(true);
-
-    m_combo = new ComboBox(this);
-    m_combo->setObjectName(QStringLiteral("valueComboBox_"));
-    m_combo->setFixedWidth(198);
-
+    m_nameLabel = EditCycle::createNameLabel(this);
+    m_combo = ComboBox::createRowField(this);
     m_layout->addWidget(m_nameLabel, 1);
     m_layout->addWidget(m_combo);
 
     connect(m_combo, &ComboBox::signalSetCurrentIndex, this, &BaseComboBox::slotEditingEnd);
     connect(m_combo, &ComboBox::signalKeyEscPress, this, &BaseComboBox::slotEditingBreak);
-    m_combo->installEventFilter(this);
+    m_cycle.setWidgets({m_nameLabel}, m_combo);
     setState(0);
 }
 
@@ -75,14 +55,6 @@ void BaseComboBox::setValuesList(const PairList& list)
     }
 }
 
-void BaseComboBox::setState(int state)
-{
-    m_state = state;
-    applyWidgetState(m_nameLabel, state);
-    applyWidgetState(m_combo, state);
-    update();
-}
-
 void BaseComboBox::undoChanges()
 {
     slotUpdateValue();
@@ -91,7 +63,7 @@ void BaseComboBox::undoChanges()
 void BaseComboBox::slotUpdateValue()
 {
     // The open list belongs to the operator: an update waits for the end.
-    if (m_editing || !isValid() || m_list.size() == 0)
+    if (isEditing() || !isValid() || m_list.size() == 0)
         return;
     const float stored = floatFromBits(m_def->value.load());
     for (int i = 0; i < m_combo->count(); ++i) {
@@ -110,114 +82,54 @@ void BaseComboBox::slotUpdateValue()
 void BaseComboBox::slotEditingBegin()
 {
     // No choices, no popup: an edit could never end.
-    if (m_editing || !m_def || m_combo->count() == 0)
-        return;
-    MainApplication* app = MainApplication::getInstance();
-    if (!app)
-        return;
-    // The access check may run a password dialog; the screen can be replaced
-    // while it waits.
-    QPointer<BaseComboBox> self(this);
-    const bool granted = app->isAccess(this, id(), 0, QString());
-    if (!self || !granted)
-        return;
-
-    m_editing = true;
-    m_combo->showPopup();
-    m_combo->itemView()->setFocus();
-    setState(2);
-    if (MainWindow* window = mainWindow()) {
-        m_savedInfo = window->textInfo();
-        m_footerSaved = true;
-        window->setTextInfo(QString());
-    }
+    if (m_def && m_combo->count() > 0)
+        m_cycle.begin(id());
 }
 
 void BaseComboBox::slotEditingEnd()
 {
     // Only an edit under way ends: a choice can reach here once.
-    if (!m_editing)
-        return;
-    m_editing = false;
-    m_combo->hidePopup();
-    setFocus();
-    const int current = m_combo->currentIndex();
-    bool ok = false;
-    if (current >= 0)
-        ok = setValue(m_combo->itemData(current).toInt());
-    if (!ok)
-        undoChanges();
-    QPointer<BaseComboBox> self(this);
-    emit signalEditingEnd(ok);
-    if (self)
-        restoreFooter();
+    m_cycle.end();
 }
 
 void BaseComboBox::slotEditingBreak()
 {
     // The popup also reports its own closing at the end of an edit; that is
     // no break of anything.
-    if (!m_editing)
-        return;
-    m_editing = false;
-    m_combo->hidePopup();
-    setFocus();
-    QPointer<BaseComboBox> self(this);
-    emit signalEditingEnd(false);
-    if (self)
-        restoreFooter();
+    m_cycle.breakOff();
 }
 
-void BaseComboBox::restoreFooter()
+bool BaseComboBox::editHasFocus() const
 {
-    if (!m_footerSaved)
-        return;
-    m_footerSaved = false;
-    if (MainWindow* window = mainWindow())
-        window->setTextInfo(m_savedInfo);
+    return m_combo->hasEditFocus(this);
+}
+
+void BaseComboBox::openEdit()
+{
+    m_combo->openList();
+}
+
+void BaseComboBox::closeEdit()
+{
+    m_combo->hidePopup();
+}
+
+bool BaseComboBox::commitEntry(const QString&)
+{
+    const int current = m_combo->currentIndex();
+    return current >= 0 && setValue(m_combo->itemData(current).toInt());
 }
 
 bool BaseComboBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_combo) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (!m_editing) {
-                emit mousePress(m_index);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonDblClick:
-            slotEditingBegin();
-            return true;
-        case QEvent::Wheel:
-            return true;
-        default:
-            break;
-        }
-    }
+    if (EditRowEvents::filterList(this, watched, event))
+        return true;
     return BaseParamWidget::eventFilter(watched, event);
 }
 
 void BaseComboBox::keyPressEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat()) {
-        event->ignore();
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F4:
-        event->accept();
-        if (hasFocus())
-            slotEditingBegin();
-        return;
-    default:
-        // The screen moves between rows and goes back.
-        event->ignore();
-        return;
-    }
+    EditRowEvents::keyPressList(this, event);
 }
 
 void BaseComboBox::focusInEvent(QFocusEvent* event)
@@ -229,18 +141,5 @@ void BaseComboBox::focusInEvent(QFocusEvent* event)
 void BaseComboBox::focusOutEvent(QFocusEvent* event)
 {
     BaseParamWidget::focusOutEvent(event);
-    // Opening the popup takes the focus from the row without a real loss: the
-    // row is still the focus widget then, or the popup's list has it.
-    if (hasFocus() || m_combo->itemView()->hasFocus())
-        return;
-    if (m_editing) {
-        m_editing = false;
-        m_combo->hidePopup();
-        QPointer<BaseComboBox> self(this);
-        emit signalEditingEnd(false);
-        if (!self)
-            return;
-        restoreFooter();
-    }
-    setState(0);
+    m_cycle.focusLost();
 }

@@ -2,6 +2,7 @@
 #define BASECOMBOBOX_H
 
 #include "baseparamwidget.h"
+#include "editcycle.h"
 #include "pairlist.h"
 
 class QLabel;
@@ -10,7 +11,7 @@ class ComboBox;
 // A row that lets the operator pick one of a list of coded choices for a
 // parameter: begin (access check, the popup opens), choose (the code is
 // written) or give up (Esc, F3, loss of focus).
-class BaseComboBox : public BaseParamWidget
+class BaseComboBox : public BaseParamWidget, private EditCycle::Steps
 {
     Q_OBJECT
 public:
@@ -18,12 +19,12 @@ public:
 
     void setName(const QString& name);
     void setValuesList(const PairList& list);
-    void setState(int state);
-    void undoChanges();
+    void setState(int state) { m_cycle.setState(state); }
+    void undoChanges() override;
 
-    int index() const { return m_index; }
-    int state() const { return m_state; }
-    bool isEditing() const { return m_editing; }
+    int index() const { return m_cycle.index(); }
+    int state() const { return m_cycle.state(); }
+    bool isEditing() const { return m_cycle.isEditing(); }
     PairList valuesList() const { return m_list; }
     ComboBox* comboBox() const { return m_combo; }
     QLabel* nameLabel() const { return m_nameLabel; }
@@ -45,16 +46,16 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void restoreFooter();
+    bool editHasFocus() const override;
+    void openEdit() override;
+    void closeEdit() override;
+    bool commitEntry(const QString& text) override;
+    void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QLabel* m_nameLabel = nullptr;
     ComboBox* m_combo = nullptr;
     PairList m_list;
-    QString m_savedInfo;
-    bool m_footerSaved = false;
-    int m_index = 0;
-    int m_state = 0;
-    bool m_editing = false;
+    EditCycle m_cycle;
 };
 
 #endif // BASECOMBOBOX_H

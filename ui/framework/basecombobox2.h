@@ -1,6 +1,7 @@
 #ifndef BASECOMBOBOX2_H
 #define BASECOMBOBOX2_H
 
+#include "editcycle.h"
 #include "pairlist.h"
 
 #include <QWidget>
@@ -11,7 +12,7 @@ class ComboBox;
 
 // A combo box row bound to no parameter: it only keeps the chosen code,
 // which its screen reads (the motor wizard picks its choices this way).
-class BaseComboBox2 : public QWidget
+class BaseComboBox2 : public QWidget, private EditCycle::Steps
 {
     Q_OBJECT
 public:
@@ -19,12 +20,12 @@ public:
 
     void setName(const QString& name);
     void setValuesList(const PairList& list, int current);
-    void setState(int state);
+    void setState(int state) { m_cycle.setState(state); }
 
     int currentCode() const { return m_current; }
-    int index() const { return m_index; }
-    int state() const { return m_state; }
-    bool isEditing() const { return m_editing; }
+    int index() const { return m_cycle.index(); }
+    int state() const { return m_cycle.state(); }
+    bool isEditing() const { return m_cycle.isEditing(); }
     PairList valuesList() const { return m_list; }
     ComboBox* comboBox() const { return m_combo; }
     QLabel* nameLabel() const { return m_nameLabel; }
@@ -45,18 +46,18 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void restoreFooter();
+    bool editHasFocus() const override;
+    void openEdit() override;
+    void closeEdit() override;
+    bool commitEntry(const QString& text) override;
+    void reportEnd(bool ok) override;
 
     QLabel* m_nameLabel = nullptr;
     ComboBox* m_combo = nullptr;
     QHBoxLayout* m_layout = nullptr;
     PairList m_list;
     int m_current = 0;
-    QString m_savedInfo;
-    bool m_footerSaved = false;
-    int m_index = 0;
-    int m_state = 0;
-    bool m_editing = false;
+    EditCycle m_cycle;
 };
 
 #endif // BASECOMBOBOX2_H

@@ -1,17 +1,10 @@
 #include "basedoubleparameditwidget.h"
 
 #include "lineedit.h"
-#include "mainapplication.h"
 #include "parameterdef.h"
 #include "parameters.h"
 
 namespace {
-
-Parameters* store()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getParameters() : nullptr;
-}
 
 // A part of the entry as a 32-bit word: digits beyond it stick to the top.
 quint32 partValue(const QString& digits)
@@ -35,13 +28,10 @@ int BaseDoubleParamEditWidget::highDigits(int formatLength)
     return qMax(0, formatLength - LowDigits);
 }
 
-void BaseDoubleParamEditWidget::slotUpdateValue()
+void BaseDoubleParamEditWidget::showValue(Parameters& parameters)
 {
-    if (isEditing() || lineEdit()->hasFocus())
-        return;
-    Parameters* parameters = store();
     const ParameterDef* low = definition(0);
-    if (!parameters || !low)
+    if (!low)
         return;
     lineEdit()->init(low);
     // The mask takes digits only; a range of the low part would refuse the
@@ -53,16 +43,16 @@ void BaseDoubleParamEditWidget::slotUpdateValue()
     const int high = highDigits(length);
     QString text;
     if (high > 0) {
-        text = QStringLiteral("%1").arg(parameters->getU32(ids().at(1)), high, 10, QLatin1Char('0'))
-               + QStringLiteral("%1").arg(parameters->getU32(ids().at(0)), LowDigits, 10, QLatin1Char('0'));
+        text = QStringLiteral("%1").arg(parameters.getU32(ids().at(1)), high, 10, QLatin1Char('0'))
+               + QStringLiteral("%1").arg(parameters.getU32(ids().at(0)), LowDigits, 10, QLatin1Char('0'));
     } else {
         // No high part: the low part fills the field.
-        text = QStringLiteral("%1").arg(parameters->getU32(ids().at(0)), length, 10, QLatin1Char('0'));
+        text = QStringLiteral("%1").arg(parameters.getU32(ids().at(0)), length, 10, QLatin1Char('0'));
     }
     lineEdit()->setText(text);
 }
 
-bool BaseDoubleParamEditWidget::writeEntry(const QString& text)
+bool BaseDoubleParamEditWidget::commitEntry(const QString& text)
 {
     const ParameterDef* low = definition(0);
     const int high = highDigits(low ? low->mask.length() : 0);

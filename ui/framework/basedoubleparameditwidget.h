@@ -18,11 +18,9 @@ public:
     // the low part alone.
     static int highDigits(int formatLength);
 
-public slots:
-    void slotUpdateValue() override;
-
 protected:
-    bool writeEntry(const QString& text) override;
+    void showValue(Parameters& parameters) override;
+    bool commitEntry(const QString& text) override;
 };
 
 #endif // BASEDOUBLEPARAMEDITWIDGET_H

@@ -4,26 +4,15 @@
 #include "common.h"
 #include "lineedit.h"
 #include "mainapplication.h"
-#include "mainwindow.h"
 #include "parameterdef.h"
 #include "parameters.h"
 #include "units.h"
-#include "widgetstate.h"
 
 #include <QDebug>
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 
 namespace {
-
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
-}
 
 bool isFullDateTime(const ParameterDef* def)
 {
@@ -34,14 +23,11 @@ bool isFullDateTime(const ParameterDef* def)
 
 BaseEditWidget::BaseEditWidget(unsigned short id, int index, QWidget* parent)
     : BaseParamWidget(id, parent)
-    , m_index(index)
+    , m_cycle(this, this, index, EditCycle::AsksAccess | EditCycle::ShowsWarning)
 {
     setFocusPolicy(Qt::StrongFocus);
 
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setObjectName(QStringLiteral("nameLabel_"));
-    m_nameLabel->setMinimumHeight(minimumHeight());
-    m_nameLabel->setWordWrap(true);
+    m_nameLabel = EditCycle::createNameLabel(this);
 
     m_edit = new LineEdit(this);
     m_edit->setFixedWidth(93);
@@ -66,7 +52,8 @@ BaseEditWidget::BaseEditWidget(unsigned short id, int index, QWidget* parent)
     m_layout->addWidget(m_unitLabel);
 
     m_edit->installEventFilter(this);
-    connect(m_edit, &LineEdit::signalFocusOut, this, &BaseEditWidget::focusLost);
+    connect(m_edit, &LineEdit::signalFocusOut, this, [this]() { m_cycle.focusLost(); });
+    m_cycle.setWidgets({m_nameLabel, m_unitLabel}, m_edit);
     setState(0);
 }
 
@@ -75,32 +62,10 @@ void BaseEditWidget::setName(const QString& name)
     m_nameLabel->setText(name);
 }
 
-void BaseEditWidget::setState(int state)
-{
-    m_state = state;
-    int fieldState = state;
-    if (m_warning && state == 1)
-        fieldState = 4;
-    else if (m_warning && state == 0)
-        fieldState = 3;
-    applyWidgetState(m_nameLabel, state);
-    applyWidgetState(m_edit, fieldState);
-    applyWidgetState(m_unitLabel, state);
-    update();
-}
-
-void BaseEditWidget::setWarning(bool warning)
-{
-    if (m_warning == warning)
-        return;
-    m_warning = warning;
-    setState(m_state);
-}
-
 void BaseEditWidget::slotUpdateValue()
 {
     // A field being edited belongs to the operator: an update waits for the end.
-    if (m_editing || m_edit->hasFocus())
+    if (isEditing() || m_edit->hasFocus())
         return;
     m_edit->init(m_def);
     m_edit->setText(valueText(false));
@@ -113,21 +78,32 @@ void BaseEditWidget::undoChanges()
 
 void BaseEditWidget::slotEditingBegin()
 {
-    if (m_editing || !m_def)
+    if (isEditing() || !m_def)
         return;
     qDebug() << "Begin edit param id:" << id();
-    MainApplication* app = MainApplication::getInstance();
-    if (!app)
-        return;
-    // The access check may run a password dialog; the screen can be replaced
-    // (idle return, block) while it waits.
-    QPointer<BaseEditWidget> self(this);
-    const bool granted = app->isAccess(this, id(), 0, QString());
-    if (!self || !granted)
-        return;
+    // Nothing of the row may be touched when the begin fails: the row can be
+    // destroyed while the access check runs.
+    if (m_cycle.begin(id()))
+        emit signalEditingBegin();
+}
 
-    m_editing = true;
-    setState(2);
+bool BaseEditWidget::slotEditingEnd()
+{
+    return m_cycle.end();
+}
+
+void BaseEditWidget::slotEditingBreak()
+{
+    m_cycle.breakOff();
+}
+
+bool BaseEditWidget::editHasFocus() const
+{
+    return m_edit->hasFocus();
+}
+
+void BaseEditWidget::openEdit()
+{
     const int quantity = Units::quantity(m_def->physic.load());
     if (quantity == 2 && m_def->unitOut != 1 && m_def->unitOut != 2) {
         unTypeData raw;
@@ -136,82 +112,34 @@ void BaseEditWidget::slotEditingBegin()
     }
     m_edit->setInputMask(m_edit->storedMask());
     m_edit->setFocus();
-
-    if (MainWindow* window = mainWindow()) {
-        m_savedInfo = window->textInfo();
-        m_footerSaved = true;
-        if (quantity == 1) {
-            window->setTextInfo(QString());
-        } else {
-            window->setTextInfo(QStringLiteral("%1 [%2 ... %3]")
-                                    .arg(QObject::tr("Диапазон допустимых значений"), m_edit->minText(),
-                                         m_edit->maxText()));
-        }
-    }
-    emit signalEditingBegin();
 }
 
-bool BaseEditWidget::slotEditingEnd()
+QString BaseEditWidget::rangeText() const
 {
-    if (!m_editing)
-        return false;
-    m_editing = false;
+    // A date and time has no range worth showing.
+    if (Units::quantity(m_def->physic.load()) == 1)
+        return QString();
+    return QStringLiteral("%1 [%2 ... %3]")
+        .arg(QObject::tr("Диапазон допустимых значений"), m_edit->minText(), m_edit->maxText());
+}
+
+QString BaseEditWidget::entryText() const
+{
+    // The passwords are read as typed, without the mask's fill.
     const QString text = (id() >= 573 && id() <= 577) ? m_edit->text() : m_edit->displayText();
     qDebug() << "End edit param id:" << id() << "text:" << text;
-    setFocus();
+    return text;
+}
+
+void BaseEditWidget::closeEdit()
+{
     m_edit->setInputMask(QString());
+}
+
+bool BaseEditWidget::commitEntry(const QString& text)
+{
     m_edit->setText(text);
-    const bool ok = setValue(text);
-    if (!ok)
-        undoChanges();
-    setWarning(!ok);
-    QPointer<BaseEditWidget> self(this);
-    emit signalEditingEnd(ok);
-    if (self)
-        restoreFooter();
-    return ok;
-}
-
-void BaseEditWidget::slotEditingBreak()
-{
-    if (!m_editing)
-        return;
-    m_editing = false;
-    setFocus();
-    m_edit->setInputMask(QString());
-    undoChanges();
-    QPointer<BaseEditWidget> self(this);
-    emit signalEditingEnd(false);
-    if (self)
-        restoreFooter();
-}
-
-void BaseEditWidget::restoreFooter()
-{
-    if (!m_footerSaved)
-        return;
-    m_footerSaved = false;
-    if (MainWindow* window = mainWindow())
-        window->setTextInfo(m_savedInfo);
-}
-
-void BaseEditWidget::focusLost()
-{
-    if (m_edit->hasFocus())
-        return;
-    if (m_editing) {
-        m_editing = false;
-        m_edit->setInputMask(QString());
-        undoChanges();
-        QPointer<BaseEditWidget> self(this);
-        emit signalEditingEnd(false);
-        if (!self)
-            return;
-        restoreFooter();
-    } else {
-        m_edit->deselect();
-    }
-    setState(0);
+    return setValue(text);
 }
 
 bool BaseEditWidget::eventFilter(QObject* watched, QEvent* event)
@@ -224,7 +152,7 @@ bool BaseEditWidget::eventFilter(QObject* watched, QEvent* event)
 void BaseEditWidget::mousePressEvent(QMouseEvent* event)
 {
     Q_UNUSED(event);
-    emit mousePress(m_index);
+    emit mousePress(index());
 }
 
 void BaseEditWidget::keyPressEvent(QKeyEvent* event)
@@ -241,5 +169,5 @@ void BaseEditWidget::focusInEvent(QFocusEvent* event)
 void BaseEditWidget::focusOutEvent(QFocusEvent* event)
 {
     BaseParamWidget::focusOutEvent(event);
-    focusLost();
+    m_cycle.focusLost();
 }

@@ -2,6 +2,7 @@
 #define BASEEDITWIDGET_H
 
 #include "baseparamwidget.h"
+#include "editcycle.h"
 
 class QLabel;
 class LineEdit;
@@ -9,21 +10,21 @@ class LineEdit;
 // The row with which the operator changes one numeric, time or date parameter:
 // begin (access check, the range in the footer), type, end (range test and
 // write) or break off (Esc, F3, loss of focus).
-class BaseEditWidget : public BaseParamWidget
+class BaseEditWidget : public BaseParamWidget, private EditCycle::Steps
 {
     Q_OBJECT
 public:
     BaseEditWidget(unsigned short id, int index, QWidget* parent = nullptr);
 
     void setName(const QString& name);
-    void setState(int state);
-    void setWarning(bool warning);
-    void undoChanges();
+    void setState(int state) { m_cycle.setState(state); }
+    void setWarning(bool warning) { m_cycle.setWarning(warning); }
+    void undoChanges() override;
 
-    int index() const { return m_index; }
-    int state() const { return m_state; }
-    bool isWarning() const { return m_warning; }
-    bool isEditing() const { return m_editing; }
+    int index() const { return m_cycle.index(); }
+    int state() const { return m_cycle.state(); }
+    bool isWarning() const { return m_cycle.isWarning(); }
+    bool isEditing() const { return m_cycle.isEditing(); }
     LineEdit* lineEdit() const { return m_edit; }
     QLabel* nameLabel() const { return m_nameLabel; }
     QLabel* unitLabel() const { return m_unitLabel; }
@@ -49,18 +50,18 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void focusLost();
-    void restoreFooter();
+    bool editHasFocus() const override;
+    void openEdit() override;
+    QString rangeText() const override;
+    QString entryText() const override;
+    void closeEdit() override;
+    bool commitEntry(const QString& text) override;
+    void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QLabel* m_nameLabel = nullptr;
     LineEdit* m_edit = nullptr;
     QLabel* m_unitLabel = nullptr;
-    QString m_savedInfo;
-    bool m_footerSaved = false;
-    int m_index = 0;
-    bool m_editing = false;
-    int m_state = 0;
-    bool m_warning = false;
+    EditCycle m_cycle;
 };
 
 #endif // BASEEDITWIDGET_H

@@ -3,15 +3,12 @@
 
 #include "lineedit.h"
 #include "mainapplication.h"
-#include "mainwindow.h"
 #include "parameters.h"
-#include "widgetstate.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -25,18 +22,12 @@ Parameters* store()
     return app ? app->getParameters() : nullptr;
 }
 
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
-}
-
 } // namespace
 
 BaseMultiParamEditWidget::BaseMultiParamEditWidget(const QVector<quint16>& ids, int index, QWidget* parent)
     : QWidget(parent)
     , m_ids(ids)
-    , m_index(index)
+    , m_cycle(this, this, index, EditCycle::AsksAccess)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumHeight(37);
@@ -45,10 +36,7 @@ BaseMultiParamEditWidget::BaseMultiParamEditWidget(const QVector<quint16>& ids, 
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
 
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setObjectName(QStringLiteral("nameLabel_"));
-    m_nameLabel->setMinimumHeight(minimumHeight());
-    m_nameLabel->setWordWrap(true);
+    m_nameLabel = EditCycle::createNameLabel(this);
 
     m_edit = new LineEdit(this);
     m_edit->setObjectName(QStringLiteral("valueLongLabel_"));
@@ -63,7 +51,8 @@ BaseMultiParamEditWidget::BaseMultiParamEditWidget(const QVector<quint16>& ids, 
                 [parameters](quint16 id, quint32 value) { parameters->set(id, value, 1); });
     }
     m_edit->installEventFilter(this);
-    connect(m_edit, &LineEdit::signalFocusOut, this, &BaseMultiParamEditWidget::focusLost);
+    connect(m_edit, &LineEdit::signalFocusOut, this, [this]() { m_cycle.focusLost(); });
+    m_cycle.setWidgets({m_nameLabel}, m_edit);
     setState(0);
 }
 
@@ -78,17 +67,11 @@ void BaseMultiParamEditWidget::setName(const QString& name)
     m_nameLabel->setText(name);
 }
 
-void BaseMultiParamEditWidget::setState(int state)
+void BaseMultiParamEditWidget::slotUpdateValue()
 {
-    m_state = state;
-    applyWidgetState(m_nameLabel, state);
-    applyWidgetState(m_edit, state);
-    update();
-}
-
-void BaseMultiParamEditWidget::undoChanges()
-{
-    slotUpdateValue();
+    Parameters* parameters = store();
+    if (!isEditing() && !m_edit->hasFocus() && parameters)
+        showValue(*parameters);
 }
 
 void BaseMultiParamEditWidget::slotParamUpdated(quint16 id)
@@ -106,84 +89,34 @@ void BaseMultiParamEditWidget::showEvent(QShowEvent* event)
 
 void BaseMultiParamEditWidget::slotEditingBegin()
 {
-    if (m_editing || m_ids.isEmpty())
-        return;
-    MainApplication* app = MainApplication::getInstance();
-    if (!app)
-        return;
-    // The access check may run a password dialog; the screen can be replaced
-    // while it waits.
-    QPointer<BaseMultiParamEditWidget> self(this);
-    const bool granted = app->isAccess(this, m_ids.first(), 0, QString());
-    if (!self || !granted)
-        return;
-
-    m_editing = true;
-    setState(2);
-    beginEntry();
-    m_edit->setFocus();
-    if (MainWindow* window = mainWindow()) {
-        m_savedInfo = window->textInfo();
-        m_footerSaved = true;
-        window->setTextInfo(QString());
-    }
+    if (!m_ids.isEmpty())
+        m_cycle.begin(m_ids.first());
 }
 
 bool BaseMultiParamEditWidget::slotEditingEnd()
 {
-    if (!m_editing)
-        return false;
-    m_editing = false;
-    const QString text = m_edit->displayText();
-    setFocus();
-    const bool ok = writeEntry(text);
-    QPointer<BaseMultiParamEditWidget> self(this);
-    emit signalEditingEnd(ok);
-    if (self)
-        restoreFooter();
-    return ok;
+    return m_cycle.end();
 }
 
 void BaseMultiParamEditWidget::slotEditingBreak()
 {
-    if (!m_editing)
-        return;
-    m_editing = false;
-    setFocus();
-    undoChanges();
-    QPointer<BaseMultiParamEditWidget> self(this);
-    emit signalEditingEnd(false);
-    if (self)
-        restoreFooter();
+    m_cycle.breakOff();
 }
 
-void BaseMultiParamEditWidget::restoreFooter()
+bool BaseMultiParamEditWidget::editHasFocus() const
 {
-    if (!m_footerSaved)
-        return;
-    m_footerSaved = false;
-    if (MainWindow* window = mainWindow())
-        window->setTextInfo(m_savedInfo);
+    return m_edit->hasFocus();
 }
 
-void BaseMultiParamEditWidget::focusLost()
+void BaseMultiParamEditWidget::openEdit()
 {
-    if (m_edit->hasFocus())
-        return;
-    if (m_editing) {
-        if (keepsEditOnFocusLoss())
-            return;
-        m_editing = false;
-        undoChanges();
-        QPointer<BaseMultiParamEditWidget> self(this);
-        emit signalEditingEnd(false);
-        if (!self)
-            return;
-        restoreFooter();
-    } else {
-        m_edit->deselect();
-    }
-    setState(0);
+    beginEntry();
+    m_edit->setFocus();
+}
+
+QString BaseMultiParamEditWidget::entryText() const
+{
+    return m_edit->displayText();
 }
 
 bool BaseMultiParamEditWidget::eventFilter(QObject* watched, QEvent* event)
@@ -196,7 +129,7 @@ bool BaseMultiParamEditWidget::eventFilter(QObject* watched, QEvent* event)
 void BaseMultiParamEditWidget::mousePressEvent(QMouseEvent* event)
 {
     Q_UNUSED(event);
-    emit mousePress(m_index);
+    emit mousePress(index());
 }
 
 void BaseMultiParamEditWidget::keyPressEvent(QKeyEvent* event)
@@ -213,5 +146,5 @@ void BaseMultiParamEditWidget::focusInEvent(QFocusEvent* event)
 void BaseMultiParamEditWidget::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    focusLost();
+    m_cycle.focusLost();
 }

@@ -1,37 +1,42 @@
 #ifndef BASEMULTIPARAMEDITWIDGET_H
 #define BASEMULTIPARAMEDITWIDGET_H
 
+#include "editcycle.h"
+
 #include <QVector>
 #include <QWidget>
 
 class QHBoxLayout;
 class QLabel;
 class LineEdit;
+class Parameters;
 struct ParameterDef;
 
 // The common part of the rows that show one value spread over several
 // parameters as one text and split the operator's entry back into them (an
 // address, a long number, a text): the refresh after an update of any of
 // the ids, and the editing cycle of the numeric row (begin with an access
-// check on the first id, end with the row's own split, break off).
-class BaseMultiParamEditWidget : public QWidget
+// check on the first id, end with the row's own split in commitEntry, break
+// off).
+class BaseMultiParamEditWidget : public QWidget, protected EditCycle::Steps
 {
     Q_OBJECT
 public:
     void setName(const QString& name);
-    void setState(int state);
-    void undoChanges();
+    void setState(int state) { m_cycle.setState(state); }
+    void undoChanges() override { slotUpdateValue(); }
 
     const QVector<quint16>& ids() const { return m_ids; }
-    int index() const { return m_index; }
-    int state() const { return m_state; }
-    bool isEditing() const { return m_editing; }
+    int index() const { return m_cycle.index(); }
+    int state() const { return m_cycle.state(); }
+    bool isEditing() const { return m_cycle.isEditing(); }
     LineEdit* lineEdit() const { return m_edit; }
     QLabel* nameLabel() const { return m_nameLabel; }
 
 public slots:
     void slotParamUpdated(quint16 id);
-    virtual void slotUpdateValue() = 0;
+    // Does nothing while the field is edited: the field belongs to the operator.
+    void slotUpdateValue();
     void slotEditingBegin();
     bool slotEditingEnd();
     void slotEditingBreak();
@@ -44,13 +49,11 @@ signals:
 protected:
     BaseMultiParamEditWidget(const QVector<quint16>& ids, int index, QWidget* parent);
 
-    // Writes the entry to the parameters; false when it is refused.
-    virtual bool writeEntry(const QString& text) = 0;
+    // Shows the parts' values as one text in the field.
+    virtual void showValue(Parameters& parameters) = 0;
     // What a row adds to the begin, once access is granted and before the
     // field takes the focus.
     virtual void beginEntry() {}
-    // Whether a focus loss of the row leaves the edit running.
-    virtual bool keepsEditOnFocusLoss() const { return false; }
 
     const ParameterDef* definition(int part) const;
 
@@ -62,18 +65,16 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void focusLost();
-    void restoreFooter();
+    bool editHasFocus() const override;
+    void openEdit() override;
+    QString entryText() const override;
+    void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QVector<quint16> m_ids;
     QHBoxLayout* m_layout = nullptr;
     QLabel* m_nameLabel = nullptr;
     LineEdit* m_edit = nullptr;
-    QString m_savedInfo;
-    bool m_footerSaved = false;
-    int m_index = 0;
-    int m_state = 0;
-    bool m_editing = false;
+    EditCycle m_cycle;
 };
 
 #endif // BASEMULTIPARAMEDITWIDGET_H

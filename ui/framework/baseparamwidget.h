@@ -19,7 +19,7 @@ public:
 
     quint16 id() const { return m_id; }
     const ParameterDef* definition() const { return m_def; }
-    int refreshInterval() const { return m_timer.interval(); }
+    const QTimer* refreshTimer() const { return &m_timer; }
     bool isRefreshPending() const { return m_timer.isActive(); }
 
     bool setValue(float value);

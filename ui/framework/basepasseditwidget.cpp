@@ -2,39 +2,20 @@
 #include "editrowevents.h"
 
 #include "lineedit.h"
-#include "mainapplication.h"
-#include "mainwindow.h"
 #include "parameterdef.h"
 #include "saturate.h"
-#include "widgetstate.h"
 
 #include <QDebug>
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
-
-namespace {
-
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
-}
-
-} // namespace
 
 BasePassEditWidget::BasePassEditWidget(unsigned short id, int index, QWidget* parent)
     : BaseParamWidget(id, parent)
-    , m_index(index)
+    , m_cycle(this, this, index, EditCycle::AsksAccess)
 {
     setFocusPolicy(Qt::StrongFocus);
 
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setObjectName(QStringLiteral("nameLabel_"));
-    m_nameLabel->setMinimumHeight(minimumHeight());
-    m_nameLabel->setWordWrap(true);
+    m_nameLabel = EditCycle::createNameLabel(this);
 
     m_edit = new LineEdit(this);
     m_edit->setFixedWidth(93);
@@ -52,7 +33,8 @@ BasePassEditWidget::BasePassEditWidget(unsigned short id, int index, QWidget* pa
     if (m_def)
         m_mask = maskFor(m_def->mask);
     m_edit->installEventFilter(this);
-    connect(m_edit, &LineEdit::signalFocusOut, this, &BasePassEditWidget::focusLost);
+    connect(m_edit, &LineEdit::signalFocusOut, this, [this]() { m_cycle.focusLost(); });
+    m_cycle.setWidgets({m_nameLabel, m_unitLabel}, m_edit);
     setState(0);
 }
 
@@ -71,15 +53,6 @@ void BasePassEditWidget::setName(const QString& name)
     m_nameLabel->setText(name);
 }
 
-void BasePassEditWidget::setState(int state)
-{
-    m_state = state;
-    applyWidgetState(m_nameLabel, state);
-    applyWidgetState(m_edit, state);
-    applyWidgetState(m_unitLabel, state);
-    update();
-}
-
 void BasePassEditWidget::undoChanges()
 {
     slotUpdateValue();
@@ -88,108 +61,62 @@ void BasePassEditWidget::undoChanges()
 void BasePassEditWidget::slotUpdateValue()
 {
     // A field being edited belongs to the operator.
-    if (m_editing || m_edit->hasFocus() || !m_def)
+    if (isEditing() || m_edit->hasFocus() || !m_def)
         return;
     m_edit->init(m_def);
     m_edit->setInputMask(m_mask);
     m_edit->setText(valueText(false));
 }
 
-QString BasePassEditWidget::fieldDigits() const
-{
-    // Until the first key the field shows bullets; the digits are what it holds.
-    if (m_edit->echoMode() == QLineEdit::Normal)
-        return m_edit->displayText();
-    m_edit->setEchoMode(QLineEdit::Normal);
-    const QString digits = m_edit->displayText();
-    m_edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-    return digits;
-}
-
 void BasePassEditWidget::slotEditingBegin()
 {
-    if (m_editing || !m_def)
+    if (isEditing() || !m_def)
         return;
     qDebug() << "Begin edit param id:" << id() << m_def->valueFloat();
-    MainApplication* app = MainApplication::getInstance();
-    if (!app)
-        return;
-    QPointer<BasePassEditWidget> self(this);
-    const bool granted = app->isAccess(this, id(), 0, QString());
-    if (!self || !granted)
-        return;
-
-    m_editing = true;
-    setState(2);
-    m_edit->setFocus();
-    if (MainWindow* window = mainWindow()) {
-        m_savedInfo = window->textInfo();
-        m_footerSaved = true;
-        const int width = m_def->mask.length();
-        const QChar zero = QLatin1Char('0');
-        window->setTextInfo(QStringLiteral("%1 [%2 ... %3]")
-                                .arg(QObject::tr("Диапазон допустимых значений"))
-                                .arg(saturatingInt(m_def->min.load()), width, 10, zero)
-                                .arg(saturatingInt(m_def->max.load()), width, 10, zero));
-    }
+    m_cycle.begin(id());
 }
 
 bool BasePassEditWidget::slotEditingEnd()
 {
-    if (!m_editing)
-        return false;
-    const QString text = fieldDigits();
-    qDebug() << "End edit param id:" << id() << "text:" << m_edit->text() << text;
-    m_editing = false;
-    setFocus();
-    const bool ok = setValue(text);
-    if (!ok)
-        undoChanges();
-    QPointer<BasePassEditWidget> self(this);
-    emit signalEditingEnd(ok);
-    if (self)
-        restoreFooter();
-    return ok;
+    return m_cycle.end();
 }
 
 void BasePassEditWidget::slotEditingBreak()
 {
-    if (!m_editing)
-        return;
-    m_editing = false;
-    setFocus();
-    undoChanges();
-    QPointer<BasePassEditWidget> self(this);
-    emit signalEditingEnd(false);
-    if (self)
-        restoreFooter();
+    m_cycle.breakOff();
 }
 
-void BasePassEditWidget::restoreFooter()
+bool BasePassEditWidget::editHasFocus() const
 {
-    if (!m_footerSaved)
-        return;
-    m_footerSaved = false;
-    if (MainWindow* window = mainWindow())
-        window->setTextInfo(m_savedInfo);
+    return m_edit->hasFocus();
 }
 
-void BasePassEditWidget::focusLost()
+void BasePassEditWidget::openEdit()
 {
-    if (m_edit->hasFocus())
-        return;
-    if (m_editing) {
-        m_editing = false;
-        undoChanges();
-        QPointer<BasePassEditWidget> self(this);
-        emit signalEditingEnd(false);
-        if (!self)
-            return;
-        restoreFooter();
-    } else {
-        m_edit->deselect();
+    m_edit->setFocus();
+}
+
+QString BasePassEditWidget::rangeText() const
+{
+    const int width = m_def->mask.length();
+    const QChar zero = QLatin1Char('0');
+    return QStringLiteral("%1 [%2 ... %3]")
+        .arg(QObject::tr("Диапазон допустимых значений"))
+        .arg(saturatingInt(m_def->min.load()), width, 10, zero)
+        .arg(saturatingInt(m_def->max.load()), width, 10, zero);
+}
+
+QString BasePassEditWidget::entryText() const
+{
+    // Until the first key the field shows bullets; the digits are what it holds.
+    QString digits = m_edit->displayText();
+    if (m_edit->echoMode() != QLineEdit::Normal) {
+        m_edit->setEchoMode(QLineEdit::Normal);
+        digits = m_edit->displayText();
+        m_edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     }
-    setState(0);
+    qDebug() << "End edit param id:" << id() << "text:" << m_edit->text() << digits;
+    return digits;
 }
 
 bool BasePassEditWidget::eventFilter(QObject* watched, QEvent* event)
@@ -202,7 +129,7 @@ bool BasePassEditWidget::eventFilter(QObject* watched, QEvent* event)
 void BasePassEditWidget::mousePressEvent(QMouseEvent* event)
 {
     Q_UNUSED(event);
-    emit mousePress(m_index);
+    emit mousePress(index());
 }
 
 void BasePassEditWidget::keyPressEvent(QKeyEvent* event)
@@ -219,5 +146,5 @@ void BasePassEditWidget::focusInEvent(QFocusEvent* event)
 void BasePassEditWidget::focusOutEvent(QFocusEvent* event)
 {
     BaseParamWidget::focusOutEvent(event);
-    focusLost();
+    m_cycle.focusLost();
 }

@@ -2,25 +2,26 @@
 #define BASEPASSEDITWIDGET_H
 
 #include "baseparamwidget.h"
+#include "editcycle.h"
 
 class QLabel;
 class LineEdit;
 
 // The row of a numeric password or code: a digits-only field whose digits
 // show only while it is being edited, unfilled places counting as 0.
-class BasePassEditWidget : public BaseParamWidget
+class BasePassEditWidget : public BaseParamWidget, private EditCycle::Steps
 {
     Q_OBJECT
 public:
     BasePassEditWidget(unsigned short id, int index, QWidget* parent = nullptr);
 
     void setName(const QString& name);
-    void setState(int state);
-    void undoChanges();
+    void setState(int state) { m_cycle.setState(state); }
+    void undoChanges() override;
 
-    int index() const { return m_index; }
-    int state() const { return m_state; }
-    bool isEditing() const { return m_editing; }
+    int index() const { return m_cycle.index(); }
+    int state() const { return m_cycle.state(); }
+    bool isEditing() const { return m_cycle.isEditing(); }
     QString inputMaskText() const { return m_mask; }
     LineEdit* lineEdit() const { return m_edit; }
     QLabel* nameLabel() const { return m_nameLabel; }
@@ -47,20 +48,19 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void focusLost();
-    void restoreFooter();
+    bool editHasFocus() const override;
+    void openEdit() override;
+    QString rangeText() const override;
     // The digits the field holds, as it shows them while being edited.
-    QString fieldDigits() const;
+    QString entryText() const override;
+    bool commitEntry(const QString& text) override { return setValue(text); }
+    void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QLabel* m_nameLabel = nullptr;
     LineEdit* m_edit = nullptr;
     QLabel* m_unitLabel = nullptr;
-    QString m_savedInfo;
-    bool m_footerSaved = false;
     QString m_mask;
-    int m_index = 0;
-    int m_state = 0;
-    bool m_editing = false;
+    EditCycle m_cycle;
 };
 
 #endif // BASEPASSEDITWIDGET_H

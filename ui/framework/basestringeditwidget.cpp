@@ -1,23 +1,12 @@
 #include "basestringeditwidget.h"
 
 #include "lineedit.h"
-#include "mainapplication.h"
 #include "parameterdef.h"
 #include "parameters.h"
 #include "virtualkeyboard.h"
 
 #include <QtEndian>
 #include <cstring>
-
-namespace {
-
-Parameters* store()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getParameters() : nullptr;
-}
-
-} // namespace
 
 BaseStringEditWidget::BaseStringEditWidget(unsigned short id1, unsigned short id2, int index, QWidget* parent)
     : BaseMultiParamEditWidget(QVector<quint16>{id1, id2}, index, parent)
@@ -45,19 +34,16 @@ void BaseStringEditWidget::textWords(const QString& text, quint32* first, quint3
     *second = qFromLittleEndian<quint32>(bytes + 4);
 }
 
-void BaseStringEditWidget::slotUpdateValue()
+void BaseStringEditWidget::showValue(Parameters& parameters)
 {
-    if (isEditing() || lineEdit()->hasFocus())
-        return;
-    Parameters* parameters = store();
     const ParameterDef* def = definition(0);
-    if (!parameters || !def)
+    if (!def)
         return;
     lineEdit()->init(def);
     // Letters are typed here: the numeric validator of a plain number has no place.
     lineEdit()->setValidator(nullptr);
     lineEdit()->setMaxLength(def->mask.isEmpty() ? TextBytes : def->mask.length());
-    lineEdit()->setText(wordsText(parameters->getU32(ids().at(0)), parameters->getU32(ids().at(1))));
+    lineEdit()->setText(wordsText(parameters.getU32(ids().at(0)), parameters.getU32(ids().at(1))));
 }
 
 void BaseStringEditWidget::beginEntry()
@@ -100,7 +86,7 @@ void BaseStringEditWidget::setChar(const QString& text)
     lineEdit()->insert(text);
 }
 
-bool BaseStringEditWidget::writeEntry(const QString& text)
+bool BaseStringEditWidget::commitEntry(const QString& text)
 {
     quint32 first = 0;
     quint32 second = 0;

@@ -25,12 +25,12 @@ public:
     static void textWords(const QString& text, quint32* first, quint32* second);
 
 public slots:
-    void slotUpdateValue() override;
     void virtualKeyboardClosed();
     void setChar(const QString& text);
 
 protected:
-    bool writeEntry(const QString& text) override;
+    void showValue(Parameters& parameters) override;
+    bool commitEntry(const QString& text) override;
     void beginEntry() override;
     bool keepsEditOnFocusLoss() const override;
 

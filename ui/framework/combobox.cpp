@@ -22,6 +22,26 @@ ComboBox::ComboBox(QWidget* parent)
     m_view->installEventFilter(this);
 }
 
+ComboBox* ComboBox::createRowField(QWidget* row)
+{
+    auto* combo = new ComboBox(row);
+    combo->setObjectName(QStringLiteral("valueComboBox_"));
+    combo->setFixedWidth(198);
+    combo->installEventFilter(row);
+    return combo;
+}
+
+void ComboBox::openList()
+{
+    showPopup();
+    m_view->setFocus();
+}
+
+bool ComboBox::hasEditFocus(const QWidget* row) const
+{
+    return row->hasFocus() || m_view->hasFocus();
+}
+
 bool ComboBox::isPopupVisible() const
 {
     return m_view->isVisible();

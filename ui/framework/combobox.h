@@ -13,9 +13,19 @@ class ComboBox : public QComboBox
 public:
     explicit ComboBox(QWidget* parent = nullptr);
 
+    // The value field of a combo box row: "valueComboBox_", 198 wide, its
+    // mouse and wheel filtered by the row.
+    static ComboBox* createRowField(QWidget* row);
+
     ItemView* itemView() const { return m_view; }
     bool isPopupVisible() const;
     void hidePopup() override;
+    // Opens the popup with its list taking the keys.
+    void openList();
+    // Whether the row's edit still holds the focus: opening the popup takes
+    // it from the row without a real loss, the row being still the focus
+    // widget then, or the popup's list having it.
+    bool hasEditFocus(const QWidget* row) const;
 
 signals:
     void signalSetCurrentIndex(int index);

@@ -8,31 +8,44 @@
 // The keys and mouse of an editable row, alike for every kind of row: F4 or
 // Enter begins or ends an edit, Esc or F3 breaks it, the cursor keys move
 // between rows unless a field is being edited, a click selects the row and a
-// double click begins the edit. Row is any row class with lineEdit(),
-// isEditing(), index(), the mousePress(int) signal and the editing slots.
+// double click begins the edit. Row is any row class with isEditing(),
+// index(), the mousePress(int) signal and the editing slots; a row with a line
+// field has lineEdit(), a row with a list comboBox().
 namespace EditRowEvents {
 
-// True when the event on the row's field was taken here.
+inline bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4;
+}
+
+// True when a click or a double click on the row's value widget was taken here.
+template <typename Row>
+bool filterPress(Row* row, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && !row->isEditing()) {
+        emit row->mousePress(row->index());
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        // The row may be gone after the begin (a dialog ran meanwhile).
+        row->slotEditingBegin();
+        return true;
+    }
+    return false;
+}
+
+// A line field takes no drag selection.
 template <typename Row>
 bool filterField(Row* row, QObject* watched, QEvent* event)
 {
-    if (watched != row->lineEdit())
-        return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (!row->isEditing()) {
-            emit row->mousePress(row->index());
-            return true;
-        }
-        return false;
-    case QEvent::MouseButtonDblClick:
-        row->slotEditingBegin();
-        return true;
-    case QEvent::MouseMove:
-        return true;
-    default:
-        return false;
-    }
+    return watched == row->lineEdit() && (filterPress(row, event) || event->type() == QEvent::MouseMove);
+}
+
+// A list is not turned by the wheel.
+template <typename Row>
+bool filterList(Row* row, QObject* watched, QEvent* event)
+{
+    return watched == row->comboBox() && (filterPress(row, event) || event->type() == QEvent::Wheel);
 }
 
 template <typename Row>
@@ -42,16 +55,16 @@ void keyPress(Row* row, QKeyEvent* event)
         event->ignore();
         return;
     }
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F4:
+    const int key = event->key();
+    if (isEnterKey(key)) {
         event->accept();
         if (row->hasFocus())
             row->slotEditingBegin();
         else
             row->slotEditingEnd();
         return;
+    }
+    switch (key) {
     case Qt::Key_Escape:
     case Qt::Key_F3:
         if (row->lineEdit()->hasFocus()) {
@@ -74,6 +87,20 @@ void keyPress(Row* row, QKeyEvent* event)
         event->ignore();
         return;
     }
+}
+
+// A list row: Enter begins; the open list takes every other key itself, and
+// the screen moves between rows and goes back.
+template <typename Row>
+void keyPressList(Row* row, QKeyEvent* event)
+{
+    if (event->isAutoRepeat() || !isEnterKey(event->key())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (row->hasFocus())
+        row->slotEditingBegin();
 }
 
 } // namespace EditRowEvents
