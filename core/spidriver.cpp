@@ -326,6 +326,9 @@ void SpiDriver::loop()
     if (m_requestLength > 0) {
         preparePackage(m_request, m_requestLength);
         if (m_txLength > 0 && sendPackage(ExchangeTimeoutMs)) {
+            // The 15 ms to the next exchange count from the end of this one on
+            // the wire; handling the reply, and storing its values, run within.
+            m_loopTimer->start(15);
             ok = receivePackage();
             refused = !ok && m_linkState == 5 && m_replyLength >= 7 && m_reply[2] == 1;
         }
@@ -339,7 +342,8 @@ void SpiDriver::loop()
         m_failures = 0;
         m_refusals = 0;
         setTask(m_currentTask, false);
-        m_loopTimer->start(15);
+        // The next exchange waits until the GUI thread has stored the values.
+        waitForStore();
         return;
     }
 
@@ -647,7 +651,7 @@ void SpiDriver::handleValues()
         emit signalParamUpdated(be16(p), be32(p + 2), m_currentCommand);
     }
     if (n > 0)
-        waitForStore();
+        postStoreBarrier();
 }
 
 void SpiDriver::queueChange(quint8 kind, quint16 id)
@@ -753,13 +757,19 @@ void SpiDriver::handleArchive()
         emit signalSpiResiveLogCompressRN(m_logHeader, data);
 }
 
-bool SpiDriver::waitForStore()
+void SpiDriver::postStoreBarrier()
 {
     if (!m_parameters)
-        return true;
-    auto done = std::make_shared<QSemaphore>(0);
-    QCoreApplication::postEvent(m_parameters, new StoreBarrierEvent(done));
-    while (!done->tryAcquire(1, 20)) {
+        return;
+    m_storeBarrier = std::make_shared<QSemaphore>(0);
+    QCoreApplication::postEvent(m_parameters, new StoreBarrierEvent(m_storeBarrier));
+}
+
+bool SpiDriver::waitForStore()
+{
+    const std::shared_ptr<QSemaphore> done = std::move(m_storeBarrier);
+    m_storeBarrier.reset();
+    while (done && !done->tryAcquire(1, 20)) {
         if (stopping())
             return false;
     }

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <memory>
 
+class QSemaphore;
 class QTimer;
 class SpiThread;
 class SpiTransport;
@@ -117,8 +118,9 @@ private:
     void queueChange(quint8 kind, quint16 id);
     void countTotal();
     void count(Counter c) { ++m_counters[c]; }
-    // Waits until the store has taken the updates emitted so far; false when
-    // the thread is being stopped.
+    // Posts a barrier behind the updates emitted so far; waitForStore() waits
+    // until the store has taken them, false when the thread is being stopped.
+    void postStoreBarrier();
     bool waitForStore();
     bool stopping() const;
 
@@ -141,6 +143,7 @@ private:
     float m_quality = 0.0f;
     std::atomic<quint64> m_counters[CounterCount];
     SpiFrame::Scanner m_scanner;
+    std::shared_ptr<QSemaphore> m_storeBarrier;
 
     quint8 m_tasks[TaskCount] = {};
     QTimer* m_loopTimer = nullptr;
