@@ -16,6 +16,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <sys/prctl.h>
 #include <thread>
 
 
@@ -539,7 +540,7 @@ void ControllerModel::setWireTimeSimulated(bool on)
 
 // --- the link -----------------------------------------------------------------------------
 
-int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz)
+int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz, qint64 inFlightNs)
 {
     if (length > 0 && (!tx || !rx))
         return -1;
@@ -577,11 +578,40 @@ int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quin
         }
     }
 
-    if (wireTime && speedHz > 0 && length > 0) {
-        const qint64 us = qint64(length) * 8 * 1000000 / speedHz;
-        std::this_thread::sleep_for(std::chrono::microseconds(us));
-    }
+    if (wireTime && speedHz > 0 && length > 0)
+        sleepWireTime(qint64(length) * 8 * 1000000000 / speedHz, inFlightNs);
     return static_cast<int>(std::min<quint32>(length, INT_MAX));
+}
+
+void ControllerModel::sleepWireTime(qint64 ns, qint64 inFlightNs)
+{
+    // The default timer slack alone stretches every short sleep by 50 us.
+    static thread_local const bool preciseSleeps = ::prctl(PR_SET_TIMERSLACK, 1UL) == 0;
+    Q_UNUSED(preciseSleeps);
+    // The program's loop re-arms 15 ms after each exchange; a longer pause
+    // (a retry after a failure, no program) starts afresh.
+    const qint64 runningGapNs = 50000000;
+    const qint64 maxCarriedNs = 2000000;
+
+    qint64 sleepNs;
+    qint64 deadline;
+    {
+        QMutexLocker lock(&m_mutex);
+        const qint64 now = m_monotonic.nsecsElapsed();
+        if (now - m_wireEndNs > runningGapNs)
+            m_wireOverrunNs = 0;
+        const qint64 carried = std::min({m_wireOverrunNs, maxCarriedNs, ns});
+        m_wireOverrunNs -= carried;
+        sleepNs = ns - carried - std::max<qint64>(inFlightNs, 0);
+        deadline = now + sleepNs;
+        m_wireEndNs = now;
+    }
+    if (sleepNs <= 0)
+        return;
+    std::this_thread::sleep_for(std::chrono::nanoseconds(sleepNs));
+    QMutexLocker lock(&m_mutex);
+    m_wireEndNs = m_monotonic.nsecsElapsed();
+    m_wireOverrunNs = std::min(m_wireOverrunNs + std::max<qint64>(0, m_wireEndNs - deadline), maxCarriedNs);
 }
 
 void ControllerModel::clockOut(quint8* rx, quint32 length)

@@ -137,8 +137,13 @@ public:
 
     // --- the link ----------------------------------------------------------------
     // One full-duplex transfer; returns length. Sleeps the wire time
-    // (length × 8 ÷ speedHz) unless switched off.
-    int transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz);
+    // (length × 8 ÷ speedHz) unless switched off, less inFlightNs, the time
+    // since the master started the transfer. A sleep overruns by the host's
+    // wake-up delay; while the link runs (transfers less than 50 ms apart)
+    // the overrun, up to 2 ms, counts towards the next transfers' wire time,
+    // so the link keeps the wire's pace rather than adding one wake-up delay
+    // per transfer.
+    int transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz, qint64 inFlightNs = 0);
     void setWireTimeSimulated(bool on);
 
     // --- faults ----------------------------------------------------------------------
@@ -182,6 +187,7 @@ private:
     QByteArray replyToLocked(const quint8* frame, int length, bool consume);
     quint32 readKindLocked(quint8 command, quint16 id) const;
     void clockOut(quint8* rx, quint32 length);
+    void sleepWireTime(qint64 ns, qint64 inFlightNs);
 
     mutable QMutex m_mutex;
     QHash<quint16, Parameter> m_params;
@@ -212,6 +218,9 @@ private:
     bool m_clockRunning = true;
     qint64 m_clockMark = 0;
     bool m_wireTime = true;
+    // Wire-time overrun of the last sleep, and when that sleep ended.
+    qint64 m_wireOverrunNs = 0;
+    qint64 m_wireEndNs = 0;
 };
 
 #endif // CONTROLLER_MODEL_H

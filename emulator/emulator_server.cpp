@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -21,6 +22,23 @@ quint32 getU32Le(const char* p)
 {
     const auto* b = reinterpret_cast<const quint8*>(p);
     return quint32(b[0]) | (quint32(b[1]) << 8) | (quint32(b[2]) << 16) | (quint32(b[3]) << 24);
+}
+
+// How long ago the program sent a transfer message; 0 when unknown.
+qint64 inFlightNs(msghdr& message)
+{
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c; c = CMSG_NXTHDR(&message, c)) {
+        if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SCM_TIMESTAMPNS)
+            continue;
+        timespec sent;
+        timespec now;
+        std::memcpy(&sent, CMSG_DATA(c), sizeof sent);
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const qint64 ns = (qint64(now.tv_sec) - sent.tv_sec) * 1000000000 + (now.tv_nsec - sent.tv_nsec);
+        // A step of the wall clock in between makes it meaningless.
+        return ns > 0 && ns < 1000000000 ? ns : 0;
+    }
+    return 0;
 }
 
 } // namespace
@@ -105,6 +123,9 @@ void EmulatorServer::acceptLink()
     if (fd < 0)
         return;
     m_linkFd = fd;
+    // Each transfer's wire time runs from when the program sent it.
+    const int on = 1;
+    ::setsockopt(m_linkFd, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
     // One program at a time: the next waits in the backlog until this one goes.
     m_listenNotifier->setEnabled(false);
     m_linkNotifier = new QSocketNotifier(m_linkFd, QSocketNotifier::Read, this);
@@ -135,6 +156,9 @@ void EmulatorServer::serveLink()
     std::memset(&message, 0, sizeof message);
     message.msg_iov = &part;
     message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(timespec))];
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
     ssize_t n;
     do {
         n = ::recvmsg(m_linkFd, &message, MSG_DONTWAIT);
@@ -156,7 +180,7 @@ void EmulatorServer::serveLink()
     }
     m_reply.resize(static_cast<int>(length));
     m_model->transfer(reinterpret_cast<const quint8*>(m_message.constData() + LinkHeaderSize),
-                      reinterpret_cast<quint8*>(m_reply.data()), length, speedHz);
+                      reinterpret_cast<quint8*>(m_reply.data()), length, speedHz, inFlightNs(message));
     ssize_t sent;
     do {
         sent = ::send(m_linkFd, m_reply.constData(), static_cast<size_t>(m_reply.size()), MSG_NOSIGNAL);
