@@ -488,7 +488,7 @@ private slots:
         QCoreApplication::installTranslator(&m_recorder);
         // No carousel; every profile stored (the load page warns of none); no
         // restart; a start is not prevented.
-        report("762=0 1079=31 633=0 702=1 685=1 1360=0 635=0");
+        report("762=0 1079=0x1f 633=0 702=1 685=1 1360=0 635=0");
         setStation(English);
         m_station->showWindow();
         m_echo = new EchoController(UiStation::store());
