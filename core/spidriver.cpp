@@ -213,7 +213,7 @@ void SpiDriver::slotParamRead(quint16 id)
 
 void SpiDriver::slotParamWrite(quint16 id, quint32 value, int flag)
 {
-    if (!hasRoom(m_writes.size(), MaxWriteQueue, "write"))
+    if (!hasRoom(m_writes.size(), MaxWriteQueue, "write", m_writesDropped))
         return;
     m_writes.append(Write{id, value, static_cast<quint8>(flag)});
     setTask(TaskWrite, true);
@@ -239,7 +239,7 @@ void SpiDriver::slotPhysicRead(quint16 id)
 
 void SpiDriver::slotEventRead(quint32 address)
 {
-    if (!hasRoom(m_eventAddresses.size(), MaxEventQueue, "event"))
+    if (!hasRoom(m_eventAddresses.size(), MaxEventQueue, "event", m_eventsDropped))
         return;
     m_eventAddresses.append(address);
     setTask(TaskReadEvents, true);
@@ -254,7 +254,7 @@ void SpiDriver::slotSoftwareRead(quint32 address, quint16 size)
 
 void SpiDriver::slotLogRead(QByteArray request)
 {
-    if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive"))
+    if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
     m_logRequests.append(request);
     setTask(TaskLog, true);
@@ -262,7 +262,7 @@ void SpiDriver::slotLogRead(QByteArray request)
 
 void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 {
-    if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive"))
+    if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
     m_compressRequests.append(request);
     setTask(TaskLogCompress, true);
@@ -270,7 +270,7 @@ void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 
 void SpiDriver::slotSpiRequestLogCompressRN(QByteArray request)
 {
-    if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive"))
+    if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
     m_compressRnRequests.append(request);
     setTask(TaskLogCompressRN, true);
@@ -289,13 +289,15 @@ void SpiDriver::slotScadaSoftwareWrite(QByteArray packet)
     setTask(TaskScada, true);
 }
 
-bool SpiDriver::hasRoom(int size, int cap, const char* queue)
+bool SpiDriver::hasRoom(int size, int cap, const char* queue, quint64& dropped)
 {
     if (size < cap)
         return true;
-    if (m_dropped++ % 1000 == 0)
+    // Logged at the 1st, 2nd, 4th, 8th... drop: a flood cannot flood the log.
+    ++dropped;
+    if ((dropped & (dropped - 1)) == 0)
         spiDebug(QString("[E] SPIDrive: %1 queue full (%2), request dropped; %3 dropped so far")
-                     .arg(queue).arg(cap).arg(m_dropped),
+                     .arg(queue).arg(cap).arg(dropped),
                  QtWarningMsg);
     return false;
 }
@@ -725,7 +727,7 @@ void SpiDriver::handleEventAddresses()
         const quint32 address = be32(m_reply + ReplyPayload + 4 * i);
         if (m_eventAddresses.contains(address))
             continue;
-        if (hasRoom(m_eventAddresses.size(), MaxEventQueue, "event"))
+        if (hasRoom(m_eventAddresses.size(), MaxEventQueue, "event", m_eventsDropped))
             m_eventAddresses.append(address);
     }
     setTask(TaskReadEvents, true);

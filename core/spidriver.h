@@ -122,7 +122,7 @@ private:
     void handleArchive();
     void queueChange(quint8 kind, quint16 id);
     // False, with a log line now and then, when a queue is full.
-    bool hasRoom(int size, int cap, const char* queue);
+    bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
     // After too many refusals: reads are asked again later, anything else is dropped.
     void giveUpRefusedRequest();
     void countTotal();
@@ -157,7 +157,9 @@ private:
     QTimer* m_qualityTimer = nullptr;
     int m_failures = 0;
     int m_refusals = 0;
-    quint64 m_dropped = 0;
+    quint64 m_writesDropped = 0;
+    quint64 m_eventsDropped = 0;
+    quint64 m_archivesDropped = 0;
     quint8 m_currentTask = 0;
 
     QList<quint16> m_valueIds;
