@@ -1,29 +1,53 @@
 #ifndef CONSOLE_CLIENT_H
 #define CONSOLE_CLIENT_H
 
-#include <QByteArray>
+#include "wait_for.h"
+
+#include <QHostAddress>
 #include <QTcpSocket>
 
 // A client of the console server, line by line.
 class ConsoleClient
 {
 public:
-    // The four lines the server greets every client with.
-    static const QByteArray Help;
-
-    // Connects and takes the help text; false if it is not the expected one.
-    bool connectTo(quint16 port);
-    void send(const QByteArray& bytes);
-    // Waits for the next answer line (empty on time-out).
-    QByteArray readLine(int timeoutMs = 30000);
-    QByteArray readBytes(int n, int timeoutMs = 30000);
+    // Connects and takes the help text the server greets every client with.
+    bool connectTo(quint16 port)
+    {
+        const QByteArray help = "[I] Use close for close session.\n"
+                                "[I] Use set param_id param_value for send register over SPI.\n"
+                                "[I] Use setb param_id param_value for update register at bank.\n"
+                                "[I] Use get param_id for get reg value\n";
+        m_socket.connectToHost(QHostAddress::LocalHost, port);
+        if (!m_socket.waitForConnected(5000) || !waitFor([&] { return received().size() >= help.size(); }, 5000))
+            return false;
+        const bool greeted = m_in.startsWith(help);
+        m_in.remove(0, help.size());
+        return greeted;
+    }
+    void send(const QByteArray& bytes)
+    {
+        m_socket.write(bytes);
+        m_socket.flush();
+    }
+    // The next answer line (empty on time-out).
+    QByteArray readLine()
+    {
+        waitFor([this] { return received().contains('\n'); }, 10000);
+        const QByteArray line = m_in.left(m_in.indexOf('\n') + 1);
+        m_in.remove(0, line.size());
+        return line;
+    }
     QByteArray ask(const QByteArray& line)
     {
         send(line);
         return readLine();
     }
     // Everything received and not read yet.
-    const QByteArray& received();
+    const QByteArray& received()
+    {
+        m_in += m_socket.readAll();
+        return m_in;
+    }
     QTcpSocket& socket() { return m_socket; }
 
 private:
