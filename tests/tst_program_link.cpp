@@ -10,15 +10,6 @@
 #include <QtTest>
 #include <csignal>
 
-namespace {
-
-bool portsFree()
-{
-    QTcpServer service, console;
-    return service.listen(QHostAddress::Any, 5321) && console.listen(QHostAddress::Any, 4321);
-}
-
-} // namespace
 
 class TestProgramLink : public QObject
 {
@@ -38,7 +29,11 @@ private slots:
     void initTestCase()
     {
         for (int attempt = 0; attempt < 3 && !m_station; ++attempt) {
-            QVERIFY2(waitFor(portsFree, 60000), "ports 5321 and 4321 taken by another program");
+            QVERIFY2(waitFor([] {
+                         QTcpServer service, console;
+                         return service.listen(QHostAddress::Any, 5321) && console.listen(QHostAddress::Any, 4321);
+                     }, 60000),
+                     "ports 5321 and 4321 taken by another program");
             m_station = new ProcessStation;
             QVERIFY(m_station->startEmulator() && m_station->startProgram());
             auto log = [this](const char* text) { return m_station->programLog().contains(text); };

@@ -1,41 +1,166 @@
-// The request loop against the in-process controller: a first
-// synchronisation that outlasts a refusing controller, writes and their
-// reports, change and event notices, a refused write batch, the link lost and
-// back, and quitting mid-way.
+// The SPI link against a scripted controller and the in-process one: the
+// bytes of a request on the wire, the reply scanner among noise and across
+// reads, each failure with its own counter and link state, the length byte
+// that must hold a whole frame; a first synchronisation that outlasts a
+// refusing controller, and a refused write batch with the link lost and back.
 #include "model_link.h"
 #include "rawbits.h"
+#include "scripted_transport.h"
 #include "test_database.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// A reply frame as the controller sends it, wrapped for the wire.
+QByteArray wireReply(quint8 cmd, quint8 status, const QByteArray& payload = QByteArray())
+{
+    QByteArray frame = QByteArray(1, char(cmd)) + char(payload.size() + 7) + char(status) + QByteArray(2, '\0');
+    frame += payload + QByteArray(2, '\0');
+    SpiFrame::setCrc(reinterpret_cast<quint8*>(frame.data()), frame.size());
+    QByteArray wire(frame.size() * 2 + 2, '\0');
+    wire.truncate(SpiFrame::wrap(reinterpret_cast<const quint8*>(frame.constData()), frame.size(),
+                                 reinterpret_cast<quint8*>(wire.data()), wire.size()));
+    return wire;
+}
+
+// The driver against a controller that clocks out a prepared stream.
+struct Scripted : Master
+{
+    ScriptedTransport& script = static_cast<ScriptedTransport&>(*transport);
+    Scripted()
+        : Master(new ScriptedTransport)
+    {
+    }
+    // The frame collected from stream in answer to a request of cmd, if any.
+    QByteArray exchange(const QByteArray& stream = QByteArray(), quint8 cmd = 1, int timeoutMs = 300)
+    {
+        script.replyStream = stream;
+        return ask(cmd, QByteArray(), timeoutMs);
+    }
+};
+
+} // namespace
 
 class TestSpiLink : public QObject
 {
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    ModelStation* m_station = nullptr;
+    TestDatabase m_db;
 
 private slots:
-    void initTestCase()
+
+    void requestsOnTheWire()
     {
-        m_db = new TestDatabase;
-        QVERIFY(ModelStation::keepParametersBelow(300));
-        m_station = new ModelStation;
+        Scripted link;
+        link.exchange();
+        link.ask(2, hex("000d"), 10);
+        QCOMPARE(link.script.writes, QList<QByteArray>({hex("7e0104e3017e"), hex("7e0206000d58207e")}));
+        quint8 wire[7];
+        QCOMPARE(SpiFrame::wrap(link.driver.reply(), 6, wire, 7), -1); // too small: refused, not overrun
     }
 
-    void cleanupTestCase()
+    void replyAmongNoiseAndAcrossReads()
     {
-        delete m_station;
-        delete m_db;
+        Scripted link;
+        QCOMPARE(link.exchange(hex("00ff55aa") + wireReply(1, 0) + hex("0102037e7e")), hex("0107000000b418"));
+        // The stale bytes of that stream never make a second reply.
+        QVERIFY(link.exchange(hex("0102030405")).isEmpty());
+        // Every byte value, flags and escapes included, survives the wire,
+        // an escape lying exactly across two 100-byte reads.
+        QByteArray payload(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            payload[i] = char(i + 0x70);
+        QByteArray stream = wireReply(2, 0, payload);
+        stream.prepend(QByteArray(99 - stream.indexOf(char(SpiFrame::Escape), 1), '\0'));
+        QCOMPARE(stream.at(99), char(SpiFrame::Escape));
+        QCOMPARE(link.exchange(stream, 2).mid(5, 256), payload);
+        QCOMPARE(link.driver.receivePackage(), 1);
+        QCOMPARE(link.driver.counter(SpiDriver::Success), quint64(2));
+    }
+
+    void failuresCountApart_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<int>("linkState");
+        QTest::addColumn<QString>("warning");
+        QByteArray swapped = wireReply(1, 0, hex("0102")); // the CRC is read high byte first
+        std::swap(*(swapped.end() - 3), *(swapped.end() - 2));
+        QTest::newRow("silence") << QByteArray() << int(SpiDriver::ErrFlag) << 3 << QString();
+        // The zeros clocked out after it fill the frame.
+        QTest::newRow("no end flag") << hex("7e0101") << int(SpiDriver::ErrFlag) << 3 << "Overflow while wait packet end";
+        QTest::newRow("empty frame") << hex("7e7e") << int(SpiDriver::ErrSlave) << 3 << "very short";
+        QTest::newRow("crc swapped") << swapped << int(SpiDriver::ErrCrc) << 4 << QString();
+        QTest::newRow("error outranks echo") << wireReply(9, 1) << int(SpiDriver::ErrCrcSlave) << 5 << QString();
+        QTest::newRow("wrong echo") << wireReply(9, 0) << int(SpiDriver::ErrCrc) << 5 << "not identical";
+    }
+
+    void failuresCountApart()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(int, counter);
+        QFETCH(int, linkState);
+        QFETCH(QString, warning);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        Scripted link;
+        link.exchange(stream);
+        if (link.driver.counter(SpiDriver::Success) == 1) // a frame was collected
+            QCOMPARE(link.driver.receivePackage(), 0);
+        QCOMPARE(link.driver.counter(SpiDriver::Counter(counter)), quint64(1));
+        QCOMPARE(link.driver.linkState(), quint8(linkState));
+    }
+
+    void failedTransfers()
+    {
+        for (int result : {0, -1}) {
+            Scripted link;
+            link.script.failResult = result;
+            link.script.failTransfer = 1; // the write
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPI_NoAnswerReceived"));
+            QVERIFY(link.exchange().isEmpty());
+            link.script.failTransfer = link.script.transfers + 2; // the first read
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPI_NoAnswerReceived"));
+            QVERIFY(link.exchange(wireReply(1, 0)).isEmpty());
+            QCOMPARE(link.driver.counter(SpiDriver::Lost), quint64(2));
+            QCOMPARE(link.driver.counter(SpiDriver::Total), quint64(2));
+        }
+        // A device that cannot be opened is reported once per run of failures.
+        Scripted closed;
+        closed.script.openable = false;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPI device not ready"));
+        QVERIFY(closed.exchange().isEmpty() && closed.exchange().isEmpty());
+        QCOMPARE(closed.driver.counter(SpiDriver::Total), quint64(0));
+    }
+
+    void lengthByteHoldsTheWholeFrame()
+    {
+        // A SCADA packet that would make a frame of 256 bytes is refused; one
+        // of 251 bytes goes out with length 255.
+        Scripted link;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SCADA packet of 252 bytes does not fit a frame"));
+        link.driver.slotScadaSoftwareWrite(QByteArray(252, 'b'));
+        link.driver.slotScadaSoftwareWrite(QByteArray(251, 'a'));
+        QCOMPARE(link.driver.scadaPacketCount(), 1);
+        link.driver.process();
+        QTRY_VERIFY2(!link.script.writes.isEmpty(), "the first request");
+        QCOMPARE(link.script.writes.first().left(3), hex("7e0dff"));
     }
 
     // About 3 s of refusals in the middle: the ids of the request given up
     // are asked again later, and every id is read.
     void firstSynchronisationOutlastsRefusals()
     {
-        ModelStation& s = *m_station;
+        QVERIFY(ModelStation::keepParametersBelow(300));
+        ModelStation s;
         const ControllerModel& model = s.link.model;
         QSignalSpy count(&s.parameters, &Parameters::signalSyncCount);
         QSignalSpy end(&s.parameters, &Parameters::signalSyncEnd);
@@ -52,40 +177,6 @@ private slots:
         QCOMPARE(end.count(), 1);
     }
 
-    void writesAndNoticesComeBack()
-    {
-        ModelStation& s = *m_station;
-        ControllerModel& model = s.link.model;
-        const int logged = model.writes().size();
-        for (int i = 0; i < 36; ++i)
-            s.parameters.set(quint16(100 + i), float(1000 + i), 1);
-        QTRY_COMPARE(model.writes().size(), logged + 36);
-        for (int i = 0; i < 36; ++i) {
-            const ControllerModel::WriteRecord w = model.writes().at(logged + i);
-            QVERIFY(w.id == 100 + i && w.raw == bitsFromFloat(float(1000 + i)) && w.flag == 1);
-        }
-        // The controller reports them back as changed, and its own changes.
-        QTRY_COMPARE(s.parameters.get(135), 1035.0f);
-        QVERIFY(model.setMax(13, 77.0f));
-        QTRY_COMPARE(s.parameters.getMax(13), 77.0f);
-        QByteArray event;
-        QObject receiver;
-        connect(s.link.driver, &SpiDriver::signalNewEvent, &receiver, [&event](QByteArray e) { event = e; });
-        model.addEvent(QByteArray(21, '\x33'));
-        QTRY_COMPARE(event, QByteArray(21, '\x33'));
-    }
-
-    void quitDuringSynchronisation()
-    {
-        ModelStation other;
-        other.link.model.setWireTimeSimulated(true);
-        QSignalSpy count(&other.parameters, &Parameters::signalSyncCount);
-        other.link.start();
-        QVERIFY2(count.wait(5000), "the first values");
-        QVERIFY(other.parameters.isSyncRunning());
-        QVERIFY2(other.link.stop(), "the SPI thread ending");
-    }
-
     // Thirty-six writes queued before the first step: the first 35 go in
     // one request, refused until given up; the link goes down and comes back,
     // and the last write, waiting meanwhile, goes out.
@@ -94,8 +185,8 @@ private slots:
         ControllerModel model;
         model.loadDatabase();
         model.setWireTimeSimulated(false);
-        SpiDriver driver(nullptr, false);
-        driver.setTransport(std::unique_ptr<SpiTransport>(new ModelTransport(&model)));
+        Master master(new ModelTransport(&model));
+        SpiDriver& driver = master.driver;
         QStringList ids;
         for (int i = 0; i < 36; ++i) {
             driver.slotParamWrite(quint16(100 + i), bitsFromFloat(float(i)), 1);
@@ -110,7 +201,8 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(link.count() == 2, "the link lost and back", 8000);
         QVERIFY(!link.first().first().toBool() && link.last().first().toBool());
         QTRY_COMPARE(model.writes().size(), 1);
-        QCOMPARE(model.writes().first().id, quint16(135));
+        const ControllerModel::WriteRecord w = model.writes().first();
+        QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
     }
 };
 

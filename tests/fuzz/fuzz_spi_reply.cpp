@@ -6,7 +6,6 @@
 #include "spidriver.h"
 #include "spiframe.h"
 
-#include <QCoreApplication>
 #include <cstdint>
 
 namespace {
@@ -19,14 +18,8 @@ const quint8 Commands[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15};
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_spi_reply";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = nullptr;
-    if (!app) {
-        app = new QCoreApplication(argc, argv);
-        qInstallMessageHandler(silence);
-    }
+    static const QtMessageHandler previous = qInstallMessageHandler(silence);
+    Q_UNUSED(previous)
     if (size < 2)
         return 0;
     const quint8 command = Commands[data[0] % sizeof Commands];

@@ -13,16 +13,11 @@ public:
     // Connects and takes the help text the server greets every client with.
     bool connectTo(quint16 port)
     {
-        const QByteArray help = "[I] Use close for close session.\n"
-                                "[I] Use set param_id param_value for send register over SPI.\n"
-                                "[I] Use setb param_id param_value for update register at bank.\n"
-                                "[I] Use get param_id for get reg value\n";
         m_socket.connectToHost(QHostAddress::LocalHost, port);
-        if (!m_socket.waitForConnected(5000) || !waitFor([&] { return received().size() >= help.size(); }, 5000))
-            return false;
-        const bool greeted = m_in.startsWith(help);
-        m_in.remove(0, help.size());
-        return greeted;
+        return m_socket.waitForConnected(5000) && readLine() == "[I] Use close for close session.\n"
+               && readLine() == "[I] Use set param_id param_value for send register over SPI.\n"
+               && readLine() == "[I] Use setb param_id param_value for update register at bank.\n"
+               && readLine() == "[I] Use get param_id for get reg value\n";
     }
     void send(const QByteArray& bytes)
     {
@@ -43,11 +38,7 @@ public:
         return readLine();
     }
     // Everything received and not read yet.
-    const QByteArray& received()
-    {
-        m_in += m_socket.readAll();
-        return m_in;
-    }
+    const QByteArray& received() { return m_in += m_socket.readAll(); }
     QTcpSocket& socket() { return m_socket; }
 
 private:

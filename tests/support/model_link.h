@@ -44,13 +44,6 @@ struct ModelLink
         thread->exit(0);
         return thread->wait(10000);
     }
-    int writesOf(quint16 id) const
-    {
-        int n = 0;
-        for (const ControllerModel::WriteRecord& w : model.writes())
-            n += w.id == id ? 1 : 0;
-        return n;
-    }
 };
 
 // The store and a seeded link wired as the program wires them (no event

@@ -1,10 +1,14 @@
-// The service server on a free port, with real TCP clients, against the store
-// and the SPI driver talking to the in-process controller: replies and their
-// kinds, broadcasts to every client, blocks cut and joined by TCP, blocks a
-// hostile client might send, clients that read slowly, never, or flood the
-// link with requests, and stopping with clients connected.
-#include "deaf_client.h"
+// The service server (5321) and the console (4321) on free ports, with real
+// TCP clients: the service server against the store and the SPI driver
+// talking to the in-process controller, the console against a store of its
+// own. Replies and answers, broadcasts to every client, requests cut and
+// joined by TCP, what a hostile client might send, the connection cap,
+// clients that read slowly, never, or flood the link, and stopping with
+// clients connected.
+#include "commandserver.h"
+#include "console_client.h"
 #include "model_link.h"
+#include "param_writes.h"
 #include "rawbits.h"
 #include "server.h"
 #include "serviceblockparser.h"
@@ -12,7 +16,10 @@
 #include "test_database.h"
 
 #include <QtTest>
+#include <fcntl.h>
 #include <malloc.h>
+#include <netinet/in.h>
+#include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" size_t __sanitizer_get_current_allocated_bytes(); // the sanitizer's runtime
@@ -48,39 +55,147 @@ qint64 memoryInUse()
 #endif
 }
 
+
+// A client of a local port with a tiny receive window that never reads:
+// its descriptor, or -1.
+int deafClient(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int small = 4096;
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+const QByteArray Queued = "[I] added to queue\n";
+const QByteArray Get13 = "El 13 is 5\n";
+
 } // namespace
 
-class TestServiceServer : public QObject
+class TestServers : public QObject
 {
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    ModelStation* m_station = nullptr;
-    TcpServer* m_server = nullptr;
+    // Made in this order once the test database is cut down, gone in the reverse.
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<ModelStation> m_station;
+    std::unique_ptr<TcpServer> m_server;
+    std::unique_ptr<Parameters> m_bank;
+    std::unique_ptr<CommandServer> m_console;
     quint16 m_port = 0;
+    quint16 m_consolePort = 0;
 
 private slots:
     void initTestCase()
     {
-        m_db = new TestDatabase;
-        QVERIFY(ModelStation::keepParametersBelow(600));
-        m_station = new ModelStation;
+        m_db.reset(new TestDatabase);
+        QVERIFY(ModelStation::keepParametersBelow(700));
+        m_station.reset(new ModelStation);
         QSignalSpy end(&m_station->parameters, &Parameters::signalSyncEnd);
         m_station->link.start();
         QVERIFY2(end.wait(10000), "the first synchronisation");
-        m_server = new TcpServer(nullptr, 0, &m_station->parameters, m_station->link.driver);
+        m_server.reset(new TcpServer(nullptr, 0, &m_station->parameters, m_station->link.driver));
         m_port = m_server->serverPort();
+        m_bank.reset(new Parameters);
+        m_bank->slotParamUpdated(13, bitsFromFloat(5.0f), Parameters::KindValue);
+        m_bank->slotParamUpdated(14, bitsFromFloat(1234567.0f), Parameters::KindValue);
+        m_console.reset(new CommandServer(nullptr, 0, m_bank.get()));
+        m_console->start();
+        m_consolePort = m_console->serverPort();
     }
 
-    void cleanupTestCase()
+    void cleanup()
     {
-        delete m_server;
-        delete m_station;
-        delete m_db;
+        QVERIFY2(waitFor([this] { return m_server->connectionCount() + m_console->connectionCount() == 0; }), "clients gone");
     }
 
-    void cleanup() { QVERIFY2(waitFor([this] { return m_server->connectionCount() == 0; }), "clients gone"); }
+    void consoleCommands()
+    {
+        QSignalSpy writes(m_bank.get(), &Parameters::signalParamWrite);
+        ConsoleClient client;
+        QVERIFY(client.connectTo(m_consolePort));
+        QCOMPARE(client.ask("get 13\r\n"), Get13);
+        QCOMPARE(client.ask("get 14\n"), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.ask("get 65549\n"), Get13); // the id keeps its low 16 bits
+        QCOMPARE(client.ask("get 5000\n"), QByteArray("El 5000 is 0\n"));
+        // set asks the store for a write with flag 3 and leaves its copy alone.
+        QCOMPARE(client.ask("set 65551 -2.5\n"), Queued);
+        QTRY_VERIFY(!writes.isEmpty());
+        QVERIFY(writes.first() == QVariantList({quint16(15), bitsFromFloat(-2.5f), 3}) && m_bank->get(15) != -2.5f);
+        // setb stores the raw value in the copy, nothing is written.
+        QCOMPARE(client.ask("setb 600 2.9\n"), Queued);
+        QTRY_COMPARE(m_bank->getU32(600), 2u);
+        QCOMPARE(client.ask("setb 600 -5\n"), Queued);
+        QTRY_COMPARE(m_bank->getU32(600), 0u);
+        // Refused lines: the answer, and nothing written or stored.
+        const QByteArray count = "[E] Not enough params. Use ", id = "[E] Not recognized param_id. Use ",
+                         value = "[E] Not recognized param_value. Use ", get = "get param_id\n",
+                         set = "set param_id param_value\n", setb = "setb param_id param_value\n";
+        const QPair<const char*, QByteArray> refused[] = {
+            {"get", count + get}, {"get  13", count + get}, {"get 13 14", count + get}, {"get 1.5", id + get},
+            {"get 99999999999999999999999", id + get}, {"set 13  5", count + set}, {"set x 5", id + set},
+            {"set 13 abc", value + set}, {"set 13 nan", value + set}, {"set 13 1e39", value + set},
+            {"setb 600 4294967296", value + setb}, {"setb 600 -inf", value + setb}, {"setb y 1", id + setb}};
+        for (const auto& line : refused)
+            QVERIFY2(client.ask(QByteArray(line.first) + "\n") == line.second, line.first);
+        QCOMPARE(client.ask("set 13 5\n"), Queued);
+        QTRY_COMPARE(writesOf(writes), (Writes{{15, bitsFromFloat(-2.5f)}, {13, bitsFromFloat(5.0f)}}));
+        QCOMPARE(m_bank->getU32(600), 0u);
+    }
+
+    void consoleLinesAsTcpDeliversThem()
+    {
+        ConsoleClient client;
+        QVERIFY(client.connectTo(m_consolePort));
+        // Lines with no answer: each followed by one whose answer comes first.
+        for (const QByteArray& line : {QByteArray("GET 13\n"), QByteArray("\r\n"), QByteArray(" get 13\n"),
+                                       QByteArray("\xFF\xC0\n"), QByteArray("\0get 13\n", 8),
+                                       "get 13 " + QByteArray(2000, 'x') + "\n"})
+            QCOMPARE(client.ask(line + "get 13\n"), Get13);
+        QCOMPARE(client.ask(QByteArray("get 13\0garbage\n", 15)), Get13); // a zero byte ends the text
+        // Cut anywhere, joined with the next, or left unterminated by a
+        // client that goes quiet.
+        client.send("get 1");
+        QTest::qWait(20);
+        client.send("3\nget 14\nget");
+        QCOMPARE(client.readLine(), Get13);
+        QCOMPARE(client.readLine(), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.readLine(), QByteArray("[E] Not enough params. Use get param_id\n"));
+        // close answers and ends the connection; what follows is not read.
+        client.send("close now\nget 13\n");
+        QVERIFY(waitFor([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }));
+        QCOMPARE(client.received(), QByteArray("[I] Bye Bye\n"));
+    }
+
+    void consoleConnectionsAreCappedAndFloodsStayApart()
+    {
+        std::vector<std::unique_ptr<ConsoleClient>> clients(CommandServer::MaxConnections - 1);
+        for (auto& c : clients)
+            QVERIFY((c = std::make_unique<ConsoleClient>())->connectTo(m_consolePort));
+        // A client that sends lines drawing ten times their size in answers
+        // and never reads: it neither stops the others nor grows the server.
+        const int fd = deafClient(m_consolePort);
+        QVERIFY(fd >= 0 && waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections; }));
+        ::fcntl(fd, F_SETFL, O_NONBLOCK);
+        for (int i = 0; i < 200; ++i)
+            ::send(fd, QByteArray("get\n").repeated(4096).constData(), 4 * 4096, MSG_NOSIGNAL);
+        QTcpSocket extra;
+        extra.connectToHost(QHostAddress::LocalHost, m_consolePort);
+        QVERIFY(extra.waitForConnected(5000) && waitFor([&] { return extra.state() == QAbstractSocket::UnconnectedState; }));
+        for (auto& c : clients)
+            QCOMPARE(c->ask("get 13\n"), Get13);
+        ::close(fd);
+        QVERIFY(waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections - 1; }));
+        ConsoleClient next;
+        QVERIFY(next.connectTo(m_consolePort));
+    }
 
     void repliesFromTheStoreAsTcpDeliversTheBlocks()
     {
@@ -140,24 +255,22 @@ private slots:
         QVERIFY(clients[1].count(valueIs(17)) == 0 && !clients[0].malformed() && !clients[1].malformed());
     }
 
-    // Each is followed by a read of 14, answered once everything before it is done.
+    // Each is followed by a read of 14, answered once everything before it
+    // is done; were the stream to lose its place, the read of 13 inside would
+    // be answered too.
     void malformedBlocksAreSkipped_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("answers");
-        auto raw = [](quint16 size, const QByteArray& body) { return QByteArray(1, char(size >> 8)) + char(size) + body; };
+        auto raw = [](const QByteArray& body) { return QByteArray(1, char(body.size() >> 8)) + char(body.size()) + body; };
         const QByteArray inner = idRequest(P::ReadValues, {13});
         const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(17) << 4 << 1; });
-        QTest::newRow("size 0") << raw(0, QByteArray()) + raw(1, "x") << 0;
-        QTest::newRow("odd id payload: whole ids") << raw(5, QByteArray("\0\0\0\x0d\0", 5)) << 1;
-        // Payloads that would read as requests if the stream lost its place.
-        for (quint16 command : {4, 0xFFFF})
-            QTest::newRow(qPrintable(QString("command %1").arg(command)))
-                << raw(quint16(2 + inner.size()), QByteArray(1, char(command >> 8)) + char(command) + inner) << 0;
-        QTest::newRow("write too short") << raw(8, write.mid(2, 8)) << 0;
-        const QByteArray longer = write.mid(2) + inner;
-        QTest::newRow("write too long") << raw(quint16(longer.size()), longer) << 0;
-        QTest::newRow("archive past its block") << raw(21, QByteArray("\0\x07\0\0\x03\xE8", 6) + QByteArray(15, 'a')) << 0;
+        QTest::newRow("sizes 0 and 1") << raw(QByteArray()) + raw("x") << 0;
+        QTest::newRow("odd id payload: whole ids") << raw(QByteArray("\0\0\0\x0d\0", 5)) << 1;
+        QTest::newRow("unknown command") << raw(QByteArray("\0\x04", 2) + inner) << 0;
+        QTest::newRow("write too short") << raw(write.mid(2, 8)) << 0;
+        QTest::newRow("write too long") << raw(write.mid(2) + inner) << 0;
+        QTest::newRow("archive past its block") << raw(QByteArray("\0\x07\0\0\x03\xE8", 6) + inner) << 0;
     }
 
     void malformedBlocksAreSkipped()
@@ -205,9 +318,9 @@ private slots:
         SpiDriver driver(nullptr, false);
         auto* server = new TcpServer(nullptr, 0, &m_station->parameters, &driver);
         BlockClient reader, busy;
-        const int deaf[] = {deafClient(server->serverPort()), deafClient(server->serverPort())};
+        const int deaf = deafClient(server->serverPort());
         QVERIFY(reader.connectTo(server->serverPort()) && busy.connectTo(server->serverPort()) && reader.ready());
-        QVERIFY(deaf[0] >= 0 && deaf[1] >= 0 && waitFor([&] { return server->connectionCount() == 4; }));
+        QVERIFY(deaf >= 0 && waitFor([&] { return server->connectionCount() == 3; }));
         const QByteArray data(4000, 'a');
         int sent = 0;
         QVERIFY2(waitFor([&] {
@@ -217,18 +330,15 @@ private slots:
                      busy.replies();
                      return server->connectionCount() == 2 || sent > 40000;
                  }),
-                 "the deaf clients cut off");
+                 "the deaf client cut off");
         QVERIFY(reader.waitCount(replyOf(7, QByteArray(15, '\0'), data), sent) && !reader.malformed());
-        ::close(deaf[0]);
-        const int late = deafClient(server->serverPort());
+        ::close(deaf);
         busy.send(idRequest(P::ReadValues, QVector<quint16>(30000, 13)));
         for (int i = 0; i < 300; ++i)
             emit driver.signalLogRead(QByteArray(15, '\0'), data);
         delete server;
         for (BlockClient* c : {&reader, &busy})
             QVERIFY(waitFor([&] { return c->socket().state() == QAbstractSocket::UnconnectedState; }));
-        ::close(deaf[1]);
-        ::close(late);
     }
 
     // Writes and archive requests far faster than the link serves them (one
@@ -254,5 +364,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestServiceServer)
-#include "tst_service_server.moc"
+QTEST_GUILESS_MAIN(TestServers)
+#include "tst_servers.moc"
