@@ -576,7 +576,7 @@ int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quin
                 if (m_fault == Fault::Refuse && m_refuseLeft > 0) {
                     --m_refuseLeft;
                     m_consumeChanges = m_consumeEvents = 0;
-                    reply = frameLocked(m_scanner.frame()[0], true, QByteArray());
+                    reply = frameLocked(n > 0 ? m_scanner.frame()[0] : 0, true, QByteArray());
                 } else {
                     reply = replyToLocked(m_scanner.frame(), n);
                 }

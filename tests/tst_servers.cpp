@@ -21,9 +21,8 @@
 #include <netinet/in.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" size_t __sanitizer_get_current_allocated_bytes(); // the sanitizer's runtime
-#endif
+// The sanitizer's count of memory in use, when its runtime is there.
+extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
 
 namespace {
 
@@ -48,11 +47,8 @@ ReplyMatch replyOf(quint16 command, const QByteArray& first, const QByteArray& s
 // (RSS under the sanitizer also holds freed memory in quarantine).
 qint64 memoryInUse()
 {
-#if defined(__SANITIZE_ADDRESS__)
-    return qint64(__sanitizer_get_current_allocated_bytes());
-#else
-    return qint64(mallinfo2().uordblks);
-#endif
+    return __sanitizer_get_current_allocated_bytes ? qint64(__sanitizer_get_current_allocated_bytes())
+                                                   : qint64(mallinfo2().uordblks);
 }
 
 
