@@ -56,11 +56,10 @@ private:
     TestDatabase m_db;
 
 private slots:
-
     void requestsOnTheWire()
     {
         Scripted link;
-        link.exchange();
+        link.ask(1, QByteArray(), 10);
         link.ask(2, hex("000d"), 10);
         QCOMPARE(link.script.writes, QList<QByteArray>({hex("7e0104e3017e"), hex("7e0206000d58207e")}));
         quint8 wire[7];
