@@ -213,6 +213,8 @@ void SpiDriver::slotParamRead(quint16 id)
 
 void SpiDriver::slotParamWrite(quint16 id, quint32 value, int flag)
 {
+    if (!hasRoom(m_writes.size(), MaxWriteQueue, "write", m_writesDropped))
+        return;
     m_writes.append(Write{id, value, static_cast<quint8>(flag)});
     setTask(TaskWrite, true);
 }
@@ -237,10 +239,8 @@ void SpiDriver::slotPhysicRead(quint16 id)
 
 void SpiDriver::slotEventRead(quint32 address)
 {
-    if (m_eventAddresses.size() >= MaxEventQueue) {
-        spiDebug(QString("[E] SPIDrive: event queue full, address %1 dropped").arg(address), QtWarningMsg);
+    if (!hasRoom(m_eventAddresses.size(), MaxEventQueue, "event", m_eventsDropped))
         return;
-    }
     m_eventAddresses.append(address);
     setTask(TaskReadEvents, true);
 }
@@ -254,28 +254,52 @@ void SpiDriver::slotSoftwareRead(quint32 address, quint16 size)
 
 void SpiDriver::slotLogRead(QByteArray request)
 {
+    if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
+        return;
     m_logRequests.append(request);
     setTask(TaskLog, true);
 }
 
 void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 {
+    if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
+        return;
     m_compressRequests.append(request);
     setTask(TaskLogCompress, true);
 }
 
 void SpiDriver::slotSpiRequestLogCompressRN(QByteArray request)
 {
+    if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
+        return;
     m_compressRnRequests.append(request);
     setTask(TaskLogCompressRN, true);
 }
 
 void SpiDriver::slotScadaSoftwareWrite(QByteArray packet)
 {
+    if (packet.size() > MaxScadaPacket) {
+        spiDebug(QString("[E] SPIDrive: SCADA packet of %1 bytes does not fit a frame, dropped").arg(packet.size()),
+                 QtWarningMsg);
+        return;
+    }
     QMutexLocker lock(&m_scadaMutex);
     m_scadaPackets.append(packet);
     m_scadaCount = m_scadaPackets.size();
     setTask(TaskScada, true);
+}
+
+bool SpiDriver::hasRoom(int size, int cap, const char* queue, quint64& dropped)
+{
+    if (size < cap)
+        return true;
+    // Logged at the 1st, 2nd, 4th, 8th... drop: a flood cannot flood the log.
+    ++dropped;
+    if ((dropped & (dropped - 1)) == 0)
+        spiDebug(QString("[E] SPIDrive: %1 queue full (%2), request dropped; %3 dropped so far")
+                     .arg(queue).arg(cap).arg(dropped),
+                 QtWarningMsg);
+    return false;
 }
 
 // --- the loop ------------------------------------------------------------------------
@@ -347,9 +371,7 @@ void SpiDriver::loop()
     if (m_refusals >= MaxRefusals) {
         // The controller answers but keeps refusing this request: give it up
         // rather than wedge the link; the next step builds a fresh request.
-        spiDebug(QString("[E] SPIDrive: loop - command %1 refused %2 times, dropped")
-                     .arg(m_currentCommand).arg(m_refusals),
-                 QtWarningMsg);
+        giveUpRefusedRequest();
         m_refusals = 0;
         m_requestLength = 0;
     }
@@ -363,6 +385,31 @@ void SpiDriver::loop()
         spiDebug("[E] SPIDrive: sendPackage - TimeOut", QtWarningMsg);
     }
     m_loopTimer->start(m_failures > 1 ? 100 : 15);
+}
+
+void SpiDriver::giveUpRefusedRequest()
+{
+    // A read must not be lost: the first synchronisation waits for every id.
+    // Its ids go to the back of their queues and are asked again later.
+    const quint8* p = m_request + 2;
+    QStringList ids;
+    for (int i = 0; i < m_requestCount; ++i) {
+        if (m_currentCommand == CmdWriteValues) {
+            ids << QString::number(be16(p + 7 * i));
+        } else if (m_currentCommand == CmdReadEvents) {
+            if (!m_eventAddresses.contains(be32(p + 4 * i)))
+                m_eventAddresses.append(be32(p + 4 * i));
+            setTask(TaskReadEvents, true);
+        } else {
+            queueChange(m_currentCommand, be16(p + 2 * i)); // the read commands are the kinds
+        }
+    }
+    const bool write = m_currentCommand == CmdWriteValues;
+    spiDebug(QString("[E] SPIDrive: loop - command %1 refused %2 times, %3")
+                 .arg(m_currentCommand).arg(m_refusals)
+                 .arg(write ? "writes dropped: " + ids.join(", ")
+                            : m_requestCount > 0 ? QString("asked again later") : QString("dropped")),
+             QtWarningMsg);
 }
 
 // --- requests ------------------------------------------------------------------------
@@ -455,12 +502,6 @@ void SpiDriver::buildRequest(int task)
         if (!m_scadaPackets.isEmpty()) {
             packet = m_scadaPackets.takeFirst();
             m_scadaCount = m_scadaPackets.size();
-        }
-        const int maxPayload = SpiFrame::BufferSize / 2 - 4; // fits even fully escaped
-        if (packet.size() > maxPayload) {
-            spiDebug(QString("[E] SPIDrive: SCADA packet of %1 bytes too long, dropped").arg(packet.size()),
-                     QtWarningMsg);
-            packet.clear();
         }
         std::memcpy(m_request + 2, packet.constData(), static_cast<size_t>(packet.size()));
         m_requestLength = static_cast<quint32>(packet.size() + 4);
@@ -686,11 +727,8 @@ void SpiDriver::handleEventAddresses()
         const quint32 address = be32(m_reply + ReplyPayload + 4 * i);
         if (m_eventAddresses.contains(address))
             continue;
-        if (m_eventAddresses.size() >= MaxEventQueue) {
-            spiDebug(QString("[E] SPIDrive: event queue full, address %1 dropped").arg(address), QtWarningMsg);
-            continue;
-        }
-        m_eventAddresses.append(address);
+        if (hasRoom(m_eventAddresses.size(), MaxEventQueue, "event", m_eventsDropped))
+            m_eventAddresses.append(address);
     }
     setTask(TaskReadEvents, true);
 }

@@ -37,7 +37,13 @@ public:
     static constexpr quint32 ReadSpeedHz = 5000000;
     static constexpr int LinkDownAfter = 20;
     static constexpr int MaxRefusals = 20;
+    // Queues fed from the network are capped: one flooding client must not
+    // grow the SPI thread's memory without bound.
     static constexpr int MaxEventQueue = 4096;
+    static constexpr int MaxWriteQueue = 4096;
+    static constexpr int MaxArchiveQueue = 256;
+    // Byte 1 of a frame is its whole length: a SCADA packet may fill the rest.
+    static constexpr int MaxScadaPacket = 255 - 4;
     static constexpr int ArchiveRequestSize = 15;
     static constexpr int MemorySize = 4096;
 
@@ -115,6 +121,10 @@ private:
     void handleMemory();
     void handleArchive();
     void queueChange(quint8 kind, quint16 id);
+    // False, with a log line now and then, when a queue is full.
+    bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
+    // After too many refusals: reads are asked again later, anything else is dropped.
+    void giveUpRefusedRequest();
     void countTotal();
     void count(Counter c) { ++m_counters[c]; }
     // Waits until the store has taken the updates emitted so far; false when
@@ -147,6 +157,9 @@ private:
     QTimer* m_qualityTimer = nullptr;
     int m_failures = 0;
     int m_refusals = 0;
+    quint64 m_writesDropped = 0;
+    quint64 m_eventsDropped = 0;
+    quint64 m_archivesDropped = 0;
     quint8 m_currentTask = 0;
 
     QList<quint16> m_valueIds;

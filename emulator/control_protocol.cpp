@@ -214,17 +214,18 @@ QStringList ControlProtocol::execute(const QString& line)
             m_model->setFault(ControllerModel::Fault::Silent);
             return QStringList(Ok);
         }
-        if (count == 3 && (kind == QLatin1String("corrupt") || kind == QLatin1String("latency"))) {
+        const QStringList counted{QStringLiteral("corrupt"), QStringLiteral("latency"), QStringLiteral("refuse")};
+        if (count == 3 && counted.contains(kind)) {
             bool ok = false;
             const int n = words.at(2).toInt(&ok, 10);
             if (!ok || n < 0)
                 return fail(QStringLiteral("bad number"));
-            m_model->setFault(kind == QLatin1String("corrupt") ? ControllerModel::Fault::Corrupt
-                                                               : ControllerModel::Fault::Latency,
-                              n);
+            const ControllerModel::Fault faults[] = {ControllerModel::Fault::Corrupt, ControllerModel::Fault::Latency,
+                                                     ControllerModel::Fault::Refuse};
+            m_model->setFault(faults[counted.indexOf(kind)], n);
             return QStringList(Ok);
         }
-        return fail(QStringLiteral("usage: fault none|silent|corrupt N|latency MS"));
+        return fail(QStringLiteral("usage: fault none|silent|corrupt N|latency MS|refuse N"));
     }
     if (word == QLatin1String("quit")) {
         m_quit = true;

@@ -359,9 +359,10 @@ void ControllerModel::announceLocked(quint8 kind, quint16 id)
 
 quint8 ControllerModel::noticeLocked() const
 {
-    if (!m_changes.isEmpty())
+    // What stays pending once the reply being built is taken.
+    if (m_changes.size() > m_consumeChanges)
         return NoticeChanges;
-    if (!m_newEvents.isEmpty())
+    if (m_newEvents.size() > m_consumeEvents)
         return NoticeEvents;
     return NoticeNone;
 }
@@ -489,9 +490,11 @@ void ControllerModel::setFault(Fault fault, int argument)
     m_fault = fault;
     m_corruptLeft = fault == Fault::Corrupt ? std::max(argument, 0) : 0;
     m_latencyMs = fault == Fault::Latency ? std::max(argument, 0) : 0;
+    m_refuseLeft = fault == Fault::Refuse ? std::max(argument, 0) : 0;
     if (fault == Fault::Silent) {
         m_out.clear();
         m_outPos = 0;
+        m_consumeChanges = m_consumeEvents = 0;
     }
 }
 
@@ -552,18 +555,35 @@ int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quin
         advanceClockLocked();
 
         // Full duplex: what goes out now was ready before this transfer began.
-        clockOut(rx, length);
+        const bool delivered = clockOut(rx, length);
 
         const SpiFrame::Scanner::State state = m_scanner.feed(tx, static_cast<int>(std::min<quint32>(length, INT_MAX)));
+        // A reply clocked out while the master sends its next request is not read.
+        if (delivered && state != SpiFrame::Scanner::Complete) {
+            for (; m_consumeChanges > 0 && !m_changes.isEmpty(); --m_consumeChanges) {
+                const Change c = m_changes.takeFirst();
+                m_changeKeys.remove((quint32(c.kind) << 16) | c.id);
+            }
+            m_newEvents.erase(m_newEvents.begin(), m_newEvents.begin() + std::min(m_consumeEvents, m_newEvents.size()));
+            m_consumeEvents = 0;
+        }
         if (state == SpiFrame::Scanner::Overflow) {
             m_scanner.reset();
         } else if (state == SpiFrame::Scanner::Complete) {
             const int n = m_scanner.length();
             if (m_fault != Fault::Silent) {
                 const bool corrupt = m_fault == Fault::Corrupt && m_corruptLeft > 0;
-                QByteArray reply = replyToLocked(m_scanner.frame(), n, !corrupt);
+                QByteArray reply;
+                if (m_fault == Fault::Refuse && m_refuseLeft > 0) {
+                    --m_refuseLeft;
+                    m_consumeChanges = m_consumeEvents = 0;
+                    reply = frameLocked(n > 0 ? m_scanner.frame()[0] : 0, true, QByteArray());
+                } else {
+                    reply = replyToLocked(m_scanner.frame(), n);
+                }
                 if (corrupt) {
                     --m_corruptLeft;
+                    m_consumeChanges = m_consumeEvents = 0;
                     reply[reply.size() - 1] = static_cast<char>(reply.at(reply.size() - 1) ^ 0x5A);
                 }
                 QByteArray wire(2 * reply.size() + 2, Qt::Uninitialized);
@@ -614,8 +634,9 @@ void ControllerModel::sleepWireTime(qint64 ns, qint64 inFlightNs)
     m_wireOverrunNs = std::min(m_wireOverrunNs + std::max<qint64>(0, m_wireEndNs - deadline), maxCarriedNs);
 }
 
-void ControllerModel::clockOut(quint8* rx, quint32 length)
+bool ControllerModel::clockOut(quint8* rx, quint32 length)
 {
+    bool delivered = false;
     const bool ready = m_fault != Fault::Silent && m_outPos < m_out.size()
         && m_monotonic.elapsed() >= m_outReadyAt;
     quint32 i = 0;
@@ -627,9 +648,11 @@ void ControllerModel::clockOut(quint8* rx, quint32 length)
         if (m_outPos >= m_out.size()) {
             m_out.clear();
             m_outPos = 0;
+            delivered = true;
         }
     }
     std::fill(rx + i, rx + length, quint8(0));
+    return delivered;
 }
 
 quint32 ControllerModel::readKindLocked(quint8 command, quint16 id) const
@@ -650,8 +673,9 @@ quint32 ControllerModel::readKindLocked(quint8 command, quint16 id) const
     }
 }
 
-QByteArray ControllerModel::replyToLocked(const quint8* frame, int length, bool consume)
+QByteArray ControllerModel::replyToLocked(const quint8* frame, int length)
 {
+    m_consumeChanges = m_consumeEvents = 0;
     quint8 command = length > 0 ? frame[0] : 0;
     bool error = length < 4 || !SpiFrame::checkCrc(frame, length);
     const quint8* payload = frame + 2;
@@ -695,20 +719,14 @@ QByteArray ControllerModel::replyToLocked(const quint8* frame, int length, bool 
                 out.append(static_cast<char>(m_changes.at(i).kind));
                 appendU16(out, m_changes.at(i).id);
             }
-            if (consume) {
-                for (int i = 0; i < n; ++i) {
-                    const Change c = m_changes.takeFirst();
-                    m_changeKeys.remove((quint32(c.kind) << 16) | c.id);
-                }
-            }
+            m_consumeChanges = n;
             break;
         }
         case CmdNewEvents: {
             const int n = std::min({m_newEvents.size(), MaxRecords, MaxPayload / 4});
             for (int i = 0; i < n; ++i)
                 appendU32(out, m_newEvents.at(i));
-            if (consume)
-                m_newEvents.erase(m_newEvents.begin(), m_newEvents.begin() + n);
+            m_consumeEvents = n;
             break;
         }
         case CmdReadEvents: {
@@ -767,7 +785,11 @@ QByteArray ControllerModel::replyToLocked(const quint8* frame, int length, bool 
         out.clear();
     else
         ++m_stats[command];
+    return frameLocked(command, error, out);
+}
 
+QByteArray ControllerModel::frameLocked(quint8 command, bool error, const QByteArray& out) const
+{
     QByteArray reply(HeaderSize, '\0');
     reply.append(out);
     reply.append(QByteArray(CrcSize, '\0'));

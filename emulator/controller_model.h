@@ -49,7 +49,7 @@ public:
     // Kinds of a change record: the command the program reads the change with.
     enum ChangeKind : quint8 { KindValue = 2, KindMin = 7, KindMax = 8, KindPhysic = 15 };
 
-    enum class Fault { None, Silent, Corrupt, Latency };
+    enum class Fault { None, Silent, Corrupt, Latency, Refuse };
 
     struct WriteRecord
     {
@@ -150,7 +150,10 @@ public:
     // Silent: requests are ignored and reads return zeros. Corrupt: the next
     // argument replies carry a wrong CRC (the pending notices they carried
     // stay pending, as the program asks again). Latency: a reply becomes
-    // readable argument milliseconds after its request.
+    // readable argument milliseconds after its request. Refuse: the next
+    // argument requests are not served and answered with status 1.
+    // Notices are consumed only by a reply clocked out whole, so a late,
+    // corrupted or refused reply never loses them.
     void setFault(Fault fault, int argument = 0);
     Fault fault() const;
 
@@ -184,9 +187,11 @@ private:
     void writeMemoryLocked(quint32 address, const char* data, int size);
     QByteArray readMemoryLocked(quint32 address, int size) const;
     // Builds the unescaped reply to one unescaped request frame.
-    QByteArray replyToLocked(const quint8* frame, int length, bool consume);
+    QByteArray replyToLocked(const quint8* frame, int length);
+    QByteArray frameLocked(quint8 command, bool error, const QByteArray& payload) const;
     quint32 readKindLocked(quint8 command, quint16 id) const;
-    void clockOut(quint8* rx, quint32 length);
+    // True when the reply's last byte went out.
+    bool clockOut(quint8* rx, quint32 length);
     void sleepWireTime(qint64 ns, qint64 inFlightNs);
 
     mutable QMutex m_mutex;
@@ -208,6 +213,10 @@ private:
     Fault m_fault = Fault::None;
     int m_corruptLeft = 0;
     int m_latencyMs = 0;
+    int m_refuseLeft = 0;
+    // Notices the reply being clocked out carries; consumed once it is out whole.
+    int m_consumeChanges = 0;
+    int m_consumeEvents = 0;
 
     SpiFrame::Scanner m_scanner;
     QByteArray m_out;

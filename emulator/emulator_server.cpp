@@ -208,8 +208,10 @@ void EmulatorServer::readControl()
         if (answer.isEmpty())
             continue;
         client->write((answer.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+        // At once: a client that has closed its sending side is disconnected
+        // as soon as the end of its input is read, and the buffer with it.
+        client->flush();
         if (m_protocol.quitRequested()) {
-            client->flush();
             client->waitForBytesWritten(1000);
             emit quitRequested();
             return;

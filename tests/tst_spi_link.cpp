@@ -1,15 +1,11 @@
-// The request loop against the in-process controller: the first
-// synchronisation, writes and their reports, change and event notices,
-// a silent, corrupting and refusing controller, and quitting mid-way.
-#include "controller_model.h"
-#include "log_event.h"
-#include "model_transport.h"
-#include "parameters.h"
+// The SPI link against a scripted controller and the in-process one: the
+// bytes of a request on the wire, the reply scanner among noise and across
+// reads, each failure with its own counter and link state, the length byte
+// that must hold a whole frame; a first synchronisation that outlasts a
+// refusing controller, and a refused write batch with the link lost and back.
+#include "model_link.h"
 #include "rawbits.h"
 #include "scripted_transport.h"
-#include "spidriver.h"
-#include "spiframe.h"
-#include "spithread.h"
 #include "test_database.h"
 
 #include <QSignalSpy>
@@ -17,48 +13,36 @@
 
 namespace {
 
-QByteArray eventRecord(quint32 number)
+QByteArray hex(const char* text)
 {
-    QByteArray r(21, '\0');
-    for (int i = 0; i < 4; ++i)
-        r[i] = char((number >> (8 * i)) & 0xFF);
-    r[8] = 3;
-    return r;
+    return QByteArray::fromHex(text);
 }
 
-// The store, the event cache and a driver in its own thread, talking to one
-// in-process controller.
-struct Station
+// A reply frame as the controller sends it, wrapped for the wire.
+QByteArray wireReply(quint8 cmd, quint8 status, const QByteArray& payload = QByteArray())
 {
-    ControllerModel model;
-    Parameters parameters;
-    LogEvent log;
-    SpiThread* thread = new SpiThread;
-    SpiDriver* driver = nullptr;
+    QByteArray frame = QByteArray(1, char(cmd)) + char(payload.size() + 7) + char(status) + QByteArray(2, '\0');
+    frame += payload + QByteArray(2, '\0');
+    SpiFrame::setCrc(reinterpret_cast<quint8*>(frame.data()), frame.size());
+    QByteArray wire(frame.size() * 2 + 2, '\0');
+    wire.truncate(SpiFrame::wrap(reinterpret_cast<const quint8*>(frame.constData()), frame.size(),
+                                 reinterpret_cast<quint8*>(wire.data()), wire.size()));
+    return wire;
+}
 
-    Station()
+// The driver against a controller that clocks out a prepared stream.
+struct Scripted : Master
+{
+    ScriptedTransport& script = static_cast<ScriptedTransport&>(*transport);
+    Scripted()
+        : Master(new ScriptedTransport)
     {
-        model.loadDatabase();
-        model.loadSeed(QStringLiteral(VRX_SOURCE_DIR "/emulator/seed.csv"));
-        model.setWireTimeSimulated(false);
-        model.setClockRunning(false);
-        driver = new SpiDriver(thread, false);
-        driver->setTransport(std::unique_ptr<SpiTransport>(new ModelTransport(&model)));
-        driver->setPeers(&parameters, &log);
-        driver->moveToThread(thread);
     }
-    ~Station() { stop(); }
-    void start() { thread->start(QThread::LowPriority); }
-    bool stop()
+    // The frame collected from stream in answer to a request of cmd, if any.
+    QByteArray exchange(const QByteArray& stream = QByteArray(), quint8 cmd = 1, int timeoutMs = 300)
     {
-        if (!thread)
-            return true;
-        thread->requestInterruption();
-        thread->exit(0);
-        const bool ok = thread->wait(10000);
-        delete thread;
-        thread = nullptr;
-        return ok;
+        script.replyStream = stream;
+        return ask(cmd, QByteArray(), timeoutMs);
     }
 };
 
@@ -69,177 +53,155 @@ class TestSpiLink : public QObject
     Q_OBJECT
 
 private:
-    TestDatabase* m_db = nullptr;
-    Station* m_station = nullptr;
+    TestDatabase m_db;
 
 private slots:
-    void initTestCase()
+    void requestsOnTheWire()
     {
-        m_db = new TestDatabase;
-        m_station = new Station;
+        Scripted link;
+        link.ask(1, QByteArray(), 10);
+        link.ask(2, hex("000d"), 10);
+        QCOMPARE(link.script.writes, QList<QByteArray>({hex("7e0104e3017e"), hex("7e0206000d58207e")}));
+        quint8 wire[7];
+        QCOMPARE(SpiFrame::wrap(link.driver.reply(), 6, wire, 7), -1); // too small: refused, not overrun
     }
 
-    void cleanupTestCase()
+    void replyAmongNoiseAndAcrossReads()
     {
-        delete m_station;
-        delete m_db;
+        Scripted link;
+        QCOMPARE(link.exchange(hex("00ff55aa") + wireReply(1, 0) + hex("0102037e7e")), hex("0107000000b418"));
+        // The stale bytes of that stream never make a second reply.
+        QVERIFY(link.exchange(hex("0102030405")).isEmpty());
+        // Every byte value, flags and escapes included, survives the wire,
+        // an escape lying exactly across two 100-byte reads.
+        QByteArray payload(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            payload[i] = char(i + 0x70);
+        QByteArray stream = wireReply(2, 0, payload);
+        stream.prepend(QByteArray(99 - stream.indexOf(char(SpiFrame::Escape), 1), '\0'));
+        QCOMPARE(stream.at(99), char(SpiFrame::Escape));
+        QCOMPARE(link.exchange(stream, 2).mid(5, 256), payload);
+        QCOMPARE(link.driver.receivePackage(), 1);
+        QCOMPARE(link.driver.counter(SpiDriver::Success), quint64(2));
     }
 
-    void firstSynchronisation()
+    void failuresCountApart_data()
     {
-        Station& s = *m_station;
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<int>("linkState");
+        QTest::addColumn<QString>("warning");
+        QByteArray swapped = wireReply(1, 0, hex("0102")); // the CRC is read high byte first
+        std::swap(*(swapped.end() - 3), *(swapped.end() - 2));
+        QTest::newRow("silence") << QByteArray() << int(SpiDriver::ErrFlag) << 3 << QString();
+        // The zeros clocked out after it fill the frame.
+        QTest::newRow("no end flag") << hex("7e0101") << int(SpiDriver::ErrFlag) << 3 << "Overflow while wait packet end";
+        QTest::newRow("empty frame") << hex("7e7e") << int(SpiDriver::ErrSlave) << 3 << "very short";
+        QTest::newRow("crc swapped") << swapped << int(SpiDriver::ErrCrc) << 4 << QString();
+        QTest::newRow("error outranks echo") << wireReply(9, 1) << int(SpiDriver::ErrCrcSlave) << 5 << QString();
+        QTest::newRow("wrong echo") << wireReply(9, 0) << int(SpiDriver::ErrCrc) << 5 << "not identical";
+    }
+
+    void failuresCountApart()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(int, counter);
+        QFETCH(int, linkState);
+        QFETCH(QString, warning);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        Scripted link;
+        link.exchange(stream);
+        if (link.driver.counter(SpiDriver::Success) == 1) // a frame was collected
+            QCOMPARE(link.driver.receivePackage(), 0);
+        QCOMPARE(link.driver.counter(SpiDriver::Counter(counter)), quint64(1));
+        QCOMPARE(link.driver.linkState(), quint8(linkState));
+    }
+
+    void failedTransfers()
+    {
+        for (int result : {0, -1}) {
+            Scripted link;
+            link.script.failResult = result;
+            link.script.failTransfer = 1; // the write
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPI_NoAnswerReceived"));
+            QVERIFY(link.exchange().isEmpty());
+            link.script.failTransfer = link.script.transfers + 2; // the first read
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPI_NoAnswerReceived"));
+            QVERIFY(link.exchange(wireReply(1, 0)).isEmpty());
+            QCOMPARE(link.driver.counter(SpiDriver::Lost), quint64(2));
+            QCOMPARE(link.driver.counter(SpiDriver::Total), quint64(2));
+        }
+        // A device that cannot be opened is reported once per run of failures.
+        Scripted closed;
+        closed.script.openable = false;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPI device not ready"));
+        QVERIFY(closed.exchange().isEmpty() && closed.exchange().isEmpty());
+        QCOMPARE(closed.driver.counter(SpiDriver::Total), quint64(0));
+    }
+
+    void lengthByteHoldsTheWholeFrame()
+    {
+        // A SCADA packet that would make a frame of 256 bytes is refused; one
+        // of 251 bytes goes out with length 255.
+        Scripted link;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SCADA packet of 252 bytes does not fit a frame"));
+        link.driver.slotScadaSoftwareWrite(QByteArray(252, 'b'));
+        link.driver.slotScadaSoftwareWrite(QByteArray(251, 'a'));
+        QCOMPARE(link.driver.scadaPacketCount(), 1);
+        link.driver.process();
+        QTRY_VERIFY2(!link.script.writes.isEmpty(), "the first request");
+        QCOMPARE(link.script.writes.first().left(3), hex("7e0dff"));
+    }
+
+    // About 3 s of refusals in the middle: the ids of the request given up
+    // are asked again later, and every id is read.
+    void firstSynchronisationOutlastsRefusals()
+    {
+        QVERIFY(ModelStation::keepParametersBelow(300));
+        ModelStation s;
+        const ControllerModel& model = s.link.model;
+        QSignalSpy count(&s.parameters, &Parameters::signalSyncCount);
         QSignalSpy end(&s.parameters, &Parameters::signalSyncEnd);
-        QSignalSpy begin(&s.parameters, &Parameters::signalSyncBegin);
-        int events = 0;
-        const QMetaObject::Connection counting =
-            connect(s.driver, &SpiDriver::signalNewEvent, this, [&events](QByteArray) { ++events; });
-        s.start();
-        QVERIFY(end.wait(60000));
-        QCOMPARE(begin.count(), 1);
-        QCOMPARE(end.count(), 1);
-        // Every id carries the controller's value, limits and quantity.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused 20 times, asked again later"));
+        s.link.start();
+        QVERIFY2(count.wait(5000), "the first values");
+        s.link.model.setFault(ControllerModel::Fault::Refuse, 30);
+        QVERIFY2(end.wait(15000), "the end of the first synchronisation");
         int mismatches = 0;
-        for (quint16 id : s.parameters.ids()) {
-            if (s.parameters.getU32(id) != s.model.raw(id) || s.parameters.getMax(id) != s.model.maximum(id)
-                || s.parameters.getPhysic(id) != s.model.physic(id))
-                ++mismatches;
-        }
+        for (quint16 id : s.parameters.ids())
+            mismatches += s.parameters.getU32(id) != model.raw(id) || s.parameters.getMin(id) != model.minimum(id)
+                          || s.parameters.getMax(id) != model.maximum(id) || s.parameters.getPhysic(id) != model.physic(id);
         QCOMPARE(mismatches, 0);
-        // The 975 slots of the event area were read (empty slots too).
-        QTRY_COMPARE_WITH_TIMEOUT(events, 975, 30000);
-        disconnect(counting);
-        QTest::qWait(200);
         QCOMPARE(end.count(), 1);
     }
 
-    void writesGoOutInBatchesAndComeBack()
+    // Thirty-six writes queued before the first step: the first 35 go in
+    // one request, refused until given up; the link goes down and comes back,
+    // and the last write, waiting meanwhile, goes out.
+    void refusedWritesAreDroppedWithTheirIds()
     {
-        Station& s = *m_station;
-        const quint64 before = s.model.stats().value(3);
-        const int logged = s.model.writes().size();
-        QList<quint16> ids;
-        for (quint16 id : s.parameters.ids())
-            if (ids.size() < 36 && id >= 100 && id < 500)
-                ids << id;
-        for (int i = 0; i < ids.size(); ++i)
-            s.parameters.set(ids.at(i), float(1000 + i), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(s.model.writes().size(), logged + 36, 10000);
-        QVERIFY(s.model.stats().value(3) >= before + 2);
-        const auto writes = s.model.writes();
-        for (int i = 0; i < 36; ++i) {
-            QCOMPARE(writes.at(logged + i).id, ids.at(i));
-            QCOMPARE(writes.at(logged + i).raw, bitsFromFloat(float(1000 + i)));
-            QCOMPARE(writes.at(logged + i).flag, quint8(1));
-        }
-        // The controller reports them back and the store takes them.
-        QTRY_COMPARE_WITH_TIMEOUT(s.parameters.get(ids.last()), 1035.0f, 10000);
-        QCOMPARE(s.parameters.get(ids.first()), 1000.0f);
-    }
-
-    void noticesLeadToReads()
-    {
-        Station& s = *m_station;
-        QSignalSpy updates(&s.parameters, SIGNAL(signalParamUpdated(quint16, quint8)));
-        s.model.setFloat(13, 1.0f);
-        s.model.setMax(13, 77.0f);
-        QTRY_COMPARE_WITH_TIMEOUT(s.parameters.get(13), 1.0f, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(s.parameters.getMax(13), 77.0f, 5000);
-        s.model.setFloat(13, 0.0f);
-        QTRY_COMPARE_WITH_TIMEOUT(s.parameters.get(13), 0.0f, 5000);
-
-        const int cached = s.log.records().size();
-        const quint32 number = 900000;
-        s.model.addEvent(eventRecord(number));
-        QTRY_VERIFY_WITH_TIMEOUT(s.log.records().contains(number), 5000);
-        QVERIFY(s.log.records().size() >= qMin(cached + 1, 512));
-    }
-
-    void corruptRepliesAreRetried()
-    {
-        Station& s = *m_station;
-        const quint64 crcBefore = s.driver->counter(SpiDriver::ErrCrc);
-        s.model.setFault(ControllerModel::Fault::Corrupt, 3);
-        s.model.setFloat(14, 42.0f);
-        QTRY_COMPARE_WITH_TIMEOUT(s.parameters.get(14), 42.0f, 5000);
-        QVERIFY(s.driver->counter(SpiDriver::ErrCrc) >= crcBefore + 3);
-    }
-
-    void silentControllerAndRecovery()
-    {
-        Station& s = *m_station;
-        QSignalSpy link(s.driver, &SpiDriver::signalConnectCore);
-        s.model.setFault(ControllerModel::Fault::Silent);
-        // 21 failed exchanges: each waits out the 500 ms reply time.
-        QVERIFY(link.wait(30000));
-        QCOMPARE(link.count(), 1);
-        QCOMPARE(link.at(0).at(0).toBool(), false);
-        // A write made while the link is down waits and goes out on recovery.
-        const int logged = s.model.writes().size();
-        s.parameters.set(15, 5.0f, 3);
-        QTest::qWait(300);
-        QCOMPARE(s.model.writes().size(), logged);
-        s.model.setFault(ControllerModel::Fault::None);
-        QTRY_VERIFY_WITH_TIMEOUT(link.count() >= 2, 10000);
-        QCOMPARE(link.last().at(0).toBool(), true);
-        QTRY_COMPARE_WITH_TIMEOUT(s.model.writes().size(), logged + 1, 10000);
-        QCOMPARE(s.model.writes().last().flag, quint8(3));
-    }
-
-    void quitDuringSynchronisation()
-    {
-        // A second station stopped while its first synchronisation runs.
-        Station other;
-        other.model.setWireTimeSimulated(true);
-        QSignalSpy begin(&other.parameters, &Parameters::signalSyncBegin);
-        other.start();
-        QVERIFY(begin.wait(5000));
-        QTest::qWait(300);
-        QVERIFY(other.parameters.isSyncRunning());
-        QVERIFY(other.stop());
-    }
-
-    void batchesOfThirtyFive()
-    {
-        // Driver and controller in this thread: 36 writes queued before the
-        // first step go out as 35 and 1, after the opening status request.
         ControllerModel model;
         model.loadDatabase();
         model.setWireTimeSimulated(false);
-        model.setClockRunning(false);
-        SpiDriver driver(nullptr, false);
-        driver.setTransport(std::unique_ptr<SpiTransport>(new ModelTransport(&model)));
-        for (int i = 0; i < 36; ++i)
+        Master master(new ModelTransport(&model));
+        SpiDriver& driver = master.driver;
+        QStringList ids;
+        for (int i = 0; i < 36; ++i) {
             driver.slotParamWrite(quint16(100 + i), bitsFromFloat(float(i)), 1);
-        for (quint16 id : {quint16(1), quint16(2), quint16(3)})
-            driver.slotParamRead(id);
-        QSignalSpy values(&driver, &SpiDriver::signalParamUpdated);
+            ids << QString::number(100 + i);
+        }
+        QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
+        model.setFault(ControllerModel::Fault::Refuse, 22);
+        ids.removeLast();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 3 refused 20 times, writes dropped: "
+                                                              + ids.join(", ") + "$"));
         driver.process();
-        QTRY_COMPARE_WITH_TIMEOUT(model.writes().size(), 36, 5000);
-        QCOMPARE(model.stats().value(3), quint64(2));
-        QCOMPARE(model.stats().value(1), quint64(1));
-        // Every write is reported back as changed and read again, once each.
-        QTRY_VERIFY_WITH_TIMEOUT(values.count() >= 39, 5000);
-        QTest::qWait(100);
-        QCOMPARE(values.count(), 39);
-    }
-
-    void refusedRequestIsDropped()
-    {
-        // A controller that refuses every request: the loop gives the request
-        // up after twenty refusals instead of repeating it for ever.
-        auto* transport = new ScriptedTransport;
-        QByteArray frame = QByteArray::fromHex("01070100000000");
-        SpiFrame::setCrc(reinterpret_cast<quint8*>(frame.data()), frame.size());
-        QByteArray wire(64, '\0');
-        wire.truncate(SpiFrame::wrap(reinterpret_cast<const quint8*>(frame.constData()), frame.size(),
-                                     reinterpret_cast<quint8*>(wire.data()), wire.size()));
-        transport->replyPerWrite = wire;
-        SpiDriver driver(nullptr, false);
-        driver.setTransport(std::unique_ptr<SpiTransport>(transport));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused 20 times, dropped"));
-        driver.process();
-        QTRY_VERIFY_WITH_TIMEOUT(transport->writes.size() >= 21, 20000);
-        QCOMPARE(driver.counter(SpiDriver::ErrCrcSlave), quint64(transport->writes.size()));
+        QTRY_VERIFY2_WITH_TIMEOUT(link.count() == 2, "the link lost and back", 8000);
+        QVERIFY(!link.first().first().toBool() && link.last().first().toBool());
+        QTRY_COMPARE(model.writes().size(), 1);
+        const ControllerModel::WriteRecord w = model.writes().first();
+        QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
     }
 };
 

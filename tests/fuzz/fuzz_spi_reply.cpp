@@ -6,9 +6,7 @@
 #include "spidriver.h"
 #include "spiframe.h"
 
-#include <QCoreApplication>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -20,37 +18,23 @@ const quint8 Commands[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15};
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_spi_reply";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = nullptr;
-    if (!app) {
-        app = new QCoreApplication(argc, argv);
-        qInstallMessageHandler(silence);
-    }
+    static const QtMessageHandler previous = qInstallMessageHandler(silence);
+    Q_UNUSED(previous)
     if (size < 2)
         return 0;
-
     const quint8 command = Commands[data[0] % sizeof Commands];
-    const bool asFrame = data[1] & 1;
     QByteArray body(reinterpret_cast<const char*>(data + 2), static_cast<int>(size - 2));
-
     auto* transport = new ScriptedTransport;
-    if (asFrame) {
-        // A well-formed frame around the bytes, so the dispatch sees them.
-        QByteArray frame;
-        frame.append(char(command)).append(char(body.size() + 4)).append(body.left(4000));
-        frame.append(2, '\0');
+    transport->replyStream = body;
+    if (data[1] & 1) {
+        // A well-formed frame around the bytes, so that the dispatch sees them.
+        QByteArray frame = QByteArray(1, char(command)) + char(body.size() + 4) + body.left(4000) + QByteArray(2, '\0');
         SpiFrame::setCrc(reinterpret_cast<quint8*>(frame.data()), frame.size());
-        QByteArray wire(frame.size() * 2 + 2, '\0');
-        const int n = SpiFrame::wrap(reinterpret_cast<const quint8*>(frame.constData()), frame.size(),
-                                     reinterpret_cast<quint8*>(wire.data()), wire.size());
-        wire.truncate(qMax(n, 0));
-        transport->replyStream = wire;
-    } else {
-        transport->replyStream = body;
+        transport->replyStream.resize(frame.size() * 2 + 2);
+        transport->replyStream.resize(qMax(0, SpiFrame::wrap(reinterpret_cast<const quint8*>(frame.constData()), frame.size(),
+                                                             reinterpret_cast<quint8*>(transport->replyStream.data()),
+                                                             transport->replyStream.size())));
     }
-
     SpiDriver driver(nullptr, false);
     driver.setTransport(std::unique_ptr<SpiTransport>(transport));
     quint8 request[16] = {};

@@ -3,9 +3,11 @@
 
 #include "controller_model.h"
 #include "model_transport.h"
+#include "parameters.h"
 #include "spidriver.h"
 #include "spithread.h"
 
+#include <QSqlQuery>
 #include <memory>
 
 // The SPI driver in its own thread against an in-process controller, as the
@@ -30,20 +32,32 @@ struct ModelLink
     }
     ~ModelLink()
     {
-        thread->requestInterruption();
-        thread->exit(0);
-        thread->wait(20000);
+        stop();
         delete thread;
     }
     ModelLink(const ModelLink&) = delete;
     ModelLink& operator=(const ModelLink&) = delete;
     void start() { thread->start(QThread::LowPriority); }
-    int writesOf(quint16 id) const
+    bool stop()
     {
-        int n = 0;
-        for (const ControllerModel::WriteRecord& w : model.writes())
-            n += w.id == id ? 1 : 0;
-        return n;
+        thread->requestInterruption();
+        thread->exit(0);
+        return thread->wait(10000);
+    }
+};
+
+// The store and a seeded link wired as the program wires them (no event
+// cache): start() begins with the first synchronisation.
+struct ModelStation
+{
+    Parameters parameters;
+    ModelLink link{true};
+    ModelStation() { link.driver->setPeers(&parameters, nullptr); }
+    // Keeps the test database's parameters below an id, so that a first
+    // synchronisation takes a moment; before the store is made.
+    static bool keepParametersBelow(int id)
+    {
+        return QSqlQuery().exec(QStringLiteral("DELETE FROM parameters WHERE id >= %1").arg(id));
     }
 };
 

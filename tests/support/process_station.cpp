@@ -1,13 +1,10 @@
 #include "process_station.h"
+#include "wait_for.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QThread>
-
-namespace {
-const QString BinaryDir = QStringLiteral(VRX_BINARY_DIR);
-}
 
 ProcessStation::ProcessStation()
 {
@@ -17,44 +14,30 @@ ProcessStation::ProcessStation()
 
 ProcessStation::~ProcessStation()
 {
-    if (m_program.state() != QProcess::NotRunning) {
-        m_program.terminate();
-        if (!m_program.waitForFinished(5000))
-            m_program.kill();
-        m_program.waitForFinished(1000);
-    }
-    if (m_emulator.state() != QProcess::NotRunning) {
-        control("quit");
-        if (!m_emulator.waitForFinished(3000))
-            m_emulator.kill();
-        m_emulator.waitForFinished(1000);
-    }
+    m_program.terminate();
+    if (m_program.state() != QProcess::NotRunning && !m_program.waitForFinished(5000))
+        m_program.kill();
+    if (m_emulator.state() != QProcess::NotRunning && (control("quit").isEmpty() || !m_emulator.waitForFinished(3000)))
+        m_emulator.kill();
+    m_program.waitForFinished(1000);
+    m_emulator.waitForFinished(1000);
 }
 
-bool ProcessStation::startEmulator()
+bool ProcessStation::startEmulator(const QString& seed)
 {
-    const QString control = m_dir.path() + "/control.sock";
-    m_emulator.start(BinaryDir + "/emulator/controller_emu",
-                     {"--socket", m_dir.path() + "/controller.sock", "--control", control, "--seed",
-                      BinaryDir + "/emulator/seed.csv"});
-    if (!m_emulator.waitForStarted(5000))
-        return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFile::exists(control) && timer.elapsed() < 10000)
-        QThread::msleep(20);
-    return QFile::exists(control);
+    m_emulator.start(VRX_BINARY_DIR "/emulator/controller_emu",
+                     {"--socket", linkSocket(), "--control", m_dir.path() + "/control.sock", "--seed",
+                      seed.isEmpty() ? VRX_BINARY_DIR "/emulator/seed.csv" : seed});
+    return m_emulator.waitForStarted(5000) && waitFor([this] { return QFile::exists(m_dir.path() + "/control.sock"); }, 10000);
 }
 
 bool ProcessStation::startProgram(const QStringList& arguments, const QStringList& environment)
 {
     const QString exe = m_dir.path() + "/vrx_gui";
-    if (!QFile::exists(exe)) {
-        QFile::copy(BinaryDir + "/vrx_gui", exe);
+    if (!QFile::exists(exe) && QFile::copy(VRX_BINARY_DIR "/vrx_gui", exe))
         QFile::setPermissions(exe, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VRX_CONTROLLER_SOCKET", m_dir.path() + "/controller.sock");
+    env.insert("VRX_CONTROLLER_SOCKET", linkSocket());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("VRX_SYSFS_ROOT", m_dir.path() + "/sys");
     for (const QString& pair : environment)
@@ -74,36 +57,27 @@ QByteArray ProcessStation::control(const QByteArray& command) const
     socket.write(command + "\n");
     socket.flush();
     QByteArray answer;
-    while (socket.waitForReadyRead(5000)) {
+    while (!answer.endsWith("ok\n") && !answer.contains("error:") && socket.waitForReadyRead(5000))
         answer += socket.readAll();
-        if (answer.endsWith("ok\n") || answer.contains("error:"))
-            break;
-    }
     return answer;
 }
 
 QList<QByteArrayList> ProcessStation::writes() const
 {
     QList<QByteArrayList> result;
-    for (const QByteArray& line : control("writes").split('\n')) {
-        const QByteArrayList fields = line.split(' ');
-        if (fields.size() == 3)
-            result << fields;
-    }
+    for (const QByteArray& line : control("writes").split('\n'))
+        if (line.count(' ') == 2)
+            result << line.split(' ');
     return result;
 }
 
 bool ProcessStation::waitForWrite(quint16 id, int timeoutMs)
 {
     QElapsedTimer timer;
-    timer.start();
-    const QByteArray key = QByteArray::number(id);
-    while (timer.elapsed() < timeoutMs) {
+    for (timer.start(); timer.elapsed() < timeoutMs; QThread::msleep(50))
         for (const QByteArrayList& w : writes())
-            if (w.at(0) == key)
+            if (w.at(0) == QByteArray::number(id))
                 return true;
-        QThread::msleep(50);
-    }
     return false;
 }
 

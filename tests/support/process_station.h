@@ -15,7 +15,8 @@ public:
     ProcessStation();
     ~ProcessStation();
 
-    bool startEmulator();
+    // With the emulator's own seed unless another is given.
+    bool startEmulator(const QString& seed = QString());
     // Starts the program against the emulator; extra environment as NAME=VALUE.
     bool startProgram(const QStringList& arguments = QStringList(), const QStringList& environment = QStringList());
     // Sends one control command and returns the whole answer (up to "ok"/"error:").
@@ -28,7 +29,10 @@ public:
     QByteArray programLog();
 
     QProcess& program() { return m_program; }
+    QProcess& emulator() { return m_emulator; }
     QString directory() const { return m_dir.path(); }
+    // The emulator's SPI link socket.
+    QString linkSocket() const { return m_dir.path() + "/controller.sock"; }
 
 private:
     QTemporaryDir m_dir;

@@ -1,23 +1,5 @@
 #include "service_client.h"
 
-#include "wait_for.h"
-
-#include <QHostAddress>
-
-namespace {
-
-quint16 get16(const QByteArray& b, int at)
-{
-    return quint16((uchar(b[at]) << 8) | uchar(b[at + 1]));
-}
-
-quint32 get32(const QByteArray& b, int at)
-{
-    return (quint32(get16(b, at)) << 16) | get16(b, at + 2);
-}
-
-} // namespace
-
 QByteArray idRequest(quint16 command, const QVector<quint16>& ids)
 {
     return serviceRequest(command, [&](QDataStream& out) {
@@ -26,26 +8,9 @@ QByteArray idRequest(quint16 command, const QVector<quint16>& ids)
     });
 }
 
-ReplyMatch valueOf(quint16 id, quint8 kind)
+ReplyMatch valueIs(quint16 id, quint8 kind, qint64 value)
 {
-    return [=](const Reply& r) { return r.command == 3 && r.id == id && r.kind == kind; };
-}
-
-ReplyMatch valueIs(quint16 id, quint8 kind, quint32 value)
-{
-    return [=](const Reply& r) { return r.command == 3 && r.id == id && r.kind == kind && r.value == value; };
-}
-
-bool BlockClient::connectTo(quint16 port)
-{
-    m_socket.connectToHost(QHostAddress::LocalHost, port);
-    return m_socket.waitForConnected(5000);
-}
-
-void BlockClient::send(const QByteArray& bytes)
-{
-    m_socket.write(bytes);
-    m_socket.flush();
+    return [=](const Reply& r) { return r.command == 3 && r.id == id && r.kind == kind && (value < 0 || r.value == value); };
 }
 
 const QList<Reply>& BlockClient::replies()
@@ -53,88 +18,26 @@ const QList<Reply>& BlockClient::replies()
     m_in += m_socket.readAll();
     int pos = 0;
     while (m_in.size() - pos >= 2) {
-        const int size = get16(m_in, pos);
-        if (m_in.size() - pos < 2 + size)
+        const int size = quint8(m_in[pos]) << 8 | quint8(m_in[pos + 1]);
+        if (m_in.size() - pos - 2 < size)
             break;
-        const QByteArray body = m_in.mid(pos + 2, size);
+        QDataStream in(m_in.mid(pos + 2, size));
+        in.setVersion(QDataStream::Qt_4_0);
         pos += 2 + size;
         Reply r;
-        r.command = get16(body, 0);
-        int at = 2;
-        auto array = [&](QByteArray* out) {
-            const quint32 n = get32(body, at);
-            at += 4;
-            if (n != 0xFFFFFFFFu) {
-                *out = body.mid(at, int(n));
-                at += int(n);
-            }
-        };
-        switch (r.command) {
-        case 3:
-            r.id = get16(body, 2);
-            r.value = get32(body, 4);
-            r.kind = quint8(body[8]);
-            at = 9;
-            break;
-        case 4:
-            array(&r.first);
-            break;
-        case 7:
-        case 9:
-            array(&r.first);
-            array(&r.second);
-            break;
-        case 8:
-            r.kind = quint8(body[2]);
-            r.value = get32(body, 3);
-            at = 7;
-            break;
-        default:
-            at = -1;
-        }
-        if (at != size)
-            m_malformed = true;
+        in >> r.command;
+        if (r.command == 3)
+            in >> r.id >> r.value >> r.kind;
+        else if (r.command == 8)
+            in >> r.kind >> r.value;
+        else if (r.command == 4 || r.command == 7 || r.command == 9)
+            in >> r.first;
+        if (r.command == 7 || r.command == 9)
+            in >> r.second;
+        const bool known = r.command == 3 || r.command == 4 || r.command == 7 || r.command == 8 || r.command == 9;
+        m_malformed |= !known || in.status() != QDataStream::Ok || !in.atEnd();
         m_replies.append(r);
     }
     m_in.remove(0, pos);
     return m_replies;
-}
-
-void BlockClient::clear()
-{
-    replies();
-    m_replies.clear();
-}
-
-int BlockClient::count(const ReplyMatch& match)
-{
-    int n = 0;
-    for (const Reply& r : replies())
-        n += match(r) ? 1 : 0;
-    return n;
-}
-
-bool BlockClient::waitCount(const ReplyMatch& match, int wanted, int timeoutMs)
-{
-    return waitFor([&] { return count(match) >= wanted; }, timeoutMs);
-}
-
-bool BlockClient::ready()
-{
-    send(idRequest(0, {13}));
-    const bool ok = waitCount(valueOf(13), 1);
-    clear();
-    return ok;
-}
-
-bool BlockClient::waitValue(quint16 id, quint8 kind, quint32* value, int timeoutMs)
-{
-    if (!waitCount(valueOf(id, kind), 1, timeoutMs))
-        return false;
-    for (const Reply& r : replies())
-        if (valueOf(id, kind)(r)) {
-            *value = r.value;
-            return true;
-        }
-    return false;
 }

@@ -1,15 +1,14 @@
 #ifndef SERVICE_CLIENT_H
 #define SERVICE_CLIENT_H
 
-#include <QByteArray>
+#include "wait_for.h"
+
 #include <QDataStream>
-#include <QList>
+#include <QHostAddress>
 #include <QTcpSocket>
-#include <QVector>
 #include <functional>
 
-// --- requests as a service program writes them (QDataStream version 7) ----
-
+// A request block as a service program writes it (QDataStream version 7).
 template <typename Fill>
 QByteArray serviceRequest(quint16 command, Fill fill)
 {
@@ -25,43 +24,55 @@ QByteArray serviceRequest(quint16 command, Fill fill)
 
 QByteArray idRequest(quint16 command, const QVector<quint16>& ids);
 
-// --- a client that decodes the replies on its own -------------------------
-
+// A reply block: a value (3), an event (4, in first), an archive (7 and 9,
+// header and data) or the link state (8, in value).
 struct Reply
 {
     quint16 command = 0;
     quint16 id = 0;
     quint32 value = 0;
     quint8 kind = 0;
-    // The byte arrays of events (command 4) and archives (7 and 9).
-    QByteArray first;
-    QByteArray second;
+    QByteArray first, second;
 };
-
 using ReplyMatch = std::function<bool(const Reply&)>;
-// A value reply (command 3) of id and kind; of that value too when one is given.
-ReplyMatch valueOf(quint16 id, quint8 kind = 2);
-ReplyMatch valueIs(quint16 id, quint8 kind, quint32 value);
+ReplyMatch valueIs(quint16 id, quint8 kind = 2, qint64 value = -1); // any value when -1
 
 class BlockClient
 {
 public:
-    bool connectTo(quint16 port);
-    void send(const QByteArray& bytes);
+    bool connectTo(quint16 port)
+    {
+        m_socket.connectToHost(QHostAddress::LocalHost, port);
+        return m_socket.waitForConnected(5000);
+    }
+    void send(const QByteArray& bytes)
+    {
+        m_socket.write(bytes);
+        m_socket.flush();
+    }
     QTcpSocket& socket() { return m_socket; }
-
-    // Decodes every whole block received so far; a malformed reply is noted.
+    // Every whole block received so far; one that is not a reply is noted.
     const QList<Reply>& replies();
     bool malformed() const { return m_malformed; }
-    // Forgets what was received so far.
-    void clear();
-    int count(const ReplyMatch& match);
-    bool waitCount(const ReplyMatch& match, int wanted, int timeoutMs = 30000);
-    // Returns once the server has set the connection up (it answers), with
-    // nothing received kept.
-    bool ready();
-    // The first value reply for (id, kind), waiting for it.
-    bool waitValue(quint16 id, quint8 kind, quint32* value, int timeoutMs = 30000);
+    // Forgets the replies decoded so far.
+    void clear() { m_replies.clear(); }
+    int count(const ReplyMatch& match)
+    {
+        const QList<Reply>& all = replies();
+        return int(std::count_if(all.begin(), all.end(), match));
+    }
+    bool waitCount(const ReplyMatch& match, int wanted, int timeoutMs = 10000)
+    {
+        return waitFor([&] { return count(match) >= wanted; }, timeoutMs);
+    }
+    // Once the server answers, with nothing received kept.
+    bool ready()
+    {
+        send(idRequest(0, {13}));
+        const bool ok = waitCount(valueIs(13), 1);
+        clear();
+        return ok;
+    }
 
 private:
     QTcpSocket m_socket;

@@ -1,0 +1,364 @@
+// The service server (5321) and the console (4321) on free ports, with real
+// TCP clients: the service server against the store and the SPI driver
+// talking to the in-process controller, the console against a store of its
+// own. Replies and answers, broadcasts to every client, requests cut and
+// joined by TCP, what a hostile client might send, the connection cap,
+// clients that read slowly, never, or flood the link, and stopping with
+// clients connected.
+#include "commandserver.h"
+#include "console_client.h"
+#include "model_link.h"
+#include "param_writes.h"
+#include "rawbits.h"
+#include "server.h"
+#include "serviceblockparser.h"
+#include "service_client.h"
+#include "test_database.h"
+
+#include <QtTest>
+#include <fcntl.h>
+#include <malloc.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+// The sanitizer's count of memory in use, when its runtime is there.
+extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
+
+namespace {
+
+using P = ServiceBlockParser;
+
+QByteArray archiveRequest(quint16 command, const QByteArray& request)
+{
+    return serviceRequest(command, [&](QDataStream& out) { out << request; });
+}
+
+QByteArray eventRequest(quint32 address)
+{
+    return serviceRequest(P::ReadEvents, [&](QDataStream& out) { out << address; });
+}
+
+ReplyMatch replyOf(quint16 command, const QByteArray& first, const QByteArray& second = QByteArray())
+{
+    return [=](const Reply& r) { return r.command == command && r.first == first && r.second == second; };
+}
+
+// Memory the allocator holds for the program: what an unbounded queue grows
+// (RSS under the sanitizer also holds freed memory in quarantine).
+qint64 memoryInUse()
+{
+    return __sanitizer_get_current_allocated_bytes ? qint64(__sanitizer_get_current_allocated_bytes())
+                                                   : qint64(mallinfo2().uordblks);
+}
+
+
+// A client of a local port with a tiny receive window that never reads:
+// its descriptor, or -1.
+int deafClient(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int small = 4096;
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+const QByteArray Queued = "[I] added to queue\n";
+const QByteArray Get13 = "El 13 is 5\n";
+
+} // namespace
+
+class TestServers : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Made in this order once the test database is cut down, gone in the reverse.
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<ModelStation> m_station;
+    std::unique_ptr<TcpServer> m_server;
+    std::unique_ptr<Parameters> m_bank;
+    std::unique_ptr<CommandServer> m_console;
+    quint16 m_port = 0;
+    quint16 m_consolePort = 0;
+
+private slots:
+    void initTestCase()
+    {
+        m_db.reset(new TestDatabase);
+        QVERIFY(ModelStation::keepParametersBelow(700));
+        m_station.reset(new ModelStation);
+        QSignalSpy end(&m_station->parameters, &Parameters::signalSyncEnd);
+        m_station->link.start();
+        QVERIFY2(end.wait(10000), "the first synchronisation");
+        m_server.reset(new TcpServer(nullptr, 0, &m_station->parameters, m_station->link.driver));
+        m_port = m_server->serverPort();
+        m_bank.reset(new Parameters);
+        m_bank->slotParamUpdated(13, bitsFromFloat(5.0f), Parameters::KindValue);
+        m_bank->slotParamUpdated(14, bitsFromFloat(1234567.0f), Parameters::KindValue);
+        m_console.reset(new CommandServer(nullptr, 0, m_bank.get()));
+        m_console->start();
+        m_consolePort = m_console->serverPort();
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(waitFor([this] { return m_server->connectionCount() + m_console->connectionCount() == 0; }), "clients gone");
+    }
+
+    void consoleCommands()
+    {
+        QSignalSpy writes(m_bank.get(), &Parameters::signalParamWrite);
+        ConsoleClient client;
+        QVERIFY(client.connectTo(m_consolePort));
+        QCOMPARE(client.ask("get 13\r\n"), Get13);
+        QCOMPARE(client.ask("get 14\n"), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.ask("get 65549\n"), Get13); // the id keeps its low 16 bits
+        QCOMPARE(client.ask("get 5000\n"), QByteArray("El 5000 is 0\n"));
+        // set asks the store for a write with flag 3 and leaves its copy alone.
+        QCOMPARE(client.ask("set 65551 -2.5\n"), Queued);
+        QTRY_VERIFY(!writes.isEmpty());
+        QVERIFY(writes.first() == QVariantList({quint16(15), bitsFromFloat(-2.5f), 3}) && m_bank->get(15) != -2.5f);
+        // setb stores the raw value in the copy, nothing is written.
+        QCOMPARE(client.ask("setb 600 2.9\n"), Queued);
+        QTRY_COMPARE(m_bank->getU32(600), 2u);
+        QCOMPARE(client.ask("setb 600 -5\n"), Queued);
+        QTRY_COMPARE(m_bank->getU32(600), 0u);
+        // Refused lines: the answer, and nothing written or stored.
+        const QByteArray count = "[E] Not enough params. Use ", id = "[E] Not recognized param_id. Use ",
+                         value = "[E] Not recognized param_value. Use ", get = "get param_id\n",
+                         set = "set param_id param_value\n", setb = "setb param_id param_value\n";
+        const QPair<const char*, QByteArray> refused[] = {
+            {"get", count + get}, {"get  13", count + get}, {"get 13 14", count + get}, {"get 1.5", id + get},
+            {"get 99999999999999999999999", id + get}, {"set 13  5", count + set}, {"set x 5", id + set},
+            {"set 13 abc", value + set}, {"set 13 nan", value + set}, {"set 13 1e39", value + set},
+            {"setb 600 4294967296", value + setb}, {"setb 600 -inf", value + setb}, {"setb y 1", id + setb}};
+        for (const auto& line : refused)
+            QVERIFY2(client.ask(QByteArray(line.first) + "\n") == line.second, line.first);
+        QCOMPARE(client.ask("set 13 5\n"), Queued);
+        QTRY_COMPARE(writesOf(writes), (Writes{{15, bitsFromFloat(-2.5f)}, {13, bitsFromFloat(5.0f)}}));
+        QCOMPARE(m_bank->getU32(600), 0u);
+    }
+
+    void consoleLinesAsTcpDeliversThem()
+    {
+        ConsoleClient client;
+        QVERIFY(client.connectTo(m_consolePort));
+        // Lines with no answer: each followed by one whose answer comes first.
+        for (const QByteArray& line : {QByteArray("GET 13\n"), QByteArray("\r\n"), QByteArray(" get 13\n"),
+                                       QByteArray("\xFF\xC0\n"), QByteArray("\0get 13\n", 8),
+                                       "get 13 " + QByteArray(2000, 'x') + "\n"})
+            QCOMPARE(client.ask(line + "get 13\n"), Get13);
+        QCOMPARE(client.ask(QByteArray("get 13\0garbage\n", 15)), Get13); // a zero byte ends the text
+        // Cut anywhere, joined with the next, or left unterminated by a
+        // client that goes quiet.
+        client.send("get 1");
+        QTest::qWait(20);
+        client.send("3\nget 14\nget");
+        QCOMPARE(client.readLine(), Get13);
+        QCOMPARE(client.readLine(), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.readLine(), QByteArray("[E] Not enough params. Use get param_id\n"));
+        // close answers and ends the connection; what follows is not read.
+        client.send("close now\nget 13\n");
+        QVERIFY(waitFor([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }));
+        QCOMPARE(client.received(), QByteArray("[I] Bye Bye\n"));
+    }
+
+    void consoleConnectionsAreCappedAndFloodsStayApart()
+    {
+        std::vector<std::unique_ptr<ConsoleClient>> clients(CommandServer::MaxConnections - 1);
+        for (auto& c : clients)
+            QVERIFY((c = std::make_unique<ConsoleClient>())->connectTo(m_consolePort));
+        // A client that sends lines drawing ten times their size in answers
+        // and never reads: it neither stops the others nor grows the server.
+        const int fd = deafClient(m_consolePort);
+        QVERIFY(fd >= 0 && waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections; }));
+        ::fcntl(fd, F_SETFL, O_NONBLOCK);
+        for (int i = 0; i < 200; ++i)
+            ::send(fd, QByteArray("get\n").repeated(4096).constData(), 4 * 4096, MSG_NOSIGNAL);
+        QTcpSocket extra;
+        extra.connectToHost(QHostAddress::LocalHost, m_consolePort);
+        QVERIFY(extra.waitForConnected(5000) && waitFor([&] { return extra.state() == QAbstractSocket::UnconnectedState; }));
+        for (auto& c : clients)
+            QCOMPARE(c->ask("get 13\n"), Get13);
+        ::close(fd);
+        QVERIFY(waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections - 1; }));
+        ConsoleClient next;
+        QVERIFY(next.connectTo(m_consolePort));
+    }
+
+    void repliesFromTheStoreAsTcpDeliversTheBlocks()
+    {
+        ModelStation& s = *m_station;
+        QVERIFY(s.link.model.setMin(13, 1.5f) && s.link.model.setMax(13, 98.25f) && s.link.model.setFloat(13, 7.0f));
+        QTRY_VERIFY(s.parameters.get(13) == 7.0f && s.parameters.getMin(13) == 1.5f && s.parameters.getMax(13) == 98.25f);
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        // Four blocks in one segment; an id the store does not know reads as 0.
+        client.send(idRequest(P::ReadValues, {13, 5000}) + idRequest(P::ReadMin, {13}) + idRequest(P::ReadMax, {13})
+                    + idRequest(P::ReadPhysic, {562}));
+        QVERIFY(client.waitCount([](const Reply&) { return true; }, 5));
+        QList<Reply> r = client.replies();
+        QVERIFY(valueIs(13, 2, bitsFromFloat(7.0f))(r.at(0)) && valueIs(5000, 2, 0)(r.at(1)));
+        QVERIFY(valueIs(13, 7, bitsFromFloat(1.5f))(r.at(2)) && valueIs(13, 8, bitsFromFloat(98.25f))(r.at(3)));
+        QVERIFY(valueIs(562, 15, bitsFromFloat(1.0f))(r.at(4))); // a date-time
+        // A byte at a time, then split in the size field, the body and across
+        // the next block: each answered once, when whole.
+        client.clear();
+        const QByteArray two = idRequest(P::ReadValues, {22}) + idRequest(P::ReadMax, {32});
+        for (const QByteArray& chunk : {two.left(1), two.mid(1, 1), two.mid(2, 7), two.mid(9, 3), two.mid(12)}) {
+            client.send(chunk);
+            QTest::qWait(20);
+        }
+        QVERIFY(client.waitCount(valueIs(32, 8), 1));
+        QVERIFY(client.replies().size() == 2 && client.count(valueIs(22)) == 1 && !client.malformed());
+    }
+
+    void broadcastsReachEveryClient()
+    {
+        ControllerModel& model = m_station->link.model;
+        BlockClient clients[2];
+        for (BlockClient& c : clients)
+            QVERIFY(c.connectTo(m_port) && c.ready());
+        // A value the link reads, an event it is told of, the same event and
+        // the archives asked for by one client or the other.
+        QVERIFY(model.setFloat(16, 0.75f) && model.setArchive(ControllerModel::CmdReadArchive, "0123456789")
+                && model.setArchive(ControllerModel::CmdReadArchiveCompressed, "abcdef"));
+        const quint32 address = model.addEvent(QByteArray(21, '\x44'));
+        QByteArray header(15, '\0');
+        header[7] = 4; // four bytes from the start
+        clients[0].send(eventRequest(address) + archiveRequest(P::ReadArchive, header));
+        clients[1].send(archiveRequest(P::ReadArchiveCompressed, header));
+        header[11] = 4; // as served
+        for (BlockClient& c : clients)
+            QVERIFY(c.waitCount(valueIs(16, 2, bitsFromFloat(0.75f)), 1) && c.waitCount(replyOf(4, QByteArray(21, '\x44')), 2)
+                    && c.waitCount(replyOf(7, header, "0123"), 1) && c.waitCount(replyOf(9, header, "abcd"), 1));
+        // The link lost (21 failed exchanges) and back.
+        model.setFault(ControllerModel::Fault::Corrupt, 22);
+        for (quint32 state : {0u, 1u})
+            for (BlockClient& c : clients)
+                QVERIFY(c.waitCount([=](const Reply& r) { return r.command == 8 && r.kind == 0 && r.value == state; }, 1));
+        // One client's read is answered to that client alone.
+        clients[0].send(idRequest(P::ReadValues, {17}));
+        clients[1].send(idRequest(P::ReadMin, {22}));
+        QVERIFY(clients[0].waitCount(valueIs(17), 1) && clients[1].waitCount(valueIs(22, 7), 1));
+        QVERIFY(clients[1].count(valueIs(17)) == 0 && !clients[0].malformed() && !clients[1].malformed());
+    }
+
+    // Each is followed by a read of 14, answered once everything before it
+    // is done; were the stream to lose its place, the read of 13 inside would
+    // be answered too.
+    void malformedBlocksAreSkipped_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("answers");
+        auto raw = [](const QByteArray& body) { return QByteArray(1, char(body.size() >> 8)) + char(body.size()) + body; };
+        const QByteArray inner = idRequest(P::ReadValues, {13});
+        const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(17) << 4 << 1; });
+        QTest::newRow("sizes 0 and 1") << raw(QByteArray()) + raw("x") << 0;
+        QTest::newRow("odd id payload: whole ids") << raw(QByteArray("\0\0\0\x0d\0", 5)) << 1;
+        QTest::newRow("unknown command") << raw(QByteArray("\0\x04", 2) + inner) << 0;
+        QTest::newRow("write too short") << raw(write.mid(2, 8)) << 0;
+        QTest::newRow("write too long") << raw(write.mid(2) + inner) << 0;
+        QTest::newRow("archive past its block") << raw(QByteArray("\0\x07\0\0\x03\xE8", 6) + inner) << 0;
+    }
+
+    void malformedBlocksAreSkipped()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, answers);
+        const int writes = m_station->link.model.writes().size();
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        client.send(bytes + idRequest(P::ReadValues, {14}));
+        QVERIFY(client.waitCount(valueIs(14), 1));
+        QCOMPARE(client.replies().size(), answers + 1);
+        QCOMPARE(client.count(valueIs(13)), answers);
+        QCOMPARE(m_station->link.model.writes().size(), writes);
+        QVERIFY(!client.malformed());
+    }
+
+    void slowReaderGetsEveryAnswer()
+    {
+        BlockClient client, other;
+        QVERIFY(client.connectTo(m_port) && other.connectTo(m_port));
+        // It reads nothing at first: its requests are held back rather than
+        // its answers piling up, and it is not dropped.
+        client.socket().setReadBufferSize(1024);
+        const QByteArray request = idRequest(P::ReadValues, QVector<quint16>(30000, 13));
+        client.send(request + request + request + request);
+        other.send(idRequest(P::ReadValues, {22}));
+        QVERIFY(other.waitCount(valueIs(22), 1));
+        QCOMPARE(m_server->connectionCount(), 2);
+        client.socket().setReadBufferSize(0);
+        int received = 0;
+        QVERIFY2(waitFor([&] {
+                     received += client.replies().size();
+                     client.clear();
+                     return received >= 4 * 30000;
+                 }),
+                 "every answer");
+    }
+
+    // On a server whose driver the test plays: a client that never reads is
+    // cut off once too much waits for it, while the others get everything;
+    // deleting the server while its connections are busy ends them all.
+    void deafClientsAndDeletingTheServer()
+    {
+        SpiDriver driver(nullptr, false);
+        auto* server = new TcpServer(nullptr, 0, &m_station->parameters, &driver);
+        BlockClient reader, busy;
+        const int deaf = deafClient(server->serverPort());
+        QVERIFY(reader.connectTo(server->serverPort()) && busy.connectTo(server->serverPort()) && reader.ready());
+        QVERIFY(deaf >= 0 && waitFor([&] { return server->connectionCount() == 3; }));
+        const QByteArray data(4000, 'a');
+        int sent = 0;
+        QVERIFY2(waitFor([&] {
+                     for (int i = 0; i < 100; ++i, ++sent)
+                         emit driver.signalLogRead(QByteArray(15, '\0'), data);
+                     reader.replies();
+                     busy.replies();
+                     return server->connectionCount() == 2 || sent > 40000;
+                 }),
+                 "the deaf client cut off");
+        QVERIFY(reader.waitCount(replyOf(7, QByteArray(15, '\0'), data), sent) && !reader.malformed());
+        ::close(deaf);
+        busy.send(idRequest(P::ReadValues, QVector<quint16>(30000, 13)));
+        for (int i = 0; i < 300; ++i)
+            emit driver.signalLogRead(QByteArray(15, '\0'), data);
+        delete server;
+        for (BlockClient* c : {&reader, &busy})
+            QVERIFY(waitFor([&] { return c->socket().state() == QAbstractSocket::UnconnectedState; }));
+    }
+
+    // Writes and archive requests far faster than the link serves them (one
+    // request per 15 ms): the driver's queues stop at their caps, and the
+    // memory in use stays flat from one flood to the next. Last: the link
+    // works the queues off for a few seconds.
+    void floodingClientKeepsMemoryFlat()
+    {
+        const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(5000) << 1 << 1; });
+        const QByteArray flood = write.repeated(100000) + archiveRequest(P::ReadArchive, QByteArray(15, '\0')).repeated(5000);
+        QVERIFY(m_station->link.model.setArchive(ControllerModel::CmdReadArchive, QByteArray()));
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        const quint32 address = m_station->link.model.addEvent(QByteArray(21, '\x55'));
+        qint64 used[2];
+        for (int round = 0; round < 2; ++round) {
+            // The event asked for last comes back once all before it is queued.
+            client.send(flood + eventRequest(address));
+            QVERIFY2(client.waitCount(replyOf(4, QByteArray(21, '\x55')), round + 2), "the flood taken");
+            used[round] = memoryInUse();
+        }
+        QVERIFY2(used[1] - used[0] < 512 * 1024, qPrintable(QString("%1 bytes more").arg(used[1] - used[0])));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServers)
+#include "tst_servers.moc"
