@@ -73,7 +73,7 @@ private slots:
         client.send(serviceRequest(2, [](QDataStream& out) { out << quint16(17) << qint32(0x42050000) << qint32(1); }));
         QVERIFY(client.waitCount(valueIs(17, 2, 0x42050000), 1)); // 33.25
         QCOMPARE(console.ask("set 13 5\n"), QByteArray("[I] added to queue\n"));
-        QVERIFY(waitFor([&] { return console.ask("get 13\n") == "El 13 is 5\n"; }, 10000));
+        QVERIFY2(waitFor([&] { return console.ask("get 13\n") == "El 13 is 5\n"; }, 10000), "the console's write reported back");
         QCOMPARE(writesOf("17", "42050000", "1"), 1);
         QCOMPARE(writesOf("13", "40A00000", "3"), 1);
         QVERIFY(!client.malformed());

@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(client.readLine(), QByteArray("[E] Not enough params. Use get param_id\n"));
         // close answers and ends the connection; what follows is not read.
         client.send("close now\nget 13\n");
-        QVERIFY(waitFor([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }));
+        QVERIFY2(waitFor([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }), "the console closing the connection");
         QCOMPARE(client.received(), QByteArray("[I] Bye Bye\n"));
     }
 
@@ -178,17 +178,20 @@ private slots:
         // A client that sends lines drawing ten times their size in answers
         // and never reads: it neither stops the others nor grows the server.
         const int fd = deafClient(m_consolePort);
-        QVERIFY(fd >= 0 && waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections; }));
+        QVERIFY2(fd >= 0 && waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections; }),
+                 "every console connection accepted");
         ::fcntl(fd, F_SETFL, O_NONBLOCK);
         for (int i = 0; i < 200; ++i)
             ::send(fd, QByteArray("get\n").repeated(4096).constData(), 4 * 4096, MSG_NOSIGNAL);
         QTcpSocket extra;
         extra.connectToHost(QHostAddress::LocalHost, m_consolePort);
-        QVERIFY(extra.waitForConnected(5000) && waitFor([&] { return extra.state() == QAbstractSocket::UnconnectedState; }));
+        QVERIFY2(extra.waitForConnected(5000) && waitFor([&] { return extra.state() == QAbstractSocket::UnconnectedState; }),
+                 "the connection over the cap refused");
         for (auto& c : clients)
             QCOMPARE(c->ask("get 13\n"), Get13);
         ::close(fd);
-        QVERIFY(waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections - 1; }));
+        QVERIFY2(waitFor([this] { return m_console->connectionCount() == CommandServer::MaxConnections - 1; }),
+                 "the deaf client's connection gone");
         ConsoleClient next;
         QVERIFY(next.connectTo(m_consolePort));
     }
@@ -316,7 +319,7 @@ private slots:
         BlockClient reader, busy;
         const int deaf = deafClient(server->serverPort());
         QVERIFY(reader.connectTo(server->serverPort()) && busy.connectTo(server->serverPort()) && reader.ready());
-        QVERIFY(deaf >= 0 && waitFor([&] { return server->connectionCount() == 3; }));
+        QVERIFY2(deaf >= 0 && waitFor([&] { return server->connectionCount() == 3; }), "three service connections");
         const QByteArray data(4000, 'a');
         int sent = 0;
         QVERIFY2(waitFor([&] {
@@ -334,7 +337,7 @@ private slots:
             emit driver.signalLogRead(QByteArray(15, '\0'), data);
         delete server;
         for (BlockClient* c : {&reader, &busy})
-            QVERIFY(waitFor([&] { return c->socket().state() == QAbstractSocket::UnconnectedState; }));
+            QVERIFY2(waitFor([&] { return c->socket().state() == QAbstractSocket::UnconnectedState; }), "clients cut off at stop");
     }
 
     // Writes and archive requests far faster than the link serves them (one

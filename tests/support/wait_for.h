@@ -6,7 +6,7 @@
 #include <functional>
 
 // Runs the event loop until cond holds; false once timeoutMs have passed.
-inline bool waitFor(const std::function<bool()>& cond, int timeoutMs = 30000)
+inline bool waitFor(const std::function<bool()>& cond, int timeoutMs = 5000)
 {
     QElapsedTimer timer;
     timer.start();
