@@ -586,6 +586,13 @@ bool Scada::sendSoftwarePacket(const QByteArray& packet, int timeoutMs)
 {
     if (!m_driverConnected || !m_processEnabled)
         return false;
+    // The driver drops a packet that does not fit one frame; waiting for its
+    // queue to empty would then report a transfer that never happened.
+    if (packet.size() > SpiDriver::MaxScadaPacket) {
+        qWarning().noquote() << QString("Scada: software packet of %1 bytes is longer than %2, not sent")
+                                    .arg(packet.size()).arg(SpiDriver::MaxScadaPacket);
+        return false;
+    }
     // Counted before it leaves, so the queue never looks empty while the
     // packet is still on its way to the driver.
     m_packetsInFlight->fetch_add(1);

@@ -75,11 +75,11 @@ QStringList column(BaseForm* form, int c)
 }
 
 // A documented column, "15002/1039 15051b 782t", in the terms of describe().
-QStringList expected(const QString& spec)
+QStringList expected(const QString& column)
 {
     QStringList names;
     QRegExp cell(QStringLiteral("(\\d+)(/\\d+)?([btec]?)"));
-    for (const QString& token : spec.split(QLatin1Char(' '))) {
+    for (const QString& token : column.split(QLatin1Char(' '))) {
         QStringList shared;
         for (const QString& part : token.split(QLatin1Char('|')))
             shared << (!cell.exactMatch(part) ? part

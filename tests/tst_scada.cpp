@@ -194,6 +194,10 @@ private slots:
         QCOMPARE(packet, QByteArray::fromHex("070002010300616263"));
         QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, packet), Q_ARG(int, 5000)).value(0), QVariant(true));
         QCOMPARE(m_link->model.scadaPackets().value(0), packet);
+        // One that no frame holds is refused, not reported as sent.
+        const QByteArray tooLong = Scada::softwarePacket(7, 1, QByteArray(SpiDriver::MaxScadaPacket - 5, 'x'));
+        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, tooLong), Q_ARG(int, 5000)).value(0), QVariant(false));
+        QCOMPARE(m_link->model.scadaPackets().size(), 1);
     }
 
     void archiveRepliesOfBothCommands_data()
