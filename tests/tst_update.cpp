@@ -29,12 +29,12 @@ quint16 crcOf(const QByteArray& b)
 
 QByteArray header(quint32 base, quint32 offset, quint32 size, quint16 crc)
 {
-    QByteArray h(Update::HeaderSize, '\0');
-    qToLittleEndian(base, h.data());
-    qToLittleEndian(offset, h.data() + 14);
-    qToLittleEndian(size, h.data() + 18);
-    qToLittleEndian(crc, h.data() + 24);
-    return h;
+    uchar h[Update::HeaderSize] = {};
+    qToLittleEndian(base, h);
+    qToLittleEndian(offset, h + 14);
+    qToLittleEndian(size, h + 18);
+    qToLittleEndian(crc, h + 24);
+    return QByteArray(reinterpret_cast<const char*>(h), Update::HeaderSize);
 }
 
 QByteArray readFile(const QString& path)
