@@ -231,7 +231,7 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
         // ...but its wait is bounded, and restarted by every progress report.
         QTimer* bound = dialog->closeTimer();
-        QCOMPARE(bound->interval(), OperatorCommand::ProgressTimeoutMs);
+        QCOMPARE(bound->interval(), ProgressBarDialog::CommandTimeoutMs);
         bound->setTimerType(Qt::PreciseTimer); // a remaining time to the millisecond
         bound->start();
         QTest::qWait(30);

@@ -1,11 +1,10 @@
 #ifndef OPERATOR_COMMAND_H
 #define OPERATOR_COMMAND_H
 
-#include "progressbardialog.h"
-
 #include <QString>
 #include <QtGlobal>
 
+class ProgressBarDialog;
 class QWidget;
 
 // The steps every operator command of the settings screens shares: the
@@ -17,9 +16,6 @@ class OperatorCommand
 public:
     // Station state (13): starting and running forbid loads.
     static const quint16 IdStationState = 13;
-    // How long a progress dialog waits for the controller to finish, counted
-    // from the write and again from every progress report (724, 725).
-    static const int ProgressTimeoutMs = ProgressBarDialog::CommandTimeoutMs;
 
     // Access to the command for the screen that asks; a refusal shows nothing
     // more (the access dialog has said why).
@@ -34,8 +30,8 @@ public:
     static void write(quint16 id, int value);
     // Opens the progress dialog (over the main window), writes value to id
     // and shows the dialog; it closes when the controller returns id to 0,
-    // or, when the controller never does, after ProgressTimeoutMs with a
-    // warning, so the screen is never held for good.
+    // or, when the controller never does, after the dialog's own bound with
+    // a warning, so the screen is never held for good.
     static ProgressBarDialog* writeWithProgress(quint16 id, int value, const QString& text);
 };
 
