@@ -157,7 +157,7 @@ void GeneralConditionWidget::showEvent(QShowEvent* event)
     slotUpdateValue();
 }
 
-QString GeneralConditionWidget::nameDelay()
+QString GeneralConditionWidget::getNameDelay()
 {
     const int row = Common::runningDelayIndex();
     if (row < 0)
@@ -202,7 +202,7 @@ GeneralConditionWidget::Banner GeneralConditionWidget::banner()
         return Banner{condition, QString::fromLatin1(StyleGreen), text};
     }
     case 4:
-        return Banner{4, QString::fromLatin1(StyleOrange), conditionText + LineBreak + nameDelay()};
+        return Banner{4, QString::fromLatin1(StyleOrange), conditionText + LineBreak + getNameDelay()};
     case 5: {
         QString text = conditionText + LineBreak + reason + LineBreak + QObject::tr("До") + QLatin1Char(' ');
         if (value(IdGuaranteedStart) != 0.0f)

@@ -42,7 +42,7 @@ public:
     // before it is wrapped for the label).
     static Banner banner();
     // The protection whose trip delay runs now, with its detail; empty if none.
-    static QString nameDelay();
+    static QString getNameDelay();
     // The label text for a banner text.
     static QString wrapText(const QString& text);
 
