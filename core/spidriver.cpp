@@ -389,26 +389,65 @@ void SpiDriver::loop()
 
 void SpiDriver::giveUpRefusedRequest()
 {
-    // A read must not be lost: the first synchronisation waits for every id.
-    // Its ids go to the back of their queues and are asked again later.
+    // A read must not be lost: the first synchronisation waits for every id,
+    // the update for every piece of its image, a SCADA master or a service
+    // client for its archive block. The request goes back to its queue (or
+    // its task is marked again) and is asked later, after the other tasks.
+    // Writes, SCADA software packets and status requests are dropped.
     const quint8* p = m_request + 2;
     QStringList ids;
-    for (int i = 0; i < m_requestCount; ++i) {
-        if (m_currentCommand == CmdWriteValues) {
+    bool askedAgain = true;
+    switch (m_currentCommand) {
+    case CmdWriteValues:
+        for (int i = 0; i < m_requestCount; ++i)
             ids << QString::number(be16(p + 7 * i));
-        } else if (m_currentCommand == CmdReadEvents) {
+        askedAgain = false;
+        break;
+    case CmdReadEvents:
+        for (int i = 0; i < m_requestCount; ++i)
             if (!m_eventAddresses.contains(be32(p + 4 * i)))
                 m_eventAddresses.append(be32(p + 4 * i));
-            setTask(TaskReadEvents, true);
-        } else {
+        setTask(TaskReadEvents, true);
+        break;
+    case CmdReadValues:
+    case CmdReadMin:
+    case CmdReadMax:
+    case CmdReadPhysic:
+        for (int i = 0; i < m_requestCount; ++i)
             queueChange(m_currentCommand, be16(p + 2 * i)); // the read commands are the kinds
-        }
+        break;
+    case CmdReadMemory:
+        // The stored address and size are kept; a newer read stored since
+        // the refusals began takes the place of this one.
+        setTask(TaskMemory, true);
+        break;
+    case CmdReadLog:
+        m_logRequests.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
+        setTask(TaskLog, true);
+        break;
+    case CmdReadLogCompress:
+        m_compressRequests.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
+        setTask(TaskLogCompress, true);
+        break;
+    case CmdReadLogCompressRN:
+        m_compressRnRequests.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
+        setTask(TaskLogCompressRN, true);
+        break;
+    case CmdChanges:
+        setTask(TaskChanges, true);
+        break;
+    case CmdNewEvents:
+        setTask(TaskNewEvents, true);
+        break;
+    default:
+        askedAgain = false;
+        break;
     }
     const bool write = m_currentCommand == CmdWriteValues;
     spiDebug(QString("[E] SPIDrive: loop - command %1 refused %2 times, %3")
                  .arg(m_currentCommand).arg(m_refusals)
                  .arg(write ? "writes dropped: " + ids.join(", ")
-                            : m_requestCount > 0 ? QString("asked again later") : QString("dropped")),
+                            : askedAgain ? QString("asked again later") : QString("dropped")),
              QtWarningMsg);
 }
 

@@ -215,17 +215,25 @@ QStringList ControlProtocol::execute(const QString& line)
             return QStringList(Ok);
         }
         const QStringList counted{QStringLiteral("corrupt"), QStringLiteral("latency"), QStringLiteral("refuse")};
-        if (count == 3 && counted.contains(kind)) {
+        // "refuse N CMD" refuses only requests of one command.
+        const bool withCommand = count == 4 && kind == QLatin1String("refuse");
+        if ((count == 3 || withCommand) && counted.contains(kind)) {
             bool ok = false;
             const int n = words.at(2).toInt(&ok, 10);
             if (!ok || n < 0)
                 return fail(QStringLiteral("bad number"));
+            int command = -1;
+            if (withCommand) {
+                command = words.at(3).toInt(&ok, 10);
+                if (!ok || command < 0 || command > 255)
+                    return fail(QStringLiteral("bad command"));
+            }
             const ControllerModel::Fault faults[] = {ControllerModel::Fault::Corrupt, ControllerModel::Fault::Latency,
                                                      ControllerModel::Fault::Refuse};
-            m_model->setFault(faults[counted.indexOf(kind)], n);
+            m_model->setFault(faults[counted.indexOf(kind)], n, command);
             return QStringList(Ok);
         }
-        return fail(QStringLiteral("usage: fault none|silent|corrupt N|latency MS|refuse N"));
+        return fail(QStringLiteral("usage: fault none|silent|corrupt N|latency MS|refuse N [CMD]"));
     }
     if (word == QLatin1String("quit")) {
         m_quit = true;

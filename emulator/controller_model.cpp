@@ -484,13 +484,14 @@ bool ControllerModel::setArchive(quint8 command, const QByteArray& data)
 
 // --- faults and records --------------------------------------------------------------
 
-void ControllerModel::setFault(Fault fault, int argument)
+void ControllerModel::setFault(Fault fault, int argument, int command)
 {
     QMutexLocker lock(&m_mutex);
     m_fault = fault;
     m_corruptLeft = fault == Fault::Corrupt ? std::max(argument, 0) : 0;
     m_latencyMs = fault == Fault::Latency ? std::max(argument, 0) : 0;
     m_refuseLeft = fault == Fault::Refuse ? std::max(argument, 0) : 0;
+    m_refuseCommand = fault == Fault::Refuse ? command : -1;
     if (fault == Fault::Silent) {
         m_out.clear();
         m_outPos = 0;
@@ -574,10 +575,11 @@ int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quin
             if (m_fault != Fault::Silent) {
                 const bool corrupt = m_fault == Fault::Corrupt && m_corruptLeft > 0;
                 QByteArray reply;
-                if (m_fault == Fault::Refuse && m_refuseLeft > 0) {
+                const int command = n > 0 ? m_scanner.frame()[0] : 0;
+                if (m_fault == Fault::Refuse && m_refuseLeft > 0 && (m_refuseCommand < 0 || m_refuseCommand == command)) {
                     --m_refuseLeft;
                     m_consumeChanges = m_consumeEvents = 0;
-                    reply = frameLocked(n > 0 ? m_scanner.frame()[0] : 0, true, QByteArray());
+                    reply = frameLocked(static_cast<quint8>(command), true, QByteArray());
                 } else {
                     reply = replyToLocked(m_scanner.frame(), n);
                 }

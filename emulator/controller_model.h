@@ -151,10 +151,11 @@ public:
     // argument replies carry a wrong CRC (the pending notices they carried
     // stay pending, as the program asks again). Latency: a reply becomes
     // readable argument milliseconds after its request. Refuse: the next
-    // argument requests are not served and answered with status 1.
+    // argument requests (of command only, when command is not -1) are not
+    // served and answered with status 1; other commands are served.
     // Notices are consumed only by a reply clocked out whole, so a late,
     // corrupted or refused reply never loses them.
-    void setFault(Fault fault, int argument = 0);
+    void setFault(Fault fault, int argument = 0, int command = -1);
     Fault fault() const;
 
     // --- what the program did --------------------------------------------------
@@ -214,6 +215,7 @@ private:
     int m_corruptLeft = 0;
     int m_latencyMs = 0;
     int m_refuseLeft = 0;
+    int m_refuseCommand = -1;
     // Notices the reply being clocked out carries; consumed once it is out whole.
     int m_consumeChanges = 0;
     int m_consumeEvents = 0;

@@ -115,9 +115,12 @@ private slots:
         for (const char* fault : {"fault corrupt 3", "fault latency 20", "fault refuse 30", "fault none", "min 13 -5.5",
                                   "max 13 99", "physic 13 9", "setraw 13 deadBEEF"})
             QVERIFY2(emulator.control(fault) == "ok\n", fault);
-        for (const char* bad : {"set 4444 1", "set 13 abc", "get", "event 0102", "fault refuse -1", "archive 10 /x", "bogus"})
+        for (const char* bad : {"set 4444 1", "set 13 abc", "get", "event 0102", "fault refuse -1", "fault refuse 1 256", "fault corrupt 1 2", "archive 10 /x", "bogus"})
             QVERIFY2(emulator.control(bad).startsWith("error: "), bad);
         QVERIFY(emulator.control("fault refuse 1") == "ok\n" && first.ask(1).at(2) == 1 && first.ask(1).at(2) == 0);
+        // Refusals of one command leave the others served.
+        QVERIFY(emulator.control("fault refuse 1 4") == "ok\n" && first.ask(1).at(2) == 0 && first.ask(4).at(2) == 1
+                && first.ask(4).at(2) == 0);
         // One program at a time: the next is served once the first goes.
         auto* other = new SocketSpiTransport(emulator.linkSocket());
         Master next(other);

@@ -1,9 +1,11 @@
 // The program against the controller emulator: an image laid out in the
 // controller's memory and 763 = 1 give a "vrx_gui_tmp" beside the program
 // that is the image byte for byte, 763 = 0 back to the controller and one
-// start of the updater.
+// start of the updater; also when the controller refuses one of the image's
+// reads again and again.
 #include "process_station.h"
 #include "rawbits.h"
+#include "wait_for.h"
 
 #include <QDir>
 #include <QtTest>
@@ -26,6 +28,38 @@ private:
     }
     static QByteArray raw(float value) { return QByteArray::number(bitsFromFloat(value), 16).rightJustified(8, '0').toUpper(); }
 
+    // Lays a pseudo-random image of size bytes out in the controller's memory
+    // and removes what an earlier update left beside the program.
+    QByteArray layOutImage(int size, quint32 seed)
+    {
+        QByteArray image(size, '\0');
+        for (char& c : image)
+            c = char((seed = seed * 1103515245u + 12345u) >> 16);
+        QFile file(QDir(m_station.directory()).filePath("image.bin"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size())
+            return QByteArray();
+        file.close();
+        QFile::remove(tmpFile());
+        if (m_station.control("image " + file.fileName().toLocal8Bit()) != "ok\n")
+            return QByteArray();
+        return image;
+    }
+    QString tmpFile() const { return QDir(m_station.directory()).filePath("vrx_gui_tmp"); }
+    QByteArray tmpBytes() const
+    {
+        QFile tmp(tmpFile());
+        return tmp.open(QIODevice::ReadOnly) ? tmp.readAll() : QByteArray("<missing>");
+    }
+    // Memory reads (command 9) the emulator has answered or refused.
+    int memoryReads() const
+    {
+        for (const QByteArray& line : m_station.control("stats").split('\n'))
+            if (line.startsWith("9 "))
+                return line.mid(2).toInt();
+        return 0;
+    }
+    int updaterStarts() { return m_station.programLog().count("[dry-run] ./vrx_updater_new"); }
+
 private slots:
     void initTestCase()
     {
@@ -36,25 +70,41 @@ private slots:
 
     void imageFromTheControllerIsInstalled()
     {
-        QByteArray image(3 * 4096 + 1234, '\0'); // several reads, the last one short
-        quint32 x = 0x2545F491u;
-        for (char& c : image)
-            c = char((x = x * 1103515245u + 12345u) >> 16);
-        QFile file(QDir(m_station.directory()).filePath("image.bin"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
-        file.close();
-        QFile tmp(QDir(m_station.directory()).filePath("vrx_gui_tmp"));
-        QVERIFY(!tmp.exists());
+        const QByteArray image = layOutImage(3 * 4096 + 1234, 0x2545F491u); // several reads, the last one short
+        QVERIFY(!image.isEmpty());
+        QVERIFY(!QFile::exists(tmpFile()));
 
-        QCOMPARE(m_station.control("image " + file.fileName().toLocal8Bit()), QByteArray("ok\n"));
         QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
-        QTRY_VERIFY2_WITH_TIMEOUT(m_station.programLog().contains("[dry-run] ./vrx_updater_new"), "the updater's start", 15000);
+        QTRY_VERIFY2_WITH_TIMEOUT(updaterStarts() == 1, "the updater's start", 15000);
         QCOMPARE(writesOf("763"), QByteArrayList{raw(0.0f)});
         QVERIFY(writesOf("724").contains(raw(image.size() / 1024.0f))); // the whole image, in KiB
-        QVERIFY(tmp.open(QIODevice::ReadOnly));
-        QCOMPARE(tmp.readAll(), image);
-        QCOMPARE(m_station.programLog().count("[dry-run] ./vrx_updater_new"), 1);
+        QCOMPARE(tmpBytes(), image);
+        QCOMPARE(updaterStarts(), 1);
         QVERIFY(!m_station.programLog().contains("Error CRC"));
+    }
+
+    void imageReadRefusedAgainAndAgainIsAskedAgain()
+    {
+        // The controller refuses one read of the image more often than the
+        // link retries a request: the read is asked again later, so the
+        // update goes on and installs the image whole.
+        const QByteArray image = layOutImage(200000, 0x9E3779B9u);
+        QVERIFY(!image.isEmpty());
+        const int startsBefore = updaterStarts();
+        const int readsBefore = memoryReads();
+
+        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
+        QVERIFY2(waitFor([&] { return memoryReads() >= readsBefore + 6; }, 10000), "the image's first reads");
+        QCOMPARE(m_station.control("fault refuse 25 9"), QByteArray("ok\n"));
+        QTRY_VERIFY2_WITH_TIMEOUT(updaterStarts() == startsBefore + 1, "the updater's start", 15000);
+        QCOMPARE(m_station.control("fault none"), QByteArray("ok\n"));
+
+        QVERIFY2(m_station.programLog().contains("command 9 refused 20 times, asked again later"),
+                 "a memory read refused 20 times in a row");
+        QVERIFY(!writesOf("763").contains(raw(2.0f)));
+        QCOMPARE(writesOf("763"), QByteArrayList({raw(0.0f), raw(0.0f)}));
+        QCOMPARE(tmpBytes().size(), image.size());
+        QVERIFY(tmpBytes() == image);
     }
 };
 

@@ -2,7 +2,8 @@
 // bytes of a request on the wire, the reply scanner among noise and across
 // reads, each failure with its own counter and link state, the length byte
 // that must hold a whole frame; a first synchronisation that outlasts a
-// refusing controller, and a refused write batch with the link lost and back.
+// refusing controller, a refused write batch with the link lost and back,
+// and archive reads refused again and again that are asked once more.
 #include "model_link.h"
 #include "rawbits.h"
 #include "scripted_transport.h"
@@ -202,6 +203,44 @@ private slots:
         QTRY_COMPARE(model.writes().size(), 1);
         const ControllerModel::WriteRecord w = model.writes().first();
         QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
+    }
+
+    // An archive read refused more often than the link retries a request
+    // goes back to its queue and is asked again after the other tasks: the
+    // service client or SCADA master still gets its block.
+    void refusedArchiveReadsAreAskedAgain_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("11, service") << int(ControllerModel::CmdReadArchive);
+        QTest::newRow("14, SCADA") << int(ControllerModel::CmdReadArchiveCompressedRN);
+    }
+
+    void refusedArchiveReadsAreAskedAgain()
+    {
+        QFETCH(int, command);
+        ControllerModel model;
+        model.setWireTimeSimulated(false);
+        const QByteArray archive = QByteArray("archive block ").repeated(10);
+        QVERIFY(model.setArchive(quint8(command), archive));
+        Master master(new ModelTransport(&model));
+        SpiDriver& driver = master.driver;
+        QSignalSpy service(&driver, &SpiDriver::signalLogRead);
+        QSignalSpy scada(&driver, &SpiDriver::signalSpiResiveLogCompressRN);
+        QSignalSpy& reply = command == ControllerModel::CmdReadArchive ? service : scada;
+
+        QByteArray request(15, '\0');
+        request[3] = 20; // offset 20
+        request[7] = 30; // 30 bytes
+        model.setFault(ControllerModel::Fault::Refuse, 21, command);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("command %1 refused 20 times, asked again later").arg(command)));
+        if (command == ControllerModel::CmdReadArchive)
+            driver.slotLogRead(request);
+        else
+            driver.slotSpiRequestLogCompressRN(request);
+        driver.process();
+        QTRY_VERIFY2_WITH_TIMEOUT(reply.count() == 1, "the archive block after the refusals", 8000);
+        QCOMPARE(reply.first().at(1).toByteArray(), archive.mid(20, 30));
+        QCOMPARE(model.stats().value(quint8(command)), quint64(1));
     }
 };
 
