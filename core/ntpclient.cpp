@@ -1,8 +1,23 @@
 #include "ntpclient.h"
 #include "mainapplication.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QUdpSocket>
+#include <QtEndian>
+#include <random>
+
+namespace {
+
+// "address:port", a v4-mapped address shown as IPv4.
+QString senderText(const QHostAddress& address, quint16 port)
+{
+    bool v4 = false;
+    const QHostAddress ipv4(address.toIPv4Address(&v4));
+    return QString("%1:%2").arg((v4 ? ipv4 : address).toString()).arg(port);
+}
+
+} // namespace
 
 NtpClient::NtpClient(QObject* parent)
     : QObject(parent)
@@ -31,15 +46,30 @@ QDateTime NtpClient::stationClockUtc()
     return app ? app->currentDateTimeUtc() : QDateTime::currentDateTimeUtc();
 }
 
-QByteArray NtpClient::requestPacket(const QDateTime& utcNow)
+quint32 NtpClient::requestNoise()
+{
+    // The station clock has whole seconds, so without these bits the origin
+    // check would hold only the current second: a forger off the path would
+    // just have to guess it.
+    try {
+        std::random_device device;
+        return static_cast<quint32>(device()) % NoiseLimit;
+    } catch (const std::exception&) {
+        static std::mt19937 fallback(static_cast<std::mt19937::result_type>(
+            QDateTime::currentMSecsSinceEpoch() ^ reinterpret_cast<quintptr>(&fallback)));
+        return static_cast<quint32>(fallback()) % NoiseLimit;
+    }
+}
+
+QByteArray NtpClient::requestPacket(const QDateTime& utcNow, quint32 noise)
 {
     QByteArray packet(NtpReply::PacketSize, '\0');
     packet[0] = 0x23; // leap indicator 0, version 4, mode 3 (client)
     const NtpTimestamp stamp = NtpTimestamp::fromDateTime(utcNow);
-    for (int i = 0; i < 4; ++i) {
-        packet[40 + i] = static_cast<char>((stamp.seconds >> (24 - 8 * i)) & 0xFF);
-        packet[44 + i] = static_cast<char>((stamp.fraction >> (24 - 8 * i)) & 0xFF);
-    }
+    // At most 999 ms of fraction plus less than 1/1024 s: never a carry.
+    const quint32 fraction = stamp.fraction + noise % NoiseLimit;
+    qToBigEndian(stamp.seconds, reinterpret_cast<uchar*>(packet.data()) + 40);
+    qToBigEndian(fraction, reinterpret_cast<uchar*>(packet.data()) + 44);
     return packet;
 }
 
@@ -47,13 +77,15 @@ bool NtpClient::sendRequest(const QHostAddress& address, quint16 port)
 {
     if (m_socket->state() != QAbstractSocket::BoundState)
         return false;
-    const QDateTime now = stationClockUtc();
-    const QByteArray packet = requestPacket(now);
-    // A new request supersedes the one before: only its answer is awaited.
+    const QByteArray packet = requestPacket(stationClockUtc(), requestNoise());
+    // A new request supersedes the one before: only its answer is awaited,
+    // and its origin must echo all 64 bits that were sent.
     m_outstanding = m_socket->writeDatagram(packet, address, port) == packet.size();
     m_server = address;
     m_serverPort = port;
-    m_sent = NtpTimestamp::fromDateTime(now);
+    const uchar* sent = reinterpret_cast<const uchar*>(packet.constData()) + 40;
+    m_sent.seconds = qFromBigEndian<quint32>(sent);
+    m_sent.fraction = qFromBigEndian<quint32>(sent + 4);
     return m_outstanding;
 }
 
@@ -65,12 +97,9 @@ bool NtpClient::acceptReply(const QHostAddress& address, quint16 port, const Ntp
     };
     if (!m_outstanding)
         return refuse("no request awaits an answer");
-    if (!address.isEqual(m_server, QHostAddress::ConvertV4MappedToIPv4) || port != m_serverPort) {
-        bool v4 = false;
-        const QHostAddress sender(address.toIPv4Address(&v4));
-        return refuse(QString("sent from %1:%2, the request went to %3:%4")
-                          .arg((v4 ? sender : address).toString()).arg(port).arg(m_server.toString()).arg(m_serverPort));
-    }
+    if (!address.isEqual(m_server, QHostAddress::ConvertV4MappedToIPv4) || port != m_serverPort)
+        return refuse(QString("sent from %1, the request went to %2")
+                          .arg(senderText(address, port), senderText(m_server, m_serverPort)));
     const NtpTimestamp origin = reply.originStamp();
     if (origin.seconds != m_sent.seconds || origin.fraction != m_sent.fraction)
         return refuse("its origin timestamp is not the request's transmit timestamp");
@@ -95,8 +124,15 @@ void NtpClient::readPendingDatagrams()
         QHostAddress sender;
         quint16 port = 0;
         const qint64 n = m_socket->readDatagram(packet.data(), packet.size(), &sender, &port);
-        if (n < NtpReply::PacketSize)
+        if (n < 0) {
+            qWarning().noquote() << "NTP client: reply dropped, the datagram could not be read:" << m_socket->errorString();
+            break;
+        }
+        if (n < NtpReply::PacketSize) {
+            qWarning().noquote() << QString("NTP client: reply dropped, a datagram of %1 bytes from %2 is shorter than %3 bytes")
+                                        .arg(n).arg(senderText(sender, port)).arg(NtpReply::PacketSize);
             continue;
+        }
         packet.truncate(static_cast<int>(n));
         emit replyReceived(sender, port, NtpReply(packet, stationClockUtc()));
     }

@@ -17,8 +17,15 @@ public:
     NtpClient(const QHostAddress& bindAddress, quint16 bindPort, QObject* parent = nullptr);
 
     bool sendRequest(const QHostAddress& address, quint16 port);
-    // The request as sent for a station clock (UTC).
-    static QByteArray requestPacket(const QDateTime& utcNow);
+    // Random bits added to a request's transmit fraction: below 2^22, less
+    // than a millisecond.
+    static constexpr quint32 NoiseLimit = 1u << 22;
+
+    // The request as sent for a station clock (UTC), noise (below NoiseLimit)
+    // added to its transmit fraction.
+    static QByteArray requestPacket(const QDateTime& utcNow, quint32 noise = 0);
+    // Fresh random bits for one request, below NoiseLimit.
+    static quint32 requestNoise();
 
     // Whether a reply may set the station clock: it comes from the address and
     // port the outstanding request went to, echoes that request's transmit

@@ -9,6 +9,7 @@
 
 #include <QUdpSocket>
 #include <QtEndian>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -38,8 +39,12 @@ private:
     quint16 m_stationPort = 0;
     NtpClient* client() { return MainApplication::getInstance()->getNtpClient(); }
 
+    QList<QByteArray> m_requestStamps;
+
     // The station's request at the server, and the answer of a good server:
     // one second ahead of the station, the origin the request's transmit time.
+    // The request carries the station clock in UTC, whole seconds, with fresh
+    // random bits below a millisecond in its fraction.
     QByteArray exchange()
     {
         if (!client()->sendRequest(QHostAddress::LocalHost, m_server.localPort())
@@ -50,9 +55,13 @@ private:
         QByteArray answer(48, '\0');
         answer[0] = 0x24; // leap indicator 0, version 4, mode 4 (server)
         answer[1] = 2;
-        putStamp(answer, 24, StationUtcMs); // a client request carries the station clock, in UTC
-        if (request.size() != 48 || quint8(request[0]) != 0x23 || request.mid(40, 8) != answer.mid(24, 8))
+        putStamp(answer, 24, StationUtcMs);
+        const quint32 noise = qFromBigEndian<quint32>(request.constData() + 44);
+        if (request.size() != 48 || quint8(request[0]) != 0x23 || request.mid(40, 4) != answer.mid(24, 4)
+            || noise >= NtpClient::NoiseLimit)
             return QByteArray();
+        m_requestStamps << request.mid(40, 8);
+        answer.replace(24, 8, request.mid(40, 8));
         putStamp(answer, 32, StationUtcMs + 1000);
         putStamp(answer, 40, StationUtcMs + 1000);
         return answer;
@@ -95,6 +104,7 @@ private slots:
         QTest::newRow("good, twice") << -1 << 0 << "" << 2 << "no request awaits";
         QTest::newRow("origin, lowest bit") << 31 << 0x01 << "" << 1 << "origin timestamp";
         QTest::newRow("origin, seconds") << 24 << 0x80 << "" << 1 << "origin timestamp";
+        QTest::newRow("origin, the right second only") << 28 << 0 << "" << 1 << "origin timestamp";
         QTest::newRow("mode 3") << 0 << 0x23 << "" << 1 << "mode 3";
         QTest::newRow("leap indicator 3") << 0 << 0xE4 << "" << 1 << "leap indicator 3";
         QTest::newRow("stratum 0") << 1 << 0 << "" << 1 << "stratum 0";
@@ -115,6 +125,8 @@ private slots:
         QVERIFY2(!answer.isEmpty(), "the station's request at the server");
         if (byte == 40)
             answer.replace(40, 8, QByteArray(8, '\0'));
+        else if (byte == 28) // a forger who knows the second guesses no fraction
+            answer.replace(28, 4, QByteArray(4, '\0'));
         else if (byte >= 24)
             answer[byte] = char(answer[byte] ^ value);
         else if (byte >= 0)
@@ -129,12 +141,19 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^NTP client: sync time -"));
         if (!dropped.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^NTP client: reply dropped, .*" + dropped));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^NTP client: reply dropped, a datagram of 20 bytes from "
+                                                              + QRegularExpression::escape(from.isEmpty() ? "127.0.0.1" : from)
+                                                              + ":\\d+ is shorter than 48 bytes$"));
         sender.writeDatagram(QByteArray(20, 'x'), m_station, m_stationPort); // too short: no reply at all
         for (int i = 0; i < copies; ++i)
             sender.writeDatagram(answer, m_station, m_stationPort);
         QTRY_COMPARE(replies.count(), copies);
         QCOMPARE(writesOf(writes), clockSet ? Writes({{562, 1700000001u}}) : Writes());
         QCOMPARE(writes.value(0).value(2, 2).toInt(), 2);
+        // Every request so far had bits of its own (a repeat has odds of 2^-22).
+        QList<QByteArray> stamps = m_requestStamps;
+        std::sort(stamps.begin(), stamps.end());
+        QVERIFY(std::adjacent_find(stamps.begin(), stamps.end()) == stamps.end());
     }
 
     void periodRearmsOnlyWhenUsable()
