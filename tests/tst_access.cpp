@@ -182,6 +182,16 @@ private slots:
         QMetaObject::invokeMethod(reopened.lockTimer(), "timeout");
         QVERIFY(!reopened.passEdit()->isHidden());
         QCOMPARE(value(722), 0.f);
+
+        // Over as well: a lock-out dated in the future, after the clock was set
+        // back, rather than one that locks the operator out for good.
+        for (qint64 offset : {-301, 3600}) {
+            m_drive.reportAll(QString("722=3 723=0x%1").arg(quint32(AccessDialog::now() + offset), 0, 16));
+            AccessDialog later(1, QString(), nullptr, false);
+            QVERIFY2(!later.lockTimer()->isActive() && !later.passEdit()->isHidden(), qPrintable(QString::number(offset)));
+            QCOMPARE(later.messageLabel()->text(), Prompt);
+            QCOMPARE(value(722), 0.f);
+        }
     }
 
     void resetCodeRestoresTheFactoryPasswords()
@@ -197,6 +207,9 @@ private slots:
         QCOMPARE(dialog.result(), 1);
         QCOMPARE(QVector<float>({value(573), value(574), value(575), value(576), value(572), value(722)}),
                  QVector<float>({1, 5193, 7406, 4444, 3, 0}));
+        // The sum needs 64 bits with the highest serial; month and day count by their low 8 bits.
+        m_drive.reportAll("564=511 565=255 540=0xFFFFFFFF");
+        QCOMPARE(dialog.calcCodeResetPass(), float((255u * 255u + 0xFFFFFFFFull + AccessDialog::ResetCodeConstant) % 10000u));
     }
 };
 

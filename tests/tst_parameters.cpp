@@ -67,6 +67,15 @@ private slots:
         QSignalSpy updated(&p, SIGNAL(signalParamUpdated(quint16, quint8)));
         p.slotParamUpdated(65535, 1, Parameters::KindValue); // not in the table: no update
         QCOMPARE(updated.count(), 0);
+        // Reads of an id outside the table give zeros and never grow it.
+        QCOMPARE(QVector<double>({p.get(65535), double(p.getU32(65535)), double(p.getAccess(65535)),
+                                  double(p.getPhysic(65535)), double(p.getParameter(65535) != nullptr)}),
+                 QVector<double>(5, 0.0));
+        QCOMPARE(p.count(), 2871);
+        // What a parameter holds until the controller reports it.
+        const ParameterDef* def = p.getParameter(13);
+        QCOMPARE(QVector<double>({double(def->value.load()), double(def->validity.load()), def->min.load(), def->max.load()}),
+                 QVector<double>({double(0xFFFFFFFFu), 0.0, 0.0, 999999.0}));
         // A NaN is valid for a date-time only, until the controller says a parameter is one.
         for (quint16 id : {562, 13})
             p.slotParamUpdated(id, 0x7FC00000, Parameters::KindValue);
@@ -78,6 +87,11 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("NaN"));
         p.slotParamUpdated(13, 0x7FC00000, Parameters::KindPhysic);
         QCOMPARE(p.getPhysic(13), 1u);
+        // Codes out of the unsigned range saturate; no undefined float cast.
+        p.slotParamUpdated(13, bitsFromFloat(-3.0f), Parameters::KindPhysic);
+        QCOMPARE(p.getPhysic(13), 0u);
+        p.slotParamUpdated(13, bitsFromFloat(1e20f), Parameters::KindPhysic);
+        QCOMPARE(p.getPhysic(13), 0xFFFFFFFFu);
         // Writes go to the controller only; integers travel as float bits.
         QSignalSpy writes(&p, &Parameters::signalParamWrite);
         p.set(599, 3, 1);

@@ -147,6 +147,12 @@ private slots:
         QCOMPARE(run.writesOf(724).last(), 100.0f + 10000.0f / 1024.0f);
         QCOMPARE(SystemCommands::recorded().value(0).text(), QString("./vrx_updater_new"));
         QFile::remove(file("vrx_updater_new"));
+        // The running program is only copied, never written.
+        QCOMPARE(readFile(file("vrx_gui")), pattern(50000, 7));
+        // Over: the progress stops. A tick still due would come within one
+        // interval, before this wait's own timer, even on a loaded machine.
+        QCOMPARE(run.writes.last().at(0).value<quint16>(), Update::IdUpdate);
+        QVERIFY2(!run.writes.wait(Update::ProgressIntervalMs + 200), "no write after the update's end");
     }
 
     // Every failure installs nothing, starts no updater and tells the
