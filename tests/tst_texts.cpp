@@ -1,7 +1,8 @@
 // The helpers and the code-to-text catalogue: CRC-16, the range test, percent
 // scaling, value and unit texts, short names, enumerations, start and stop
 // reasons, drive alarms, controller errors, and the texts that read the store
-// (what prevents a start, which delay runs). Each table is checked for a few
+// (what prevents a start, which delay runs), and the English and Spanish
+// catalogues of these texts. Each table is checked for a few
 // of its codes and for what a code it does not list gives (the code in
 // decimal, an empty text or a fixed text); whole code ranges are swept only
 // where one rule covers them all.
@@ -11,9 +12,14 @@
 #include "rawbits.h"
 #include "store_driver.h"
 #include "test_database.h"
+#include "translations_resource.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <climits>
 #include <ctime>
@@ -99,6 +105,49 @@ const QVector<Enum>& enums()
 
 #undef E
 #undef P
+
+// A committed catalogue: (context, source) -> its translation, empty when
+// unfinished (lrelease leaves those out, so the source is shown).
+using CatalogueKey = QPair<QString, QString>;
+
+QHash<CatalogueKey, QString> readCatalogue(const QString& path, QStringList& problems)
+{
+    QHash<CatalogueKey, QString> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problems << "cannot open " + path;
+        return messages;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            const QString translation = xml.readElementText();
+            messages.insert(CatalogueKey(context, source), finished ? translation : QString());
+        }
+    }
+    if (xml.hasError())
+        problems << path + ": " + xml.errorString();
+    return messages;
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%\\d")).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured(0);
+    found.sort();
+    return found;
+}
 
 // Pairs of (what the code gave, what it must give).
 using Cases = QList<QPair<QString, QString>>;
@@ -406,6 +455,51 @@ private slots:
                     {Common::getTextReasonStop(111), "[ЧРП. Нет связи]"},
                     {preventWith("685=0 1360=1359 1359=22 329=1 1231=1"),
                      "[Защита по цифровому входу 1] [Контактный манометр], [Проверьте: [Дверь]],  [Не выбран тип ЧРП]"}});
+    }
+
+    // The English and Spanish catalogues as committed and as compiled into the
+    // program: the same messages in both, each finished, and each translation
+    // keeps its source's placeholders, line breaks and edge spaces, which the
+    // screens fill in and lay out.
+    void everyMessageIsFinishedAndKeepsItsShape()
+    {
+        initTranslationsResource();
+        QStringList problems;
+        QHash<CatalogueKey, QString> catalogues[2];
+        QTranslator compiled[2];
+        const QString languages[2] = {QStringLiteral("en"), QStringLiteral("es")};
+        for (int l = 0; l < 2; ++l) {
+            const QString path = QStringLiteral(VRX_SOURCE_DIR "/resources/translations/%1.ts").arg(languages[l]);
+            catalogues[l] = readCatalogue(path, problems);
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+            QVERIFY2(catalogues[l].size() > 1000, qPrintable(path));
+            QVERIFY2(compiled[l].load(":/lang/lang/" + languages[l] + ".qm"), "the compiled catalogue is not in the resources");
+            QVERIFY(!compiled[l].isEmpty());
+        }
+        for (int l = 0; l < 2; ++l) {
+            for (auto it = catalogues[l].constBegin(); it != catalogues[l].constEnd(); ++it) {
+                const QString& source = it.key().second;
+                const QString& translation = it.value();
+                const QString where = QStringLiteral("%1.ts [%2] \"%3\": ")
+                                          .arg(languages[l], it.key().first, QString(source).replace('\n', "\\n"));
+                if (!catalogues[1 - l].contains(it.key()))
+                    problems << where + "not in " + languages[1 - l] + ".ts";
+                if (translation.isEmpty()) {
+                    problems << where + "not translated";
+                    continue;
+                }
+                if (placeholders(source) != placeholders(translation))
+                    problems << where + "placeholders differ";
+                if (source.count('\n') != translation.count('\n'))
+                    problems << where + "line breaks differ";
+                if (source.startsWith(' ') != translation.startsWith(' ') || source.endsWith(' ') != translation.endsWith(' '))
+                    problems << where + "leading or trailing space differs";
+                if (compiled[l].translate(it.key().first.toUtf8().constData(), source.toUtf8().constData()) != translation)
+                    problems << where + "compiled catalogue differs";
+            }
+        }
+        problems.sort();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     // --- what prevents a start, which delay runs -----------------------------------------------
