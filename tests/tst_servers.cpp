@@ -6,6 +6,7 @@
 // clients that read slowly, never, or flood the link, and stopping with
 // clients connected.
 #include "commandserver.h"
+#include "commandsocket.h"
 #include "console_client.h"
 #include "model_link.h"
 #include "param_writes.h"
@@ -71,6 +72,7 @@ int deafClient(quint16 port)
 
 const QByteArray Queued = "[I] added to queue\n";
 const QByteArray Get13 = "El 13 is 5\n";
+const QByteArray Get14 = "El 14 is 1.23457e+06\n";
 
 } // namespace
 
@@ -118,7 +120,7 @@ private slots:
         ConsoleClient client;
         QVERIFY(client.connectTo(m_consolePort));
         QCOMPARE(client.ask("get 13\r\n"), Get13);
-        QCOMPARE(client.ask("get 14\n"), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.ask("get 14\n"), Get14);
         QCOMPARE(client.ask("get 65549\n"), Get13); // the id keeps its low 16 bits
         QCOMPARE(client.ask("get 5000\n"), QByteArray("El 5000 is 0\n"));
         // set asks the store for a write with flag 3 and leaves its copy alone.
@@ -151,10 +153,14 @@ private slots:
         ConsoleClient client;
         QVERIFY(client.connectTo(m_consolePort));
         // Lines with no answer: each followed by one whose answer comes first.
+        // Past 1,024 bytes before the line feed a line goes whole (read, the
+        // last two would be refused).
         for (const QByteArray& line : {QByteArray("GET 13\n"), QByteArray("\r\n"), QByteArray(" get 13\n"),
                                        QByteArray("\xFF\xC0\n"), QByteArray("\0get 13\n", 8),
-                                       "get 13 " + QByteArray(2000, 'x') + "\n"})
+                                       "get 13 " + QByteArray(2000, 'x') + "\n",
+                                       "get 13" + QByteArray(1018, '\t') + "x\n"})
             QCOMPARE(client.ask(line + "get 13\n"), Get13);
+        QCOMPARE(client.ask("get 13" + QByteArray(1018, '\t') + "\n"), Get13); // the longest line taken
         QCOMPARE(client.ask(QByteArray("get 13\0garbage\n", 15)), Get13); // a zero byte ends the text
         // Cut anywhere, joined with the next, or left unterminated by a
         // client that goes quiet.
@@ -162,12 +168,24 @@ private slots:
         QTest::qWait(20);
         client.send("3\nget 14\nget");
         QCOMPARE(client.readLine(), Get13);
-        QCOMPARE(client.readLine(), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.readLine(), Get14);
         QCOMPARE(client.readLine(), QByteArray("[E] Not enough params. Use get param_id\n"));
         // close answers and ends the connection; what follows is not read.
         client.send("close now\nget 13\n");
         QVERIFY2(waitFor([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }), "the console closing the connection");
         QCOMPARE(client.received(), QByteArray("[I] Bye Bye\n"));
+        // An over-long line over many sends, on a connection no quiet can
+        // cut: whatever part of it were kept or taken afresh would be read
+        // or refused; it goes whole, up to its line feed, and the next line
+        // is read.
+        m_console->setIdleInterval(3600 * 1000);
+        ConsoleClient patient;
+        QVERIFY(patient.connectTo(m_consolePort));
+        m_console->setIdleInterval(CommandSocket::DefaultIdleMs);
+        for (int i = 0; i < 20; ++i)
+            patient.send("get 13" + QByteArray(494, '\t'));
+        QTest::qWait(20);
+        QCOMPARE(patient.ask("get 13\t\nget 14\n"), Get14);
     }
 
     void consoleConnectionsAreCappedAndFloodsStayApart()
