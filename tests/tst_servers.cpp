@@ -305,6 +305,70 @@ private slots:
         QVERIFY(!client.malformed());
     }
 
+    // 2,000 addresses in one request: the first 975 (the controller's whole
+    // event area) are read, all before the next request's; bytes after the
+    // last whole address are ignored.
+    void eventRequestsAreCapped()
+    {
+        ControllerModel& model = m_station->link.model;
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port) && client.ready());
+        const QByteArray record(21, '\x61'), next(21, '\x62');
+        const quint32 address = model.addEvent(record), nextAddress = model.addEvent(next);
+        QVERIFY2(client.waitCount(replyOf(4, next), 1), "the new events read");
+        client.clear();
+        client.send(serviceRequest(P::ReadEvents, [&](QDataStream& out) {
+                        for (int i = 0; i < 2000; ++i)
+                            out << address;
+                    })
+                    + serviceRequest(P::ReadEvents, [&](QDataStream& out) { out << nextAddress << quint8(1) << quint16(2); }));
+        QVERIFY2(client.waitCount(replyOf(4, next), 1), "the event after the capped request");
+        QCOMPARE(client.count(replyOf(4, record)), 975);
+    }
+
+    // The controller echoes the request it received as the reply's header,
+    // the count served in its last four bytes: a short request reaches it
+    // padded with zeros, a long one cut, an empty or null one as 15 zeros.
+    void archiveRequestsAreMadeFifteenBytes()
+    {
+        QVERIFY(m_station->link.model.setArchive(ControllerModel::CmdReadArchive, "0123456789"));
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        QByteArray header(15, '\0');
+        header[0] = 5;
+        header[3] = 2; // from offset 2
+        header[7] = 4; // four bytes
+        for (const QByteArray& request : {header.left(8), header + "\x7F\x7F\x7F", QByteArray(""), QByteArray()})
+            client.send(archiveRequest(P::ReadArchive, request));
+        QVERIFY(client.waitCount([](const Reply& r) { return r.command == 7; }, 4));
+        header[11] = 4;
+        const QList<Reply> r = client.replies();
+        QVERIFY(replyOf(7, header, "2345")(r.at(0)) && replyOf(7, header, "2345")(r.at(1)));
+        QVERIFY(replyOf(7, QByteArray(15, '\0'))(r.at(2)) && replyOf(7, QByteArray(15, '\0'))(r.at(3)));
+    }
+
+    // The ninth client is refused; the eight admitted are still served, and
+    // a place freed is taken again.
+    void serviceConnectionsAreCapped()
+    {
+        std::vector<std::unique_ptr<BlockClient>> clients(TcpServer::MaxConnections);
+        for (auto& c : clients)
+            QVERIFY((c = std::make_unique<BlockClient>())->connectTo(m_port));
+        QVERIFY2(waitFor([this] { return m_server->connectionCount() == TcpServer::MaxConnections; }),
+                 "every service connection accepted");
+        BlockClient extra;
+        QVERIFY2(extra.connectTo(m_port) && waitFor([&] { return extra.socket().state() == QAbstractSocket::UnconnectedState; }),
+                 "the connection over the cap refused");
+        QCOMPARE(m_server->connectionCount(), TcpServer::MaxConnections);
+        for (auto& c : clients)
+            QVERIFY(c->ready());
+        clients.pop_back();
+        QVERIFY2(waitFor([this] { return m_server->connectionCount() == TcpServer::MaxConnections - 1; }),
+                 "the place freed");
+        BlockClient next;
+        QVERIFY(next.connectTo(m_port) && next.ready());
+    }
+
     void slowReaderGetsEveryAnswer()
     {
         BlockClient client, other;
