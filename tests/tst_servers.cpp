@@ -6,6 +6,7 @@
 // clients that read slowly, never, or flood the link, and stopping with
 // clients connected.
 #include "commandserver.h"
+#include "commandsocket.h"
 #include "console_client.h"
 #include "model_link.h"
 #include "param_writes.h"
@@ -71,6 +72,7 @@ int deafClient(quint16 port)
 
 const QByteArray Queued = "[I] added to queue\n";
 const QByteArray Get13 = "El 13 is 5\n";
+const QByteArray Get14 = "El 14 is 1.23457e+06\n";
 
 } // namespace
 
@@ -118,7 +120,7 @@ private slots:
         ConsoleClient client;
         QVERIFY(client.connectTo(m_consolePort));
         QCOMPARE(client.ask("get 13\r\n"), Get13);
-        QCOMPARE(client.ask("get 14\n"), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.ask("get 14\n"), Get14);
         QCOMPARE(client.ask("get 65549\n"), Get13); // the id keeps its low 16 bits
         QCOMPARE(client.ask("get 5000\n"), QByteArray("El 5000 is 0\n"));
         // set asks the store for a write with flag 3 and leaves its copy alone.
@@ -151,10 +153,14 @@ private slots:
         ConsoleClient client;
         QVERIFY(client.connectTo(m_consolePort));
         // Lines with no answer: each followed by one whose answer comes first.
+        // Past 1,024 bytes before the line feed a line goes whole (read, the
+        // last two would be refused).
         for (const QByteArray& line : {QByteArray("GET 13\n"), QByteArray("\r\n"), QByteArray(" get 13\n"),
                                        QByteArray("\xFF\xC0\n"), QByteArray("\0get 13\n", 8),
-                                       "get 13 " + QByteArray(2000, 'x') + "\n"})
+                                       "get 13 " + QByteArray(2000, 'x') + "\n",
+                                       "get 13" + QByteArray(1018, '\t') + "x\n"})
             QCOMPARE(client.ask(line + "get 13\n"), Get13);
+        QCOMPARE(client.ask("get 13" + QByteArray(1018, '\t') + "\n"), Get13); // the longest line taken
         QCOMPARE(client.ask(QByteArray("get 13\0garbage\n", 15)), Get13); // a zero byte ends the text
         // Cut anywhere, joined with the next, or left unterminated by a
         // client that goes quiet.
@@ -162,12 +168,24 @@ private slots:
         QTest::qWait(20);
         client.send("3\nget 14\nget");
         QCOMPARE(client.readLine(), Get13);
-        QCOMPARE(client.readLine(), QByteArray("El 14 is 1.23457e+06\n"));
+        QCOMPARE(client.readLine(), Get14);
         QCOMPARE(client.readLine(), QByteArray("[E] Not enough params. Use get param_id\n"));
         // close answers and ends the connection; what follows is not read.
         client.send("close now\nget 13\n");
         QVERIFY2(waitFor([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }), "the console closing the connection");
         QCOMPARE(client.received(), QByteArray("[I] Bye Bye\n"));
+        // An over-long line over many sends, on a connection no quiet can
+        // cut: whatever part of it were kept or taken afresh would be read
+        // or refused; it goes whole, up to its line feed, and the next line
+        // is read.
+        m_console->setIdleInterval(3600 * 1000);
+        ConsoleClient patient;
+        QVERIFY(patient.connectTo(m_consolePort));
+        m_console->setIdleInterval(CommandSocket::DefaultIdleMs);
+        for (int i = 0; i < 20; ++i)
+            patient.send("get 13" + QByteArray(494, '\t'));
+        QTest::qWait(20);
+        QCOMPARE(patient.ask("get 13\t\nget 14\n"), Get14);
     }
 
     void consoleConnectionsAreCappedAndFloodsStayApart()
@@ -285,6 +303,70 @@ private slots:
         QCOMPARE(client.count(valueIs(13)), answers);
         QCOMPARE(m_station->link.model.writes().size(), writes);
         QVERIFY(!client.malformed());
+    }
+
+    // 2,000 addresses in one request: the first 975 (the controller's whole
+    // event area) are read, all before the next request's; bytes after the
+    // last whole address are ignored.
+    void eventRequestsAreCapped()
+    {
+        ControllerModel& model = m_station->link.model;
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port) && client.ready());
+        const QByteArray record(21, '\x61'), next(21, '\x62');
+        const quint32 address = model.addEvent(record), nextAddress = model.addEvent(next);
+        QVERIFY2(client.waitCount(replyOf(4, next), 1), "the new events read");
+        client.clear();
+        client.send(serviceRequest(P::ReadEvents, [&](QDataStream& out) {
+                        for (int i = 0; i < 2000; ++i)
+                            out << address;
+                    })
+                    + serviceRequest(P::ReadEvents, [&](QDataStream& out) { out << nextAddress << quint8(1) << quint16(2); }));
+        QVERIFY2(client.waitCount(replyOf(4, next), 1), "the event after the capped request");
+        QCOMPARE(client.count(replyOf(4, record)), 975);
+    }
+
+    // The controller echoes the request it received as the reply's header,
+    // the count served in its last four bytes: a short request reaches it
+    // padded with zeros, a long one cut, an empty or null one as 15 zeros.
+    void archiveRequestsAreMadeFifteenBytes()
+    {
+        QVERIFY(m_station->link.model.setArchive(ControllerModel::CmdReadArchive, "0123456789"));
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        QByteArray header(15, '\0');
+        header[0] = 5;
+        header[3] = 2; // from offset 2
+        header[7] = 4; // four bytes
+        for (const QByteArray& request : {header.left(8), header + "\x7F\x7F\x7F", QByteArray(""), QByteArray()})
+            client.send(archiveRequest(P::ReadArchive, request));
+        QVERIFY(client.waitCount([](const Reply& r) { return r.command == 7; }, 4));
+        header[11] = 4;
+        const QList<Reply> r = client.replies();
+        QVERIFY(replyOf(7, header, "2345")(r.at(0)) && replyOf(7, header, "2345")(r.at(1)));
+        QVERIFY(replyOf(7, QByteArray(15, '\0'))(r.at(2)) && replyOf(7, QByteArray(15, '\0'))(r.at(3)));
+    }
+
+    // The ninth client is refused; the eight admitted are still served, and
+    // a place freed is taken again.
+    void serviceConnectionsAreCapped()
+    {
+        std::vector<std::unique_ptr<BlockClient>> clients(TcpServer::MaxConnections);
+        for (auto& c : clients)
+            QVERIFY((c = std::make_unique<BlockClient>())->connectTo(m_port));
+        QVERIFY2(waitFor([this] { return m_server->connectionCount() == TcpServer::MaxConnections; }),
+                 "every service connection accepted");
+        BlockClient extra;
+        QVERIFY2(extra.connectTo(m_port) && waitFor([&] { return extra.socket().state() == QAbstractSocket::UnconnectedState; }),
+                 "the connection over the cap refused");
+        QCOMPARE(m_server->connectionCount(), TcpServer::MaxConnections);
+        for (auto& c : clients)
+            QVERIFY(c->ready());
+        clients.pop_back();
+        QVERIFY2(waitFor([this] { return m_server->connectionCount() == TcpServer::MaxConnections - 1; }),
+                 "the place freed");
+        BlockClient next;
+        QVERIFY(next.connectTo(m_port) && next.ready());
     }
 
     void slowReaderGetsEveryAnswer()
