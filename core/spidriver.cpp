@@ -395,6 +395,10 @@ void SpiDriver::giveUpRefusedRequest()
     // its task is marked again) and is asked later, after the other tasks.
     // Writes, SCADA software packets and status requests are dropped.
     const quint8* p = m_request + 2;
+    const auto requeueArchive = [this, p](QList<QByteArray>& queue, int task) {
+        queue.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
+        setTask(static_cast<unsigned char>(task), true);
+    };
     QStringList ids;
     bool askedAgain = true;
     switch (m_currentCommand) {
@@ -422,16 +426,13 @@ void SpiDriver::giveUpRefusedRequest()
         setTask(TaskMemory, true);
         break;
     case CmdReadLog:
-        m_logRequests.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
-        setTask(TaskLog, true);
+        requeueArchive(m_logRequests, TaskLog);
         break;
     case CmdReadLogCompress:
-        m_compressRequests.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
-        setTask(TaskLogCompress, true);
+        requeueArchive(m_compressRequests, TaskLogCompress);
         break;
     case CmdReadLogCompressRN:
-        m_compressRnRequests.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
-        setTask(TaskLogCompressRN, true);
+        requeueArchive(m_compressRnRequests, TaskLogCompressRN);
         break;
     case CmdChanges:
         setTask(TaskChanges, true);
