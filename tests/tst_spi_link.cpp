@@ -2,12 +2,15 @@
 // bytes of a request on the wire, the reply scanner among noise and across
 // reads, each failure with its own counter and link state, the length byte
 // that must hold a whole frame; a first synchronisation that outlasts a
-// refusing controller, a refused write batch with the link lost and back,
-// and archive reads refused again and again that are asked once more.
+// refusing controller, the event cache filled by the first synchronisation and
+// fed by the controller's notices, a refused write batch with the link lost
+// and back, and archive reads refused again and again that are asked once more.
+#include "log_event.h"
 #include "model_link.h"
 #include "rawbits.h"
 #include "scripted_transport.h"
 #include "test_database.h"
+#include "wait_for.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -29,6 +32,16 @@ QByteArray wireReply(quint8 cmd, quint8 status, const QByteArray& payload = QByt
     wire.truncate(SpiFrame::wrap(reinterpret_cast<const quint8*>(frame.constData()), frame.size(),
                                  reinterpret_cast<quint8*>(wire.data()), wire.size()));
     return wire;
+}
+
+// An event record as the controller keeps it: the record number first,
+// little-endian.
+QByteArray eventRecord(quint32 number)
+{
+    QByteArray record(LogEvent::RecordSize, '\0');
+    for (int i = 0; i < 4; ++i)
+        record[i] = char((number >> (8 * i)) & 0xFF);
+    return record;
 }
 
 // The driver against a controller that clocks out a prepared stream.
@@ -175,6 +188,46 @@ private slots:
                           || s.parameters.getMax(id) != model.maximum(id) || s.parameters.getPhysic(id) != model.physic(id);
         QCOMPARE(mismatches, 0);
         QCOMPARE(end.count(), 1);
+    }
+
+    // The cache asks for every slot of the controller's event area, page by
+    // page, and keeps a record under its record number.
+    void eventCacheAsksForEverySlot()
+    {
+        LogEvent log;
+        log.slotNewEvent(eventRecord(7));
+        QCOMPARE(log.records().value(7), eventRecord(7));
+        QSignalSpy reads(&log, &LogEvent::signalEventRead);
+        log.syncAllEvent();
+        QVERIFY(log.records().isEmpty());
+        QList<quint32> expected;
+        for (quint32 page = 0; page < 5; ++page)
+            for (quint32 k = 0; k < 195; ++k)
+                expected << page * 4096 + k * 21;
+        QList<quint32> asked;
+        for (const QList<QVariant>& read : reads)
+            asked << read.at(0).value<quint32>();
+        QCOMPARE(asked, expected);
+    }
+
+    // With the cache wired to the link as the program wires it, the first
+    // synchronisation reads the 975 slots, ten a request; a new event the
+    // controller announces then reaches the cache.
+    void firstSynchronisationFillsTheEventCache()
+    {
+        QVERIFY(ModelStation::keepParametersBelow(300));
+        int records = 0;
+        LogEvent log;
+        ModelStation s; // stopped first
+        s.link.driver->setPeers(&s.parameters, &log);
+        connect(s.link.driver, &SpiDriver::signalNewEvent, &log, [&records](QByteArray) { ++records; });
+        s.link.start();
+        QVERIFY2(waitFor([&] { return records >= 975; }, 8000), "the 975 records of the first synchronisation");
+        QVERIFY(s.link.model.stats().value(ControllerModel::CmdReadEvents) >= 98); // ten at most a request
+        const quint32 address = s.link.model.addEvent(eventRecord(900000));
+        QVERIFY2(waitFor([&] { return log.records().contains(900000); }), "the new event in the cache");
+        QCOMPARE(log.records().value(900000), s.link.model.eventAt(address));
+        QCOMPARE(records, 976); // read once, and no slot twice
     }
 
     // Thirty-six writes queued before the first step: the first 35 go in
