@@ -17,8 +17,48 @@
 #include <QThread>
 #include <QtEndian>
 #include <QtTest>
+#include <atomic>
+#include <memory>
 
 namespace {
+
+// Holds the SPI driver's thread in its event loop until released: at the
+// latest when the hold goes out of scope, so that a failed check leaves no
+// thread blocked. The driver's side gives up on its own after 5 s.
+class DriverHold
+{
+public:
+    explicit DriverHold(SpiDriver* driver)
+    {
+        const std::shared_ptr<QSemaphore> entered = m_entered, gate = m_gate;
+        const std::shared_ptr<std::atomic<int>> state = m_state;
+        QTimer::singleShot(0, driver, [entered, gate, state] {
+            entered->release();
+            if (!gate->tryAcquire(1, 5000))
+                state->store(GaveUp);
+        });
+        m_held = m_entered->tryAcquire(1, 5000);
+    }
+    ~DriverHold() { release(); }
+    // The driver's thread reached the hold within 5 s.
+    bool isHeld() const { return m_held; }
+    // Lets the driver go on; true when it was held until now.
+    bool release()
+    {
+        const int was = m_state->exchange(Released);
+        if (was == Holding)
+            m_gate->release();
+        return m_held && was == Holding;
+    }
+
+private:
+    Q_DISABLE_COPY(DriverHold)
+    enum { Holding, Released, GaveUp };
+    std::shared_ptr<QSemaphore> m_entered = std::make_shared<QSemaphore>();
+    std::shared_ptr<QSemaphore> m_gate = std::make_shared<QSemaphore>();
+    std::shared_ptr<std::atomic<int>> m_state = std::make_shared<std::atomic<int>>(Holding);
+    bool m_held = false;
+};
 
 // The maker's map with a small table of every kind, and slots that run the
 // engine's blocking transfers in the map's thread.
@@ -64,6 +104,8 @@ private:
     TestMap* m_map = nullptr;
     quint16 m_port = 0;
     QModbusTcpClient m_client;
+    // The map's signalDone, taken in this thread.
+    QList<QList<QVariant>> m_done;
 
     void store(quint16 id, float value) { StoreDriver{m_store}.report(id, value); }
     // The answer's bytes after the function code in hex, "!" first for an
@@ -89,11 +131,22 @@ private:
         m_client.setTimeout(5000);
         return m_client.connectDevice() && waitFor([this] { return m_client.state() == QModbusDevice::ConnectedState; }, 5000);
     }
-    QList<QVariant> transfer(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {})
+    // A transfer in the map's thread: started, then its signalDone awaited.
+    void start(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {},
+               QGenericArgument d = {})
     {
-        QSignalSpy done(m_map, &TestMap::signalDone);
-        QMetaObject::invokeMethod(m_map, slot, Qt::QueuedConnection, a, b, c);
-        return !done.isEmpty() || done.wait(10000) ? done.first() : QList<QVariant>();
+        m_done.clear();
+        QMetaObject::invokeMethod(m_map, slot, Qt::QueuedConnection, a, b, c, d);
+    }
+    QList<QVariant> finished()
+    {
+        return waitFor([this] { return !m_done.isEmpty(); }, 10000) ? m_done.first() : QList<QVariant>();
+    }
+    QList<QVariant> transfer(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {},
+                             QGenericArgument d = {})
+    {
+        start(slot, a, b, c, d);
+        return finished();
     }
 
 private slots:
@@ -114,6 +167,9 @@ private slots:
         m_map->setParameters(m_store);
         m_map->setSpiDriver(m_link->driver);
         m_map->moveToThread(&m_scadaThread);
+        connect(m_map, &TestMap::signalDone, this, [this](bool ok, QByteArray header, QByteArray data) {
+            m_done << QList<QVariant>{ok, header, data};
+        });
         connect(&m_scadaThread, &QThread::started, m_map, &Scada::process);
         connect(&m_scadaThread, &QThread::finished, m_map, &QObject::deleteLater);
         m_scadaThread.start();
@@ -226,23 +282,18 @@ private slots:
 
     void disablingFromAnotherThreadFreesThePort()
     {
-        // The map's thread waits for a packet the blocked driver cannot take.
-        QSemaphore entered, gate;
-        QTimer::singleShot(0, m_link->driver, [&] { entered.release(); gate.acquire(); });
-        entered.acquire();
-        QSignalSpy done(m_map, &TestMap::signalDone);
-        QMetaObject::invokeMethod(m_map, "slotSendPacket", Qt::QueuedConnection,
-                                  Q_ARG(QByteArray, Scada::softwarePacket(4, 1, "x")), Q_ARG(int, 600000));
+        // The map's thread waits for a packet the held driver cannot take.
+        DriverHold hold(m_link->driver);
+        QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+        start("slotSendPacket", Q_ARG(QByteArray, Scada::softwarePacket(4, 1, "x")), Q_ARG(int, 600000));
         const bool onItsWay = waitFor([this] { return !m_map->isSoftwareQueueEmpty(); }, 5000);
         m_map->setProcessEnabled(false);
-        QTcpServer probe;
-        const bool free = probe.listen(QHostAddress::AnyIPv4, m_port);
-        probe.close();
-        const bool gaveUp = (!done.isEmpty() || done.wait(5000)) && !done.first().at(0).toBool();
-        gate.release();
         QVERIFY2(onItsWay, "the packet on its way");
-        QVERIFY2(free, qPrintable(probe.errorString()));
-        QVERIFY2(gaveUp, "the transfer given up");
+        QTcpServer probe;
+        QVERIFY2(probe.listen(QHostAddress::AnyIPv4, m_port), qPrintable(probe.errorString()));
+        probe.close();
+        QVERIFY2(finished().value(0) == QVariant(false), "the transfer given up");
+        QVERIFY2(hold.release(), "the SPI driver held until released");
         // Enabled again, it serves the same table on the same port.
         m_map->setProcessEnabled(true);
         QTRY_COMPARE(m_client.state(), QModbusDevice::UnconnectedState);
