@@ -22,6 +22,15 @@
 
 namespace {
 
+// 300 bytes that differ from one offset to the next, and with the seed.
+QByteArray archiveBytes(int seed)
+{
+    QByteArray data;
+    for (int i = 0; i < 300; ++i)
+        data.append(char((i * 7 + seed) & 0xFF));
+    return data;
+}
+
 // Holds the SPI driver's thread in its event loop until released: at the
 // latest when the hold goes out of scope, so that a failed check leaves no
 // thread blocked. The driver's side gives up on its own after 5 s.
@@ -67,11 +76,11 @@ class TestMap : public ScadaTarvesk
     Q_OBJECT
 public slots:
     void slotSendPacket(QByteArray packet, int timeoutMs) { emit signalDone(sendSoftwarePacket(packet, timeoutMs), {}, {}); }
-    void slotReadArchive(int command, quint32 offset, quint32 length)
+    void slotReadArchive(int command, quint32 offset, quint32 length, int timeoutMs = TransferTimeoutMs)
     {
         QByteArray header, data;
-        const bool ok = command == 12 ? readCompressLog(offset, length, &header, &data)
-                                      : readCompressLogRN(offset, length, &header, &data);
+        const bool ok = command == 12 ? readCompressLog(offset, length, &header, &data, timeoutMs)
+                                      : readCompressLogRN(offset, length, &header, &data, timeoutMs);
         emit signalDone(ok, header, data);
     }
 
@@ -288,6 +297,71 @@ private slots:
         qToLittleEndian(left, header.data() + 11);
         QCOMPARE(reply.at(1).toByteArray().toHex(), header.toHex());
         QCOMPARE(reply.at(2).toByteArray(), archive.mid(int(offset), int(left)));
+    }
+
+    // A reply that comes after its request timed out never stands for a later
+    // request's: not kept while nothing waits, passed over while another
+    // reply is awaited.
+    void archiveBuffersKeepOnlyTheAwaitedReply_data()
+    {
+        QTest::addColumn<int>("lateCommand");
+        QTest::addColumn<quint32>("lateOffset");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<quint32>("offset");
+        QTest::addColumn<bool>("waiting"); // asked before the late reply comes
+        QTest::newRow("nothing waits") << 14 << 60u << 14 << 60u << false;
+        QTest::newRow("another offset") << 14 << 40u << 14 << 60u << true;
+        QTest::newRow("the other command") << 12 << 60u << 14 << 60u << true;
+    }
+
+    void archiveBuffersKeepOnlyTheAwaitedReply()
+    {
+        QFETCH(int, lateCommand);
+        QFETCH(quint32, lateOffset);
+        QFETCH(int, command);
+        QFETCH(quint32, offset);
+        QFETCH(bool, waiting);
+        QByteArray archive = archiveBytes(command);
+        QVERIFY(m_link->model.setArchive(12, archiveBytes(12)) && m_link->model.setArchive(14, archiveBytes(14)));
+        // Requests sent and replies delivered, seen in this thread after the map has had them.
+        int asked = 0;
+        QStringList replies;
+        const auto seen = [&replies](int code, const QByteArray& header) {
+            replies << QString("%1@%2").arg(code).arg(qFromLittleEndian<quint32>(header.constData() + 3));
+        };
+        QObject here;
+        connect(m_map, &TestMap::signalScadaRequestCompressLog, &here, [&asked] { ++asked; });
+        connect(m_map, &TestMap::signalScadaRequestCompressLogRN, &here, [&asked] { ++asked; });
+        connect(m_link->driver, &SpiDriver::signalSpiResiveLogCompress, &here, [&seen](QByteArray h) { seen(12, h); });
+        connect(m_link->driver, &SpiDriver::signalSpiResiveLogCompressRN, &here, [&seen](QByteArray h) { seen(14, h); });
+        // The driver serves its queues in turn, from the one after the last
+        // served: after a status poll, command 12 before command 14.
+        const quint64 polls = m_link->model.stats().value(ControllerModel::CmdStatus);
+        QVERIFY2(waitFor([&] { return m_link->model.stats().value(ControllerModel::CmdStatus) > polls; }), "a status poll");
+
+        DriverHold hold(m_link->driver);
+        QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+        const QList<QVariant> late = transfer("slotReadArchive", Q_ARG(int, lateCommand), Q_ARG(quint32, lateOffset),
+                                              Q_ARG(quint32, 20u), Q_ARG(int, 200));
+        QVERIFY2(late.value(0) == QVariant(false), "the late request timed out");
+        if (waiting) {
+            start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
+            QVERIFY2(waitFor([&] { return asked == 2; }), "the second request sent");
+        }
+        QVERIFY2(hold.release(), "the SPI driver held until released");
+        if (!waiting) {
+            QVERIFY2(waitFor([&] { return replies.size() == 1; }), "the late reply");
+            archive = archiveBytes(99);
+            QVERIFY(m_link->model.setArchive(quint8(command), archive));
+            start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
+        }
+        const QList<QVariant> done = finished();
+        QVERIFY2(done.value(0).toBool(), "the awaited reply");
+        QCOMPARE(done.at(1).toByteArray().toHex(), Scada::archiveRequest(offset, 20).toHex());
+        QCOMPARE(done.at(2).toByteArray(), archive.mid(int(offset), 20));
+        // The late reply came before the awaited one.
+        QTRY_COMPARE(replies, QStringList({QString("%1@%2").arg(lateCommand).arg(lateOffset),
+                                           QString("%1@%2").arg(command).arg(offset)}));
     }
 
     void disablingFromAnotherThreadFreesThePort()
