@@ -224,7 +224,7 @@ Scada::~Scada()
     disconnectSpiDriver();
     // A reply being stored by the SPI thread finishes before the buffers go.
     QMutexLocker lock(&m_archiveMutex);
-    m_archiveWanted = false;
+    m_archiveCommand = 0;
 }
 
 void Scada::setSpiDriver(SpiDriver* driver)
@@ -641,31 +641,31 @@ bool Scada::readCompressLogRN(quint32 offset, quint32 length, QByteArray* header
 {
     if (!m_driverConnected || !m_processEnabled)
         return false;
-    beginArchiveWait();
+    beginArchiveWait(CmdArchiveCompressedRN);
     emit signalScadaRequestCompressLogRN(archiveRequest(offset, length));
     return waitArchiveReply(offset, header, data, timeoutMs);
 }
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray data)
 {
-    appendArchiveReply(header, data);
+    appendArchiveReply(CmdArchiveCompressedRN, header, data);
 }
 
-void Scada::beginArchiveWait()
+void Scada::beginArchiveWait(quint8 command)
 {
     QMutexLocker lock(&m_archiveMutex);
-    m_archiveWanted = true;
+    m_archiveCommand = command;
     m_archiveHeader.clear();
     m_archiveData.clear();
     m_archiveSizes.clear();
 }
 
-void Scada::appendArchiveReply(const QByteArray& header, const QByteArray& data)
+void Scada::appendArchiveReply(quint8 command, const QByteArray& header, const QByteArray& data)
 {
     QMutexLocker lock(&m_archiveMutex);
     // The SPI driver hands every archive reply to every listener; only those
-    // arriving while the map waits for one are kept, so nothing piles up.
-    if (!m_archiveWanted)
+    // of the command the map waits for are kept, so nothing piles up.
+    if (command != m_archiveCommand)
         return;
     QByteArray fixed = header.left(ArchiveRequestSize);
     fixed.append(QByteArray(ArchiveRequestSize - fixed.size(), '\0'));
@@ -704,7 +704,7 @@ bool Scada::waitArchiveReply(quint32 offset, QByteArray* header, QByteArray* dat
         Common::sleep(PollMs);
     }
     QMutexLocker lock(&m_archiveMutex);
-    m_archiveWanted = false;
+    m_archiveCommand = 0;
     m_archiveHeader.clear();
     m_archiveData.clear();
     m_archiveSizes.clear();

@@ -78,6 +78,9 @@ public:
     // Unit identifier served while the station has no valid address of its own.
     static constexpr int UnitIdNotSignificant = 255;
     static constexpr int ArchiveRequestSize = 15;
+    // The SPI commands of the two archive reads.
+    static constexpr quint8 CmdArchiveCompressed = 12;
+    static constexpr quint8 CmdArchiveCompressedRN = 14;
 
     explicit Scada(quint16 port = DefaultPort, QObject* parent = nullptr);
     ~Scada() override;
@@ -163,9 +166,11 @@ protected:
     virtual unTypeData registerValue(const ScadaParameter& entry, quint32 raw) const;
 
     // Archive replies: kept only between beginArchiveWait() and the end of
-    // waitArchiveReply(), appended to the two buffers under a lock.
-    void beginArchiveWait();
-    void appendArchiveReply(const QByteArray& header, const QByteArray& data);
+    // waitArchiveReply(), and only those of the awaited SPI command (a late
+    // reply of the other one may carry the same offset), appended to the two
+    // buffers under a lock.
+    void beginArchiveWait(quint8 command);
+    void appendArchiveReply(quint8 command, const QByteArray& header, const QByteArray& data);
     // Takes the oldest kept reply whose offset is the requested one; replies
     // for other offsets (late answers, other requesters) are dropped.
     bool takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* data);
@@ -209,7 +214,7 @@ private:
     std::shared_ptr<std::atomic<int>> m_packetsInFlight;
 
     QMutex m_archiveMutex;
-    bool m_archiveWanted = false;
+    quint8 m_archiveCommand = 0; // the SPI command whose reply is awaited; 0 none
     QByteArray m_archiveHeader;  // 15-byte reply headers, one after the other
     QByteArray m_archiveData;    // their data, one after the other
     QList<int> m_archiveSizes;   // data bytes of each reply

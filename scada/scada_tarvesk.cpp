@@ -20,12 +20,12 @@ bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* h
 {
     if (!isSpiDriverConnected() || !isProcessEnabled())
         return false;
-    beginArchiveWait();
+    beginArchiveWait(CmdArchiveCompressed);
     emit signalScadaRequestCompressLog(archiveRequest(offset, length));
     return waitArchiveReply(offset, header, data, timeoutMs);
 }
 
 void ScadaTarvesk::slotScadaResiveCompressLog(QByteArray header, QByteArray data)
 {
-    appendArchiveReply(header, data);
+    appendArchiveReply(CmdArchiveCompressed, header, data);
 }

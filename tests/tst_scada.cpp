@@ -17,8 +17,57 @@
 #include <QThread>
 #include <QtEndian>
 #include <QtTest>
+#include <atomic>
+#include <memory>
 
 namespace {
+
+// 300 bytes that differ from one offset to the next, and with the seed.
+QByteArray archiveBytes(int seed)
+{
+    QByteArray data;
+    for (int i = 0; i < 300; ++i)
+        data.append(char((i * 7 + seed) & 0xFF));
+    return data;
+}
+
+// Holds the SPI driver's thread in its event loop until released: at the
+// latest when the hold goes out of scope, so that a failed check leaves no
+// thread blocked. The driver's side gives up on its own after 5 s.
+class DriverHold
+{
+public:
+    explicit DriverHold(SpiDriver* driver)
+    {
+        const std::shared_ptr<QSemaphore> entered = m_entered, gate = m_gate;
+        const std::shared_ptr<std::atomic<int>> state = m_state;
+        QTimer::singleShot(0, driver, [entered, gate, state] {
+            entered->release();
+            if (!gate->tryAcquire(1, 5000))
+                state->store(GaveUp);
+        });
+        m_held = m_entered->tryAcquire(1, 5000);
+    }
+    ~DriverHold() { release(); }
+    // The driver's thread reached the hold within 5 s.
+    bool isHeld() const { return m_held; }
+    // Lets the driver go on; true when it was held until now.
+    bool release()
+    {
+        const int was = m_state->exchange(Released);
+        if (was == Holding)
+            m_gate->release();
+        return m_held && was == Holding;
+    }
+
+private:
+    Q_DISABLE_COPY(DriverHold)
+    enum { Holding, Released, GaveUp };
+    std::shared_ptr<QSemaphore> m_entered = std::make_shared<QSemaphore>();
+    std::shared_ptr<QSemaphore> m_gate = std::make_shared<QSemaphore>();
+    std::shared_ptr<std::atomic<int>> m_state = std::make_shared<std::atomic<int>>(Holding);
+    bool m_held = false;
+};
 
 // The maker's map with a small table of every kind, and slots that run the
 // engine's blocking transfers in the map's thread.
@@ -27,11 +76,11 @@ class TestMap : public ScadaTarvesk
     Q_OBJECT
 public slots:
     void slotSendPacket(QByteArray packet, int timeoutMs) { emit signalDone(sendSoftwarePacket(packet, timeoutMs), {}, {}); }
-    void slotReadArchive(int command, quint32 offset, quint32 length)
+    void slotReadArchive(int command, quint32 offset, quint32 length, int timeoutMs = TransferTimeoutMs)
     {
         QByteArray header, data;
-        const bool ok = command == 12 ? readCompressLog(offset, length, &header, &data)
-                                      : readCompressLogRN(offset, length, &header, &data);
+        const bool ok = command == 12 ? readCompressLog(offset, length, &header, &data, timeoutMs)
+                                      : readCompressLogRN(offset, length, &header, &data, timeoutMs);
         emit signalDone(ok, header, data);
     }
 
@@ -64,6 +113,8 @@ private:
     TestMap* m_map = nullptr;
     quint16 m_port = 0;
     QModbusTcpClient m_client;
+    // The map's signalDone, taken in this thread.
+    QList<QList<QVariant>> m_done;
 
     void store(quint16 id, float value) { StoreDriver{m_store}.report(id, value); }
     // The answer's bytes after the function code in hex, "!" first for an
@@ -89,11 +140,22 @@ private:
         m_client.setTimeout(5000);
         return m_client.connectDevice() && waitFor([this] { return m_client.state() == QModbusDevice::ConnectedState; }, 5000);
     }
-    QList<QVariant> transfer(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {})
+    // A transfer in the map's thread: started, then its signalDone awaited.
+    void start(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {},
+               QGenericArgument d = {})
     {
-        QSignalSpy done(m_map, &TestMap::signalDone);
-        QMetaObject::invokeMethod(m_map, slot, Qt::QueuedConnection, a, b, c);
-        return !done.isEmpty() || done.wait(10000) ? done.first() : QList<QVariant>();
+        m_done.clear();
+        QMetaObject::invokeMethod(m_map, slot, Qt::QueuedConnection, a, b, c, d);
+    }
+    QList<QVariant> finished()
+    {
+        return waitFor([this] { return !m_done.isEmpty(); }, 10000) ? m_done.first() : QList<QVariant>();
+    }
+    QList<QVariant> transfer(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {},
+                             QGenericArgument d = {})
+    {
+        start(slot, a, b, c, d);
+        return finished();
     }
 
 private slots:
@@ -114,6 +176,9 @@ private slots:
         m_map->setParameters(m_store);
         m_map->setSpiDriver(m_link->driver);
         m_map->moveToThread(&m_scadaThread);
+        connect(m_map, &TestMap::signalDone, this, [this](bool ok, QByteArray header, QByteArray data) {
+            m_done << QList<QVariant>{ok, header, data};
+        });
         connect(&m_scadaThread, &QThread::started, m_map, &Scada::process);
         connect(&m_scadaThread, &QThread::finished, m_map, &QObject::deleteLater);
         m_scadaThread.start();
@@ -140,23 +205,28 @@ private slots:
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("write");
+        QTest::addColumn<QString>("reports"); // played into the store first
         // 100 °C in °F (the entry's unit) times 10; 3.25 as a float, high word first.
-        QTest::newRow("scaled and float") << 3 << QByteArray("00000003") << "06084840500000" << "";
-        QTest::newRow("input registers") << 4 << QByteArray("00000003") << "06084840500000" << "";
-        QTest::newRow("380 V in kV times 100") << 3 << QByteArray("000a0001") << "020026" << "";
-        QTest::newRow("the entry's unit, not 586") << 3 << QByteArray("00140001") << "020032" << "";
-        QTest::newRow("raw pair") << 3 << QByteArray("001e0002") << "0412345678" << "";
-        QTest::newRow("no entry") << 3 << QByteArray("00050001") << "!02" << "";
-        QTest::newRow("range with a gap") << 3 << QByteArray("00000004") << "!02" << "";
-        QTest::newRow("coils") << 1 << QByteArray("00000001") << "!02" << "";
-        QTest::newRow("write 0.41 kV") << 16 << QByteArray("000a00010200" "29") << "000a0001" << "103=410/3";
-        QTest::newRow("write °C, whatever shown") << 16 << QByteArray("001400010200" "3c") << "00140001" << "104=60/3";
-        QTest::newRow("write a float whole") << 16 << QByteArray("00010002044120" "0000") << "00010002" << "102=10/3";
-        QTest::newRow("write above the maximum") << 16 << QByteArray("000a00010203" "e9") << "!03" << "";
-        QTest::newRow("write -256 °C") << 16 << QByteArray("0014000102ff" "00") << "!03" << "";
-        QTest::newRow("write read only") << 6 << QByteArray("00000001") << "!02" << "";
-        QTest::newRow("write half a pair") << 6 << QByteArray("00010001") << "!02" << "";
-        QTest::newRow("write without entry") << 6 << QByteArray("00050001") << "!02" << "";
+        QTest::newRow("scaled and float") << 3 << QByteArray("00000003") << "06084840500000" << "" << "";
+        // Later store changes reach the registers through the refresh; a
+        // negative scaled value goes out in two's complement.
+        QTest::newRow("-40 °F times 10, two's complement") << 3 << QByteArray("00000001") << "02fe70" << "" << "101=-40";
+        QTest::newRow("100 °C again") << 3 << QByteArray("00000001") << "020848" << "" << "101=100";
+        QTest::newRow("input registers") << 4 << QByteArray("00000003") << "06084840500000" << "" << "";
+        QTest::newRow("380 V in kV times 100") << 3 << QByteArray("000a0001") << "020026" << "" << "";
+        QTest::newRow("the entry's unit, not 586") << 3 << QByteArray("00140001") << "020032" << "" << "";
+        QTest::newRow("raw pair") << 3 << QByteArray("001e0002") << "0412345678" << "" << "";
+        QTest::newRow("no entry") << 3 << QByteArray("00050001") << "!02" << "" << "";
+        QTest::newRow("range with a gap") << 3 << QByteArray("00000004") << "!02" << "" << "";
+        QTest::newRow("coils") << 1 << QByteArray("00000001") << "!02" << "" << "";
+        QTest::newRow("write 0.41 kV") << 16 << QByteArray("000a00010200" "29") << "000a0001" << "103=410/3" << "";
+        QTest::newRow("write °C, whatever shown") << 16 << QByteArray("001400010200" "3c") << "00140001" << "104=60/3" << "";
+        QTest::newRow("write a float whole") << 16 << QByteArray("00010002044120" "0000") << "00010002" << "102=10/3" << "";
+        QTest::newRow("write above the maximum") << 16 << QByteArray("000a00010203" "e9") << "!03" << "" << "";
+        QTest::newRow("write -256 °C") << 16 << QByteArray("0014000102ff" "00") << "!03" << "" << "";
+        QTest::newRow("write read only") << 6 << QByteArray("00000001") << "!02" << "" << "";
+        QTest::newRow("write half a pair") << 6 << QByteArray("00010001") << "!02" << "" << "";
+        QTest::newRow("write without entry") << 6 << QByteArray("00050001") << "!02" << "" << "";
     }
 
     void registers()
@@ -165,8 +235,13 @@ private slots:
         QFETCH(QByteArray, request);
         QFETCH(QString, answer);
         QFETCH(QString, write);
+        QFETCH(QString, reports);
         QSignalSpy writes(m_store, &Parameters::signalParamWrite);
-        QCOMPARE(ask(code, request), answer);
+        StoreDriver{m_store}.reportAll(reports);
+        if (reports.isEmpty())
+            QCOMPARE(ask(code, request), answer);
+        else
+            QTRY_COMPARE_WITH_TIMEOUT(ask(code, request), answer, 5000);
         QTRY_COMPARE(writes.count(), write.isEmpty() ? 0 : 1);
         QStringList seen;
         for (const QList<QVariant>& w : writes)
@@ -224,25 +299,85 @@ private slots:
         QCOMPARE(reply.at(2).toByteArray(), archive.mid(int(offset), int(left)));
     }
 
+    // A reply that comes after its request timed out never stands for a later
+    // request's: not kept while nothing waits, passed over while another
+    // reply is awaited.
+    void archiveBuffersKeepOnlyTheAwaitedReply_data()
+    {
+        QTest::addColumn<int>("lateCommand");
+        QTest::addColumn<quint32>("lateOffset");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<quint32>("offset");
+        QTest::addColumn<bool>("waiting"); // asked before the late reply comes
+        QTest::newRow("nothing waits") << 14 << 60u << 14 << 60u << false;
+        QTest::newRow("another offset") << 14 << 40u << 14 << 60u << true;
+        QTest::newRow("the other command") << 12 << 60u << 14 << 60u << true;
+    }
+
+    void archiveBuffersKeepOnlyTheAwaitedReply()
+    {
+        QFETCH(int, lateCommand);
+        QFETCH(quint32, lateOffset);
+        QFETCH(int, command);
+        QFETCH(quint32, offset);
+        QFETCH(bool, waiting);
+        QByteArray archive = archiveBytes(command);
+        QVERIFY(m_link->model.setArchive(12, archiveBytes(12)) && m_link->model.setArchive(14, archiveBytes(14)));
+        // Requests sent and replies delivered, seen in this thread after the map has had them.
+        int asked = 0;
+        QStringList replies;
+        const auto seen = [&replies](int code, const QByteArray& header) {
+            replies << QString("%1@%2").arg(code).arg(qFromLittleEndian<quint32>(header.constData() + 3));
+        };
+        QObject here;
+        connect(m_map, &TestMap::signalScadaRequestCompressLog, &here, [&asked] { ++asked; });
+        connect(m_map, &TestMap::signalScadaRequestCompressLogRN, &here, [&asked] { ++asked; });
+        connect(m_link->driver, &SpiDriver::signalSpiResiveLogCompress, &here, [&seen](QByteArray h) { seen(12, h); });
+        connect(m_link->driver, &SpiDriver::signalSpiResiveLogCompressRN, &here, [&seen](QByteArray h) { seen(14, h); });
+        // The driver serves its queues in turn, from the one after the last
+        // served: after a status poll, command 12 before command 14.
+        const quint64 polls = m_link->model.stats().value(ControllerModel::CmdStatus);
+        QVERIFY2(waitFor([&] { return m_link->model.stats().value(ControllerModel::CmdStatus) > polls; }), "a status poll");
+
+        DriverHold hold(m_link->driver);
+        QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+        const QList<QVariant> late = transfer("slotReadArchive", Q_ARG(int, lateCommand), Q_ARG(quint32, lateOffset),
+                                              Q_ARG(quint32, 20u), Q_ARG(int, 200));
+        QVERIFY2(late.value(0) == QVariant(false), "the late request timed out");
+        if (waiting) {
+            start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
+            QVERIFY2(waitFor([&] { return asked == 2; }), "the second request sent");
+        }
+        QVERIFY2(hold.release(), "the SPI driver held until released");
+        if (!waiting) {
+            QVERIFY2(waitFor([&] { return replies.size() == 1; }), "the late reply");
+            archive = archiveBytes(99);
+            QVERIFY(m_link->model.setArchive(quint8(command), archive));
+            start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
+        }
+        const QList<QVariant> done = finished();
+        QVERIFY2(done.value(0).toBool(), "the awaited reply");
+        QCOMPARE(done.at(1).toByteArray().toHex(), Scada::archiveRequest(offset, 20).toHex());
+        QCOMPARE(done.at(2).toByteArray(), archive.mid(int(offset), 20));
+        // The late reply came before the awaited one.
+        QTRY_COMPARE(replies, QStringList({QString("%1@%2").arg(lateCommand).arg(lateOffset),
+                                           QString("%1@%2").arg(command).arg(offset)}));
+    }
+
     void disablingFromAnotherThreadFreesThePort()
     {
-        // The map's thread waits for a packet the blocked driver cannot take.
-        QSemaphore entered, gate;
-        QTimer::singleShot(0, m_link->driver, [&] { entered.release(); gate.acquire(); });
-        entered.acquire();
-        QSignalSpy done(m_map, &TestMap::signalDone);
-        QMetaObject::invokeMethod(m_map, "slotSendPacket", Qt::QueuedConnection,
-                                  Q_ARG(QByteArray, Scada::softwarePacket(4, 1, "x")), Q_ARG(int, 600000));
+        // The map's thread waits for a packet the held driver cannot take.
+        DriverHold hold(m_link->driver);
+        QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+        start("slotSendPacket", Q_ARG(QByteArray, Scada::softwarePacket(4, 1, "x")), Q_ARG(int, 600000));
         const bool onItsWay = waitFor([this] { return !m_map->isSoftwareQueueEmpty(); }, 5000);
         m_map->setProcessEnabled(false);
-        QTcpServer probe;
-        const bool free = probe.listen(QHostAddress::AnyIPv4, m_port);
-        probe.close();
-        const bool gaveUp = (!done.isEmpty() || done.wait(5000)) && !done.first().at(0).toBool();
-        gate.release();
         QVERIFY2(onItsWay, "the packet on its way");
-        QVERIFY2(free, qPrintable(probe.errorString()));
-        QVERIFY2(gaveUp, "the transfer given up");
+        QTcpServer probe;
+        QVERIFY2(probe.listen(QHostAddress::AnyIPv4, m_port), qPrintable(probe.errorString()));
+        probe.close();
+        QVERIFY2(finished().value(0) == QVariant(false), "the transfer given up");
+        QVERIFY2(hold.release(), "the SPI driver held until released");
         // Enabled again, it serves the same table on the same port.
         m_map->setProcessEnabled(true);
         QTRY_COMPARE(m_client.state(), QModbusDevice::UnconnectedState);
