@@ -27,6 +27,7 @@
 #include "pushbutton.h"
 #include "restartform.h"
 #include "stackedform.h"
+#include "statuspushbutton.h"
 #include "test_application.h"
 #include "ui_station.h"
 
@@ -228,6 +229,43 @@ class ProtectionPage : public BaseProtectionForm
 public:
     void createForm() override { addButtonResetDefault(1001); }
     void returnBackForm() override {}
+};
+
+// One row of every builder: a command button, then the sub-form buttons; the
+// status button's images by position, its codes reversed, the third no image.
+class BuilderPage : public BaseForm
+{
+public:
+    BuilderPage()
+        : BaseForm(nullptr, true)
+    {
+    }
+    void createForm() override
+    {
+        PairList list;
+        list.append(0, QStringLiteral("off"));
+        list.append(1, QStringLiteral("on"));
+        PairList images;
+        for (const char* image : {"off_protection", "on_protection", "no_such_image", "block_protection"})
+            images.append(3 - images.size(), QStringLiteral(":/images/") + QLatin1String(image));
+        addButton(QStringLiteral("command"), "showScrollBar()");
+        addButton(QStringLiteral("sub-form"));
+        status = addStatusButton(1001, QStringLiteral("status"), images);
+        addEdit(515);
+        addDateTimeEdit(534);
+        addPassEdit(573);
+        addAddrEdit(864, 865, 866, 867);
+        addDoubleParamEdit(540, 885);
+        addStringEdit(1657, 1658);
+        addComboBox(1002, list);
+        addComboBox(QStringLiteral("choice"), list, 1);
+        addStatusNum(480);
+        addStatusText(1003, list);
+        addUuidText(QStringLiteral("uuid"), 1312, 1313, 1314, 1315);
+        addWidget(new QLabel(QStringLiteral("label")));
+    }
+    void returnBackForm() override {}
+    StatusPushButton* status = nullptr;
 };
 
 } // namespace
@@ -506,9 +544,31 @@ private slots:
 
     // Up and Down wrap; a held Down moves on, a held Enter opens nothing; a
     // row put on top keeps the cursor on its widget; a single screen does not
-    // page.
+    // page. Every builder makes one row the cursor reaches; the sub-form
+    // buttons are those of the menu model. A status button's icon is the image
+    // at the position its parameter gives; a path of no image keeps the icon.
     void cursor()
     {
+        report(1001, 0.f);
+        show({new BuilderPage});
+        BaseForm* page = current();
+        QCOMPARE(page->rowCount(), 15);
+        QCOMPARE(page->subFormButtons(), (QList<int>{1, 2}));
+        for (int row = 1; row <= 15; ++row) {
+            pressKey(Qt::Key_F8);
+            QCOMPARE(page->currentRow(), row % 15);
+        }
+        StatusPushButton* status = static_cast<BuilderPage*>(page)->status;
+        QCOMPARE(page->rowWidget(2), static_cast<QWidget*>(status));
+        auto* icon = status->findChild<QLabel*>(QStringLiteral("iconButton_"));
+        for (const QPair<float, const char*>& step : QList<QPair<float, const char*>>{
+                 {1, "on_protection"}, {2, "on_protection"}, {3, "block_protection"}, {0, "off_protection"}}) {
+            report(1001, step.first);
+            const QString path = QStringLiteral(":/images/") + QLatin1String(step.second);
+            QCOMPARE(status->iconPath(), path);
+            QVERIFY2(icon->property("pixmap").value<QPixmap>().toImage() == QPixmap(path).toImage(),
+                     qPrintable("the icon shown is " + path));
+        }
         show({new MainMenu});
         BaseForm* menu = current();
         pressKey(Qt::Key_F6);
