@@ -1,8 +1,9 @@
 // Parameter rows. Editing: one edit cycle run through the keypad on every
 // kind of editable row (begin, end and its writes, a refused entry, break by
-// Esc, F3 or loss of focus), an update never overwriting a field being edited,
-// the reading of entries, the virtual keyboard the text row is typed on.
-// Showing: one refresh per burst of updates, the read-only rows, the
+// Esc, F3 or loss of focus), no list turned outside it (a touch selects its
+// row, the wheel turns nothing), an update never overwriting a field being
+// edited, the reading of entries, the virtual keyboard the text row is typed
+// on. Showing: one refresh per burst of updates, the read-only rows, the
 // condition banner's cases and rule order, the modes, run-time and sensor rows.
 #include "basecombobox2.h"
 #include "baseeditwidget.h"
@@ -326,6 +327,31 @@ private slots:
         }
         m_station->answer = 1;
         report("571=0");
+        press("F3"); // breaks the unbound list's edit
+        // Outside the edit a touch on a list selects its row and opens
+        // nothing, and the wheel turns no list either way.
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        for (int i : {ComboRow, ListRow, SparseRow}) {
+            selectRow(m_form, IntRow);
+            auto* list = static_cast<ComboBox*>(field(row(i)));
+            const QString before = shown(row(i));
+            QTest::mouseClick(list, Qt::LeftButton);
+            QCOMPARE(m_form->currentRow(), i);
+            QVERIFY(!list->isPopupVisible());
+            for (int delta : {120, -120}) {
+#if QT_VERSION >= QT_VERSION_CHECK(5, 12, 0)
+                QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPoint(5, 5)), QPoint(), QPoint(0, delta),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+#else
+                QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPoint(5, 5)), QPoint(), QPoint(0, delta), delta,
+                                  Qt::Vertical, Qt::NoButton, Qt::NoModifier);
+#endif
+                QCoreApplication::sendEvent(list, &wheel);
+                QCOMPARE(shown(row(i)), before);
+            }
+            QVERIFY(!list->isPopupVisible());
+        }
+        QCOMPARE(writes.size(), 0);
     }
 
     // An update while the field is edited is not shown; the break shows it.
