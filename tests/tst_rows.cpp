@@ -3,8 +3,9 @@
 // Esc, F3 or loss of focus), no list turned outside it (a touch selects its
 // row, the wheel turns nothing), an update never overwriting a field being
 // edited, the reading of entries, the virtual keyboard the text row is typed
-// on. Showing: one refresh per burst of updates, the read-only rows, the
-// condition banner's cases and rule order, the modes, run-time and sensor rows.
+// on. Showing: a text up to its first zero byte, one refresh per burst of
+// updates, the read-only rows, the condition banner's cases and rule order,
+// the modes, run-time and sensor rows.
 #include "basecombobox2.h"
 #include "baseeditwidget.h"
 #include "baseform.h"
@@ -218,6 +219,17 @@ private slots:
                                    "5 Гц", "4 four", "7 Гц"};
         for (int i = IntRow; i <= SparseRow; ++i)
             QCOMPARE(shown(row(i)), texts.at(i));
+        // A text is its bytes up to the first zero, whatever follows it; eight
+        // bytes without a zero are all of it.
+        const QList<QPair<const char*, const char*>> words = {
+            {"1657=0x44004241 1658=0x48474645", "AB"}, {"1657=0 1658=0x48474645", ""},
+            {"1657=0x44434241 1658=0x48474645", "ABCDEFGH"}, {"1657=0x4241 1658=0", "AB"}};
+        for (const auto& text : words) {
+            report(text.first);
+            QMetaObject::invokeMethod(row(TextRow), "slotUpdateValue");
+            QCOMPARE(shown(row(TextRow)), QString(text.second));
+        }
+        QVERIFY(!static_cast<LineEdit*>(field(row(TextRow)))->validator()); // letters are typed there
         // A value outside the choices is one item more; a refresh does not add it again.
         QMetaObject::invokeMethod(row(SparseRow), "slotUpdateValue");
         QCOMPARE(static_cast<QComboBox*>(field(row(SparseRow)))->count(), 3);
