@@ -1,7 +1,7 @@
 // The menu tree as the operator walks it with the keypad: every screen opened
 // from its parent with the cursor keys and Enter (the current-parameter pages
-// turned with Right and Left), its class and title, Back to the entry one came
-// from, no screen left behind. The walk runs in English and in Spanish: no
+// also turned with Right and Left), its class and title, Back to the entry one
+// came from, no screen left behind. The walk runs in English and in Spanish: no
 // title or row label may stay Russian, and a translator standing behind the
 // program's catalogue hears every text the catalogue lacks (the texts that are
 // plain in every language among them), which fails the walk as it fails a
@@ -27,6 +27,7 @@
 #include "pushbutton.h"
 #include "restartform.h"
 #include "stackedform.h"
+#include "statuspushbutton.h"
 #include "test_application.h"
 #include "ui_station.h"
 
@@ -230,6 +231,43 @@ public:
     void returnBackForm() override {}
 };
 
+// One row of every builder: a command button, then the sub-form buttons; the
+// status button's images by position, its codes reversed, the third no image.
+class BuilderPage : public BaseForm
+{
+public:
+    BuilderPage()
+        : BaseForm(nullptr, true)
+    {
+    }
+    void createForm() override
+    {
+        PairList list;
+        list.append(0, QStringLiteral("off"));
+        list.append(1, QStringLiteral("on"));
+        PairList images;
+        for (const char* image : {"off_protection", "on_protection", "no_such_image", "block_protection"})
+            images.append(3 - images.size(), QStringLiteral(":/images/") + QLatin1String(image));
+        addButton(QStringLiteral("command"), "showScrollBar()");
+        addButton(QStringLiteral("sub-form"));
+        status = addStatusButton(1001, QStringLiteral("status"), images);
+        addEdit(515);
+        addDateTimeEdit(534);
+        addPassEdit(573);
+        addAddrEdit(864, 865, 866, 867);
+        addDoubleParamEdit(540, 885);
+        addStringEdit(1657, 1658);
+        addComboBox(1002, list);
+        addComboBox(QStringLiteral("choice"), list, 1);
+        addStatusNum(480);
+        addStatusText(1003, list);
+        addUuidText(QStringLiteral("uuid"), 1312, 1313, 1314, 1315);
+        addWidget(new QLabel(QStringLiteral("label")));
+    }
+    void returnBackForm() override {}
+    StatusPushButton* status = nullptr;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Station)
@@ -338,7 +376,6 @@ private:
         }
         for (const QString& text : texts)
             QVERIFY2(!hasCyrillic(text), qPrintable(currentClass() + ": \"" + text + "\" left in Russian"));
-        ++m_reached;
     }
 
     // Opens every entry of the menu shown (those of only, and of the next
@@ -356,6 +393,7 @@ private:
                 continue;
             open(k);
             checkScreen(entries, k);
+            ++m_reached;
             walk(entries.at(k).className, below);
             if (QTest::currentTestFailed())
                 return;
@@ -366,34 +404,36 @@ private:
             checkNoScreenLeft();
         }
     }
-    // The current-parameter pages are one list: the first entry opens the
-    // first page, Right turns to the others and wraps, Left wraps back; the
-    // last entry opens the last page. The pages of cells take no cursor. Back
-    // from a page goes to the main menu, on this menu's entry.
+    // The current-parameter pages are one list: entry k opens page k of it,
+    // and Back from a page goes to the main menu, on this menu's entry (F3 and
+    // Esc in turn). The pages of cells take no cursor. From the first page
+    // Right turns to the others and wraps, Left wraps back.
     void pageThrough(const QList<Screen>& entries)
     {
-        pressKey(Qt::Key_F4);
-        for (int k = 0; k < entries.size(); ++k) {
-            if (k > 0)
-                pressKey(Qt::Key_F7);
+        for (int k = 0; k < entries.size() && !QTest::currentTestFailed(); ++k) {
+            open(k);
             checkScreen(entries, k);
+            ++m_reached;
             QVERIFY(entries.at(k).className.contains("Technolog") || current()->rowCount() == 0);
+            pressKey(k % 2 ? Qt::Key_Escape : Qt::Key_F3);
+            QCOMPARE(currentClass(), QString("MainMenu"));
+            QCOMPARE(current()->currentRow(), entryRow(0));
+            pressKey(Qt::Key_F4);
+            QCOMPARE(currentClass(), QString("CurrentParamsMenu"));
+        }
+        open(0);
+        for (int k = 1; k < entries.size(); ++k) {
+            pressKey(Qt::Key_F7);
+            checkScreen(entries, k);
         }
         pressKey(Qt::Key_F7);
         QCOMPARE(stack()->currentIndexForm(), 0);
         pressKey(Qt::Key_F5);
         QCOMPARE(stack()->currentIndexForm(), entries.size() - 1);
-        for (int last : {0, 1}) {
-            pressKey(Qt::Key_F3);
-            QCOMPARE(currentClass(), QString("MainMenu"));
-            QCOMPARE(current()->currentRow(), entryRow(0));
-            pressKey(Qt::Key_F4);
-            if (last)
-                return;
-            pressKey(Qt::Key_F6);
-            pressKey(Qt::Key_F4);
-            QCOMPARE(stack()->currentIndexForm(), entries.size() - 1);
-        }
+        pressKey(Qt::Key_F3);
+        QCOMPARE(currentClass(), QString("MainMenu"));
+        QCOMPARE(current()->currentRow(), entryRow(0));
+        pressKey(Qt::Key_F4);
     }
 
     // Walks the subtrees of the main menu's entries only (and of their entries
@@ -504,9 +544,31 @@ private slots:
 
     // Up and Down wrap; a held Down moves on, a held Enter opens nothing; a
     // row put on top keeps the cursor on its widget; a single screen does not
-    // page.
+    // page. Every builder makes one row the cursor reaches; the sub-form
+    // buttons are those of the menu model. A status button's icon is the image
+    // at the position its parameter gives; a path of no image keeps the icon.
     void cursor()
     {
+        report(1001, 0.f);
+        show({new BuilderPage});
+        BaseForm* page = current();
+        QCOMPARE(page->rowCount(), 15);
+        QCOMPARE(page->subFormButtons(), (QList<int>{1, 2}));
+        for (int row = 1; row <= 15; ++row) {
+            pressKey(Qt::Key_F8);
+            QCOMPARE(page->currentRow(), row % 15);
+        }
+        StatusPushButton* status = static_cast<BuilderPage*>(page)->status;
+        QCOMPARE(page->rowWidget(2), static_cast<QWidget*>(status));
+        auto* icon = status->findChild<QLabel*>(QStringLiteral("iconButton_"));
+        for (const QPair<float, const char*>& step : QList<QPair<float, const char*>>{
+                 {1, "on_protection"}, {2, "on_protection"}, {3, "block_protection"}, {0, "off_protection"}}) {
+            report(1001, step.first);
+            const QString path = QStringLiteral(":/images/") + QLatin1String(step.second);
+            QCOMPARE(status->iconPath(), path);
+            QVERIFY2(icon->property("pixmap").value<QPixmap>().toImage() == QPixmap(path).toImage(),
+                     qPrintable("the icon shown is " + path));
+        }
         show({new MainMenu});
         BaseForm* menu = current();
         pressKey(Qt::Key_F6);

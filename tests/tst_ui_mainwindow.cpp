@@ -2,11 +2,12 @@
 // function keys and keypad injection, the start-up writes, key light and
 // backlight through the sysfs files, the idle return and its guard, Start and
 // Stop, the block and restart screens, the bounded command dialogs, a language
-// change, the error dialog shown once, and the applier's system commands,
-// writes and signals for replayed reports.
+// change, the error dialog shown once, the well name in the header, and the
+// applier's system commands, writes and signals for replayed reports.
 #include "base_status_form.h"
 #include "blockform.h"
 #include "common.h"
+#include "headermainwindow.h"
 #include "headerwidget.h"
 #include "mainwindow.h"
 #include "parameterscheck.h"
@@ -19,6 +20,7 @@
 #include "ui_station.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <ctime>
@@ -325,6 +327,26 @@ private slots:
         QCOMPARE(driver.texts(), QStringList({Common::getTextErrorSlave(3), Common::getTextErrorSlave(3)}));
         QCOMPARE(writesOf(writes).count(qMakePair(quint16(765), bitsFromFloat(0.f))), writes.size());
         QCOMPARE(writes.size(), 3);
+    }
+
+    // The header names the well by parameters 515 to 517 or, with 1663 set,
+    // by the texts of 1657 to 1662, each up to its first zero byte.
+    void wellName()
+    {
+        QLabel* well = nullptr;
+        for (QLabel* label : window()->headerMainWindow()->findChildren<QLabel*>()) {
+            if (label->objectName().isEmpty())
+                well = label;
+        }
+        QVERIFY2(well, "the header's well label");
+        report("1663=0 515=12 516=3 517=4567");
+        window()->headerMainWindow()->slotUpdateValue(); // what its timer runs
+        QCOMPARE(well->text(), QString::fromUtf8("М-е-12 куст-3 скв-4567"));
+        // "AB", a zero byte, then bytes that are not part of the name.
+        report("1663=1 1657=0x43004241 1658=0x44444444 1659=0x31 1660=0 1661=0x34333231 1662=0x38373635");
+        window()->headerMainWindow()->slotUpdateValue();
+        QCOMPARE(well->text(), QString::fromUtf8("М-е-AB куст-1 скв-12345678"));
+        QCOMPARE(HeaderMainWindow::wellName(), well->text());
     }
 
     void clockSetOncePerRun()
