@@ -390,7 +390,7 @@ void SpiDriver::loop()
 void SpiDriver::giveUpRefusedRequest()
 {
     // A read must not be lost: the first synchronisation waits for every id,
-    // the update for every piece of its image, a SCADA master or a service
+    // the update for every chunk of its image, a SCADA master or a service
     // client for its archive block. The request goes back to its queue (or
     // its task is marked again) and is asked later, after the other tasks.
     // Writes, SCADA software packets and status requests are dropped.
