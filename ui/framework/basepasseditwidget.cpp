@@ -65,7 +65,13 @@ void BasePassEditWidget::slotUpdateValue()
         return;
     m_edit->init(m_def);
     m_edit->setInputMask(m_mask);
-    m_edit->setText(valueText(false));
+    // The mask is filled from the left: the value 1 put in as "1" would be
+    // held as "1000", and an end without a key typed would write that back.
+    // Padded to the format's length it is held as it is, "0001".
+    QString text = valueText(false);
+    if (isValid())
+        text = text.rightJustified(m_def->mask.length(), QLatin1Char('0'));
+    m_edit->setText(text);
 }
 
 void BasePassEditWidget::slotEditingBegin()
