@@ -470,6 +470,32 @@ private slots:
         QCOMPARE(shown(edit), shownText);
     }
 
+    // A value never received: an end with nothing typed writes nothing, not
+    // the 0 that "---" or a mask's fill reads as.
+    void untouchedEndOfAValueNeverReceived_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("time with colons") << int(TimeRow);
+        QTest::newRow("time in hours") << int(HoursRow);
+        QTest::newRow("password") << int(PassRow);
+        QTest::newRow("number") << int(DigitRow);
+    }
+    void untouchedEndOfAValueNeverReceived()
+    {
+        QFETCH(int, index);
+        auto* edit = static_cast<BaseParamWidget*>(row(index));
+        report(QStringLiteral("%1=nan").arg(edit->id()));
+        QMetaObject::invokeMethod(edit, "slotUpdateValue");
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy ends(edit, SIGNAL(signalEditingEnd(bool)));
+        selectRow(m_form, index);
+        press("F4 Enter");
+        report(Baseline);
+        QCOMPARE(writesOf(writes), Writes());
+        QCOMPARE(ends.size(), 1);
+        QCOMPARE(ends.at(0).at(0).toBool(), false);
+    }
+
     // Once the first key has cleared a widened field, the entry is bounded by
     // the limits again: Right stops before the fourth place of 0 ... 99.9;
     // limits reported later bound the next entry.

@@ -140,6 +140,11 @@ void BaseEditWidget::closeEdit()
 bool BaseEditWidget::commitEntry(const QString& text)
 {
     m_edit->showText(text);
+    // A value never received leaves nothing to keep: what the field holds
+    // then ("---", or a mask's fill) reads as 0 in a time, so with no key
+    // typed nothing is written.
+    if (!isValid() && !m_edit->isTyped())
+        return false;
     return setValue(text);
 }
 

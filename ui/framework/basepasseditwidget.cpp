@@ -125,6 +125,15 @@ QString BasePassEditWidget::entryText() const
     return digits;
 }
 
+bool BasePassEditWidget::commitEntry(const QString& text)
+{
+    // A password never received shows only the mask's fill, "0000": with no
+    // key typed that is no entry of the operator's and is not written.
+    if (!isValid() && !m_edit->isTyped())
+        return false;
+    return setValue(text);
+}
+
 bool BasePassEditWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (EditRowEvents::filterField(this, watched, event))
