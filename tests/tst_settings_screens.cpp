@@ -165,6 +165,7 @@ private slots:
         // The wait is bounded: a warning, and no edit of the clock.
         QTest::newRow("yes: never deleted") << "" << true << int(Silent) << false << 0;
         QTest::newRow("no at level 2 keeps the clock") << "572=2" << false << 0 << false << 0;
+        QTest::newRow("no, level never received, keeps the clock") << "572=nan" << false << 0 << false << 0;
         QTest::newRow("no at level 3 edits") << "572=3" << false << 0 << true << 0;
         QTest::newRow("no for oil company 4 edits") << "1330=4" << false << 0 << true << 1;
     }
