@@ -2,10 +2,11 @@
 // kind of editable row (begin, end and its writes, a refused entry, break by
 // Esc, F3 or loss of focus), no list turned outside it (a touch selects its
 // row, the wheel turns nothing), an update never overwriting a field being
-// edited, the reading of entries, the virtual keyboard the text row is typed
-// on. Showing: a text up to its first zero byte, one refresh per burst of
-// updates, the read-only rows, the condition banner's cases and rule order,
-// the modes, run-time and sensor rows.
+// edited, a value shown whole however short the entry its limits allow, an
+// end with nothing typed writing nothing, the reading of entries, the virtual
+// keyboard the text row is typed on. Showing: a text up to its first zero
+// byte, one refresh per burst of updates, the read-only rows, the condition
+// banner's cases and rule order, the modes, run-time and sensor rows.
 #include "basecombobox2.h"
 #include "baseeditwidget.h"
 #include "baseform.h"
