@@ -2,10 +2,11 @@
 // kind of editable row (begin, end and its writes, a refused entry, break by
 // Esc, F3 or loss of focus), no list turned outside it (a touch selects its
 // row, the wheel turns nothing), an update never overwriting a field being
-// edited, the reading of entries, the virtual keyboard the text row is typed
-// on. Showing: a text up to its first zero byte, one refresh per burst of
-// updates, the read-only rows, the condition banner's cases and rule order,
-// the modes, run-time and sensor rows.
+// edited, a value shown whole however short the entry its limits allow, an
+// end with nothing typed writing nothing, the reading of entries, the virtual
+// keyboard the text row is typed on. Showing: a text up to its first zero
+// byte, one refresh per burst of updates, the read-only rows, the condition
+// banner's cases and rule order, the modes, run-time and sensor rows.
 #include "basecombobox2.h"
 #include "baseeditwidget.h"
 #include "baseform.h"
@@ -34,17 +35,23 @@
 
 namespace {
 
-enum Row { IntRow, DecRow, FreshRow, PassRow, AddrRow, LongRow, TextRow, ComboRow, ListRow, SparseRow, TimeRow };
+enum Row {
+    IntRow, DecRow, FreshRow, PassRow, AddrRow, LongRow, TextRow, ComboRow, ListRow, SparseRow, TimeRow,
+    TenthRow, DigitRow, HoursRow
+};
 
 // Integer (format 99999), three decimals (99.999), never reported, password
 // (9999), the octets of an address, a long number of 11 digits, a text of two
 // words, a bound combo, an unbound one, a combo whose value is not a choice,
-// a time in hours, minutes and seconds; passwords off.
+// a time in hours, minutes and seconds; a tenth (99.9) holding a value beyond
+// its maximum, one digit (9) never received, a time in hours (999999) that is
+// zero-padded to six digits once begun; passwords off.
 const quint16 IntId = 515, DecId = 479, FreshId = 516, PassId = 573, ComboId = 517;
 const char* const Baseline =
     "571=0 572=0 1372=0 515=7 515:min=0 515:max=5000 479=1.5 479:min=0 479:max=50 516:min=0 516:max=100 "
     "573=1234 573:max=9999 864=10 865=0 866=0 867=1 864:max=255 865:max=255 866:max=255 867:max=255 "
-    "540=0x75BCD15 885=0x2A 1657=0x4241 1658=0 517=5 517:max=100 518=7 47:min=0 47:max=359999";
+    "540=0x75BCD15 885=0x2A 1657=0x4241 1658=0 517=5 517:max=100 518=7 47:min=0 47:max=359999 "
+    "790:min=0 790:max=99.9 790=100 44:min=0 44:max=5 44=nan 526:min=0 526:max=360000 526=7200";
 
 const QString White = QStringLiteral("background: #FFFFFF; color: #000000;");
 const QString Green = QStringLiteral("background: #00C600; color: #FFFFFF;");
@@ -99,6 +106,9 @@ public:
         addComboBox(QStringLiteral("list"), listChoices(), 4);
         addComboBox(QStringLiteral("sparse"), 518, pairs({"0 Гц", "5 Гц"}));
         addEdit(QStringLiteral("time"), 47);
+        addEdit(QStringLiteral("tenth"), 790);
+        addEdit(QStringLiteral("digit"), 44);
+        addEdit(QStringLiteral("hours"), 526);
     }
     void returnBackForm() override { ++backs; }
     int backs = 0;
@@ -411,6 +421,104 @@ private slots:
         press("F4 9 F4");
         QCOMPARE(m_form->currentRow(), int(DecRow));
         report("1372=0");
+    }
+
+    // A value is shown whole, however short an entry of the row's limits
+    // is, and an end with nothing typed writes nothing: a value beyond the
+    // maximum, one never received in a one-digit field, and times in hours
+    // or minutes, which the begin puts in zero-padded.
+    void fieldShowsTheWholeValue_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("unit"); // 0: the database's
+        QTest::addColumn<QString>("shownText");
+        QTest::addColumn<QString>("begun");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("beyond the maximum") << int(TenthRow) << 0 << "100.0" << "100.0" << false;
+        QTest::newRow("never received, one digit") << int(DigitRow) << 0 << "---" << "---" << false;
+        QTest::newRow("hours") << int(HoursRow) << 0 << "2" << "000002" << true;
+        QTest::newRow("minutes") << int(HoursRow) << 4 << "120" << "000120" << true;
+    }
+    void fieldShowsTheWholeValue()
+    {
+        QFETCH(int, index);
+        QFETCH(int, unit);
+        QFETCH(QString, shownText);
+        QFETCH(QString, begun);
+        QFETCH(bool, ok);
+        auto* edit = static_cast<BaseEditWidget*>(row(index));
+        ParameterDef* def = UiStation::store()->getParameter(edit->id());
+        struct UnitBack
+        {
+            ParameterDef* def;
+            quint8 unit;
+            ~UnitBack() { def->unitOut = unit; }
+        } back{def, def->unitOut};
+        if (unit)
+            def->unitOut = quint8(unit);
+        edit->slotUpdateValue();
+        QCOMPARE(shown(edit), shownText);
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy ends(edit, &BaseEditWidget::signalEditingEnd);
+        selectRow(m_form, index);
+        press("F4");
+        QVERIFY(edit->isEditing());
+        QCOMPARE(shown(edit), begun);
+        press("Enter");
+        checkEnded(edit, ends, ok);
+        QCOMPARE(writesOf(writes), Writes());
+        edit->slotUpdateValue();
+        QCOMPARE(shown(edit), shownText);
+    }
+
+    // A value never received: an end with nothing typed writes nothing, not
+    // the 0 that "---" or a mask's fill reads as.
+    void untouchedEndOfAValueNeverReceived_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("time with colons") << int(TimeRow);
+        QTest::newRow("time in hours") << int(HoursRow);
+        QTest::newRow("password") << int(PassRow);
+        QTest::newRow("number") << int(DigitRow);
+    }
+    void untouchedEndOfAValueNeverReceived()
+    {
+        QFETCH(int, index);
+        auto* edit = static_cast<BaseParamWidget*>(row(index));
+        report(QStringLiteral("%1=nan").arg(edit->id()));
+        QMetaObject::invokeMethod(edit, "slotUpdateValue");
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy ends(edit, SIGNAL(signalEditingEnd(bool)));
+        selectRow(m_form, index);
+        press("F4 Enter");
+        report(Baseline);
+        QCOMPARE(writesOf(writes), Writes());
+        QCOMPARE(ends.size(), 1);
+        QCOMPARE(ends.at(0).at(0).toBool(), false);
+    }
+
+    // Once the first key has cleared a widened field, the entry is bounded by
+    // the limits again: Right stops before the fourth place of 0 ... 99.9;
+    // limits reported later bound the next entry.
+    void entryBoundedByTheLimitsAgain()
+    {
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        selectRow(m_form, TenthRow);
+        press("F4 99.95");
+        QCOMPARE(shown(row(TenthRow)), QString("99.9"));
+        press("F5 F5 F5 F5 F7 F7 F7 F7 F7");
+        QCOMPARE(static_cast<LineEdit*>(field(row(TenthRow)))->cursorPosition(), 3);
+        press("F4");
+        QCOMPARE(writesOf(writes), (Writes{{790, f(99.9f)}}));
+        report("790=100");
+        QMetaObject::invokeMethod(row(TenthRow), "slotUpdateValue");
+        QCOMPARE(shown(row(TenthRow)), QString("100.0"));
+        // A maximum reported meanwhile bounds the next entry.
+        report("790:max=999.9");
+        QMetaObject::invokeMethod(row(TenthRow), "slotUpdateValue");
+        press("F4 999.9 F4");
+        report("790:max=99.9");
+        QCOMPARE(writesOf(writes).value(1), qMakePair(quint16(790), f(999.9f)));
     }
 
     // Times and dates as the operator types them, by display unit; unsigned

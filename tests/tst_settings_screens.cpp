@@ -165,6 +165,7 @@ private slots:
         // The wait is bounded: a warning, and no edit of the clock.
         QTest::newRow("yes: never deleted") << "" << true << int(Silent) << false << 0;
         QTest::newRow("no at level 2 keeps the clock") << "572=2" << false << 0 << false << 0;
+        QTest::newRow("no, level never received, keeps the clock") << "572=nan" << false << 0 << false << 0;
         QTest::newRow("no at level 3 edits") << "572=3" << false << 0 << true << 0;
         QTest::newRow("no for oil company 4 edits") << "1330=4" << false << 0 << true << 1;
     }
@@ -247,27 +248,35 @@ private slots:
         QCOMPARE(DateTimeEditWidget::runningBegin(), static_cast<DateTimeEditWidget*>(nullptr));
     }
 
+    // A stored password is held whole, zero-padded: an end with nothing
+    // typed writes nothing, whatever the value.
     void passwordRow_data()
     {
+        QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("digits");
         QTest::addColumn<int>("endKey");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("max");
         QTest::addColumn<float>("written"); // -1: nothing
-        QTest::newRow("unfilled places are 0") << "12" << int(Qt::Key_F4) << true << 9999 << 1200.f;
-        QTest::newRow("at most four digits") << "98765" << int(Qt::Key_F4) << true << 9999 << 9876.f;
-        QTest::newRow("nothing typed keeps the value") << "" << int(Qt::Key_F4) << true << 9999 << -1.f;
-        QTest::newRow("beyond the maximum") << "6000" << int(Qt::Key_F4) << false << 5000 << -1.f;
-        QTest::newRow("break") << "55" << int(Qt::Key_F3) << false << 9999 << -1.f;
+        QTest::newRow("unfilled places are 0") << 1234 << "12" << int(Qt::Key_F4) << true << 9999 << 1200.f;
+        QTest::newRow("at most four digits") << 1234 << "98765" << int(Qt::Key_F4) << true << 9999 << 9876.f;
+        QTest::newRow("leading zeros typed") << 1234 << "0042" << int(Qt::Key_F4) << true << 9999 << 42.f;
+        for (int stored : {0, 1, 42, 999, 1234}) {
+            QTest::newRow(qPrintable(QStringLiteral("nothing typed keeps %1").arg(stored)))
+                << stored << "" << int(stored % 2 ? Qt::Key_Return : Qt::Key_F4) << true << 9999 << -1.f;
+        }
+        QTest::newRow("beyond the maximum") << 1234 << "6000" << int(Qt::Key_F4) << false << 5000 << -1.f;
+        QTest::newRow("break") << 1234 << "55" << int(Qt::Key_F3) << false << 9999 << -1.f;
     }
     void passwordRow()
     {
+        QFETCH(int, stored);
         QFETCH(QString, digits);
         QFETCH(int, endKey);
         QFETCH(bool, ok);
         QFETCH(int, max);
         QFETCH(float, written);
-        report(QStringLiteral("573:max=%1 573=1234").arg(max));
+        report(QStringLiteral("573:max=%1 573=%2").arg(max).arg(stored));
         open(QStringLiteral("PasswordsForm"));
         auto* row = qobject_cast<BasePassEditWidget*>(current()->rowWidget(2));
         QCOMPARE(row->lineEdit()->echoMode(), QLineEdit::PasswordEchoOnEdit);
@@ -284,11 +293,12 @@ private slots:
         QCOMPARE(echo.writesOf(573).size(), written < 0 ? 0 : 1);
         if (written >= 0)
             QCOMPARE(echo.writesOf(573).first().value, bitsFromFloat(written));
-        // No warning state; the stored value is shown again.
+        // No warning state; the stored value is shown again, whole.
         QCOMPARE(row->lineEdit()->property("state").toInt(), 1);
         row->slotUpdateValue();
         row->lineEdit()->setEchoMode(QLineEdit::Normal);
-        QCOMPARE(row->lineEdit()->displayText(), written < 0 ? QString("1234") : QString::number(written));
+        QCOMPARE(row->lineEdit()->displayText(),
+                 QStringLiteral("%1").arg(written < 0 ? stored : int(written), 4, 10, QLatin1Char('0')));
     }
 
     // 1329 chooses between 696 and 697 (0 leaves 697 out, 1 leaves 696 out);

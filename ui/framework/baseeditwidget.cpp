@@ -68,7 +68,7 @@ void BaseEditWidget::slotUpdateValue()
     if (isEditing() || m_edit->hasFocus())
         return;
     m_edit->init(m_def);
-    m_edit->setText(valueText(false));
+    m_edit->showText(valueText(false));
 }
 
 void BaseEditWidget::undoChanges()
@@ -108,7 +108,8 @@ void BaseEditWidget::openEdit()
     if (quantity == 2 && m_def->unitOut != 1 && m_def->unitOut != 2) {
         unTypeData raw;
         raw.u = m_def->value.load();
-        m_edit->setText(Common::getTextValue(raw, m_def, isValid(), true));
+        // Whole: an end with nothing typed reads it back.
+        m_edit->showText(Common::getTextValue(raw, m_def, isValid(), true));
     }
     m_edit->setInputMask(m_edit->storedMask());
     m_edit->setFocus();
@@ -138,7 +139,12 @@ void BaseEditWidget::closeEdit()
 
 bool BaseEditWidget::commitEntry(const QString& text)
 {
-    m_edit->setText(text);
+    m_edit->showText(text);
+    // A value never received leaves nothing to keep: what the field holds
+    // then ("---", or a mask's fill) reads as 0 in a time, so with no key
+    // typed nothing is written.
+    if (!isValid() && !m_edit->isTyped())
+        return false;
     return setValue(text);
 }
 

@@ -65,7 +65,13 @@ void BasePassEditWidget::slotUpdateValue()
         return;
     m_edit->init(m_def);
     m_edit->setInputMask(m_mask);
-    m_edit->setText(valueText(false));
+    // The mask is filled from the left: the value 1 put in as "1" would be
+    // held as "1000", and an end without a key typed would write that back.
+    // Padded to the format's length it is held as it is, "0001".
+    QString text = valueText(false);
+    if (isValid())
+        text = text.rightJustified(m_def->mask.length(), QLatin1Char('0'));
+    m_edit->setText(text);
 }
 
 void BasePassEditWidget::slotEditingBegin()
@@ -117,6 +123,15 @@ QString BasePassEditWidget::entryText() const
     }
     qDebug() << "End edit param id:" << id() << "text:" << m_edit->text() << digits;
     return digits;
+}
+
+bool BasePassEditWidget::commitEntry(const QString& text)
+{
+    // A password never received shows only the mask's fill, "0000": with no
+    // key typed that is no entry of the operator's and is not written.
+    if (!isValid() && !m_edit->isTyped())
+        return false;
+    return setValue(text);
 }
 
 bool BasePassEditWidget::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 #include "messagedialog.h"
 #include "parameters.h"
 #include "progressbardialog.h"
+#include "saturate.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -99,8 +100,9 @@ void DateTimeEditWidget::slotEditingBegin()
         // the edit does not follow, the operator may try again.
         if (deleted != QDialog::Accepted)
             return;
-    } else if (parameters->get(IdAccessLevel) < 3.0f && parameters->get(IdOilCompany) != 4.0f) {
-        // Declined with too low a level: the clock stays as it is.
+    } else if (saturatingInt(parameters->get(IdAccessLevel)) < 3 && parameters->get(IdOilCompany) != 4.0f) {
+        // Declined with too low a level: the clock stays as it is. A level
+        // never received counts as 0.
         return;
     }
     BaseEditWidget::slotEditingBegin();

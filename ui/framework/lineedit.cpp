@@ -46,6 +46,7 @@ void LineEdit::init(const ParameterDef* def)
 {
     if (!def)
         return;
+    m_entryLength = -1;
 
     const int physic = Units::quantity(def->physic.load());
     const quint8 unit = def->unitOut;
@@ -93,6 +94,17 @@ void LineEdit::init(const ParameterDef* def)
              << m_decimals << def->discret << def->value.load() << def->min.load() << def->max.load();
 }
 
+void LineEdit::showText(const QString& text)
+{
+    // Under a mask the mask alone decides the length.
+    if (inputMask().isEmpty() && text.length() > maxLength()) {
+        if (m_entryLength < 0)
+            m_entryLength = maxLength();
+        setMaxLength(text.length());
+    }
+    setText(text);
+}
+
 void LineEdit::keyLeftPress()
 {
     if (cursorPosition() > 0)
@@ -118,8 +130,15 @@ void LineEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
 
-    if (m_clear && !m_typed)
+    if (m_clear && !m_typed) {
         clear();
+        // Nothing of the shown value is left to cut: the entry is bounded by
+        // the limits again.
+        if (m_entryLength >= 0) {
+            setMaxLength(m_entryLength);
+            m_entryLength = -1;
+        }
+    }
     m_typed = true;
 
     switch (key) {

@@ -16,6 +16,11 @@ public:
     explicit LineEdit(QWidget* parent = nullptr);
 
     void init(const ParameterDef* def);
+    // Shows a text whole, also one longer than an entry may be (a stored
+    // value beyond the limits, "---" in a short field): the field is widened
+    // for it, and the first key, which clears the field, bounds the entry by
+    // the limits again.
+    void showText(const QString& text);
 
     void setClear(bool clear) { m_clear = clear; }
     bool isClear() const { return m_clear; }
@@ -48,6 +53,9 @@ private:
     int m_decimals = 0;
     QString m_minText;
     QString m_maxText;
+    // The maximum length of an entry while a longer text is shown; -1 when
+    // the field is not widened.
+    int m_entryLength = -1;
 };
 
 #endif // LINEEDIT_H
