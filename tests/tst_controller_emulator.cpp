@@ -117,6 +117,13 @@ private slots:
             QVERIFY2(emulator.control(fault) == "ok\n", fault);
         for (const char* bad : {"set 4444 1", "set 13 abc", "get", "event 0102", "fault refuse -1", "fault refuse 1 256", "fault corrupt 1 2", "archive 10 /x", "bogus"})
             QVERIFY2(emulator.control(bad).startsWith("error: "), bad);
+        // Only the link's own commands can be refused: there is no command 10.
+        for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 255}) {
+            const bool linkCode = code >= 1 && code <= 15 && code != 10;
+            QCOMPARE(emulator.control("fault refuse 1 " + QByteArray::number(code)),
+                     QByteArray(linkCode ? "ok\n" : "error: bad command\n"));
+        }
+        QCOMPARE(emulator.control("fault none"), QByteArray("ok\n"));
         QVERIFY(emulator.control("fault refuse 1") == "ok\n" && first.ask(1).at(2) == 1 && first.ask(1).at(2) == 0);
         // Refusals of one command leave the others served.
         QVERIFY(emulator.control("fault refuse 1 4") == "ok\n" && first.ask(1).at(2) == 0 && first.ask(4).at(2) == 1
