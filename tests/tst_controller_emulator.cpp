@@ -111,6 +111,18 @@ private slots:
         Master first(transport);
         QCOMPARE(first.ask(1).size(), 7);
         QCOMPARE(emulator.control("stats"), QByteArray("1 1\nok\n"));
+        // Every address octet the screens edit (address, mask, gateway, NTP
+        // server) has a controller's limits, 0 and 255, from the seed.
+        QByteArray octets, minima, maxima;
+        for (int row : {864, 868, 2052, 1355}) {
+            for (int id = row; id < row + 4; ++id) {
+                octets += be(id, 2);
+                minima += be(id, 2) + be(bitsFromFloat(0.0f), 4);
+                maxima += be(id, 2) + be(bitsFromFloat(255.0f), 4);
+            }
+        }
+        QCOMPARE(first.payload(7, octets).toHex(), minima.toHex());
+        QCOMPARE(first.payload(8, octets).toHex(), maxima.toHex());
         // Faults by name; what the program's tests do not reach of the language.
         for (const char* fault : {"fault corrupt 3", "fault latency 20", "fault refuse 30", "fault none", "min 13 -5.5",
                                   "max 13 99", "physic 13 9", "setraw 13 deadBEEF"})
