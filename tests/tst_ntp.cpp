@@ -188,10 +188,11 @@ private slots:
         };
         static QStringList lines;
         lines.clear();
-        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-            if (text.startsWith("NTP client: reply dropped"))
-                lines << text;
-        });
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                if (text.startsWith("NTP client: reply dropped"))
+                    lines << text;
+            });
         m_logClockMs += NtpClient::DropLogIntervalMs;
         const bool sent = burst(5);
         const QStringList first = lines;

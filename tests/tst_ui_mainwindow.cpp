@@ -133,7 +133,8 @@ private slots:
         const auto setLine = [this](int gpio, const char* value) {
             const QString dir = m_sys.path() + QString("/sys/class/gpio/gpio%1").arg(gpio);
             QFile file(dir + "/value");
-            return QDir().mkpath(dir) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(value) == 1;
+            return QDir().mkpath(dir) && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                   && file.write(value) == 1;
         };
         for (int gpio : {135, 136, 137, 129, 134, 133, 132, 128, 138})
             QVERIFY(setLine(gpio, "1"));
@@ -156,7 +157,8 @@ private slots:
             });
             // Column 0 holds digits only (4, 3, 2, 1 from the top row down).
             QVERIFY(setLine(134, "0"));
-            QVERIFY2(waitFor([&seen] { return !seen.isEmpty() && seen.last() != "release"; }, 5000), "a key from the panel");
+            QVERIFY2(waitFor([&seen] { return !seen.isEmpty() && seen.last() != "release"; }, 5000),
+                     "a key from the panel");
         } // the scan ends here: no key comes after
         settle();
         QString typed;
