@@ -70,7 +70,9 @@ void sigExit(int sig)
 
 MainApplication::MainApplication(int& argc, char** argv)
     : QApplication(argc, argv)
+    , m_accessTimer(this)
 {
+    m_accessTimer.setObjectName(QStringLiteral("accessTimer"));
     installSignalHandlers();
 
     setApplicationName("vrx_gui");

@@ -89,31 +89,38 @@ bool NtpClient::sendRequest(const QHostAddress& address, quint16 port)
     return m_outstanding;
 }
 
+void NtpClient::logDrop(DropKind kind, const QString& reason)
+{
+    quint64 held = 0;
+    if (m_dropLog.pass(kind, &held))
+        qWarning().noquote() << "NTP client: reply dropped," << reason + LogThrottle::heldText(held);
+}
+
 bool NtpClient::acceptReply(const QHostAddress& address, quint16 port, const NtpReply& reply)
 {
-    const auto refuse = [](const QString& reason) {
-        qWarning().noquote() << "NTP client: reply dropped," << reason;
+    const auto refuse = [this](DropKind kind, const QString& reason) {
+        logDrop(kind, reason);
         return false;
     };
     if (!m_outstanding)
-        return refuse("no request awaits an answer");
+        return refuse(DropUnasked, "no request awaits an answer");
     if (!address.isEqual(m_server, QHostAddress::ConvertV4MappedToIPv4) || port != m_serverPort)
-        return refuse(QString("sent from %1, the request went to %2")
-                          .arg(senderText(address, port), senderText(m_server, m_serverPort)));
+        return refuse(DropSender, QString("sent from %1, the request went to %2")
+                                      .arg(senderText(address, port), senderText(m_server, m_serverPort)));
     const NtpTimestamp origin = reply.originStamp();
     if (origin.seconds != m_sent.seconds || origin.fraction != m_sent.fraction)
-        return refuse("its origin timestamp is not the request's transmit timestamp");
+        return refuse(DropOrigin, "its origin timestamp is not the request's transmit timestamp");
     // From here on the reply answers the request.
     m_outstanding = false;
     if (reply.mode() != 4)
-        return refuse(QString("mode %1 is not a server's answer").arg(reply.mode()));
+        return refuse(DropUnusable, QString("mode %1 is not a server's answer").arg(reply.mode()));
     if (reply.leapIndicator() == 3)
-        return refuse("the server's clock is not synchronised (leap indicator 3)");
+        return refuse(DropUnusable, "the server's clock is not synchronised (leap indicator 3)");
     if (reply.stratum() < 1 || reply.stratum() > 15)
-        return refuse(QString("stratum %1 is outside 1-15").arg(reply.stratum()));
+        return refuse(DropUnusable, QString("stratum %1 is outside 1-15").arg(reply.stratum()));
     const NtpTimestamp transmit = reply.transmitStamp();
     if (transmit.seconds == 0 && transmit.fraction == 0)
-        return refuse("its transmit timestamp is 0");
+        return refuse(DropUnusable, "its transmit timestamp is 0");
     return true;
 }
 
@@ -125,12 +132,12 @@ void NtpClient::readPendingDatagrams()
         quint16 port = 0;
         const qint64 n = m_socket->readDatagram(packet.data(), packet.size(), &sender, &port);
         if (n < 0) {
-            qWarning().noquote() << "NTP client: reply dropped, the datagram could not be read:" << m_socket->errorString();
+            logDrop(DropUnreadable, "the datagram could not be read: " + m_socket->errorString());
             break;
         }
         if (n < NtpReply::PacketSize) {
-            qWarning().noquote() << QString("NTP client: reply dropped, a datagram of %1 bytes from %2 is shorter than %3 bytes")
-                                        .arg(n).arg(senderText(sender, port)).arg(NtpReply::PacketSize);
+            logDrop(DropShort, QString("a datagram of %1 bytes from %2 is shorter than %3 bytes")
+                                   .arg(n).arg(senderText(sender, port)).arg(NtpReply::PacketSize));
             continue;
         }
         packet.truncate(static_cast<int>(n));

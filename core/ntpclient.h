@@ -1,6 +1,7 @@
 #ifndef NTPCLIENT_H
 #define NTPCLIENT_H
 
+#include "log_throttle.h"
 #include "ntpreply.h"
 
 #include <QHostAddress>
@@ -31,9 +32,17 @@ public:
     // port the outstanding request went to, echoes that request's transmit
     // timestamp as its origin, and is a synchronised server's answer (mode 4,
     // leap indicator not 3, stratum 1-15, a transmit timestamp). Anything else
-    // is logged with its reason and refused. A reply that echoes the request
-    // answers it, usable or not: a second reply to it is refused.
+    // is refused, and logged with its reason as every drop is. A reply that
+    // echoes the request answers it, usable or not: a second reply to it is
+    // refused.
     bool acceptReply(const QHostAddress& address, quint16 port, const NtpReply& reply);
+
+    // The port is open on every interface, so any host can send to it: each
+    // kind of drop is logged the first time, then at most once per interval
+    // with the count of the drops not logged.
+    static constexpr qint64 DropLogIntervalMs = LogThrottle::DefaultIntervalMs;
+    // The clock that interval is measured on (milliseconds, only forward).
+    void setDropLogClock(std::function<qint64()> clock) { m_dropLog.setClock(std::move(clock)); }
 
 public slots:
     void readPendingDatagrams();
@@ -42,7 +51,10 @@ signals:
     void replyReceived(QHostAddress address, quint16 port, NtpReply reply);
 
 private:
+    enum DropKind { DropUnreadable, DropShort, DropUnasked, DropSender, DropOrigin, DropUnusable };
+
     void init(const QHostAddress& bindAddress, quint16 bindPort);
+    void logDrop(DropKind kind, const QString& reason);
     static QDateTime stationClockUtc();
 
     QUdpSocket* m_socket = nullptr;
@@ -51,6 +63,7 @@ private:
     QHostAddress m_server;
     quint16 m_serverPort = 0;
     NtpTimestamp m_sent;
+    LogThrottle m_dropLog{DropLogIntervalMs};
 };
 
 #endif // NTPCLIENT_H

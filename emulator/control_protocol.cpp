@@ -37,6 +37,19 @@ bool parseU32(const QString& text, quint32* value)
     return ok;
 }
 
+// A refusal of a code the link never sends would refuse nothing: a mistyped
+// fault run must say so rather than answer "ok" and test nothing.
+bool isLinkCommand(int command)
+{
+    using M = ControllerModel;
+    for (int known : {M::CmdStatus, M::CmdReadValues, M::CmdWriteValues, M::CmdChanges, M::CmdNewEvents,
+                      M::CmdReadEvents, M::CmdReadMin, M::CmdReadMax, M::CmdReadMemory, M::CmdReadArchive,
+                      M::CmdReadArchiveCompressed, M::CmdScadaWrite, M::CmdReadArchiveCompressedRN, M::CmdReadPhysic})
+        if (command == known)
+            return true;
+    return false;
+}
+
 bool parseHexWord(QString text, quint32* value)
 {
     if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
@@ -225,7 +238,7 @@ QStringList ControlProtocol::execute(const QString& line)
             int command = -1;
             if (withCommand) {
                 command = words.at(3).toInt(&ok, 10);
-                if (!ok || command < 0 || command > 255)
+                if (!ok || !isLinkCommand(command))
                     return fail(QStringLiteral("bad command"));
             }
             const ControllerModel::Fault faults[] = {ControllerModel::Fault::Corrupt, ControllerModel::Fault::Latency,

@@ -207,8 +207,9 @@ private slots:
         QCOMPARE(dialog.result(), 1);
         QCOMPARE(QVector<float>({value(573), value(574), value(575), value(576), value(572), value(722)}),
                  QVector<float>({1, 5193, 7406, 4444, 3, 0}));
-        // The sum needs 64 bits with the highest serial; month and day count by their low 8 bits.
-        m_drive.reportAll("564=511 565=255 540=0xFFFFFFFF");
+        // The sum needs 64 bits with the highest serial; month and day count
+        // by their low 8 bits (0x1FF as 255: the high bit changes the code).
+        m_drive.reportAll("564=511 565=511 540=0xFFFFFFFF");
         QCOMPARE(dialog.calcCodeResetPass(), float((255u * 255u + 0xFFFFFFFFull + AccessDialog::ResetCodeConstant) % 10000u));
     }
 };

@@ -111,12 +111,31 @@ private slots:
         Master first(transport);
         QCOMPARE(first.ask(1).size(), 7);
         QCOMPARE(emulator.control("stats"), QByteArray("1 1\nok\n"));
+        // Every address octet the screens edit (address, mask, gateway, NTP
+        // server) has a controller's limits, 0 and 255, from the seed.
+        QByteArray octets, minima, maxima;
+        for (int row : {864, 868, 2052, 1355}) {
+            for (int id = row; id < row + 4; ++id) {
+                octets += be(id, 2);
+                minima += be(id, 2) + be(bitsFromFloat(0.0f), 4);
+                maxima += be(id, 2) + be(bitsFromFloat(255.0f), 4);
+            }
+        }
+        QCOMPARE(first.payload(7, octets).toHex(), minima.toHex());
+        QCOMPARE(first.payload(8, octets).toHex(), maxima.toHex());
         // Faults by name; what the program's tests do not reach of the language.
         for (const char* fault : {"fault corrupt 3", "fault latency 20", "fault refuse 30", "fault none", "min 13 -5.5",
                                   "max 13 99", "physic 13 9", "setraw 13 deadBEEF"})
             QVERIFY2(emulator.control(fault) == "ok\n", fault);
         for (const char* bad : {"set 4444 1", "set 13 abc", "get", "event 0102", "fault refuse -1", "fault refuse 1 256", "fault corrupt 1 2", "archive 10 /x", "bogus"})
             QVERIFY2(emulator.control(bad).startsWith("error: "), bad);
+        // Only the link's own commands can be refused: there is no command 10.
+        for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 255}) {
+            const bool linkCode = code >= 1 && code <= 15 && code != 10;
+            QCOMPARE(emulator.control("fault refuse 1 " + QByteArray::number(code)),
+                     QByteArray(linkCode ? "ok\n" : "error: bad command\n"));
+        }
+        QCOMPARE(emulator.control("fault none"), QByteArray("ok\n"));
         QVERIFY(emulator.control("fault refuse 1") == "ok\n" && first.ask(1).at(2) == 1 && first.ask(1).at(2) == 0);
         // Refusals of one command leave the others served.
         QVERIFY(emulator.control("fault refuse 1 4") == "ok\n" && first.ask(1).at(2) == 0 && first.ask(4).at(2) == 1

@@ -1,11 +1,13 @@
 // The NTP client against servers on loopback: only the server asked, answering
-// the request with a usable time, sets the station clock; and the reply
-// arithmetic with its worked examples.
+// the request with a usable time, sets the station clock; its drops are logged
+// once per interval and kind; and the reply arithmetic with its worked
+// examples.
 #include "ntpclient.h"
 #include "param_writes.h"
 #include "store_driver.h"
 #include "test_application.h"
 #include "test_database.h"
+#include "wait_for.h"
 
 #include <QUdpSocket>
 #include <QtEndian>
@@ -40,6 +42,8 @@ private:
     NtpClient* client() { return MainApplication::getInstance()->getNtpClient(); }
 
     QList<QByteArray> m_requestStamps;
+    // The clock the client's drop log is bounded by, moved by the tests.
+    qint64 m_logClockMs = 0;
 
     // The station's request at the server, and the answer of a good server:
     // one second ahead of the station, the origin the request's transmit time.
@@ -76,6 +80,7 @@ private slots:
         m_drive.store = MainApplication::getInstance()->getParameters();
         m_drive.reportAll("562=0x6553F100 1367=3600");
         QVERIFY(m_server.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        client()->setDropLogClock([this] { return m_logClockMs; });
     }
 
     void replyArithmetic()
@@ -121,6 +126,7 @@ private slots:
         QFETCH(QString, from);
         QFETCH(int, copies);
         QFETCH(QString, dropped);
+        m_logClockMs += NtpClient::DropLogIntervalMs; // each row's drops are logged afresh
         QByteArray answer = exchange();
         QVERIFY2(!answer.isEmpty(), "the station's request at the server");
         if (byte == 40)
@@ -154,6 +160,59 @@ private slots:
         QList<QByteArray> stamps = m_requestStamps;
         std::sort(stamps.begin(), stamps.end());
         QVERIFY(std::adjacent_find(stamps.begin(), stamps.end()) == stamps.end());
+    }
+
+    // Any host can send to the client's port: a burst of bad datagrams logs
+    // one line per kind of drop, and nothing more until the interval is over;
+    // then the next of each kind is logged with the count of those that were
+    // not.
+    void dropsAreLoggedOncePerIntervalAndKind()
+    {
+        const QByteArray answer = exchange(); // a request outstanding: sender and origin are checked
+        QVERIFY2(!answer.isEmpty(), "the station's request at the server");
+        QByteArray forged = answer;
+        forged[31] = char(forged[31] ^ 1);
+        QUdpSocket stranger;
+        QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        QSignalSpy replies(client(), &NtpClient::replyReceived);
+        // Short ones first: read in order, they are all in once the last long one is.
+        const auto burst = [&](int copies) {
+            for (int i = 0; i < copies; ++i)
+                stranger.writeDatagram(QByteArray(20, 'x'), m_station, m_stationPort);
+            for (int i = 0; i < copies; ++i) {
+                stranger.writeDatagram(answer, m_station, m_stationPort);
+                m_server.writeDatagram(forged, m_station, m_stationPort);
+            }
+            const int expected = replies.count() + 2 * copies;
+            return waitFor([&] { return replies.count() == expected; }, 5000);
+        };
+        static QStringList lines;
+        lines.clear();
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                if (text.startsWith("NTP client: reply dropped"))
+                    lines << text;
+            });
+        m_logClockMs += NtpClient::DropLogIntervalMs;
+        const bool sent = burst(5);
+        const QStringList first = lines;
+        m_logClockMs += NtpClient::DropLogIntervalMs - 1;
+        const bool late = sent && burst(1);
+        const QStringList within = lines.mid(first.size());
+        m_logClockMs += 1;
+        const bool over = late && burst(1);
+        const QStringList after = lines.mid(first.size() + within.size());
+        qInstallMessageHandler(previous);
+        QVERIFY2(sent && late && over, "the datagrams at the client");
+        const QStringList kinds{"is shorter than 48 bytes", "sent from 127.0.0.1:", "origin timestamp"};
+        QCOMPARE(first.size(), kinds.size());
+        QCOMPARE(within, QStringList());
+        QCOMPARE(after.size(), kinds.size());
+        for (int k = 0; k < kinds.size(); ++k) {
+            QVERIFY2(first.at(k).contains(kinds.at(k)) && !first.at(k).contains("not logged"), qPrintable(first.at(k)));
+            QVERIFY2(after.at(k).contains(kinds.at(k)) && after.at(k).endsWith("; 5 more like it not logged"),
+                     qPrintable(after.at(k)));
+        }
     }
 
     void periodRearmsOnlyWhenUsable()

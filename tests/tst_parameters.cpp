@@ -53,6 +53,10 @@ private slots:
                                  || (c[0] >= 20000 && c[0] <= 20053);
             if (!inRange || c[3] > 32 || c[4] > 8 || c[6] != std::pow(10, Common::maskDecimals(line.split(',').at(5))))
                 ++counts[line];
+            // The store loads each row's scale as it stands.
+            const ParameterDef* def = m_p->getParameter(quint16(c[0]));
+            if (!def || def->discret != c[6])
+                ++counts["loaded otherwise: " + line];
         }
         QCOMPARE(counts, (QMap<QString, int>{{"level 0", 8}, {"level 1", 2581}, {"level 2", 115}, {"level 3", 166},
                                              {"level 4", 1}, {"operation 3", 40}}));
@@ -92,6 +96,16 @@ private slots:
         QCOMPARE(p.getPhysic(13), 0u);
         p.slotParamUpdated(13, bitsFromFloat(1e20f), Parameters::KindPhysic);
         QCOMPARE(p.getPhysic(13), 0xFFFFFFFFu);
+        // Limits reported outside a synchronisation are stored and announced
+        // with their kind.
+        updated.clear();
+        p.slotParamUpdated(13, bitsFromFloat(-5.5f), Parameters::KindMin);
+        p.slotParamUpdated(13, bitsFromFloat(99.0f), Parameters::KindMax);
+        QStringList kinds;
+        for (const QList<QVariant>& u : updated)
+            kinds << QString("%1/%2").arg(u.at(0).toInt()).arg(u.at(1).toInt());
+        QCOMPARE(kinds, QStringList({"13/7", "13/8"}));
+        QCOMPARE(QList<float>({p.getMin(13), p.getMax(13)}), QList<float>({-5.5f, 99.0f}));
         // Writes go to the controller only; integers travel as float bits.
         QSignalSpy writes(&p, &Parameters::signalParamWrite);
         p.set(599, 3, 1);

@@ -1,14 +1,16 @@
 // The application object, the settings applier and the main window: the
-// function keys and keypad injection, the start-up writes, key light and
-// backlight through the sysfs files, the idle return and its guard, Start and
-// Stop, the block and restart screens, the bounded command dialogs, a language
-// change, the error dialog shown once, the well name in the header, and the
-// applier's system commands, writes and signals for replayed reports.
+// function keys and keypad injection, a panel key through the keypad's scan,
+// the start-up writes, key light and backlight through the sysfs files, the
+// idle return and its guard, Start and Stop, the block and restart screens,
+// the bounded command dialogs, a language change, the error dialog shown once,
+// the well name in the header, and the applier's system commands, writes and
+// signals for replayed reports.
 #include "base_status_form.h"
 #include "blockform.h"
 #include "common.h"
 #include "headermainwindow.h"
 #include "headerwidget.h"
+#include "keyboard.h"
 #include "mainwindow.h"
 #include "parameterscheck.h"
 #include "parametershandler.h"
@@ -18,6 +20,7 @@
 #include "systemcommands.h"
 #include "test_application.h"
 #include "ui_station.h"
+#include "wait_for.h"
 
 #include <QDir>
 #include <QLabel>
@@ -119,6 +122,55 @@ private slots:
         app()->getEvent(Qt::Key_F10, QString());
         QCOMPARE(stop.count(), 2);
         m_station->answer = 1;
+    }
+
+    // Once the main window exists, a key from the panel (its column line held
+    // low while the keypad's scan runs) reaches the focused widget, and each
+    // key restarts the access idle timer once.
+    void panelKeyReachesTheFocusedWidget()
+    {
+        QVERIFY(window());
+        const auto setLine = [this](int gpio, const char* value) {
+            const QString dir = m_sys.path() + QString("/sys/class/gpio/gpio%1").arg(gpio);
+            QFile file(dir + "/value");
+            return QDir().mkpath(dir) && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                   && file.write(value) == 1;
+        };
+        for (int gpio : {135, 136, 137, 129, 134, 133, 132, 128, 138})
+            QVERIFY(setLine(gpio, "1"));
+        QLineEdit edit;
+        edit.show();
+        QApplication::setActiveWindow(&edit);
+        edit.setFocus();
+        QTRY_VERIFY2(QApplication::focusWidget() == &edit, "the line edit to take the focus");
+        QTimer* idle = app()->findChild<QTimer*>(QStringLiteral("accessTimer"));
+        QVERIFY(idle);
+        idle->stop();
+        QStringList seen; // "release" for the signal, the text for a key
+        connect(app(), &MainApplication::signalKeyRelease, &edit, [&seen] { seen << "release"; });
+        {
+            KeyBoard keyboard;
+            connect(&keyboard, &KeyBoard::sendEvent, app(), &MainApplication::getEvent); // as the program does
+            connect(&keyboard, &KeyBoard::sendEvent, &edit, [&](int, const QString& text) {
+                setLine(134, "1"); // let go
+                seen << text;
+            });
+            // Column 0 holds digits only (4, 3, 2, 1 from the top row down).
+            QVERIFY(setLine(134, "0"));
+            QVERIFY2(waitFor([&seen] { return !seen.isEmpty() && seen.last() != "release"; }, 5000),
+                     "a key from the panel");
+        } // the scan ends here: no key comes after
+        settle();
+        QString typed;
+        QStringList expected;
+        for (const QString& text : qAsConst(seen))
+            if (text != "release") {
+                typed += text;
+                expected << "release" << text;
+            }
+        QCOMPARE(seen, expected);
+        QCOMPARE(edit.text(), typed);
+        QVERIFY2(idle->isActive() && idle->interval() == 300000, "the access idle timer restarted");
     }
 
     void startUpValues()

@@ -9,6 +9,7 @@
 #include "test_application.h"
 #include "test_database.h"
 #include "update.h"
+#include "wait_for.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -125,8 +126,8 @@ private slots:
 
     // Third probe byte 0: the header lies at 0x800100. 10,000 bytes are read
     // as 4096 + 4096 + 1808, past a stray answer for another address, over a
-    // copy left from an earlier attempt; the progress counts from the header's
-    // base (KiB).
+    // copy left from an earlier attempt; the progress, written every second
+    // while the image comes in, counts from the header's base (KiB).
     void imageReadInChunksAndInstalled()
     {
         ControllerModel model;
@@ -137,7 +138,14 @@ private slots:
         QVERIFY(writeFile(file("vrx_gui_tmp"), QByteArray(20000, 'x')) && writeFile(file("vrx_updater_new"), "#!"));
         Run run(model);
         run.strayBefore = 4;
+        run.silentFrom = 3; // the transfer held after the first 4096 bytes
         QVERIFY(QFileInfo(file("vrx_updater_new")).permissions() & QFileDevice::ExeOther);
+        // Meanwhile the progress goes on every second: 100 KiB + 4 KiB.
+        QVERIFY2(waitFor([&] { return run.writesOf(Update::IdProgress).contains(104.0f); }, 5000),
+                 "724 = 104 while the image read is held");
+        QCOMPARE(run.update.received(), 4096u);
+        run.silentFrom = -1;
+        run.answer(run.reads.last().first, run.reads.last().second);
         QVERIFY2(run.installed(), "the update's end");
         QCOMPARE(run.reads, (QList<QPair<quint32, quint16>>{
                                 {0x800000, 3}, {0x800100, 26}, {0x800120, 4096}, {0x801120, 4096}, {0x802120, 1808}}));
