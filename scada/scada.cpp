@@ -53,14 +53,6 @@ void appendLe32(QByteArray& out, quint32 value)
         out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-quint32 getLe32(const QByteArray& data, int at)
-{
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<quint8>(data.at(at + i));
-    return value;
-}
-
 quint32 bitsOf(const unTypeData& value)
 {
     quint32 bits;
@@ -641,9 +633,10 @@ bool Scada::readCompressLogRN(quint32 offset, quint32 length, QByteArray* header
 {
     if (!m_driverConnected || !m_processEnabled)
         return false;
+    const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressedRN);
-    emit signalScadaRequestCompressLogRN(archiveRequest(offset, length));
-    return waitArchiveReply(offset, header, data, timeoutMs);
+    emit signalScadaRequestCompressLogRN(request);
+    return waitArchiveReply(request, header, data, timeoutMs);
 }
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray data)
@@ -674,8 +667,11 @@ void Scada::appendArchiveReply(quint8 command, const QByteArray& header, const Q
     m_archiveSizes.append(data.size());
 }
 
-bool Scada::takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* data)
+bool Scada::takeArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data)
 {
+    const QByteArray echoed = request.left(ArchiveEchoSize);
+    if (echoed.size() != ArchiveEchoSize)
+        return false;
     QMutexLocker lock(&m_archiveMutex);
     while (!m_archiveSizes.isEmpty()) {
         const int size = m_archiveSizes.takeFirst();
@@ -683,7 +679,7 @@ bool Scada::takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* dat
         const QByteArray d = m_archiveData.left(size);
         m_archiveHeader.remove(0, ArchiveRequestSize);
         m_archiveData.remove(0, size);
-        if (getLe32(h, 3) == offset) {
+        if (h.startsWith(echoed)) {
             *header = h;
             *data = d;
             return true;
@@ -692,13 +688,13 @@ bool Scada::takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* dat
     return false;
 }
 
-bool Scada::waitArchiveReply(quint32 offset, QByteArray* header, QByteArray* data, int timeoutMs)
+bool Scada::waitArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data, int timeoutMs)
 {
     QElapsedTimer elapsed;
     elapsed.start();
     bool taken = false;
     for (;;) {
-        taken = takeArchiveReply(offset, header, data);
+        taken = takeArchiveReply(request, header, data);
         if (taken || !m_processEnabled || elapsed.elapsed() >= timeoutMs)
             break;
         Common::sleep(PollMs);

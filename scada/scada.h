@@ -78,6 +78,8 @@ public:
     // Unit identifier served while the station has no valid address of its own.
     static constexpr int UnitIdNotSignificant = 255;
     static constexpr int ArchiveRequestSize = 15;
+    // The request bytes a reply header repeats: selector, offset and length.
+    static constexpr int ArchiveEchoSize = 11;
     // The SPI commands of the two archive reads.
     static constexpr quint8 CmdArchiveCompressed = 12;
     static constexpr quint8 CmdArchiveCompressedRN = 14;
@@ -171,10 +173,12 @@ protected:
     // buffers under a lock.
     void beginArchiveWait(quint8 command);
     void appendArchiveReply(quint8 command, const QByteArray& header, const QByteArray& data);
-    // Takes the oldest kept reply whose offset is the requested one; replies
-    // for other offsets (late answers, other requesters) are dropped.
-    bool takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* data);
-    bool waitArchiveReply(quint32 offset, QByteArray* header, QByteArray* data, int timeoutMs);
+    // Takes the oldest kept reply whose header echoes the request's selector,
+    // offset and length (bytes 0-10; bytes 11-14 carry the length of the data
+    // sent) and removes it, so it is handed out once; the replies before it
+    // (late answers, other requesters, other lengths) are dropped.
+    bool takeArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data);
+    bool waitArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data, int timeoutMs);
 
 private slots:
     void slotUpdateValues();

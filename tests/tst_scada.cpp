@@ -83,6 +83,22 @@ public slots:
                                       : readCompressLogRN(offset, length, &header, &data, timeoutMs);
         emit signalDone(ok, header, data);
     }
+    // The steps of a read, one at a time: a wait begun and its request sent;
+    // a reply taken, while a wait is open or not; a last look that ends the wait.
+    void slotBeginArchive(int command, QByteArray request)
+    {
+        beginArchiveWait(quint8(command));
+        if (command == 12)
+            emit signalScadaRequestCompressLog(request);
+        else
+            emit signalScadaRequestCompressLogRN(request);
+    }
+    void slotTakeArchive(QByteArray request, bool endWait)
+    {
+        QByteArray header, data;
+        const bool ok = endWait ? waitArchiveReply(request, &header, &data, 0) : takeArchiveReply(request, &header, &data);
+        emit signalDone(ok, header, data);
+    }
 
 signals:
     void signalDone(bool ok, QByteArray header, QByteArray data);
@@ -299,28 +315,36 @@ private slots:
         QCOMPARE(reply.at(2).toByteArray(), archive.mid(int(offset), int(left)));
     }
 
-    // A reply that comes after its request timed out never stands for a later
-    // request's: not kept while nothing waits, passed over while another
-    // reply is awaited.
+    // A reply that comes after its request timed out, or that answers another
+    // requester, never stands for a later request's: not kept while nothing
+    // waits, passed over while another reply is awaited unless it echoes the
+    // awaited request's selector, offset and length; and taken once.
     void archiveBuffersKeepOnlyTheAwaitedReply_data()
     {
         QTest::addColumn<int>("lateCommand");
-        QTest::addColumn<quint32>("lateOffset");
+        QTest::addColumn<QByteArray>("late"); // the late request
+        QTest::addColumn<bool>("fromMap");    // else sent to the driver as a service client does
         QTest::addColumn<int>("command");
         QTest::addColumn<quint32>("offset");
         QTest::addColumn<bool>("waiting"); // asked before the late reply comes
-        QTest::newRow("nothing waits") << 14 << 60u << 14 << 60u << false;
-        QTest::newRow("another offset") << 14 << 40u << 14 << 60u << true;
-        QTest::newRow("the other command") << 12 << 60u << 14 << 60u << true;
+        const QByteArray otherSelector = QByteArray::fromHex("010000") + Scada::archiveRequest(60, 20).mid(3);
+        QTest::newRow("nothing waits") << 14 << Scada::archiveRequest(60, 20) << true << 14 << 60u << false;
+        QTest::newRow("another offset") << 14 << Scada::archiveRequest(40, 20) << true << 14 << 60u << true;
+        QTest::newRow("the other command") << 12 << Scada::archiveRequest(60, 20) << true << 14 << 60u << true;
+        QTest::newRow("another length") << 14 << Scada::archiveRequest(60, 30) << false << 14 << 60u << true;
+        QTest::newRow("another selector") << 12 << otherSelector << false << 12 << 60u << true;
     }
 
     void archiveBuffersKeepOnlyTheAwaitedReply()
     {
         QFETCH(int, lateCommand);
-        QFETCH(quint32, lateOffset);
+        QFETCH(QByteArray, late);
+        QFETCH(bool, fromMap);
         QFETCH(int, command);
         QFETCH(quint32, offset);
         QFETCH(bool, waiting);
+        const quint32 lateOffset = qFromLittleEndian<quint32>(late.constData() + 3);
+        const quint32 lateLength = qFromLittleEndian<quint32>(late.constData() + 7);
         QByteArray archive = archiveBytes(command);
         QVERIFY(m_link->model.setArchive(12, archiveBytes(12)) && m_link->model.setArchive(14, archiveBytes(14)));
         // Requests sent and replies delivered, seen in this thread after the map has had them.
@@ -341,16 +365,24 @@ private slots:
 
         DriverHold hold(m_link->driver);
         QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
-        const QList<QVariant> late = transfer("slotReadArchive", Q_ARG(int, lateCommand), Q_ARG(quint32, lateOffset),
-                                              Q_ARG(quint32, 20u), Q_ARG(int, 200));
-        QVERIFY2(late.value(0) == QVariant(false), "the late request timed out");
+        if (fromMap) {
+            const QList<QVariant> timedOut = transfer("slotReadArchive", Q_ARG(int, lateCommand), Q_ARG(quint32, lateOffset),
+                                                      Q_ARG(quint32, lateLength), Q_ARG(int, 200));
+            QVERIFY2(timedOut.value(0) == QVariant(false), "the late request timed out");
+        } else {
+            QMetaObject::invokeMethod(m_link->driver, lateCommand == 12 ? "slotSpiRequestLogCompress" : "slotSpiRequestLogCompressRN",
+                                      Qt::QueuedConnection, Q_ARG(QByteArray, late));
+        }
         if (waiting) {
             start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
-            QVERIFY2(waitFor([&] { return asked == 2; }), "the second request sent");
+            QVERIFY2(waitFor([&] { return asked == (fromMap ? 2 : 1); }), "the awaited request sent");
         }
         QVERIFY2(hold.release(), "the SPI driver held until released");
         if (!waiting) {
             QVERIFY2(waitFor([&] { return replies.size() == 1; }), "the late reply");
+            // Taken without a new wait, which would clear the buffers first.
+            const QList<QVariant> kept = transfer("slotTakeArchive", Q_ARG(QByteArray, late), Q_ARG(bool, false));
+            QVERIFY2(kept.value(0) == QVariant(false), "the late reply not kept");
             archive = archiveBytes(99);
             QVERIFY(m_link->model.setArchive(quint8(command), archive));
             start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
@@ -362,6 +394,17 @@ private slots:
         // The late reply came before the awaited one.
         QTRY_COMPARE(replies, QStringList({QString("%1@%2").arg(lateCommand).arg(lateOffset),
                                            QString("%1@%2").arg(command).arg(offset)}));
+        if (waiting)
+            return;
+        // Once taken, a reply is gone: asked again and taken, the wait's last look finds nothing.
+        const QByteArray request = Scada::archiveRequest(offset, 20);
+        QMetaObject::invokeMethod(m_map, "slotBeginArchive", Qt::QueuedConnection, Q_ARG(int, command), Q_ARG(QByteArray, request));
+        QVERIFY2(waitFor([&] { return replies.size() == 3; }), "the reply asked again");
+        const QList<QVariant> taken = transfer("slotTakeArchive", Q_ARG(QByteArray, request), Q_ARG(bool, false));
+        QVERIFY2(taken.value(0).toBool(), "the reply taken");
+        QCOMPARE(taken.at(2).toByteArray(), archive.mid(int(offset), 20));
+        QVERIFY2(transfer("slotTakeArchive", Q_ARG(QByteArray, request), Q_ARG(bool, true)).value(0) == QVariant(false),
+                 "the reply taken once");
     }
 
     void disablingFromAnotherThreadFreesThePort()
