@@ -202,21 +202,29 @@ private:
     Scada* m_map;
 };
 
+std::atomic<Scada::ArchiveReplyHook> archiveReplyHook{nullptr};
+
 } // namespace
+
+// Held by the map and by each of its reply connections.
+struct Scada::ArchiveReplyGate
+{
+    QMutex mutex;
+    Scada* map = nullptr; // null while closed
+};
 
 Scada::Scada(quint16 port, QObject* parent)
     : QObject(parent)
     , m_port(port)
     , m_packetsInFlight(std::make_shared<std::atomic<int>>(0))
+    , m_replyGate(std::make_shared<ArchiveReplyGate>())
 {
 }
 
 Scada::~Scada()
 {
+    // Closes the reply gate: no reply runs in the map once this returns.
     disconnectSpiDriver();
-    // A reply being stored by the SPI thread finishes before the buffers go.
-    QMutexLocker lock(&m_archiveMutex);
-    m_archiveCommand = 0;
 }
 
 void Scada::setSpiDriver(SpiDriver* driver)
@@ -283,6 +291,10 @@ void Scada::startServing()
     if (!m_started || !m_processEnabled)
         return;
     if (m_driver && !m_driverConnected) {
+        {
+            QMutexLocker lock(&m_replyGate->mutex);
+            m_replyGate->map = this;
+        }
         connectSpiDriver(m_driver.data());
         m_driverConnected = true;
     }
@@ -326,12 +338,36 @@ void Scada::connectSpiDriver(SpiDriver* driver)
     connect(this, &Scada::signalSoftwareWrite, driver, [inFlight](QByteArray) { inFlight->fetch_sub(1); });
 
     connect(this, &Scada::signalScadaRequestCompressLogRN, driver, &SpiDriver::slotSpiRequestLogCompressRN);
-    connect(driver, &SpiDriver::signalSpiResiveLogCompressRN, this, &Scada::slotScadaResiveCompressLogRN,
-            Qt::DirectConnection);
+    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompressRN, CmdArchiveCompressedRN);
+}
+
+void Scada::connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray), quint8 command)
+{
+    // Disconnecting does not stop a call the SPI thread has already begun, so
+    // the call holds the gate, never the map: the gate outlives the map.
+    const std::shared_ptr<ArchiveReplyGate> gate = m_replyGate;
+    connect(driver, signal, this, [gate, command](QByteArray header, QByteArray data) {
+        if (const ArchiveReplyHook hook = archiveReplyHook.load())
+            hook();
+        QMutexLocker lock(&gate->mutex);
+        if (gate->map)
+            gate->map->appendArchiveReply(command, header, data);
+    }, Qt::DirectConnection);
+}
+
+void Scada::setArchiveReplyHook(ArchiveReplyHook hook)
+{
+    archiveReplyHook = hook;
 }
 
 void Scada::disconnectSpiDriver()
 {
+    {
+        // Waits for a reply being stored; the store takes only the archive
+        // lock, which the map's own thread holds briefly, so this is short.
+        QMutexLocker lock(&m_replyGate->mutex);
+        m_replyGate->map = nullptr;
+    }
     if (!m_driver) {
         // Its connections went with it.
         m_driverConnected = false;

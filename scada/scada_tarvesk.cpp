@@ -11,8 +11,7 @@ void ScadaTarvesk::connectSpiDriver(SpiDriver* driver)
 {
     Scada::connectSpiDriver(driver);
     connect(this, &ScadaTarvesk::signalScadaRequestCompressLog, driver, &SpiDriver::slotSpiRequestLogCompress);
-    connect(driver, &SpiDriver::signalSpiResiveLogCompress, this, &ScadaTarvesk::slotScadaResiveCompressLog,
-            Qt::DirectConnection);
+    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompress, CmdArchiveCompressed);
 }
 
 bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* header, QByteArray* data,

@@ -69,6 +69,34 @@ private:
     bool m_held = false;
 };
 
+// Holds the SPI thread at the start of the next archive reply call, before
+// the call looks at its map, until released; the hold gives up after 5 s.
+struct ReplyCallHold
+{
+    static inline std::atomic<bool> armed{false};
+    static inline QSemaphore entered{0}, gate{0}, left{0};
+    static void hook()
+    {
+        if (!armed.exchange(false))
+            return;
+        entered.release();
+        gate.tryAcquire(1, 5000);
+        left.release();
+    }
+    ReplyCallHold()
+    {
+        for (QSemaphore* s : {&entered, &gate, &left})
+            s->tryAcquire(s->available());
+        Scada::setArchiveReplyHook(&hook);
+    }
+    ~ReplyCallHold()
+    {
+        Scada::setArchiveReplyHook(nullptr);
+        armed = false;
+        gate.release();
+    }
+};
+
 // The maker's map with a small table of every kind, and slots that run the
 // engine's blocking transfers in the map's thread.
 class TestMap : public ScadaTarvesk
@@ -426,6 +454,83 @@ private slots:
         QTRY_COMPARE(m_client.state(), QModbusDevice::UnconnectedState);
         QVERIFY2(connectClient(), "the Modbus client connected again");
         QCOMPARE(ask(3, "000a0001"), QString("020026"));
+    }
+
+    // The application switches maps (disabled, then released with
+    // deleteLater) while the SPI thread delivers archive replies to them: no
+    // reply call runs in a released map. Every tenth switch holds a reply call
+    // at its start until the map it was made for is gone.
+    void mapsSwitchWhileArchiveRepliesStreamIn()
+    {
+        ModelLink link;
+        QVERIFY(link.model.setArchive(12, archiveBytes(12)) && link.model.setArchive(14, archiveBytes(14)));
+        link.start();
+        ReplyCallHold hold;
+        QObject here;
+        // The maps' thread, stopped on every way out; a map still in it goes then.
+        struct MapThread : QThread
+        {
+            ~MapThread() override
+            {
+                quit();
+                wait();
+            }
+        } thread;
+        thread.start();
+        // Each reply asks for the next of its command, as service clients do.
+        quint32 replies = 0;
+        const auto ask = [&link](const char* slot, quint32 offset) {
+            QMetaObject::invokeMethod(link.driver, slot, Qt::QueuedConnection,
+                                      Q_ARG(QByteArray, Scada::archiveRequest(offset % 280, 20)));
+        };
+        connect(link.driver, &SpiDriver::signalSpiResiveLogCompress, &here, [&] { ask("slotSpiRequestLogCompress", ++replies); });
+        connect(link.driver, &SpiDriver::signalSpiResiveLogCompressRN, &here, [&] { ask("slotSpiRequestLogCompressRN", ++replies); });
+        ask("slotSpiRequestLogCompress", 0);
+        ask("slotSpiRequestLogCompressRN", 0);
+
+        int released = 0;
+        const auto build = [&](bool maker) {
+            Scada* map = maker ? new TestMap : new Scada;
+            map->setPort(0);
+            map->setParameters(m_store);
+            map->setSpiDriver(link.driver);
+            map->moveToThread(&thread);
+            connect(&thread, &QThread::finished, map, &QObject::deleteLater);
+            connect(map, &QObject::destroyed, &here, [&released] { ++released; });
+            QMetaObject::invokeMethod(map, "process", Qt::QueuedConnection);
+            return map;
+        };
+        Scada* map = build(true);
+        const int switches = 300;
+        for (int i = 1; i <= switches; ++i) {
+            QVERIFY2(waitFor([map] { return map->isListening(); }), "the map serving");
+            const bool held = i % 10 == 0;
+            if (held) {
+                ReplyCallHold::armed = true;
+                // This thread asks for the replies: it waits in its event loop.
+                QVERIFY2(waitFor([] { return ReplyCallHold::entered.tryAcquire(); }), "a reply call held at its start");
+            }
+            map->setProcessEnabled(false);
+            map->deleteLater();
+            map = build(i % 2 == 0);
+            if (held) {
+                QVERIFY2(waitFor([&] { return released == i; }), "the map released");
+                ReplyCallHold::gate.release();
+                QVERIFY2(ReplyCallHold::left.tryAcquire(1, 5000), "the held reply call gone on");
+            }
+        }
+        QVERIFY2(replies > quint32(switches / 10), qPrintable(QString("%1 replies").arg(replies)));
+        // The last map, the maker's (an even count of switches), still reads the archive.
+        QList<QVariant> done;
+        connect(static_cast<TestMap*>(map), &TestMap::signalDone, &here,
+                [&done](bool ok, QByteArray, QByteArray data) { done << ok << data; });
+        QMetaObject::invokeMethod(map, "slotReadArchive", Qt::QueuedConnection, Q_ARG(int, 14), Q_ARG(quint32, 100u),
+                                  Q_ARG(quint32, 20u));
+        QVERIFY2(waitFor([&] { return !done.isEmpty(); }), "the last map's read");
+        QCOMPARE(done, QList<QVariant>({true, archiveBytes(14).mid(100, 20)}));
+        map->setProcessEnabled(false);
+        map->deleteLater();
+        QVERIFY2(waitFor([&] { return released == switches + 1; }), "every map released");
     }
 };
 
