@@ -348,7 +348,7 @@ void Scada::connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QBy
     const std::shared_ptr<ArchiveReplyGate> gate = m_replyGate;
     connect(driver, signal, this, [gate, command](QByteArray header, QByteArray data) {
         if (const ArchiveReplyHook hook = archiveReplyHook.load())
-            hook();
+            hook(command);
         QMutexLocker lock(&gate->mutex);
         if (gate->map)
             gate->map->appendArchiveReply(command, header, data);

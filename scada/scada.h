@@ -130,9 +130,10 @@ public:
     bool waitSoftwareQueueEmpty(int timeoutMs = TransferTimeoutMs) const;
 
     // --- archives (SCADA thread) -------------------------------------------------------
-    // For tests: run in the SPI thread at the start of every archive reply
-    // the driver delivers to a map, before the map is looked at; none by default.
-    using ArchiveReplyHook = void (*)();
+    // For tests: run in the SPI thread, with the SPI command, at the start of
+    // every archive reply the driver delivers to a map, before the map is
+    // looked at; none by default.
+    using ArchiveReplyHook = void (*)(quint8 command);
     static void setArchiveReplyHook(ArchiveReplyHook hook);
     // The 15-byte archive request of the SCADA maps: 0, 0xFF 0xFF, u32 offset,
     // u32 length, u32 length; little-endian.

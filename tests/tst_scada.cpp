@@ -69,15 +69,17 @@ private:
     bool m_held = false;
 };
 
-// Holds the SPI thread at the start of the next archive reply call, before
-// the call looks at its map, until released; the hold gives up after 5 s.
+// Holds the SPI thread at the start of the next archive reply call of the
+// armed command, before the call looks at its map, until released; the hold
+// gives up after 5 s.
 struct ReplyCallHold
 {
-    static inline std::atomic<bool> armed{false};
+    static inline std::atomic<int> armed{0};
     static inline QSemaphore entered{0}, gate{0}, left{0};
-    static void hook()
+    static void hook(quint8 command)
     {
-        if (!armed.exchange(false))
+        int expected = command;
+        if (!armed.compare_exchange_strong(expected, 0))
             return;
         entered.release();
         gate.tryAcquire(1, 5000);
@@ -92,7 +94,7 @@ struct ReplyCallHold
     ~ReplyCallHold()
     {
         Scada::setArchiveReplyHook(nullptr);
-        armed = false;
+        armed = 0;
         gate.release();
     }
 };
@@ -459,7 +461,8 @@ private slots:
     // The application switches maps (disabled, then released with
     // deleteLater) while the SPI thread delivers archive replies to them: no
     // reply call runs in a released map. Every tenth switch holds a reply call
-    // at its start until the map it was made for is gone.
+    // at its start until the map it was made for is gone: in turn one of
+    // command 12 and one of 14 to the maker's map, one of 14 to the engine's.
     void mapsSwitchWhileArchiveRepliesStreamIn()
     {
         ModelLink link;
@@ -500,19 +503,21 @@ private slots:
             QMetaObject::invokeMethod(map, "process", Qt::QueuedConnection);
             return map;
         };
-        Scada* map = build(true);
+        // Whether the map that switch i releases is the maker's.
+        const auto maker = [](int i) { return i % 10 == 0 ? (i / 10) % 3 != 2 : i % 2 == 1; };
+        Scada* map = build(maker(1));
         const int switches = 300;
         for (int i = 1; i <= switches; ++i) {
             QVERIFY2(waitFor([map] { return map->isListening(); }), "the map serving");
             const bool held = i % 10 == 0;
             if (held) {
-                ReplyCallHold::armed = true;
+                ReplyCallHold::armed = (i / 10) % 3 == 0 ? 12 : 14;
                 // This thread asks for the replies: it waits in its event loop.
                 QVERIFY2(waitFor([] { return ReplyCallHold::entered.tryAcquire(); }), "a reply call held at its start");
             }
             map->setProcessEnabled(false);
             map->deleteLater();
-            map = build(i % 2 == 0);
+            map = build(maker(i + 1));
             if (held) {
                 QVERIFY2(waitFor([&] { return released == i; }), "the map released");
                 ReplyCallHold::gate.release();
@@ -520,7 +525,7 @@ private slots:
             }
         }
         QVERIFY2(replies > quint32(switches / 10), qPrintable(QString("%1 replies").arg(replies)));
-        // The last map, the maker's (an even count of switches), still reads the archive.
+        // The last map, the maker's, still reads the archive.
         QList<QVariant> done;
         connect(static_cast<TestMap*>(map), &TestMap::signalDone, &here,
                 [&done](bool ok, QByteArray, QByteArray data) { done << ok << data; });
