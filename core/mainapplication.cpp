@@ -399,7 +399,8 @@ void MainApplication::initScada()
 {
     if (m_scadaThread) {
         if (m_scada) {
-            // Runs in the map's own thread; the map then goes with its thread's events.
+            // Runs in the map's own thread and returns once no archive reply
+            // runs in the map; the map then goes with its thread's events.
             m_scada->setProcessEnabled(false);
             m_scada->deleteLater();
         }

@@ -53,14 +53,6 @@ void appendLe32(QByteArray& out, quint32 value)
         out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-quint32 getLe32(const QByteArray& data, int at)
-{
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<quint8>(data.at(at + i));
-    return value;
-}
-
 quint32 bitsOf(const unTypeData& value)
 {
     quint32 bits;
@@ -210,21 +202,29 @@ private:
     Scada* m_map;
 };
 
+std::atomic<Scada::ArchiveReplyHook> archiveReplyHook{nullptr};
+
 } // namespace
+
+// Held by the map and by each of its reply connections.
+struct Scada::ArchiveReplyGate
+{
+    QMutex mutex;
+    Scada* map = nullptr; // null while closed
+};
 
 Scada::Scada(quint16 port, QObject* parent)
     : QObject(parent)
     , m_port(port)
     , m_packetsInFlight(std::make_shared<std::atomic<int>>(0))
+    , m_replyGate(std::make_shared<ArchiveReplyGate>())
 {
 }
 
 Scada::~Scada()
 {
+    // Closes the reply gate: no reply runs in the map once this returns.
     disconnectSpiDriver();
-    // A reply being stored by the SPI thread finishes before the buffers go.
-    QMutexLocker lock(&m_archiveMutex);
-    m_archiveCommand = 0;
 }
 
 void Scada::setSpiDriver(SpiDriver* driver)
@@ -291,6 +291,10 @@ void Scada::startServing()
     if (!m_started || !m_processEnabled)
         return;
     if (m_driver && !m_driverConnected) {
+        {
+            QMutexLocker lock(&m_replyGate->mutex);
+            m_replyGate->map = this;
+        }
         connectSpiDriver(m_driver.data());
         m_driverConnected = true;
     }
@@ -334,12 +338,36 @@ void Scada::connectSpiDriver(SpiDriver* driver)
     connect(this, &Scada::signalSoftwareWrite, driver, [inFlight](QByteArray) { inFlight->fetch_sub(1); });
 
     connect(this, &Scada::signalScadaRequestCompressLogRN, driver, &SpiDriver::slotSpiRequestLogCompressRN);
-    connect(driver, &SpiDriver::signalSpiResiveLogCompressRN, this, &Scada::slotScadaResiveCompressLogRN,
-            Qt::DirectConnection);
+    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompressRN, CmdArchiveCompressedRN);
+}
+
+void Scada::connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray), quint8 command)
+{
+    // Disconnecting does not stop a call the SPI thread has already begun, so
+    // the call holds the gate, never the map: the gate outlives the map.
+    const std::shared_ptr<ArchiveReplyGate> gate = m_replyGate;
+    connect(driver, signal, this, [gate, command](QByteArray header, QByteArray data) {
+        if (const ArchiveReplyHook hook = archiveReplyHook.load())
+            hook(command);
+        QMutexLocker lock(&gate->mutex);
+        if (gate->map)
+            gate->map->appendArchiveReply(command, header, data);
+    }, Qt::DirectConnection);
+}
+
+void Scada::setArchiveReplyHook(ArchiveReplyHook hook)
+{
+    archiveReplyHook = hook;
 }
 
 void Scada::disconnectSpiDriver()
 {
+    {
+        // Waits for a reply being stored; the store takes only the archive
+        // lock, which the map's own thread holds briefly, so this is short.
+        QMutexLocker lock(&m_replyGate->mutex);
+        m_replyGate->map = nullptr;
+    }
     if (!m_driver) {
         // Its connections went with it.
         m_driverConnected = false;
@@ -641,9 +669,10 @@ bool Scada::readCompressLogRN(quint32 offset, quint32 length, QByteArray* header
 {
     if (!m_driverConnected || !m_processEnabled)
         return false;
+    const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressedRN);
-    emit signalScadaRequestCompressLogRN(archiveRequest(offset, length));
-    return waitArchiveReply(offset, header, data, timeoutMs);
+    emit signalScadaRequestCompressLogRN(request);
+    return waitArchiveReply(request, header, data, timeoutMs);
 }
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray data)
@@ -674,8 +703,11 @@ void Scada::appendArchiveReply(quint8 command, const QByteArray& header, const Q
     m_archiveSizes.append(data.size());
 }
 
-bool Scada::takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* data)
+bool Scada::takeArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data)
 {
+    const QByteArray echoed = request.left(ArchiveEchoSize);
+    if (echoed.size() != ArchiveEchoSize)
+        return false;
     QMutexLocker lock(&m_archiveMutex);
     while (!m_archiveSizes.isEmpty()) {
         const int size = m_archiveSizes.takeFirst();
@@ -683,7 +715,7 @@ bool Scada::takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* dat
         const QByteArray d = m_archiveData.left(size);
         m_archiveHeader.remove(0, ArchiveRequestSize);
         m_archiveData.remove(0, size);
-        if (getLe32(h, 3) == offset) {
+        if (h.startsWith(echoed)) {
             *header = h;
             *data = d;
             return true;
@@ -692,13 +724,13 @@ bool Scada::takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* dat
     return false;
 }
 
-bool Scada::waitArchiveReply(quint32 offset, QByteArray* header, QByteArray* data, int timeoutMs)
+bool Scada::waitArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data, int timeoutMs)
 {
     QElapsedTimer elapsed;
     elapsed.start();
     bool taken = false;
     for (;;) {
-        taken = takeArchiveReply(offset, header, data);
+        taken = takeArchiveReply(request, header, data);
         if (taken || !m_processEnabled || elapsed.elapsed() >= timeoutMs)
             break;
         Common::sleep(PollMs);

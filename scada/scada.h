@@ -78,6 +78,8 @@ public:
     // Unit identifier served while the station has no valid address of its own.
     static constexpr int UnitIdNotSignificant = 255;
     static constexpr int ArchiveRequestSize = 15;
+    // The request bytes a reply header repeats: selector, offset and length.
+    static constexpr int ArchiveEchoSize = 11;
     // The SPI commands of the two archive reads.
     static constexpr quint8 CmdArchiveCompressed = 12;
     static constexpr quint8 CmdArchiveCompressedRN = 14;
@@ -128,6 +130,11 @@ public:
     bool waitSoftwareQueueEmpty(int timeoutMs = TransferTimeoutMs) const;
 
     // --- archives (SCADA thread) -------------------------------------------------------
+    // For tests: run in the SPI thread, with the SPI command, at the start of
+    // every archive reply the driver delivers to a map, before the map is
+    // looked at; none by default.
+    using ArchiveReplyHook = void (*)(quint8 command);
+    static void setArchiveReplyHook(ArchiveReplyHook hook);
     // The 15-byte archive request of the SCADA maps: 0, 0xFF 0xFF, u32 offset,
     // u32 length, u32 length; little-endian.
     static QByteArray archiveRequest(quint32 offset, quint32 length);
@@ -140,7 +147,8 @@ public slots:
     // Starts the map in its thread: driver connections, register table,
     // Modbus TCP server, value refresh.
     void process();
-    // Runs in the SPI thread (direct connection): keeps a reply while the map waits for one.
+    // Keeps a reply while the map waits for one. The driver's replies take
+    // the same way in the SPI thread, through connectArchiveReply().
     void slotScadaResiveCompressLogRN(QByteArray header, QByteArray data);
 
 signals:
@@ -156,6 +164,11 @@ protected:
     // Makes the connections to the SPI driver; maps with requests of their
     // own add theirs after the engine's.
     virtual void connectSpiDriver(SpiDriver* driver);
+    // Connects one of the driver's archive reply signals, run in the SPI
+    // thread, to the buffers for command. The reply passes a gate that the
+    // driver's disconnection closes: a reply being stored is waited for, one
+    // that comes later is dropped, so none ever runs in a released map.
+    void connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray), quint8 command);
     // True while the driver connections stand (the map runs and has a driver).
     bool isSpiDriverConnected() const { return m_driverConnected; }
     // Writes one accepted register value (in register units) to the store:
@@ -171,15 +184,19 @@ protected:
     // buffers under a lock.
     void beginArchiveWait(quint8 command);
     void appendArchiveReply(quint8 command, const QByteArray& header, const QByteArray& data);
-    // Takes the oldest kept reply whose offset is the requested one; replies
-    // for other offsets (late answers, other requesters) are dropped.
-    bool takeArchiveReply(quint32 offset, QByteArray* header, QByteArray* data);
-    bool waitArchiveReply(quint32 offset, QByteArray* header, QByteArray* data, int timeoutMs);
+    // Takes the oldest kept reply whose header echoes the request's selector,
+    // offset and length (bytes 0-10; bytes 11-14 carry the length of the data
+    // sent) and removes it, so it is handed out once; the replies before it
+    // (late answers, other requesters, other lengths) are dropped.
+    bool takeArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data);
+    bool waitArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data, int timeoutMs);
 
 private slots:
     void slotUpdateValues();
 
 private:
+    struct ArchiveReplyGate;
+
     struct RegisterSlot
     {
         int entry;   // index in the table
@@ -213,6 +230,9 @@ private:
     // acknowledgement that runs in the SPI thread, which may outlive the map.
     std::shared_ptr<std::atomic<int>> m_packetsInFlight;
 
+    // Shared with the reply connections, which the SPI thread may still be
+    // running when the map goes; the map is reachable through it only while open.
+    std::shared_ptr<ArchiveReplyGate> m_replyGate;
     QMutex m_archiveMutex;
     quint8 m_archiveCommand = 0; // the SPI command whose reply is awaited; 0 none
     QByteArray m_archiveHeader;  // 15-byte reply headers, one after the other

@@ -11,8 +11,7 @@ void ScadaTarvesk::connectSpiDriver(SpiDriver* driver)
 {
     Scada::connectSpiDriver(driver);
     connect(this, &ScadaTarvesk::signalScadaRequestCompressLog, driver, &SpiDriver::slotSpiRequestLogCompress);
-    connect(driver, &SpiDriver::signalSpiResiveLogCompress, this, &ScadaTarvesk::slotScadaResiveCompressLog,
-            Qt::DirectConnection);
+    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompress, CmdArchiveCompressed);
 }
 
 bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* header, QByteArray* data,
@@ -20,9 +19,10 @@ bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* h
 {
     if (!isSpiDriverConnected() || !isProcessEnabled())
         return false;
+    const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressed);
-    emit signalScadaRequestCompressLog(archiveRequest(offset, length));
-    return waitArchiveReply(offset, header, data, timeoutMs);
+    emit signalScadaRequestCompressLog(request);
+    return waitArchiveReply(request, header, data, timeoutMs);
 }
 
 void ScadaTarvesk::slotScadaResiveCompressLog(QByteArray header, QByteArray data)

@@ -17,7 +17,8 @@ public:
                          int timeoutMs = TransferTimeoutMs);
 
 public slots:
-    // Runs in the SPI thread (direct connection): keeps a reply while the map waits for one.
+    // Keeps a reply while the map waits for one. The driver's replies take
+    // the same way in the SPI thread, through connectArchiveReply().
     void slotScadaResiveCompressLog(QByteArray header, QByteArray data);
 
 signals:

@@ -69,6 +69,36 @@ private:
     bool m_held = false;
 };
 
+// Holds the SPI thread at the start of the next archive reply call of the
+// armed command, before the call looks at its map, until released; the hold
+// gives up after 5 s.
+struct ReplyCallHold
+{
+    static inline std::atomic<int> armed{0};
+    static inline QSemaphore entered{0}, gate{0}, left{0};
+    static void hook(quint8 command)
+    {
+        int expected = command;
+        if (!armed.compare_exchange_strong(expected, 0))
+            return;
+        entered.release();
+        gate.tryAcquire(1, 5000);
+        left.release();
+    }
+    ReplyCallHold()
+    {
+        for (QSemaphore* s : {&entered, &gate, &left})
+            s->tryAcquire(s->available());
+        Scada::setArchiveReplyHook(&hook);
+    }
+    ~ReplyCallHold()
+    {
+        Scada::setArchiveReplyHook(nullptr);
+        armed = 0;
+        gate.release();
+    }
+};
+
 // The maker's map with a small table of every kind, and slots that run the
 // engine's blocking transfers in the map's thread.
 class TestMap : public ScadaTarvesk
@@ -81,6 +111,22 @@ public slots:
         QByteArray header, data;
         const bool ok = command == 12 ? readCompressLog(offset, length, &header, &data, timeoutMs)
                                       : readCompressLogRN(offset, length, &header, &data, timeoutMs);
+        emit signalDone(ok, header, data);
+    }
+    // The steps of a read, one at a time: a wait begun and its request sent;
+    // a reply taken, while a wait is open or not; a last look that ends the wait.
+    void slotBeginArchive(int command, QByteArray request)
+    {
+        beginArchiveWait(quint8(command));
+        if (command == 12)
+            emit signalScadaRequestCompressLog(request);
+        else
+            emit signalScadaRequestCompressLogRN(request);
+    }
+    void slotTakeArchive(QByteArray request, bool endWait)
+    {
+        QByteArray header, data;
+        const bool ok = endWait ? waitArchiveReply(request, &header, &data, 0) : takeArchiveReply(request, &header, &data);
         emit signalDone(ok, header, data);
     }
 
@@ -299,28 +345,36 @@ private slots:
         QCOMPARE(reply.at(2).toByteArray(), archive.mid(int(offset), int(left)));
     }
 
-    // A reply that comes after its request timed out never stands for a later
-    // request's: not kept while nothing waits, passed over while another
-    // reply is awaited.
+    // A reply that comes after its request timed out, or that answers another
+    // requester, never stands for a later request's: not kept while nothing
+    // waits, passed over while another reply is awaited unless it echoes the
+    // awaited request's selector, offset and length; and taken once.
     void archiveBuffersKeepOnlyTheAwaitedReply_data()
     {
         QTest::addColumn<int>("lateCommand");
-        QTest::addColumn<quint32>("lateOffset");
+        QTest::addColumn<QByteArray>("late"); // the late request
+        QTest::addColumn<bool>("fromMap");    // else sent to the driver as a service client does
         QTest::addColumn<int>("command");
         QTest::addColumn<quint32>("offset");
         QTest::addColumn<bool>("waiting"); // asked before the late reply comes
-        QTest::newRow("nothing waits") << 14 << 60u << 14 << 60u << false;
-        QTest::newRow("another offset") << 14 << 40u << 14 << 60u << true;
-        QTest::newRow("the other command") << 12 << 60u << 14 << 60u << true;
+        const QByteArray otherSelector = QByteArray::fromHex("010000") + Scada::archiveRequest(60, 20).mid(3);
+        QTest::newRow("nothing waits") << 14 << Scada::archiveRequest(60, 20) << true << 14 << 60u << false;
+        QTest::newRow("another offset") << 14 << Scada::archiveRequest(40, 20) << true << 14 << 60u << true;
+        QTest::newRow("the other command") << 12 << Scada::archiveRequest(60, 20) << true << 14 << 60u << true;
+        QTest::newRow("another length") << 14 << Scada::archiveRequest(60, 30) << false << 14 << 60u << true;
+        QTest::newRow("another selector") << 12 << otherSelector << false << 12 << 60u << true;
     }
 
     void archiveBuffersKeepOnlyTheAwaitedReply()
     {
         QFETCH(int, lateCommand);
-        QFETCH(quint32, lateOffset);
+        QFETCH(QByteArray, late);
+        QFETCH(bool, fromMap);
         QFETCH(int, command);
         QFETCH(quint32, offset);
         QFETCH(bool, waiting);
+        const quint32 lateOffset = qFromLittleEndian<quint32>(late.constData() + 3);
+        const quint32 lateLength = qFromLittleEndian<quint32>(late.constData() + 7);
         QByteArray archive = archiveBytes(command);
         QVERIFY(m_link->model.setArchive(12, archiveBytes(12)) && m_link->model.setArchive(14, archiveBytes(14)));
         // Requests sent and replies delivered, seen in this thread after the map has had them.
@@ -341,16 +395,24 @@ private slots:
 
         DriverHold hold(m_link->driver);
         QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
-        const QList<QVariant> late = transfer("slotReadArchive", Q_ARG(int, lateCommand), Q_ARG(quint32, lateOffset),
-                                              Q_ARG(quint32, 20u), Q_ARG(int, 200));
-        QVERIFY2(late.value(0) == QVariant(false), "the late request timed out");
+        if (fromMap) {
+            const QList<QVariant> timedOut = transfer("slotReadArchive", Q_ARG(int, lateCommand), Q_ARG(quint32, lateOffset),
+                                                      Q_ARG(quint32, lateLength), Q_ARG(int, 200));
+            QVERIFY2(timedOut.value(0) == QVariant(false), "the late request timed out");
+        } else {
+            QMetaObject::invokeMethod(m_link->driver, lateCommand == 12 ? "slotSpiRequestLogCompress" : "slotSpiRequestLogCompressRN",
+                                      Qt::QueuedConnection, Q_ARG(QByteArray, late));
+        }
         if (waiting) {
             start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
-            QVERIFY2(waitFor([&] { return asked == 2; }), "the second request sent");
+            QVERIFY2(waitFor([&] { return asked == (fromMap ? 2 : 1); }), "the awaited request sent");
         }
         QVERIFY2(hold.release(), "the SPI driver held until released");
         if (!waiting) {
             QVERIFY2(waitFor([&] { return replies.size() == 1; }), "the late reply");
+            // Taken without a new wait, which would clear the buffers first.
+            const QList<QVariant> kept = transfer("slotTakeArchive", Q_ARG(QByteArray, late), Q_ARG(bool, false));
+            QVERIFY2(kept.value(0) == QVariant(false), "the late reply not kept");
             archive = archiveBytes(99);
             QVERIFY(m_link->model.setArchive(quint8(command), archive));
             start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, offset), Q_ARG(quint32, 20u));
@@ -362,6 +424,17 @@ private slots:
         // The late reply came before the awaited one.
         QTRY_COMPARE(replies, QStringList({QString("%1@%2").arg(lateCommand).arg(lateOffset),
                                            QString("%1@%2").arg(command).arg(offset)}));
+        if (waiting)
+            return;
+        // Once taken, a reply is gone: asked again and taken, the wait's last look finds nothing.
+        const QByteArray request = Scada::archiveRequest(offset, 20);
+        QMetaObject::invokeMethod(m_map, "slotBeginArchive", Qt::QueuedConnection, Q_ARG(int, command), Q_ARG(QByteArray, request));
+        QVERIFY2(waitFor([&] { return replies.size() == 3; }), "the reply asked again");
+        const QList<QVariant> taken = transfer("slotTakeArchive", Q_ARG(QByteArray, request), Q_ARG(bool, false));
+        QVERIFY2(taken.value(0).toBool(), "the reply taken");
+        QCOMPARE(taken.at(2).toByteArray(), archive.mid(int(offset), 20));
+        QVERIFY2(transfer("slotTakeArchive", Q_ARG(QByteArray, request), Q_ARG(bool, true)).value(0) == QVariant(false),
+                 "the reply taken once");
     }
 
     void disablingFromAnotherThreadFreesThePort()
@@ -383,6 +456,86 @@ private slots:
         QTRY_COMPARE(m_client.state(), QModbusDevice::UnconnectedState);
         QVERIFY2(connectClient(), "the Modbus client connected again");
         QCOMPARE(ask(3, "000a0001"), QString("020026"));
+    }
+
+    // The application switches maps (disabled, then released with
+    // deleteLater) while the SPI thread delivers archive replies to them: no
+    // reply call runs in a released map. Every tenth switch holds a reply call
+    // at its start until the map it was made for is gone: in turn one of
+    // command 12 and one of 14 to the maker's map, one of 14 to the engine's.
+    void mapsSwitchWhileArchiveRepliesStreamIn()
+    {
+        ModelLink link;
+        QVERIFY(link.model.setArchive(12, archiveBytes(12)) && link.model.setArchive(14, archiveBytes(14)));
+        link.start();
+        ReplyCallHold hold;
+        QObject here;
+        // The maps' thread, stopped on every way out; a map still in it goes then.
+        struct MapThread : QThread
+        {
+            ~MapThread() override
+            {
+                quit();
+                wait();
+            }
+        } thread;
+        thread.start();
+        // Each reply asks for the next of its command, as service clients do.
+        quint32 replies = 0;
+        const auto ask = [&link](const char* slot, quint32 offset) {
+            QMetaObject::invokeMethod(link.driver, slot, Qt::QueuedConnection,
+                                      Q_ARG(QByteArray, Scada::archiveRequest(offset % 280, 20)));
+        };
+        connect(link.driver, &SpiDriver::signalSpiResiveLogCompress, &here, [&] { ask("slotSpiRequestLogCompress", ++replies); });
+        connect(link.driver, &SpiDriver::signalSpiResiveLogCompressRN, &here, [&] { ask("slotSpiRequestLogCompressRN", ++replies); });
+        ask("slotSpiRequestLogCompress", 0);
+        ask("slotSpiRequestLogCompressRN", 0);
+
+        int released = 0;
+        const auto build = [&](bool maker) {
+            Scada* map = maker ? new TestMap : new Scada;
+            map->setPort(0);
+            map->setParameters(m_store);
+            map->setSpiDriver(link.driver);
+            map->moveToThread(&thread);
+            connect(&thread, &QThread::finished, map, &QObject::deleteLater);
+            connect(map, &QObject::destroyed, &here, [&released] { ++released; });
+            QMetaObject::invokeMethod(map, "process", Qt::QueuedConnection);
+            return map;
+        };
+        // Whether the map that switch i releases is the maker's.
+        const auto maker = [](int i) { return i % 10 == 0 ? (i / 10) % 3 != 2 : i % 2 == 1; };
+        Scada* map = build(maker(1));
+        const int switches = 300;
+        for (int i = 1; i <= switches; ++i) {
+            QVERIFY2(waitFor([map] { return map->isListening(); }), "the map serving");
+            const bool held = i % 10 == 0;
+            if (held) {
+                ReplyCallHold::armed = (i / 10) % 3 == 0 ? 12 : 14;
+                // This thread asks for the replies: it waits in its event loop.
+                QVERIFY2(waitFor([] { return ReplyCallHold::entered.tryAcquire(); }), "a reply call held at its start");
+            }
+            map->setProcessEnabled(false);
+            map->deleteLater();
+            map = build(maker(i + 1));
+            if (held) {
+                QVERIFY2(waitFor([&] { return released == i; }), "the map released");
+                ReplyCallHold::gate.release();
+                QVERIFY2(ReplyCallHold::left.tryAcquire(1, 5000), "the held reply call gone on");
+            }
+        }
+        QVERIFY2(replies > quint32(switches / 10), qPrintable(QString("%1 replies").arg(replies)));
+        // The last map, the maker's, still reads the archive.
+        QList<QVariant> done;
+        connect(static_cast<TestMap*>(map), &TestMap::signalDone, &here,
+                [&done](bool ok, QByteArray, QByteArray data) { done << ok << data; });
+        QMetaObject::invokeMethod(map, "slotReadArchive", Qt::QueuedConnection, Q_ARG(int, 14), Q_ARG(quint32, 100u),
+                                  Q_ARG(quint32, 20u));
+        QVERIFY2(waitFor([&] { return !done.isEmpty(); }), "the last map's read");
+        QCOMPARE(done, QList<QVariant>({true, archiveBytes(14).mid(100, 20)}));
+        map->setProcessEnabled(false);
+        map->deleteLater();
+        QVERIFY2(waitFor([&] { return released == switches + 1; }), "every map released");
     }
 };
 
