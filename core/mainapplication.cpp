@@ -128,6 +128,13 @@ void MainApplication::slotUnixSignal()
     const ssize_t rc = ::read(signalPipe[0], &byte, 1);
     (void)rc;
     qWarning("SIGINT");
+    requestQuit();
+}
+
+void MainApplication::requestQuit()
+{
+    if (MainApplication* app = getInstance())
+        app->m_quitting = true;
     QCoreApplication::quit();
 }
 

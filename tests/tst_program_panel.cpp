@@ -3,7 +3,8 @@
 // configuration to a USB drive, the controller answers by returning 1080 to 0
 // and the progress dialog closes; a controller error 1 ("no USB drive") opens
 // the error dialog and is acknowledged with 765 = 0. The protection switch
-// asks for a password, and Back closes the dialog even in its lock-out.
+// asks for a password, and Back closes the dialog even in its lock-out; a
+// stop request while that dialog waits ends the program.
 //
 // The keypad is the panel's sysfs GPIO lines. The left-hand column (the
 // digits 1 to 4) and the two right-hand ones (the arrow, Enter and Back keys)
@@ -211,6 +212,20 @@ private slots:
             written << QString::fromLatin1(w.at(0));
         written.removeDuplicates();
         QCOMPARE(written, QStringList({"722", "723"}));
+    }
+
+    // A stop request while the password dialog waits ends the program in
+    // order. Last: the program is gone afterwards.
+    void stopRequestWhilePasswordDialogWaits()
+    {
+        // The lock-out lifted, the dialog waits for a password.
+        QCOMPARE(m_station.control("set 722 0"), QByteArray("ok\n"));
+        QVERIFY2(press({KeyEnter}, "create: AccessDialog", 3), log());
+        m_station.program().terminate();
+        QVERIFY2(m_station.program().waitForFinished(5000), "the program to end after SIGTERM");
+        QCOMPARE(m_station.program().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_station.program().exitCode(), 0);
+        QVERIFY2(logged("*** Quit application! ***") == 1, log());
     }
 };
 
