@@ -130,6 +130,13 @@ void MainApplication::slotUnixSignal()
     const ssize_t rc = ::read(signalPipe[0], &byte, 1);
     (void)rc;
     qWarning("SIGINT");
+    requestQuit();
+}
+
+void MainApplication::requestQuit()
+{
+    if (MainApplication* app = getInstance())
+        app->m_quitting = true;
     QCoreApplication::quit();
 }
 
@@ -518,8 +525,28 @@ bool MainApplication::eventFilter(QObject* watched, QEvent* event)
 void MainApplication::getEvent(int key, QString keyStr)
 {
     QWidget* target = focusWidget();
-    if (!target)
-        target = m_mainWindow;
+    // With nothing focused a key goes where Qt puts a real keyboard's key:
+    // to the open modal dialog (the password dialog counting down its
+    // lock-out has no focused field, and must still take Esc and F3), else to
+    // the active window, else to the main window; there to the widget that
+    // window last gave the focus, or to the window itself. Before the main
+    // window exists nothing takes it: Esc on the splash screen would end the
+    // program.
+    if (!target && m_mainWindow) {
+        QWidget* window = activeModalWidget();
+        if (!window)
+            window = activeWindow();
+        if (!window && m_mainWindow->isVisible()) {
+            // No window is active (a closed dialog left none where no window
+            // system activates the one below): the key's window becomes the
+            // active one, so that its rows see the focus they act on.
+            window = m_mainWindow;
+            setActiveWindow(window);
+        }
+        if (!window)
+            window = m_mainWindow;
+        target = window->focusWidget() ? window->focusWidget() : window;
+    }
     qDebug() << "getEvent" << target;
     if (!target)
         return;

@@ -46,6 +46,13 @@ public:
 
     static MainApplication* getInstance();
 
+    // The program's stops (a stop signal, power-off, reboot, the main window
+    // closed) go through here: quit() ends exec() loops only, and the loops
+    // that wait on their own (Dialog::showLoop) need to know that the program
+    // is stopping.
+    static void requestQuit();
+    bool isQuitting() const { return m_quitting; }
+
     void init();
     // The database, the store and the event cache, without the link: init()
     // runs it first; tests run it alone.
@@ -156,6 +163,7 @@ private:
     ParametersCheck* m_parametersCheck = nullptr;
     quint32 m_revision = 0;
     QSocketNotifier* m_signalNotifier = nullptr;
+    bool m_quitting = false;
     AccessPrompt m_accessPrompt;
     Notice m_notice;
 };

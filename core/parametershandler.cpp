@@ -282,7 +282,7 @@ void ParametersHandler::cmdPowerOff()
     if (MainWindow* window = mainWindow())
         window->slotSetHlKeyboard(0);
     SystemCommands::startDetached("/sbin/poweroff", {});
-    QCoreApplication::quit();
+    MainApplication::requestQuit();
 }
 
 void ParametersHandler::cmdReboot()
@@ -290,7 +290,7 @@ void ParametersHandler::cmdReboot()
     qDebug() << "Reboot...";
     const bool started = SystemCommands::startDetached("/sbin/reboot", {});
     qDebug() << "reboot started:" << started;
-    QCoreApplication::quit();
+    MainApplication::requestQuit();
 }
 
 void ParametersHandler::cmdUpdate()

@@ -212,6 +212,18 @@ private slots:
         QVERIFY(dialog.isNull());
     }
 
+    // Before the main window exists a panel key reaches nothing, not even the
+    // splash: Esc there would end the program while it loads.
+    void panelKeyBeforeTheMainWindow()
+    {
+        SplashScreen splash("Loading...", nullptr);
+        splash.show();
+        QTRY_VERIFY2(QApplication::activeModalWidget() == &splash, "the splash to be the modal window");
+        QSignalSpy rejected(&splash, &QDialog::rejected);
+        UiStation::app()->getEvent(Qt::Key_Escape, QString());
+        QCOMPARE(rejected.count(), 0);
+    }
+
     // Last: rejecting the splash ends the application's event loop.
     void escapeOnTheSplashQuits()
     {

@@ -2,12 +2,15 @@
 // panel: Back shows the carousel and Right turns it; the operator saves the
 // configuration to a USB drive, the controller answers by returning 1080 to 0
 // and the progress dialog closes; a controller error 1 ("no USB drive") opens
-// the error dialog and is acknowledged with 765 = 0.
+// the error dialog and is acknowledged with 765 = 0. The protection switch
+// asks for a password, and Back closes the dialog even in its lock-out; a
+// stop request while that dialog waits ends the program.
 //
-// The keypad is the panel's sysfs GPIO lines. The two right-hand columns (the
-// arrow, Enter and Back keys) are named pipes fed by this test in step with
-// the program's scan: each read of a column gets "0" (key down) only when the
-// scan is on the row of the key wanted, so a key is pressed exactly once.
+// The keypad is the panel's sysfs GPIO lines. The left-hand column (the
+// digits 1 to 4) and the two right-hand ones (the arrow, Enter and Back keys)
+// are named pipes fed by this test in step with the program's scan: each read
+// of a column gets "0" (key down) only when the scan is on the row of the key
+// wanted, so a key is pressed exactly once.
 #include "keyboard.h"
 #include "process_station.h"
 #include "wait_for.h"
@@ -19,6 +22,7 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <csignal>
@@ -29,9 +33,10 @@
 namespace {
 
 // Keys pressed here, by their place on the panel: row × 5 + column.
-enum PanelKey { KeyEnter = 4, KeyUp = 8, KeyRight = 9, KeyLeft = 13, KeyBack = 19 };
-// The columns fed by the test: those of the arrow, Enter and Back keys.
-const int FedColumns[] = {3, 4};
+enum PanelKey { KeyEnter = 4, KeyUp = 8, KeyRight = 9, KeyLeft = 13, KeyOne = 15, KeyBack = 19 };
+// The columns fed by the test: those of the digits 1 to 4, the arrows,
+// Enter and Back.
+const int FedColumns[] = {0, 3, 4};
 
 QString linePath(const QString& root, int gpio)
 {
@@ -59,7 +64,7 @@ private:
     std::atomic<bool> m_stop{false};
 
     // Serves the program's reads of the fed columns in the order of its scan:
-    // row by row from row 1, column 3 then column 4.
+    // row by row from row 1, the fed columns in ascending order.
     void feed(const QString& root)
     {
         QElapsedTimer sinceKey;
@@ -123,7 +128,7 @@ private slots:
             const QString path = linePath(root, column < 0 ? KeyBoardPool::pinOut[i] : KeyBoardPool::pinIn[column]);
             QFile line(path);
             QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            if (column == FedColumns[0] || column == FedColumns[1])
+            if (std::find(std::begin(FedColumns), std::end(FedColumns), column) != std::end(FedColumns))
                 QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
             else
                 QVERIFY(line.open(QIODevice::WriteOnly) && line.write("1") == 1);
@@ -171,6 +176,56 @@ private slots:
         QTRY_VERIFY2(logged("create: MessageDialog") > before, "the error dialog");
         // The program's acknowledgement reached the controller: 765 = 0.
         QTRY_COMPARE(m_station.control("get 765"), QByteArray("765 00000000\nok\n"));
+    }
+
+    void passwordsScreenByKeys()
+    {
+        // Back closes the error dialog, Back again returns to the settings
+        // menu at "Конфигурации"; four rows up is "Пароли".
+        QVERIFY2(press({KeyBack}, "~MessageDialog", logged("create: MessageDialog")), log());
+        QVERIFY2(press({KeyBack, KeyUp, KeyUp, KeyUp, KeyUp, KeyEnter}, "showEvent: PasswordsForm"), log());
+    }
+
+    // The protection switch asks for a password; three wrong ones lock the
+    // dialog in its countdown, where nothing has the focus, and Back still
+    // closes it. The switch is not changed.
+    void lockedPasswordDialogClosesWithBack()
+    {
+        QCOMPARE(m_station.control("set 571 1") + m_station.control("set 572 0"), QByteArray("ok\nok\n"));
+        const int writesBefore = m_station.writes().size();
+        QVERIFY2(press({KeyEnter}, "create: AccessDialog"), log());
+        for (const char* failed : {"722 3F800000\nok\n", "722 40000000\nok\n", "722 40400000\nok\n"}) {
+            // One digit is too short a password: a failed attempt.
+            QVERIFY2(press({KeyOne, KeyEnter}, "getEvent"), log());
+            QTRY_COMPARE(m_station.control("get 722"), QByteArray(failed));
+        }
+        const int menus = logged("showEvent: OptionsMenu");
+        QVERIFY2(press({KeyBack}, "~AccessDialog"), log());
+        // Closed by the key itself, not with a screen that Back replaced; no
+        // edit began, so Enter asks again, in the countdown, and Back closes
+        // that too.
+        QCOMPARE(logged("showEvent: OptionsMenu"), menus);
+        QVERIFY2(press({KeyEnter}, "create: AccessDialog", 2), log());
+        QVERIFY2(press({KeyBack}, "~AccessDialog", 2), log());
+        QStringList written;
+        for (const QByteArrayList& w : m_station.writes().mid(writesBefore))
+            written << QString::fromLatin1(w.at(0));
+        written.removeDuplicates();
+        QCOMPARE(written, QStringList({"722", "723"}));
+    }
+
+    // A stop request while the password dialog waits ends the program in
+    // order. Last: the program is gone afterwards.
+    void stopRequestWhilePasswordDialogWaits()
+    {
+        // The lock-out lifted, the dialog waits for a password.
+        QCOMPARE(m_station.control("set 722 0"), QByteArray("ok\n"));
+        QVERIFY2(press({KeyEnter}, "create: AccessDialog", 3), log());
+        m_station.program().terminate();
+        QVERIFY2(m_station.program().waitForFinished(5000), "the program to end after SIGTERM");
+        QCOMPARE(m_station.program().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_station.program().exitCode(), 0);
+        QVERIFY2(logged("*** Quit application! ***") == 1, log());
     }
 };
 

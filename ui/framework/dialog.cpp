@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "mainapplication.h"
 #include "pushbutton.h"
 
 #include <QCoreApplication>
@@ -94,6 +95,12 @@ void Dialog::startCloseDialogTimer()
     m_closeTimer.start();
 }
 
+bool Dialog::stopping()
+{
+    const MainApplication* app = MainApplication::getInstance();
+    return app && app->isQuitting();
+}
+
 int Dialog::showLoop()
 {
     // Like exec(): a dialog that deletes itself on close must outlive the loop
@@ -104,14 +111,19 @@ int Dialog::showLoop()
     QPointer<Dialog> guard(this);
 
     setResult(0);
-    show();
-    while (guard && isVisible()) {
+    if (!stopping())
+        show();
+    while (guard && isVisible() && !stopping()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         if (guard && isVisible())
             QThread::msleep(1);
     }
     if (!guard)
         return 0;
+    // The program is stopping: the dialog goes as if rejected, so that its
+    // caller unwinds and the main loop, already told to end, can end.
+    if (isVisible())
+        reject();
 
     const int answer = result();
     if (deleteOnClose) {

@@ -36,7 +36,8 @@ public:
     QTimer* closeTimer() { return &m_closeTimer; }
 
     // Runs the dialog modally without a nested exec(): 1 accepted, 0 rejected,
-    // and 0 when something destroyed the dialog while it was open.
+    // and 0 when something destroyed the dialog while it was open or the
+    // program is stopping (the dialog is then rejected).
     int showLoop();
 
     int buttonCount() const { return m_buttonCount; }
@@ -62,6 +63,7 @@ protected:
     void logDestroy() const;
 
 private:
+    static bool stopping();
     void focusButton(int index);
 
     QVBoxLayout* m_layout = nullptr;

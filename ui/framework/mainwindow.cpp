@@ -549,5 +549,5 @@ void MainWindow::showMessageAdaptation()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    QCoreApplication::quit();
+    MainApplication::requestQuit();
 }
