@@ -336,6 +336,8 @@ void Scada::connectSpiDriver(SpiDriver* driver)
     connect(this, &Scada::signalScadaRequestCompressLogRN, driver, &SpiDriver::slotSpiRequestLogCompressRN);
     connect(driver, &SpiDriver::signalSpiResiveLogCompressRN, this, &Scada::slotScadaResiveCompressLogRN,
             Qt::DirectConnection);
+    // Queued behind the request on the same road, so it never overtakes it.
+    connect(this, &Scada::signalArchiveWaitEnded, driver, &SpiDriver::slotArchiveWaitEnded);
 }
 
 void Scada::disconnectSpiDriver()
@@ -641,9 +643,13 @@ bool Scada::readCompressLogRN(quint32 offset, quint32 length, QByteArray* header
 {
     if (!m_driverConnected || !m_processEnabled)
         return false;
+    const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressedRN);
-    emit signalScadaRequestCompressLogRN(archiveRequest(offset, length));
-    return waitArchiveReply(offset, header, data, timeoutMs);
+    emit signalScadaRequestCompressLogRN(request);
+    if (waitArchiveReply(offset, header, data, timeoutMs))
+        return true;
+    emit signalArchiveWaitEnded(CmdArchiveCompressedRN, request);
+    return false;
 }
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray data)

@@ -20,9 +20,13 @@ bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* h
 {
     if (!isSpiDriverConnected() || !isProcessEnabled())
         return false;
+    const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressed);
-    emit signalScadaRequestCompressLog(archiveRequest(offset, length));
-    return waitArchiveReply(offset, header, data, timeoutMs);
+    emit signalScadaRequestCompressLog(request);
+    if (waitArchiveReply(offset, header, data, timeoutMs))
+        return true;
+    emit signalArchiveWaitEnded(CmdArchiveCompressed, request);
+    return false;
 }
 
 void ScadaTarvesk::slotScadaResiveCompressLog(QByteArray header, QByteArray data)
