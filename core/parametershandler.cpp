@@ -310,6 +310,7 @@ void ParametersHandler::cmdUpdate()
     connect(this, static_cast<void (ParametersHandler::*)(quint32, quint16, quint8*)>(
                       &ParametersHandler::signalSoftwareRead),
             m_update, &Update::slotRead);
+    connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
 }
 
 void ParametersHandler::setWifi()
