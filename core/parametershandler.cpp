@@ -311,6 +311,11 @@ void ParametersHandler::cmdUpdate()
                       &ParametersHandler::signalSoftwareRead),
             m_update, &Update::slotRead);
     connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
+    // Test seam: the process suites cannot wait out the 30 s answer time-out.
+    bool ok = false;
+    const int answerTimeoutMs = qEnvironmentVariableIntValue("VRX_UPDATE_ANSWER_TIMEOUT_MS", &ok);
+    if (ok && answerTimeoutMs > 0)
+        m_update->setAnswerTimeout(answerTimeoutMs);
 }
 
 void ParametersHandler::setWifi()
