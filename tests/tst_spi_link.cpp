@@ -302,7 +302,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 3 refused 20 times, writes dropped: "
                                                               + ids.join(", ") + "$"));
         driver.process();
-        QTRY_VERIFY2_WITH_TIMEOUT(model.writes().size() == 1, "the last write", 8000);
+        QVERIFY2(waitFor([&] { return model.writes().size() == 1; }, 8000), "the last write");
         const ControllerModel::WriteRecord w = model.writes().first();
         QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
         QVERIFY(model.stats().value(ControllerModel::CmdStatus) >= quint64(SpiDriver::MaxRefusals - 1));
@@ -320,10 +320,10 @@ private slots:
         model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals - 1, ControllerModel::CmdScadaWrite);
         driver.slotScadaSoftwareWrite("first");
         driver.process();
-        QTRY_VERIFY2_WITH_TIMEOUT(model.scadaPackets().size() == 1, "the first packet", 8000);
+        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 1; }, 8000), "the first packet");
         model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals - 1, ControllerModel::CmdScadaWrite);
         driver.slotScadaSoftwareWrite("second");
-        QTRY_VERIFY2_WITH_TIMEOUT(model.scadaPackets().size() == 2, "the second packet", 8000);
+        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 2; }, 8000), "the second packet");
         QCOMPARE(model.scadaPackets(), QList<QByteArray>({"first", "second"}));
     }
 
@@ -436,7 +436,7 @@ private slots:
         else
             driver.slotSpiRequestLogCompressRN(request);
         driver.process();
-        QTRY_VERIFY2_WITH_TIMEOUT(reply.count() == 1, "the archive block after the refusals", 8000);
+        QVERIFY2(waitFor([&] { return reply.count() == 1; }, 8000), "the archive block after the refusals");
         QCOMPARE(reply.first().at(1).toByteArray(), archive.mid(20, 30));
         QCOMPARE(model.stats().value(quint8(command)), quint64(1));
     }
