@@ -32,11 +32,6 @@ public:
         QMutexLocker lock(&mutex());
         return int(m_lines.filter(text).size());
     }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&mutex());
-        return m_lines;
-    }
 
 private:
     static QMutex& mutex()
