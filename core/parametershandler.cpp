@@ -310,6 +310,12 @@ void ParametersHandler::cmdUpdate()
     connect(this, static_cast<void (ParametersHandler::*)(quint32, quint16, quint8*)>(
                       &ParametersHandler::signalSoftwareRead),
             m_update, &Update::slotRead);
+    connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
+    // Test seam: the process suites cannot wait out the 30 s answer time-out.
+    bool ok = false;
+    const int answerTimeoutMs = qEnvironmentVariableIntValue("VRX_UPDATE_ANSWER_TIMEOUT_MS", &ok);
+    if (ok && answerTimeoutMs > 0)
+        m_update->setAnswerTimeout(answerTimeoutMs);
 }
 
 void ParametersHandler::setWifi()

@@ -42,6 +42,8 @@ signals:
     void signalShowWaitDialog(bool show);
     void signalSoftwareRead(quint32 addr, quint16 size);
     void signalSoftwareRead(quint32 addr, quint16 size, quint8* buf);
+    // The update has ended: the link drops its memory read.
+    void signalSoftwareReadCancel();
     void signalShowErrorDialog(int error);
 
 private:

@@ -109,6 +109,7 @@ SpiDriver::SpiDriver(SpiThread* thread, bool debug)
 {
     for (auto& c : m_counters)
         c = 0;
+    m_clock.start();
     if (m_thread) {
         connect(m_thread, &QThread::started, this, &SpiDriver::process);
         connect(m_thread, &QThread::finished, this, &QObject::deleteLater);
@@ -167,6 +168,7 @@ void SpiDriver::process()
                 QOverload<quint32, quint16, quint8*>::of(&ParametersHandler::signalSoftwareRead));
         connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), this,
                 &SpiDriver::slotSoftwareRead);
+        connect(handler, &ParametersHandler::signalSoftwareReadCancel, this, &SpiDriver::slotSoftwareReadCancel);
     }
     if (m_logEvent) {
         connect(this, &SpiDriver::signalStart, m_logEvent, &LogEvent::syncAllEvent);
@@ -215,7 +217,7 @@ void SpiDriver::slotParamWrite(quint16 id, quint32 value, int flag)
 {
     if (!hasRoom(m_writes.size(), MaxWriteQueue, "write", m_writesDropped))
         return;
-    m_writes.append(Write{id, value, static_cast<quint8>(flag)});
+    m_writes.append(Write{id, value, static_cast<quint8>(flag), 0});
     setTask(TaskWrite, true);
 }
 
@@ -249,14 +251,27 @@ void SpiDriver::slotSoftwareRead(quint32 address, quint16 size)
 {
     m_memoryAddress = address;
     m_memorySize = size;
+    m_memoryAwaited = true;
     setTask(TaskMemory, true);
+}
+
+void SpiDriver::slotSoftwareReadCancel()
+{
+    // A read in flight, or held for a resend after a lost exchange, is not
+    // asked again once refused.
+    m_memoryAwaited = false;
+    m_refusals[TaskMemory] = 0;
+    if (m_tasks[TaskMemory] == 0)
+        return;
+    m_tasks[TaskMemory] = 0;
+    spiDebug("[I] SPIDrive: memory read dropped, the update has ended", QtWarningMsg);
 }
 
 void SpiDriver::slotLogRead(QByteArray request)
 {
     if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
-    m_logRequests.append(request);
+    m_logRequests.append(ArchiveRequest{request, -1, true});
     setTask(TaskLog, true);
 }
 
@@ -264,7 +279,7 @@ void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 {
     if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
-    m_compressRequests.append(request);
+    m_compressRequests.append(ArchiveRequest{request, -1, true});
     setTask(TaskLogCompress, true);
 }
 
@@ -272,7 +287,7 @@ void SpiDriver::slotSpiRequestLogCompressRN(QByteArray request)
 {
     if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
-    m_compressRnRequests.append(request);
+    m_compressRnRequests.append(ArchiveRequest{request, -1, true});
     setTask(TaskLogCompressRN, true);
 }
 
@@ -287,6 +302,91 @@ void SpiDriver::slotScadaSoftwareWrite(QByteArray packet)
     m_scadaPackets.append(packet);
     m_scadaCount = m_scadaPackets.size();
     setTask(TaskScada, true);
+}
+
+void SpiDriver::slotArchiveWaitEnded(quint8 command, QByteArray request)
+{
+    int task = 0;
+    QList<ArchiveRequest>* queue = archiveQueue(command, &task);
+    if (!queue)
+        return;
+    for (int i = 0; i < queue->size(); ++i) {
+        ArchiveRequest& r = (*queue)[i];
+        if (!r.awaited || r.bytes != request)
+            continue;
+        if (r.firstSentMs < 0) {
+            // Not sent yet: it goes once, as asked, but is not asked again.
+            r.awaited = false;
+            return;
+        }
+        dropArchiveRequest(command, r, "its requester no longer waits");
+        queue->removeAt(i);
+        if (queue->isEmpty())
+            m_tasks[task] = 0;
+        return;
+    }
+    // The request in flight, or held for a resend after a lost exchange.
+    if (m_currentCommand == command && m_sentArchive.bytes == request)
+        m_sentArchive.awaited = false;
+}
+
+QList<SpiDriver::ArchiveRequest>* SpiDriver::archiveQueue(quint8 command, int* task)
+{
+    switch (command) {
+    case CmdReadLog: *task = TaskLog; return &m_logRequests;
+    case CmdReadLogCompress: *task = TaskLogCompress; return &m_compressRequests;
+    case CmdReadLogCompressRN: *task = TaskLogCompressRN; return &m_compressRnRequests;
+    default: return nullptr;
+    }
+}
+
+void SpiDriver::dropArchiveRequest(quint8 command, const ArchiveRequest& request, const QString& why)
+{
+    quint64 held = 0;
+    LogLimit& limit = m_archiveDropLog[command == CmdReadLog ? 0 : command == CmdReadLogCompress ? 1 : 2];
+    if (!mayLog(limit, &held))
+        return;
+    const quint32 offset = request.bytes.size() >= 7 ? le32(reinterpret_cast<const quint8*>(request.bytes.constData()) + 3) : 0;
+    spiDebug(QString("[E] SPIDrive: archive request of command %1 at offset %2 dropped, %3%4")
+                 .arg(command)
+                 .arg(offset)
+                 .arg(why)
+                 .arg(held ? QString("; %1 more dropped since the last line").arg(held) : QString()),
+             QtWarningMsg);
+}
+
+void SpiDriver::dropExpiredArchiveRequests()
+{
+    const qint64 now = m_clock.elapsed();
+    for (quint8 command : {CmdReadLog, CmdReadLogCompress, CmdReadLogCompressRN}) {
+        int task = 0;
+        QList<ArchiveRequest>& queue = *archiveQueue(command, &task);
+        bool dropped = false;
+        for (int i = 0; i < queue.size();) {
+            const ArchiveRequest& r = queue.at(i);
+            if (r.firstSentMs >= 0 && now - r.firstSentMs >= m_archiveAwaitMs) {
+                dropArchiveRequest(command, r, QString("no answer %1 ms after it was first sent").arg(m_archiveAwaitMs));
+                queue.removeAt(i);
+                dropped = true;
+            } else {
+                ++i;
+            }
+        }
+        if (dropped && queue.isEmpty())
+            m_tasks[task] = 0;
+    }
+}
+
+bool SpiDriver::mayLog(LogLimit& limit, quint64* held)
+{
+    if (limit.last.isValid() && limit.last.elapsed() < LogIntervalMs) {
+        ++limit.held;
+        return false;
+    }
+    *held = limit.held;
+    limit.held = 0;
+    limit.last.start();
+    return true;
 }
 
 bool SpiDriver::hasRoom(int size, int cap, const char* queue, quint64& dropped)
@@ -326,13 +426,14 @@ bool SpiDriver::isPending(int task) const
 
 int SpiDriver::chooseTask() const
 {
+    const qint64 now = m_clock.elapsed();
     for (int t = m_currentTask + 1; t < TaskCount; ++t)
-        if (isPending(t))
+        if (isPending(t) && now >= m_retryAt[t])
             return t;
     for (int t = 0; t < TaskCount; ++t)
-        if (isPending(t))
+        if (isPending(t) && now >= m_retryAt[t])
             return t;
-    return TaskStatus;
+    return now >= m_retryAt[TaskStatus] ? int(TaskStatus) : -1;
 }
 
 void SpiDriver::loop()
@@ -341,7 +442,15 @@ void SpiDriver::loop()
         return;
 
     if (m_failures == 0 || m_requestLength == 0) {
-        m_currentTask = static_cast<quint8>(chooseTask());
+        dropExpiredArchiveRequests();
+        const int task = chooseTask();
+        if (task < 0) {
+            // Everything pending, the status request too, was refused a
+            // moment ago: nothing is sent until its retry time.
+            m_loopTimer->start(15);
+            return;
+        }
+        m_currentTask = static_cast<quint8>(task);
         buildRequest(m_currentTask);
     }
 
@@ -361,19 +470,21 @@ void SpiDriver::loop()
         if (m_failures != 0)
             emit signalConnectCore(true);
         m_failures = 0;
-        m_refusals = 0;
+        m_refusals[m_currentTask] = 0;
         setTask(m_currentTask, false);
         m_loopTimer->start(15);
         return;
     }
 
-    m_refusals = refused ? m_refusals + 1 : 0;
-    if (m_refusals >= MaxRefusals) {
-        // The controller answers but keeps refusing this request: give it up
-        // rather than wedge the link; the next step builds a fresh request.
-        giveUpRefusedRequest();
-        m_refusals = 0;
+    if (refused) {
+        // The controller answered: the link stands, only this request is
+        // refused. Sending it again at once would hold every other task back
+        // (the status request with the controller's notices too); it waits
+        // its turn instead, and the loop goes on at its pace.
+        setAsideRefusedRequest();
         m_requestLength = 0;
+        m_loopTimer->start(15);
+        return;
     }
 
     ++m_failures;
@@ -387,25 +498,52 @@ void SpiDriver::loop()
     m_loopTimer->start(m_failures > 1 ? 100 : 15);
 }
 
-void SpiDriver::giveUpRefusedRequest()
+void SpiDriver::setAsideRefusedRequest()
 {
-    // A read must not be lost: the first synchronisation waits for every id,
-    // the update for every chunk of its image, a SCADA master or a service
-    // client for its archive block. The request goes back to its queue (or
-    // its task is marked again) and is asked later, after the other tasks.
-    // Writes, SCADA software packets and status requests are dropped.
+    const int task = m_currentTask;
+    if (m_refusals[task] < 255)
+        ++m_refusals[task];
+    m_retryAt[task] = m_clock.elapsed() + RefusedRetryMs;
+    // A status request goes before this task comes round again: it brings
+    // the controller's change and event notices.
+    if (task != TaskStatus)
+        setTask(TaskStatus, true);
+
+    // A read must not be lost while it is awaited: the first synchronisation
+    // waits for every id, the update for every chunk of its image, a SCADA
+    // master or a service client for its archive block. The request goes
+    // back to its queue (or its task is marked again) and is asked after the
+    // other tasks. Writes and SCADA packets go back to the head of their
+    // queue, so that their order holds, until refused MaxRefusals times.
     const quint8* p = m_request + 2;
-    const auto requeueArchive = [this, p](QList<QByteArray>& queue, int task) {
-        queue.append(QByteArray(reinterpret_cast<const char*>(p), ArchiveRequestSize));
-        setTask(static_cast<unsigned char>(task), true);
-    };
-    QStringList ids;
+    QString dropped;
     bool askedAgain = true;
     switch (m_currentCommand) {
-    case CmdWriteValues:
-        for (int i = 0; i < m_requestCount; ++i)
-            ids << QString::number(be16(p + 7 * i));
-        askedAgain = false;
+    case CmdWriteValues: {
+        QStringList ids;
+        for (int i = m_sentWrites.size() - 1; i >= 0; --i) {
+            Write w = m_sentWrites.at(i);
+            if (++w.refusals >= MaxRefusals)
+                ids.prepend(QString::number(w.id));
+            else
+                m_writes.prepend(w);
+        }
+        if (ids.size() < m_sentWrites.size())
+            setTask(TaskWrite, true);
+        m_sentWrites.clear();
+        if (!ids.isEmpty())
+            dropped = "writes dropped: " + ids.join(", ");
+        break;
+    }
+    case CmdScadaSoftware:
+        if (m_refusals[task] >= MaxRefusals) {
+            dropped = "dropped";
+        } else {
+            QMutexLocker lock(&m_scadaMutex);
+            m_scadaPackets.prepend(m_sentScada);
+            m_scadaCount = m_scadaPackets.size();
+            setTask(TaskScada, true);
+        }
         break;
     case CmdReadEvents:
         for (int i = 0; i < m_requestCount; ++i)
@@ -422,34 +560,55 @@ void SpiDriver::giveUpRefusedRequest()
         break;
     case CmdReadMemory:
         // The stored address and size are kept; a newer read stored since
-        // the refusals began takes the place of this one.
-        setTask(TaskMemory, true);
+        // takes the place of this one.
+        askedAgain = m_memoryAwaited;
+        if (askedAgain)
+            setTask(TaskMemory, true);
         break;
     case CmdReadLog:
-        requeueArchive(m_logRequests, TaskLog);
-        break;
     case CmdReadLogCompress:
-        requeueArchive(m_compressRequests, TaskLogCompress);
+    case CmdReadLogCompressRN: {
+        int archiveTask = 0;
+        QList<ArchiveRequest>* queue = archiveQueue(m_currentCommand, &archiveTask);
+        askedAgain = m_sentArchive.awaited;
+        if (askedAgain) {
+            queue->append(m_sentArchive);
+            setTask(static_cast<unsigned char>(archiveTask), true);
+        } else {
+            dropArchiveRequest(m_currentCommand, m_sentArchive, "its requester no longer waits");
+        }
         break;
-    case CmdReadLogCompressRN:
-        requeueArchive(m_compressRnRequests, TaskLogCompressRN);
-        break;
+    }
     case CmdChanges:
         setTask(TaskChanges, true);
         break;
     case CmdNewEvents:
         setTask(TaskNewEvents, true);
         break;
-    default:
-        askedAgain = false;
+    default: // the status request: nothing to keep
+        if (m_refusals[task] >= MaxRefusals)
+            dropped = "dropped";
         break;
     }
-    const bool write = m_currentCommand == CmdWriteValues;
-    spiDebug(QString("[E] SPIDrive: loop - command %1 refused %2 times, %3")
-                 .arg(m_currentCommand).arg(m_refusals)
-                 .arg(write ? "writes dropped: " + ids.join(", ")
-                            : askedAgain ? QString("asked again later") : QString("dropped")),
-             QtWarningMsg);
+
+    if (!dropped.isEmpty()) {
+        // At most one line per MaxRefusals refusals of one request.
+        spiDebug(QString("[E] SPIDrive: loop - command %1 refused %2 times, %3")
+                     .arg(m_currentCommand)
+                     .arg(MaxRefusals)
+                     .arg(dropped),
+                 QtWarningMsg);
+        m_refusals[task] = 0;
+        return;
+    }
+    quint64 held = 0;
+    if (mayLog(m_refusalLog, &held))
+        spiDebug(QString("[E] SPIDrive: loop - command %1 refused (%2 in a row), %3%4")
+                     .arg(m_currentCommand)
+                     .arg(m_refusals[task])
+                     .arg(askedAgain ? "asked again later" : "dropped")
+                     .arg(held ? QString("; %1 refusals not logged since the last line").arg(held) : QString()),
+                 QtWarningMsg);
 }
 
 // --- requests ------------------------------------------------------------------------
@@ -466,10 +625,13 @@ void SpiDriver::buildIdRequest(quint8 command, QList<quint16>& queue, int task)
         m_tasks[task] = 0;
 }
 
-void SpiDriver::buildArchiveRequest(quint8 command, QList<QByteArray>& queue, int task)
+void SpiDriver::buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task)
 {
     m_currentCommand = command;
-    QByteArray request = queue.isEmpty() ? m_logHeader : queue.takeFirst();
+    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true} : queue.takeFirst();
+    if (m_sentArchive.firstSentMs < 0)
+        m_sentArchive.firstSentMs = m_clock.elapsed();
+    QByteArray request = m_sentArchive.bytes;
     if (request.size() != ArchiveRequestSize) {
         if (request.size() > ArchiveRequestSize || !request.isEmpty())
             spiDebug(QString("[E] SPIDrive: archive request of %1 bytes, 15 sent").arg(request.size()),
@@ -490,8 +652,10 @@ void SpiDriver::buildRequest(int task)
     case TaskWrite: {
         const int n = qMin(m_writes.size(), BatchWrites);
         m_currentCommand = CmdWriteValues;
+        m_sentWrites.clear();
         for (int i = 0; i < n; ++i) {
             const Write w = m_writes.takeFirst();
+            m_sentWrites.append(w);
             quint8* p = m_request + 2 + 7 * i;
             putBe16(p, w.id);
             putBe32(p + 2, w.value);
@@ -543,6 +707,7 @@ void SpiDriver::buildRequest(int task)
             packet = m_scadaPackets.takeFirst();
             m_scadaCount = m_scadaPackets.size();
         }
+        m_sentScada = packet;
         std::memcpy(m_request + 2, packet.constData(), static_cast<size_t>(packet.size()));
         m_requestLength = static_cast<quint32>(packet.size() + 4);
         if (m_scadaPackets.isEmpty())

@@ -4,6 +4,7 @@
 #include "spiframe.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -36,7 +37,19 @@ public:
     static constexpr quint32 WriteSpeedHz = 500000;
     static constexpr quint32 ReadSpeedHz = 5000000;
     static constexpr int LinkDownAfter = 20;
+    // A refused request is an answer, not a lost exchange: it never counts
+    // towards the link going down and is not resent at once. It is set aside
+    // and tried again no sooner than this, after the other pending work and
+    // a status request. Writes, SCADA packets and status requests are
+    // dropped after MaxRefusals refusals; reads are asked again while awaited.
+    static constexpr int RefusedRetryMs = 100;
     static constexpr int MaxRefusals = 20;
+    // A service client's archive request that the controller keeps refusing
+    // is given up this long after it was first sent: nobody waits longer.
+    static constexpr int ArchiveAwaitMs = 30000;
+    // Lines of one kind that the controller or a client can repeat: the first,
+    // then at most one per interval, with the count of those not written.
+    static constexpr int LogIntervalMs = 10000;
     // Queues fed from the network are capped: one flooding client must not
     // grow the SPI thread's memory without bound.
     static constexpr int MaxEventQueue = 4096;
@@ -60,6 +73,8 @@ public:
     int scadaPacketCount() const { return m_scadaCount.load(); }
     quint64 counter(Counter c) const { return m_counters[c].load(); }
     quint8 linkState() const { return m_linkState; }
+    // How long a refused archive request is asked again; tests shorten it.
+    void setArchiveAwait(int ms) { m_archiveAwaitMs = ms; }
 
 public slots:
     void process();
@@ -71,10 +86,15 @@ public slots:
     void slotPhysicRead(quint16 id);
     void slotEventRead(quint32 address);
     void slotSoftwareRead(quint32 address, quint16 size);
+    // The update has ended: its memory read is no longer asked.
+    void slotSoftwareReadCancel();
     void slotLogRead(QByteArray request);
     void slotSpiRequestLogCompress(QByteArray request);
     void slotSpiRequestLogCompressRN(QByteArray request);
     void slotScadaSoftwareWrite(QByteArray packet);
+    // The SCADA map no longer waits for the reply to this archive request
+    // (command 12 or 14): if it is asked again, it is dropped.
+    void slotArchiveWaitEnded(quint8 command, QByteArray request);
     void resetConnectCounters();
     void slotConnectQuality();
 
@@ -105,14 +125,29 @@ private:
         quint16 id;
         quint32 value;
         quint8 flag;
+        quint8 refusals;
+    };
+    struct ArchiveRequest
+    {
+        QByteArray bytes;
+        qint64 firstSentMs; // on m_clock; -1 until sent
+        bool awaited;       // false once its requester has stopped waiting
+    };
+    struct LogLimit
+    {
+        QElapsedTimer last;
+        quint64 held = 0; // lines not written since the last one
     };
 
     void setTask(unsigned char task, bool add);
     bool isPending(int task) const;
+    // The next task in rotation, passing over those refused a moment ago;
+    // -1 when the status request too waits for its retry time.
     int chooseTask() const;
     void buildRequest(int task);
     void buildIdRequest(quint8 command, QList<quint16>& queue, int task);
-    void buildArchiveRequest(quint8 command, QList<QByteArray>& queue, int task);
+    void buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task);
+    QList<ArchiveRequest>* archiveQueue(quint8 command, int* task);
     void handleReply();
     void handleValues();
     void handleChanges();
@@ -123,8 +158,14 @@ private:
     void queueChange(quint8 kind, quint16 id);
     // False, with a log line now and then, when a queue is full.
     bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
-    // After too many refusals: reads are asked again later, anything else is dropped.
-    void giveUpRefusedRequest();
+    // After a refusal: puts the request back (reads while awaited) or drops
+    // it (writes, SCADA packets, status after MaxRefusals).
+    void setAsideRefusedRequest();
+    void dropArchiveRequest(quint8 command, const ArchiveRequest& request, const QString& why);
+    void dropExpiredArchiveRequests();
+    // True when a line of this kind may be written now; *held gets the count
+    // of lines of the kind left out since the last one.
+    bool mayLog(LogLimit& limit, quint64* held);
     void countTotal();
     void count(Counter c) { ++m_counters[c]; }
     // Waits until the store has taken the updates emitted so far; false when
@@ -156,7 +197,14 @@ private:
     QTimer* m_loopTimer = nullptr;
     QTimer* m_qualityTimer = nullptr;
     int m_failures = 0;
-    int m_refusals = 0;
+    // Refusals in a row of each task's request; a good answer clears it.
+    quint8 m_refusals[TaskCount] = {};
+    // On m_clock: a task refused is not chosen again before this.
+    qint64 m_retryAt[TaskCount] = {};
+    QElapsedTimer m_clock;
+    int m_archiveAwaitMs = ArchiveAwaitMs;
+    LogLimit m_refusalLog;
+    LogLimit m_archiveDropLog[3]; // commands 11, 12, 14
     quint64 m_writesDropped = 0;
     quint64 m_eventsDropped = 0;
     quint64 m_archivesDropped = 0;
@@ -164,21 +212,25 @@ private:
 
     QList<quint16> m_valueIds;
     QList<Write> m_writes;
+    QList<Write> m_sentWrites; // the writes of the request in flight
     QList<quint32> m_eventAddresses;
     QList<quint16> m_minIds;
     QList<quint16> m_maxIds;
     QList<quint16> m_physicIds;
     quint32 m_memoryAddress = 0;
     quint16 m_memorySize = 0;
+    bool m_memoryAwaited = false;
     quint8 m_memory[MemorySize] = {};
     // One queue per archive command, so requests never overwrite each other.
-    QList<QByteArray> m_logRequests;
-    QList<QByteArray> m_compressRequests;
-    QList<QByteArray> m_compressRnRequests;
+    QList<ArchiveRequest> m_logRequests;
+    QList<ArchiveRequest> m_compressRequests;
+    QList<ArchiveRequest> m_compressRnRequests;
+    ArchiveRequest m_sentArchive; // the archive request in flight
     QByteArray m_logHeader;
 
     mutable QMutex m_scadaMutex;
     QList<QByteArray> m_scadaPackets;
+    QByteArray m_sentScada; // the packet in flight
     std::atomic<int> m_scadaCount{0};
 };
 

@@ -79,7 +79,11 @@ Update::Update(QObject* parent)
     QTimer::singleShot(1, this, &Update::slotStarted);
 }
 
-Update::~Update() = default;
+Update::~Update()
+{
+    if (m_state == ReadingProbe || m_state == ReadingHeader || m_state == ReadingImage)
+        emit signalReadCancel();
+}
 
 void Update::setProgramFile(const QString& path)
 {
@@ -262,6 +266,7 @@ void Update::install()
         window->hide();
     m_state = Installed;
     m_progressTimer.stop();
+    emit signalReadCancel();
     setResult(ResultDone);
     QTimer::singleShot(100, this, &Update::slotFinished);
 }
@@ -306,6 +311,7 @@ void Update::stop()
     m_progressTimer.stop();
     m_answerTimer.stop();
     m_image = QByteArray();
+    emit signalReadCancel();
     emit signalDone(false);
 }
 

@@ -77,6 +77,10 @@ signals:
     void signalRead(quint32 address, quint16 size);
     // The update is over: true once the updater has been started.
     void signalDone(bool installed);
+    // No further answer is wanted: the link stops asking the last read.
+    // Emitted at every end of the update (installed, failed, timed out,
+    // deleted while reading).
+    void signalReadCancel();
 
 private slots:
     void slotAnswerTimeout();

@@ -339,6 +339,8 @@ void Scada::connectSpiDriver(SpiDriver* driver)
 
     connect(this, &Scada::signalScadaRequestCompressLogRN, driver, &SpiDriver::slotSpiRequestLogCompressRN);
     connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompressRN, CmdArchiveCompressedRN);
+    // Queued behind the request on the same road, so it never overtakes it.
+    connect(this, &Scada::signalArchiveWaitEnded, driver, &SpiDriver::slotArchiveWaitEnded);
 }
 
 void Scada::connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray), quint8 command)
@@ -672,7 +674,10 @@ bool Scada::readCompressLogRN(quint32 offset, quint32 length, QByteArray* header
     const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressedRN);
     emit signalScadaRequestCompressLogRN(request);
-    return waitArchiveReply(request, header, data, timeoutMs);
+    if (waitArchiveReply(request, header, data, timeoutMs))
+        return true;
+    emit signalArchiveWaitEnded(CmdArchiveCompressedRN, request);
+    return false;
 }
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray data)

@@ -154,6 +154,9 @@ public slots:
 signals:
     void signalSoftwareWrite(QByteArray packet);
     void signalScadaRequestCompressLogRN(QByteArray request);
+    // The wait for the reply to an archive request (SPI command 12 or 14)
+    // ended without it: the SPI driver stops asking it again.
+    void signalArchiveWaitEnded(quint8 command, QByteArray request);
     // A register write for the store, connected to Parameters::set.
     void signalParamSet(quint16 id, quint32 value, int flag);
 

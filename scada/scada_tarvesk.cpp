@@ -22,7 +22,10 @@ bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* h
     const QByteArray request = archiveRequest(offset, length);
     beginArchiveWait(CmdArchiveCompressed);
     emit signalScadaRequestCompressLog(request);
-    return waitArchiveReply(request, header, data, timeoutMs);
+    if (waitArchiveReply(request, header, data, timeoutMs))
+        return true;
+    emit signalArchiveWaitEnded(CmdArchiveCompressed, request);
+    return false;
 }
 
 void ScadaTarvesk::slotScadaResiveCompressLog(QByteArray header, QByteArray data)

@@ -2,9 +2,11 @@
 // controller's memory and 763 = 1 give a "vrx_gui_tmp" beside the program
 // that is the image byte for byte, 763 = 0 back to the controller and one
 // start of the updater; also when the controller refuses one of the image's
-// reads again and again.
+// reads again and again. A read refused for good holds nothing else back and
+// ends with the update.
 #include "process_station.h"
 #include "rawbits.h"
+#include "service_client.h"
 #include "wait_for.h"
 
 #include <QDir>
@@ -15,6 +17,9 @@ class TestProgramUpdate : public QObject
     Q_OBJECT
 
 private:
+    // The update's answer time-out in this suite, set through the program's
+    // environment: long enough for 25 refusals asked again 100 ms apart.
+    static constexpr int AnswerTimeoutMs = 5000;
     ProcessStation m_station;
 
     // Writes of id as their raw words, oldest first.
@@ -59,12 +64,22 @@ private:
         return 0;
     }
     int updaterStarts() { return m_station.programLog().count("[dry-run] ./vrx_updater_new"); }
+    // Sets 13 on the controller and waits for the program to pass the new
+    // value on to a service client; the time it took, -1 after a second.
+    qint64 changeOf13Reaches(BlockClient& client, float value)
+    {
+        QElapsedTimer took;
+        took.start();
+        if (m_station.control("set 13 " + QByteArray::number(double(value))) != "ok\n")
+            return -1;
+        return client.waitCount(valueIs(13, 2, bitsFromFloat(value)), 1, 1000) ? took.elapsed() : -1;
+    }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_station.startEmulator());
-        QVERIFY(m_station.startProgram());
+        QVERIFY(m_station.startProgram({}, {"VRX_UPDATE_ANSWER_TIMEOUT_MS=" + QString::number(AnswerTimeoutMs)}));
         QVERIFY2(m_station.waitForWrite(1103, 20000), m_station.programLog().constData());
     }
 
@@ -85,9 +100,9 @@ private slots:
 
     void imageReadRefusedAgainAndAgainIsAskedAgain()
     {
-        // The controller refuses one read of the image more often than the
-        // link retries a request: the read is asked again later, so the
-        // update goes on and installs the image whole.
+        // The controller refuses one read of the image again and again: the
+        // read is asked again later, so the update goes on and installs the
+        // image whole.
         const QByteArray image = layOutImage(200000, 0x9E3779B9u);
         QVERIFY(!image.isEmpty());
         const int startsBefore = updaterStarts();
@@ -99,12 +114,57 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(updaterStarts() == startsBefore + 1, "the updater's start", 15000);
         QCOMPARE(m_station.control("fault none"), QByteArray("ok\n"));
 
-        QVERIFY2(m_station.programLog().contains("command 9 refused 20 times, asked again later"),
-                 "a memory read refused 20 times in a row");
+        QVERIFY2(m_station.programLog().contains("command 9 refused (1 in a row), asked again later"),
+                 "a memory read refused");
         QVERIFY(!writesOf("763").contains(raw(2.0f)));
         QCOMPARE(writesOf("763"), QByteArrayList({raw(0.0f), raw(0.0f)}));
         QCOMPARE(tmpBytes().size(), image.size());
         QVERIFY(tmpBytes() == image);
+    }
+
+    // The controller refuses the image's read for good: the rest of the link
+    // goes on, so a change of 13 reaches the program within a second; the
+    // update gives up at its answer time-out (763 = 2); the read is not asked
+    // after that; the link is never shown down.
+    void imageReadRefusedForGoodEndsWithTheUpdate()
+    {
+        const QByteArray image = layOutImage(200000, 0x6A09E667u);
+        QVERIFY(!image.isEmpty());
+        const int logFrom = m_station.programLog().size();
+        const int failedBefore = writesOf("763").count(raw(2.0f));
+        const int readsBefore = memoryReads();
+        const int startsBefore = updaterStarts();
+        BlockClient client;
+        QVERIFY2(client.connectTo(5321) && client.ready(), "a service client on 5321");
+        const qint64 healthy = changeOf13Reaches(client, 17.25f);
+        QVERIFY2(healthy >= 0, "a change of 13 on a healthy link");
+
+        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
+        QVERIFY2(waitFor([&] { return memoryReads() >= readsBefore + 6; }, 10000), "the image's first reads");
+        QCOMPARE(m_station.control("fault refuse 100000000 9"), QByteArray("ok\n"));
+        QElapsedTimer refused;
+        refused.start();
+        QList<qint64> took;
+        for (float value : {18.5f, 19.75f, 21.0f}) {
+            took << changeOf13Reaches(client, value);
+            QVERIFY2(took.last() >= 0, "a change of 13 within a second while the read is refused");
+        }
+        QVERIFY2(waitFor([&] { return writesOf("763").count(raw(2.0f)) > failedBefore; }, AnswerTimeoutMs + 3000),
+                 "763 = 2 at the answer time-out");
+        const qint64 gaveUp = refused.elapsed();
+        qInfo("change of 13: %lld ms on a healthy link, %lld / %lld / %lld ms while refused; 763 = 2 after %lld ms",
+              healthy, took.at(0), took.at(1), took.at(2), gaveUp);
+
+        // Were the read still asked, the controller would answer it now.
+        QCOMPARE(m_station.control("fault none"), QByteArray("ok\n"));
+        const int reads = memoryReads();
+        QTest::qWait(6 * 100);
+        QCOMPARE(memoryReads(), reads);
+        const QByteArray log = m_station.programLog().mid(logFrom);
+        QVERIFY2(!log.contains("SPIDrive: loop ---"), "the link never shown down");
+        QCOMPARE(client.count([](const Reply& r) { return r.command == 8 && r.value == 0; }), 0);
+        QVERIFY2(log.count("refused (") <= 1, "one refusal line in the 10 s");
+        QCOMPARE(updaterStarts(), startsBefore);
     }
 };
 

@@ -1,6 +1,7 @@
 // The SCADA engine over its real links: a Modbus TCP master against a map in
 // its own thread, the store behind it, and the SPI driver talking to the
 // in-process controller for software packets and both archive commands.
+#include "log_capture.h"
 #include "model_link.h"
 #include "parameters.h"
 #include "rawbits.h"
@@ -435,6 +436,34 @@ private slots:
         QCOMPARE(taken.at(2).toByteArray(), archive.mid(int(offset), 20));
         QVERIFY2(transfer("slotTakeArchive", Q_ARG(QByteArray, request), Q_ARG(bool, true)).value(0) == QVariant(false),
                  "the reply taken once");
+    }
+
+    // An archive request the controller keeps refusing is asked again while
+    // the map waits for it and dropped, with a log line, once the wait has
+    // ended: when the controller would answer again, it is not asked.
+    void refusedArchiveRequestEndsWithTheMapsWait_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("14") << int(ControllerModel::CmdReadArchiveCompressedRN);
+        QTest::newRow("12") << int(ControllerModel::CmdReadArchiveCompressed);
+    }
+
+    void refusedArchiveRequestEndsWithTheMapsWait()
+    {
+        QFETCH(int, command);
+        ControllerModel& model = m_link->model;
+        QVERIFY(model.setArchive(quint8(command), archiveBytes(command)));
+        LogCapture log;
+        const quint64 served = model.stats().value(quint8(command));
+        model.setFault(ControllerModel::Fault::Refuse, 100000000, command);
+        const QList<QVariant> done = transfer("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, 40u),
+                                              Q_ARG(quint32, 20u), Q_ARG(int, 500));
+        QVERIFY2(done.value(0) == QVariant(false), "the map's wait over without a reply");
+        const QString dropped = QString("archive request of command %1 at offset 40 dropped, its requester no longer waits").arg(command);
+        QVERIFY2(waitFor([&] { return log.count(dropped) == 1; }), "the request dropped");
+        model.setFault(ControllerModel::Fault::None);
+        QTest::qWait(5 * SpiDriver::RefusedRetryMs);
+        QCOMPARE(model.stats().value(quint8(command)), served);
     }
 
     void disablingFromAnotherThreadFreesThePort()

@@ -3,8 +3,10 @@
 // reads, each failure with its own counter and link state, the length byte
 // that must hold a whole frame; a first synchronisation that outlasts a
 // refusing controller, the event cache filled by the first synchronisation and
-// fed by the controller's notices, a refused write batch with the link lost
-// and back, and archive reads refused again and again that are asked once more.
+// fed by the controller's notices; refused requests that wait their turn while
+// the rest of the link goes on: writes and SCADA packets dropped after 20
+// refusals, reads asked again only while someone waits for them.
+#include "log_capture.h"
 #include "log_event.h"
 #include "model_link.h"
 #include "rawbits.h"
@@ -43,6 +45,54 @@ QByteArray eventRecord(quint32 number)
         record[i] = char((number >> (8 * i)) & 0xFF);
     return record;
 }
+
+// The in-process controller, noting the command of every request that
+// reaches it and when.
+class RecordingTransport : public ModelTransport
+{
+public:
+    explicit RecordingTransport(ControllerModel* model)
+        : ModelTransport(model)
+    {
+        m_clock.start();
+    }
+    int transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz) override
+    {
+        if (speedHz == SpiDriver::WriteSpeedHz && length > 2)
+            sent << qMakePair(int(tx[1]), m_clock.elapsed()); // commands need no escape
+        return ModelTransport::transfer(tx, rx, length, speedHz);
+    }
+    int count(int command) const
+    {
+        return int(std::count_if(sent.begin(), sent.end(), [command](const QPair<int, qint64>& s) { return s.first == command; }));
+    }
+    // Between two requests of command: the fewest status requests, and the
+    // shortest time.
+    QPair<int, qint64> leastBetween(int command) const
+    {
+        int statuses = INT_MAX;
+        qint64 gap = LLONG_MAX;
+        int since = -1;
+        qint64 last = 0;
+        for (const QPair<int, qint64>& s : sent) {
+            if (s.first == 1 && since >= 0)
+                ++since;
+            if (s.first != command)
+                continue;
+            if (since >= 0) {
+                statuses = qMin(statuses, since);
+                gap = qMin(gap, s.second - last);
+            }
+            since = 0;
+            last = s.second;
+        }
+        return qMakePair(statuses, gap);
+    }
+    QList<QPair<int, qint64>> sent; // SPI thread only: the test drives the driver in its own thread
+
+private:
+    QElapsedTimer m_clock;
+};
 
 // The driver against a controller that clocks out a prepared stream.
 struct Scripted : Master
@@ -168,7 +218,7 @@ private slots:
         QCOMPARE(link.script.writes.first().left(3), hex("7e0dff"));
     }
 
-    // About 3 s of refusals in the middle: the ids of the request given up
+    // Refusals of every command in the middle: the ids of a refused request
     // are asked again later, and every id is read.
     void firstSynchronisationOutlastsRefusals()
     {
@@ -177,7 +227,7 @@ private slots:
         const ControllerModel& model = s.link.model;
         QSignalSpy count(&s.parameters, &Parameters::signalSyncCount);
         QSignalSpy end(&s.parameters, &Parameters::signalSyncEnd);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused 20 times, asked again later"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused \\(1 in a row\\), asked again later$"));
         s.link.start();
         QVERIFY2(count.wait(5000), "the first values");
         s.link.model.setFault(ControllerModel::Fault::Refuse, 30);
@@ -231,8 +281,9 @@ private slots:
     }
 
     // Thirty-six writes queued before the first step: the first 35 go in
-    // one request, refused until given up; the link goes down and comes back,
-    // and the last write, waiting meanwhile, goes out.
+    // one request, refused until given up, status requests served between
+    // the tries and the link never shown down; the last write, waiting
+    // meanwhile, goes out.
     void refusedWritesAreDroppedWithTheirIds()
     {
         ControllerModel model;
@@ -246,21 +297,115 @@ private slots:
             ids << QString::number(100 + i);
         }
         QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
-        model.setFault(ControllerModel::Fault::Refuse, 22);
+        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals, ControllerModel::CmdWriteValues);
         ids.removeLast();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 3 refused 20 times, writes dropped: "
                                                               + ids.join(", ") + "$"));
         driver.process();
-        QTRY_VERIFY2_WITH_TIMEOUT(link.count() == 2, "the link lost and back", 8000);
-        QVERIFY(!link.first().first().toBool() && link.last().first().toBool());
-        QTRY_COMPARE(model.writes().size(), 1);
+        QVERIFY2(waitFor([&] { return model.writes().size() == 1; }, 8000), "the last write");
         const ControllerModel::WriteRecord w = model.writes().first();
         QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
+        QVERIFY(model.stats().value(ControllerModel::CmdStatus) >= quint64(SpiDriver::MaxRefusals - 1));
+        QCOMPARE(link.count(), 0);
     }
 
-    // An archive read refused more often than the link retries a request
-    // goes back to its queue and is asked again after the other tasks: the
-    // service client or SCADA master still gets its block.
+    // A good answer clears the refusals counted against a SCADA packet: two
+    // packets, each refused one time short of being dropped, both go out.
+    void goodAnswerClearsTheRefusals()
+    {
+        ControllerModel model;
+        model.setWireTimeSimulated(false);
+        Master master(new ModelTransport(&model));
+        SpiDriver& driver = master.driver;
+        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals - 1, ControllerModel::CmdScadaWrite);
+        driver.slotScadaSoftwareWrite("first");
+        driver.process();
+        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 1; }, 8000), "the first packet");
+        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals - 1, ControllerModel::CmdScadaWrite);
+        driver.slotScadaSoftwareWrite("second");
+        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 2; }, 8000), "the second packet");
+        QCOMPARE(model.scadaPackets(), QList<QByteArray>({"first", "second"}));
+    }
+
+    // A read the controller keeps refusing waits its turn: the other tasks
+    // and a status request go between its tries (also while other work
+    // keeps the link busy), no sooner than the retry interval apart, so a
+    // change made on the controller meanwhile arrives
+    // within a second; the link is never shown down and the refusals make
+    // one log line. It is asked again only while awaited: the memory read
+    // until the update ends, a service client's archive request until its
+    // time is up.
+    void refusedReadLeavesTheLinkFree_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("9, update") << int(ControllerModel::CmdReadMemory);
+        QTest::newRow("11, service") << int(ControllerModel::CmdReadArchive);
+        QTest::newRow("12, service") << int(ControllerModel::CmdReadArchiveCompressed);
+    }
+
+    void refusedReadLeavesTheLinkFree()
+    {
+        QFETCH(int, command);
+        ControllerModel model;
+        model.loadDatabase();
+        model.setWireTimeSimulated(false);
+        model.setClockRunning(false);
+        auto* transport = new RecordingTransport(&model);
+        Master master(transport);
+        SpiDriver& driver = master.driver;
+        driver.setArchiveAwait(1500);
+        QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
+        QSignalSpy values(&driver, &SpiDriver::signalParamUpdated);
+        LogCapture log;
+
+        model.setFault(ControllerModel::Fault::Refuse, 100000000, command);
+        QByteArray request(15, '\0');
+        request[3] = 20;
+        request[7] = 30;
+        driver.process();
+        for (int i = 0; i < 2000; ++i) // busy for a while: status requests are not the idle ones
+            driver.slotParamWrite(quint16(100 + i % 100), quint32(i), 1);
+        if (command == ControllerModel::CmdReadMemory)
+            driver.slotSoftwareRead(0x800000, 3);
+        else if (command == ControllerModel::CmdReadArchive)
+            driver.slotLogRead(request);
+        else
+            driver.slotSpiRequestLogCompress(request);
+        QVERIFY2(waitFor([&] { return transport->count(command) >= 3; }), "the refused read asked again");
+
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(model.setFloat(13, 42.5f));
+        const auto arrived = [&] {
+            return std::any_of(values.begin(), values.end(), [](const QList<QVariant>& v) {
+                return v.at(0).value<quint16>() == 13 && v.at(1).value<quint32>() == bitsFromFloat(42.5f);
+            });
+        };
+        QVERIFY2(waitFor(arrived, 1000), "the change of 13 within a second");
+        qInfo("change of 13 arrived after %lld ms, %d tries of the refused read so far", took.elapsed(),
+              transport->count(command));
+
+        // The end of the wait.
+        if (command == ControllerModel::CmdReadMemory) {
+            driver.slotSoftwareReadCancel();
+        } else {
+            QVERIFY2(waitFor([&] { return log.count("dropped, no answer 1500 ms after it was first sent") == 1; }, 3000),
+                     "the archive request dropped");
+            QCOMPARE(log.count(QString("archive request of command %1 at offset 20 dropped").arg(command)), 1);
+        }
+        const int tries = transport->count(command);
+        QTest::qWait(5 * SpiDriver::RefusedRetryMs);
+        QCOMPARE(transport->count(command), tries);
+
+        const QPair<int, qint64> between = transport->leastBetween(command);
+        QVERIFY2(between.first >= 1, "a status request between two tries");
+        QVERIFY2(between.second >= SpiDriver::RefusedRetryMs, "tries no closer than the retry interval");
+        QCOMPARE(link.count(), 0);
+        QCOMPARE(log.count("refused ("), 1);
+    }
+
+    // A read refused a few times is asked again until it is answered: the
+    // service client or SCADA master still gets its block, asked once more.
     void refusedArchiveReadsAreAskedAgain_data()
     {
         QTest::addColumn<int>("command");
@@ -284,14 +429,14 @@ private slots:
         QByteArray request(15, '\0');
         request[3] = 20; // offset 20
         request[7] = 30; // 30 bytes
-        model.setFault(ControllerModel::Fault::Refuse, 21, command);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("command %1 refused 20 times, asked again later").arg(command)));
+        model.setFault(ControllerModel::Fault::Refuse, 5, command);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("command %1 refused \\(1 in a row\\), asked again later$").arg(command)));
         if (command == ControllerModel::CmdReadArchive)
             driver.slotLogRead(request);
         else
             driver.slotSpiRequestLogCompressRN(request);
         driver.process();
-        QTRY_VERIFY2_WITH_TIMEOUT(reply.count() == 1, "the archive block after the refusals", 8000);
+        QVERIFY2(waitFor([&] { return reply.count() == 1; }, 8000), "the archive block after the refusals");
         QCOMPARE(reply.first().at(1).toByteArray(), archive.mid(20, 30));
         QCOMPARE(model.stats().value(quint8(command)), quint64(1));
     }

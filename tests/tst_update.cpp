@@ -58,6 +58,7 @@ struct Run
     QSignalSpy writes{MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite};
     Update update;
     QSignalSpy done{&update, &Update::signalDone};
+    QSignalSpy cancels{&update, &Update::signalReadCancel};
     QList<QPair<quint32, quint16>> reads;
     int silentFrom = -1;       // reads after this many go unanswered
     int strayBefore = -1;      // before answering this read, an answer for another address
@@ -152,6 +153,7 @@ private slots:
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);
         QVERIFY(QFileInfo(file("vrx_gui_tmp")).permissions() & QFileDevice::ExeOwner);
         QCOMPARE(run.writesOf(763), QList<float>{0.0f});
+        QCOMPARE(run.cancels.count(), 1); // the link asks nothing more
         QCOMPARE(run.writesOf(724).last(), 100.0f + 10000.0f / 1024.0f);
         QCOMPARE(SystemCommands::recorded().value(0).text(), QString("./vrx_updater_new"));
         QFile::remove(file("vrx_updater_new"));
@@ -210,6 +212,7 @@ private slots:
             QVERIFY(QDir(file("vrx_gui_tmp")).removeRecursively());
         QVERIFY(!QFile::exists(file("vrx_gui_tmp")));
         QCOMPARE(run.writesOf(763), QList<float>{2.0f});
+        QCOMPARE(run.cancels.count(), 1);
         QCOMPARE(run.updaterStarts(), 0);
         if (failure == BadHeader)
             QCOMPARE(run.reads.size(), 2); // probe and header, no image read
@@ -217,6 +220,27 @@ private slots:
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);
         QCOMPARE(run.update.state(), Update::Failed);
+    }
+
+    // Released while a read is unanswered (the controller set 763 back to 0):
+    // the link is told to stop asking it; released after its end, not again.
+    void releasedWhileReadingCancelsTheRead()
+    {
+        ControllerModel model;
+        model.loadImage(pattern(10000, 3));
+        for (bool ended : {false, true}) {
+            int cancels = 0;
+            auto* run = new Run(model);
+            run->silentFrom = ended ? -1 : 2;
+            QObject::connect(&run->update, &Update::signalReadCancel, [&cancels] { ++cancels; });
+            if (ended)
+                QVERIFY2(!run->done.isEmpty() || run->done.wait(5000), "the update's end");
+            else
+                QTRY_COMPARE(run->reads.size(), 3);
+            const int before = cancels;
+            delete run;
+            QCOMPARE(cancels - before, ended ? 0 : 1);
+        }
     }
 };
 
