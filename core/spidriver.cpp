@@ -343,15 +343,16 @@ QList<SpiDriver::ArchiveRequest>* SpiDriver::archiveQueue(quint8 command, int* t
 void SpiDriver::dropArchiveRequest(quint8 command, const ArchiveRequest& request, const QString& why)
 {
     quint64 held = 0;
-    LogLimit& limit = m_archiveDropLog[command == CmdReadLog ? 0 : command == CmdReadLogCompress ? 1 : 2];
-    if (!mayLog(limit, &held))
+    const LogKind kind = command == CmdReadLog ? LogArchiveDrop11
+                         : command == CmdReadLogCompress ? LogArchiveDrop12 : LogArchiveDrop14;
+    if (!m_logThrottle.pass(kind, &held))
         return;
     const quint32 offset = request.bytes.size() >= 7 ? le32(reinterpret_cast<const quint8*>(request.bytes.constData()) + 3) : 0;
     spiDebug(QString("[E] SPIDrive: archive request of command %1 at offset %2 dropped, %3%4")
                  .arg(command)
                  .arg(offset)
                  .arg(why)
-                 .arg(held ? QString("; %1 more dropped since the last line").arg(held) : QString()),
+                 .arg(LogThrottle::heldText(held)),
              QtWarningMsg);
 }
 
@@ -375,18 +376,6 @@ void SpiDriver::dropExpiredArchiveRequests()
         if (dropped && queue.isEmpty())
             m_tasks[task] = 0;
     }
-}
-
-bool SpiDriver::mayLog(LogLimit& limit, quint64* held)
-{
-    if (limit.last.isValid() && limit.last.elapsed() < LogIntervalMs) {
-        ++limit.held;
-        return false;
-    }
-    *held = limit.held;
-    limit.held = 0;
-    limit.last.start();
-    return true;
 }
 
 bool SpiDriver::hasRoom(int size, int cap, const char* queue, quint64& dropped)
@@ -467,9 +456,11 @@ void SpiDriver::loop()
         return;
 
     if (ok) {
-        if (m_failures != 0)
+        if (m_failures != 0 || m_downByRefusals)
             emit signalConnectCore(true);
         m_failures = 0;
+        m_refusedInRow = 0;
+        m_downByRefusals = false;
         m_refusals[m_currentTask] = 0;
         setTask(m_currentTask, false);
         m_loopTimer->start(15);
@@ -483,6 +474,14 @@ void SpiDriver::loop()
         // its turn instead, and the loop goes on at its pace.
         setAsideRefusedRequest();
         m_requestLength = 0;
+        // While other requests are answered between two refusals the link
+        // stands; a controller that refuses everything is lost to the program.
+        if (++m_refusedInRow > LinkDownAfter) {
+            emit signalConnectCore(false);
+            m_refusedInRow = 1;
+            m_downByRefusals = true;
+            spiDebug("[E] SPIDrive: loop ---------------------------------------", QtWarningMsg);
+        }
         m_loopTimer->start(15);
         return;
     }
@@ -585,9 +584,7 @@ void SpiDriver::setAsideRefusedRequest()
     case CmdNewEvents:
         setTask(TaskNewEvents, true);
         break;
-    default: // the status request: nothing to keep
-        if (m_refusals[task] >= MaxRefusals)
-            dropped = "dropped";
+    default: // the status request: nothing is lost, it is asked whenever nothing else is
         break;
     }
 
@@ -602,12 +599,12 @@ void SpiDriver::setAsideRefusedRequest()
         return;
     }
     quint64 held = 0;
-    if (mayLog(m_refusalLog, &held))
+    if (m_logThrottle.pass(LogRefusal, &held))
         spiDebug(QString("[E] SPIDrive: loop - command %1 refused (%2 in a row), %3%4")
                      .arg(m_currentCommand)
                      .arg(m_refusals[task])
                      .arg(askedAgain ? "asked again later" : "dropped")
-                     .arg(held ? QString("; %1 refusals not logged since the last line").arg(held) : QString()),
+                     .arg(LogThrottle::heldText(held)),
                  QtWarningMsg);
 }
 

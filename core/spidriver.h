@@ -1,6 +1,7 @@
 #ifndef SPIDRIVER_H
 #define SPIDRIVER_H
 
+#include "log_throttle.h"
 #include "spiframe.h"
 
 #include <QByteArray>
@@ -37,19 +38,16 @@ public:
     static constexpr quint32 WriteSpeedHz = 500000;
     static constexpr quint32 ReadSpeedHz = 5000000;
     static constexpr int LinkDownAfter = 20;
-    // A refused request is an answer, not a lost exchange: it never counts
-    // towards the link going down and is not resent at once. It is set aside
-    // and tried again no sooner than this, after the other pending work and
-    // a status request. Writes, SCADA packets and status requests are
-    // dropped after MaxRefusals refusals; reads are asked again while awaited.
+    // A refused request is an answer, not a lost exchange: it is not resent
+    // at once, and the link goes down only when every request is refused. It
+    // is set aside and tried again no sooner than this, after the other
+    // pending work and a status request. Writes and SCADA packets are dropped
+    // after MaxRefusals refusals; reads are asked again while awaited.
     static constexpr int RefusedRetryMs = 100;
     static constexpr int MaxRefusals = 20;
     // A service client's archive request that the controller keeps refusing
     // is given up this long after it was first sent: nobody waits longer.
     static constexpr int ArchiveAwaitMs = 30000;
-    // Lines of one kind that the controller or a client can repeat: the first,
-    // then at most one per interval, with the count of those not written.
-    static constexpr int LogIntervalMs = 10000;
     // Queues fed from the network are capped: one flooding client must not
     // grow the SPI thread's memory without bound.
     static constexpr int MaxEventQueue = 4096;
@@ -133,11 +131,10 @@ private:
         qint64 firstSentMs; // on m_clock; -1 until sent
         bool awaited;       // false once its requester has stopped waiting
     };
-    struct LogLimit
-    {
-        QElapsedTimer last;
-        quint64 held = 0; // lines not written since the last one
-    };
+    // Kinds of the lines that the controller or a client can repeat: the
+    // first is written, then at most one per interval, with the count of
+    // those left out.
+    enum LogKind { LogRefusal, LogArchiveDrop11, LogArchiveDrop12, LogArchiveDrop14 };
 
     void setTask(unsigned char task, bool add);
     bool isPending(int task) const;
@@ -159,13 +156,10 @@ private:
     // False, with a log line now and then, when a queue is full.
     bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
     // After a refusal: puts the request back (reads while awaited) or drops
-    // it (writes, SCADA packets, status after MaxRefusals).
+    // it (writes and SCADA packets after MaxRefusals).
     void setAsideRefusedRequest();
     void dropArchiveRequest(quint8 command, const ArchiveRequest& request, const QString& why);
     void dropExpiredArchiveRequests();
-    // True when a line of this kind may be written now; *held gets the count
-    // of lines of the kind left out since the last one.
-    bool mayLog(LogLimit& limit, quint64* held);
     void countTotal();
     void count(Counter c) { ++m_counters[c]; }
     // Waits until the store has taken the updates emitted so far; false when
@@ -203,8 +197,11 @@ private:
     qint64 m_retryAt[TaskCount] = {};
     QElapsedTimer m_clock;
     int m_archiveAwaitMs = ArchiveAwaitMs;
-    LogLimit m_refusalLog;
-    LogLimit m_archiveDropLog[3]; // commands 11, 12, 14
+    // Refusals in a row of whatever was asked: a controller that refuses
+    // everything is as lost to the program as a silent one.
+    int m_refusedInRow = 0;
+    bool m_downByRefusals = false;
+    LogThrottle m_logThrottle;
     quint64 m_writesDropped = 0;
     quint64 m_eventsDropped = 0;
     quint64 m_archivesDropped = 0;

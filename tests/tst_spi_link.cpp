@@ -309,6 +309,23 @@ private slots:
         QCOMPARE(link.count(), 0);
     }
 
+    // A controller that refuses every request, the status request too, is as
+    // lost to the program as a silent one: the link goes down after the
+    // refusals in a row and comes back with the first good answer.
+    void everythingRefusedIsALostLink()
+    {
+        ControllerModel model;
+        model.setWireTimeSimulated(false);
+        Master master(new ModelTransport(&model));
+        SpiDriver& driver = master.driver;
+        QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
+        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::LinkDownAfter + 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPIDrive: loop -{39}$"));
+        driver.process();
+        QVERIFY2(waitFor([&] { return link.count() == 2; }, 8000), "the link lost and back");
+        QVERIFY(!link.first().first().toBool() && link.last().first().toBool());
+    }
+
     // A good answer clears the refusals counted against a SCADA packet: two
     // packets, each refused one time short of being dropped, both go out.
     void goodAnswerClearsTheRefusals()
