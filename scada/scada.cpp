@@ -338,22 +338,24 @@ void Scada::connectSpiDriver(SpiDriver* driver)
     connect(this, &Scada::signalSoftwareWrite, driver, [inFlight](QByteArray) { inFlight->fetch_sub(1); });
 
     connect(this, &Scada::signalScadaRequestCompressLogRN, driver, &SpiDriver::slotSpiRequestLogCompressRN);
-    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompressRN, CmdArchiveCompressedRN);
+    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompressRN, &Scada::slotScadaResiveCompressLogRN,
+                        CmdArchiveCompressedRN);
     // Queued behind the request on the same road, so it never overtakes it.
     connect(this, &Scada::signalArchiveWaitEnded, driver, &SpiDriver::slotArchiveWaitEnded);
 }
 
-void Scada::connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray), quint8 command)
+void Scada::connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray),
+                                ArchiveReplySlot slot, quint8 command)
 {
     // Disconnecting does not stop a call the SPI thread has already begun, so
     // the call holds the gate, never the map: the gate outlives the map.
     const std::shared_ptr<ArchiveReplyGate> gate = m_replyGate;
-    connect(driver, signal, this, [gate, command](QByteArray header, QByteArray data) {
+    connect(driver, signal, this, [gate, slot, command](QByteArray header, QByteArray data) {
         if (const ArchiveReplyHook hook = archiveReplyHook.load())
             hook(command);
         QMutexLocker lock(&gate->mutex);
         if (gate->map)
-            gate->map->appendArchiveReply(command, header, data);
+            (gate->map->*slot)(header, data);
     }, Qt::DirectConnection);
 }
 

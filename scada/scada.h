@@ -147,8 +147,8 @@ public slots:
     // Starts the map in its thread: driver connections, register table,
     // Modbus TCP server, value refresh.
     void process();
-    // Keeps a reply while the map waits for one. The driver's replies take
-    // the same way in the SPI thread, through connectArchiveReply().
+    // Runs in the SPI thread (through connectArchiveReply): keeps a reply
+    // while the map waits for one.
     void slotScadaResiveCompressLogRN(QByteArray header, QByteArray data);
 
 signals:
@@ -167,11 +167,14 @@ protected:
     // Makes the connections to the SPI driver; maps with requests of their
     // own add theirs after the engine's.
     virtual void connectSpiDriver(SpiDriver* driver);
-    // Connects one of the driver's archive reply signals, run in the SPI
-    // thread, to the buffers for command. The reply passes a gate that the
-    // driver's disconnection closes: a reply being stored is waited for, one
-    // that comes later is dropped, so none ever runs in a released map.
-    void connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray), quint8 command);
+    // Connects one of the driver's archive reply signals (SPI command
+    // command), run in the SPI thread, to the map's slot that keeps it. The
+    // reply passes a gate that the driver's disconnection closes: a reply
+    // being stored is waited for, one that comes later is dropped, so none
+    // ever runs in a released map.
+    using ArchiveReplySlot = void (Scada::*)(QByteArray, QByteArray);
+    void connectArchiveReply(SpiDriver* driver, void (SpiDriver::*signal)(QByteArray, QByteArray),
+                             ArchiveReplySlot slot, quint8 command);
     // True while the driver connections stand (the map runs and has a driver).
     bool isSpiDriverConnected() const { return m_driverConnected; }
     // Writes one accepted register value (in register units) to the store:

@@ -11,7 +11,8 @@ void ScadaTarvesk::connectSpiDriver(SpiDriver* driver)
 {
     Scada::connectSpiDriver(driver);
     connect(this, &ScadaTarvesk::signalScadaRequestCompressLog, driver, &SpiDriver::slotSpiRequestLogCompress);
-    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompress, CmdArchiveCompressed);
+    connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompress,
+                        static_cast<ArchiveReplySlot>(&ScadaTarvesk::slotScadaResiveCompressLog), CmdArchiveCompressed);
 }
 
 bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* header, QByteArray* data,

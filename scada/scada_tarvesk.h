@@ -17,8 +17,8 @@ public:
                          int timeoutMs = TransferTimeoutMs);
 
 public slots:
-    // Keeps a reply while the map waits for one. The driver's replies take
-    // the same way in the SPI thread, through connectArchiveReply().
+    // Runs in the SPI thread (through connectArchiveReply): keeps a reply
+    // while the map waits for one.
     void slotScadaResiveCompressLog(QByteArray header, QByteArray data);
 
 signals:
