@@ -1,6 +1,7 @@
 #include "commandserver.h"
 #include "commandsocket.h"
 #include "mainapplication.h"
+#include "tcp_keepalive.h"
 
 #include <QDebug>
 #include <QHostAddress>
@@ -46,6 +47,7 @@ void CommandServer::incomingConnection(qintptr handle)
         ConnectionThreads::refuse(handle);
         return;
     }
+    TcpKeepAlive::enable(handle);
 
     auto* connection = new CommandSocket(handle, m_parameters, m_idleMs);
     auto* thread = new QThread;

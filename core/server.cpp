@@ -1,6 +1,7 @@
 #include "server.h"
 #include "mainapplication.h"
 #include "socketserver.h"
+#include "tcp_keepalive.h"
 
 #include <QDebug>
 #include <QHostAddress>
@@ -49,6 +50,7 @@ void TcpServer::incomingConnection(qintptr handle)
         ConnectionThreads::refuse(handle);
         return;
     }
+    TcpKeepAlive::enable(handle);
 
     auto* thread = new QThread;
     thread->setObjectName(QStringLiteral("SocketServer"));

@@ -3,8 +3,9 @@
 // talking to the in-process controller, the console against a store of its
 // own. Replies and answers, broadcasts to every client, requests cut and
 // joined by TCP, what a hostile client might send, the connection cap,
-// clients that read slowly, never, or flood the link, and stopping with
-// clients connected.
+// clients that read slowly, never, flood the link or vanish, and stopping
+// with clients connected.
+#include "accepted_socket.h"
 #include "commandserver.h"
 #include "commandsocket.h"
 #include "console_client.h"
@@ -68,6 +69,14 @@ int deafClient(quint16 port)
         return fd;
     ::close(fd);
     return -1;
+}
+
+// One row for each server: the console and the service server.
+void serverRows()
+{
+    QTest::addColumn<bool>("console");
+    QTest::newRow("console") << true;
+    QTest::newRow("service") << false;
 }
 
 const QByteArray Queued = "[I] added to queue\n";
@@ -420,6 +429,29 @@ private slots:
         delete server;
         for (BlockClient* c : {&reader, &busy})
             QVERIFY2(waitFor([&] { return c->socket().state() == QAbstractSocket::UnconnectedState; }), "clients cut off at stop");
+    }
+
+    // Every accepted connection is probed after a quiet minute, three probes
+    // ten seconds apart, and given up after 90 s without an answer; a client
+    // gone without a word is noticed and its place freed.
+    void vanishedClientFreesItsPlace_data() { serverRows(); }
+    void vanishedClientFreesItsPlace()
+    {
+        QFETCH(bool, console);
+        QTcpServer* server = console ? static_cast<QTcpServer*>(m_console.get()) : m_server.get();
+        auto count = [&] { return console ? m_console->connectionCount() : m_server->connectionCount(); };
+        const int client = deafClient(server->serverPort());
+        int end = -1;
+        QVERIFY2(client >= 0 && waitFor([&] {
+                     return count() == 1 && (end = AcceptedSocket::find(server->serverPort(), AcceptedSocket::localPort(client))) >= 0;
+                 }),
+                 "the connection accepted");
+        QCOMPARE(AcceptedSocket::keepAlive(end), QByteArray("on 1 idle 60 interval 10 probes 3 timeout 90000"));
+        if (!AcceptedSocket::vanish(client, end)) {
+            ::close(client);
+            QSKIP("closing a client without a word takes the right to repair sockets");
+        }
+        QVERIFY2(waitFor([&] { return count() == 0; }), "the vanished client's place freed");
     }
 
     // Writes and archive requests far faster than the link serves them (one
