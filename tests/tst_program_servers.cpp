@@ -37,12 +37,6 @@ int closedByPeer(const std::vector<int>& fds)
     return closed;
 }
 
-void closeAll(const std::vector<int>& fds)
-{
-    for (int fd : fds)
-        ::close(fd);
-}
-
 // A client of port 502 that is served: a new one is tried while the places
 // of clients gone are still being freed. -1 when none is served within 5 s.
 int servedModbusClient()
@@ -105,7 +99,8 @@ private slots:
         QVERIFY2(service.connectTo(5321) && service.ready(), "a new service client answered");
         QVERIFY2(!modbusRead(modbus).isEmpty(), "the Modbus client connected before answered");
         QCOMPARE(log().count("SCADA: Modbus TCP client refused"), 1);
-        closeAll(flood);
+        for (int fd : flood)
+            ::close(fd);
         ::close(modbus);
         const int next = servedModbusClient();
         QVERIFY2(next >= 0, "port 502 answering once the flood has gone");

@@ -12,6 +12,7 @@
 #include "descriptors_taken.h"
 #include "model_link.h"
 #include "param_writes.h"
+#include "raw_client.h"
 #include "rawbits.h"
 #include "server.h"
 #include "serviceblockparser.h"
@@ -64,11 +65,8 @@ int deafClient(quint16 port)
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     const int small = 4096;
     ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+    const sockaddr_in address = loopbackAddress(port);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
         return fd;
     ::close(fd);
     return -1;
@@ -468,10 +466,7 @@ private slots:
         QTcpServer* server = console ? static_cast<QTcpServer*>(m_console.get()) : m_server.get();
         auto count = [&] { return console ? m_console->connectionCount() : m_server->connectionCount(); };
         QSignalSpy failed(server->findChild<TcpAcceptor*>(), &TcpAcceptor::signalAcceptFailed);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(server->serverPort());
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        const sockaddr_in address = loopbackAddress(server->serverPort());
         // Accepting as usual first (see DescriptorsTaken).
         int client = deafClient(server->serverPort());
         QVERIFY2(waitFor([&] { return count() == 1; }), "a client accepted as usual");
@@ -481,7 +476,7 @@ private slots:
         {
             DescriptorsTaken taken(1);
             char byte;
-            QVERIFY(::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
             QVERIFY2(waitFor([&] { return ::recv(client, &byte, 1, MSG_DONTWAIT) == 0; }) && count() == 0,
                      "the client on the last descriptor turned away");
         }
@@ -489,7 +484,7 @@ private slots:
         client = ::socket(AF_INET, SOCK_STREAM, 0);
         {
             DescriptorsTaken taken;
-            QVERIFY(::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
             QVERIFY2(failed.wait(5000), "an accept failed");
             rusage before = {}, after = {};
             ::getrusage(RUSAGE_THREAD, &before);
