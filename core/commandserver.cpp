@@ -1,6 +1,8 @@
 #include "commandserver.h"
 #include "commandsocket.h"
 #include "mainapplication.h"
+#include "tcp_acceptor.h"
+#include "tcp_keepalive.h"
 
 #include <QDebug>
 #include <QHostAddress>
@@ -19,6 +21,8 @@ CommandServer::CommandServer(QObject* parent, quint16 port, Parameters* paramete
     }
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &CommandServer::slotStop);
+    m_acceptor = new TcpAcceptor(this, [this](qintptr handle) { incomingConnection(handle); },
+                                 QStringLiteral("[E] CS:"), QStringLiteral("[I] CS:"));
 }
 
 CommandServer::~CommandServer()
@@ -28,10 +32,12 @@ CommandServer::~CommandServer()
 
 void CommandServer::start()
 {
-    if (listen(QHostAddress::Any, m_port))
+    if (listen(QHostAddress::Any, m_port)) {
+        m_acceptor->start();
         qDebug() << "[I] CS: Server started";
-    else
+    } else {
         qDebug() << "[E] CS: Server could not start";
+    }
 }
 
 int CommandServer::connectionCount() const
@@ -41,11 +47,19 @@ int CommandServer::connectionCount() const
 
 void CommandServer::incomingConnection(qintptr handle)
 {
-    if (!m_threads.hasRoom()) {
-        qDebug().noquote() << QString("[E] CS[%1]: Client refused, %2 clients connected").arg(handle).arg(MaxConnections);
+    const bool room = m_threads.hasRoom();
+    if (!room || !ConnectionThreads::canStartThread()) {
+        int held = 0;
+        if (m_refusals.allow(&held))
+            qDebug().noquote() << QString("[E] CS[%1]: Client refused, %2%3")
+                                      .arg(handle)
+                                      .arg(room ? QStringLiteral("no descriptor left for its thread")
+                                                : QStringLiteral("%1 clients connected").arg(MaxConnections))
+                                      .arg(LogLimiter::heldNote(held));
         ConnectionThreads::refuse(handle);
         return;
     }
+    TcpKeepAlive::enable(handle);
 
     auto* connection = new CommandSocket(handle, m_parameters, m_idleMs);
     auto* thread = new QThread;
@@ -64,6 +78,7 @@ void CommandServer::incomingConnection(qintptr handle)
 
 void CommandServer::slotStop()
 {
+    m_acceptor->stop();
     close();
     m_threads.stopAll();
 }

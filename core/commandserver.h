@@ -2,11 +2,13 @@
 #define COMMANDSERVER_H
 
 #include "connectionthreads.h"
+#include "log_limiter.h"
 
 #include <QTcpServer>
 
 class QThread;
 class Parameters;
+class TcpAcceptor;
 
 // The text console on TCP port 4321. Each accepted connection gets a
 // CommandSocket in a thread of its own. Stopping or deleting the server
@@ -43,8 +45,12 @@ private:
     quint16 m_port;
     Parameters* m_parameters;
     int m_idleMs;
+    // Takes the connections, also through a shortage of descriptors.
+    TcpAcceptor* m_acceptor;
     // Threads live in the server's thread; each deletes itself once finished.
     ConnectionThreads m_threads{MaxConnections};
+    // A flood of refused clients is logged now and then, not line by line.
+    LogLimiter m_refusals;
 };
 
 #endif // COMMANDSERVER_H

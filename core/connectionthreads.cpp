@@ -1,6 +1,7 @@
 #include "connectionthreads.h"
 
-#include <QTcpSocket>
+#include <fcntl.h>
+#include <unistd.h>
 
 int ConnectionThreads::count() const
 {
@@ -21,9 +22,20 @@ bool ConnectionThreads::hasRoom()
 
 void ConnectionThreads::refuse(qintptr handle)
 {
-    QTcpSocket refused;
-    refused.setSocketDescriptor(handle);
-    refused.abort();
+    // Closed as accepted: nothing to allocate, also when descriptors or
+    // memory run short.
+    ::close(static_cast<int>(handle));
+}
+
+bool ConnectionThreads::canStartThread()
+{
+    // An event loop wakes up through an eventfd, or a pipe where there is none.
+    int probe[2];
+    if (::pipe2(probe, O_CLOEXEC) != 0)
+        return false;
+    ::close(probe[0]);
+    ::close(probe[1]);
+    return true;
 }
 
 void ConnectionThreads::stopAll()

@@ -22,6 +22,10 @@ public:
     bool hasRoom();
     // Refuses a connection handle: the client sees it closed at once.
     static void refuse(qintptr handle);
+    // True when descriptors are free for a new thread's event loop: Qt ends
+    // the program when it cannot make one, so a connection that took the
+    // last free descriptor is refused rather than given a thread.
+    static bool canStartThread();
     void add(QThread* thread) { m_threads.append(thread); }
     void stopAll();
 

@@ -1,6 +1,8 @@
 #include "server.h"
 #include "mainapplication.h"
 #include "socketserver.h"
+#include "tcp_acceptor.h"
+#include "tcp_keepalive.h"
 
 #include <QDebug>
 #include <QHostAddress>
@@ -22,11 +24,15 @@ TcpServer::TcpServer(QObject* parent, quint16 port, Parameters* parameters, SpiD
     // when the server outlives the event loop.
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &TcpServer::slotStop);
+    m_acceptor = new TcpAcceptor(this, [this](qintptr handle) { incomingConnection(handle); },
+                                 QStringLiteral("Service server:"), QStringLiteral("Service server:"));
 
-    if (listen(QHostAddress::Any, port))
+    if (listen(QHostAddress::Any, port)) {
+        m_acceptor->start();
         qDebug() << "Server started...";
-    else
+    } else {
         qWarning() << "Error: server could not start!";
+    }
 }
 
 TcpServer::~TcpServer()
@@ -41,14 +47,21 @@ int TcpServer::connectionCount() const
 
 void TcpServer::incomingConnection(qintptr handle)
 {
-    qDebug() << "New incoming connection:" << handle;
-
     // Forget the threads that have ended.
-    if (!m_threads.hasRoom()) {
-        qWarning() << "Connection" << handle << "refused:" << MaxConnections << "clients connected";
+    const bool room = m_threads.hasRoom();
+    if (!room || !ConnectionThreads::canStartThread()) {
+        int held = 0;
+        if (m_refusals.allow(&held))
+            qWarning().noquote() << QStringLiteral("Connection %1 refused: %2%3")
+                                        .arg(handle)
+                                        .arg(room ? QStringLiteral("no descriptor left for its thread")
+                                                  : QStringLiteral("%1 clients connected").arg(MaxConnections))
+                                        .arg(LogLimiter::heldNote(held));
         ConnectionThreads::refuse(handle);
         return;
     }
+    qDebug() << "New incoming connection:" << handle;
+    TcpKeepAlive::enable(handle);
 
     auto* thread = new QThread;
     thread->setObjectName(QStringLiteral("SocketServer"));
@@ -67,6 +80,7 @@ void TcpServer::incomingConnection(qintptr handle)
 
 void TcpServer::slotStop()
 {
+    m_acceptor->stop();
     close();
     m_threads.stopAll();
 }

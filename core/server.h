@@ -2,12 +2,14 @@
 #define SERVER_H
 
 #include "connectionthreads.h"
+#include "log_limiter.h"
 
 #include <QTcpServer>
 
 class QThread;
 class Parameters;
 class SpiDriver;
+class TcpAcceptor;
 
 // The service server on TCP port 5321. Each accepted connection gets a
 // SocketServer in a thread of its own. Deleting the server closes every
@@ -39,8 +41,12 @@ protected:
 private:
     Parameters* m_parameters;
     SpiDriver* m_driver;
+    // Takes the connections, also through a shortage of descriptors.
+    TcpAcceptor* m_acceptor;
     // Threads live in the server's thread; each deletes itself once finished.
     ConnectionThreads m_threads{MaxConnections};
+    // A flood of refused clients is logged now and then, not line by line.
+    LogLimiter m_refusals;
 };
 
 #endif // SERVER_H

@@ -1,11 +1,15 @@
 #include "scada.h"
 
+#include "connectionthreads.h"
+#include "log_limiter.h"
 #include "mainapplication.h"
 #include "parameterdef.h"
 #include "parameters.h"
 #include "rawbits.h"
 #include "saturate.h"
 #include "spidriver.h"
+#include "tcp_acceptor.h"
+#include "tcp_keepalive.h"
 #include "units.h"
 
 #include <QDebug>
@@ -14,6 +18,8 @@
 #include <QModbusPdu>
 #include <QModbusTcpServer>
 #include <QMutexLocker>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 #include <cmath>
@@ -81,6 +87,16 @@ QByteArray registerBytes(const QVector<quint16>& words)
     return out;
 }
 
+// Reaches the protected accepting of a QTcpServer that is not ours.
+struct ListenerAccess : QTcpServer
+{
+    static void take(QTcpServer* server, qintptr descriptor)
+    {
+        (server->*(&ListenerAccess::incomingConnection))(descriptor);
+        emit server->newConnection();
+    }
+};
+
 // The station's Modbus TCP server: QtSerialBus does the framing, the
 // connections and the unit identifier; the map serves the registers, so the
 // register functions answer with the exceptions the map decides.
@@ -91,9 +107,42 @@ public:
         : QModbusTcpServer(parent)
         , m_map(map)
     {
+        // The station's Qt has no connection observer: the connections are
+        // accepted here instead, on QtSerialBus's own listening QTcpServer
+        // (its one QTcpServer child), capped and probed before QtSerialBus
+        // takes them.
+        m_listener = findChild<QTcpServer*>(QString(), Qt::FindDirectChildrenOnly);
+        if (m_listener)
+            m_acceptor = new TcpAcceptor(m_listener, [this](qintptr descriptor) { admit(descriptor); },
+                                         QStringLiteral("SCADA:"), QStringLiteral("SCADA:"));
+        else
+            qWarning() << "SCADA: the Modbus TCP listener is out of reach; its clients are neither capped nor probed";
+    }
+
+    ~ScadaModbusServer() override
+    {
+        // The listening socket closes in the base destructor.
+        if (m_acceptor)
+            m_acceptor->stop();
     }
 
 protected:
+    bool open() override
+    {
+        if (!QModbusTcpServer::open())
+            return false;
+        if (m_acceptor)
+            m_acceptor->start();
+        return true;
+    }
+
+    void close() override
+    {
+        if (m_acceptor)
+            m_acceptor->stop();
+        QModbusTcpServer::close();
+    }
+
     QModbusResponse processRequest(const QModbusPdu& request) override
     {
         const QByteArray data = request.data();
@@ -199,7 +248,34 @@ private:
         return start >= 0 && count >= 1 && start + count <= 0x10000;
     }
 
+    // Hands a connection to QtSerialBus while fewer than the cap are open
+    // (the sockets it holds stay children of its QTcpServer), as the
+    // QTcpServer's own accepting would: it makes the socket a pending
+    // connection and tells. Over the cap the connection is closed at once.
+    void admit(qintptr descriptor)
+    {
+        int open = 0;
+        for (QTcpSocket* socket : m_listener->findChildren<QTcpSocket*>(QString(), Qt::FindDirectChildrenOnly))
+            if (socket->state() == QAbstractSocket::ConnectedState)
+                ++open;
+        if (open >= Scada::MaxConnections) {
+            int held = 0;
+            if (m_refusals.allow(&held))
+                qWarning().noquote() << QStringLiteral("SCADA: Modbus TCP client refused: %1 clients connected%2")
+                                            .arg(Scada::MaxConnections)
+                                            .arg(LogLimiter::heldNote(held));
+            ConnectionThreads::refuse(descriptor);
+            return;
+        }
+        TcpKeepAlive::enable(descriptor);
+        ListenerAccess::take(m_listener, descriptor);
+    }
+
     Scada* m_map;
+    QTcpServer* m_listener = nullptr;
+    TcpAcceptor* m_acceptor = nullptr;
+    // A flood of refused clients is logged now and then, not line by line.
+    LogLimiter m_refusals;
 };
 
 std::atomic<Scada::ArchiveReplyHook> archiveReplyHook{nullptr};

@@ -69,6 +69,10 @@ class Scada : public QObject
     Q_OBJECT
 public:
     static constexpr quint16 DefaultPort = 502;
+    // More Modbus TCP clients than this are turned away (a station has one
+    // or two masters), so that a master leaking connections or a port scan
+    // cannot use up the program's descriptors.
+    static constexpr int MaxConnections = 16;
     static constexpr int RefreshMs = 100;
     // Polls for transfers through the SPI link: every 5 ms for at most 5 s.
     static constexpr int PollMs = 5;

@@ -1,11 +1,17 @@
 // The SCADA engine over its real links: a Modbus TCP master against a map in
 // its own thread, the store behind it, and the SPI driver talking to the
-// in-process controller for software packets and both archive commands.
+// in-process controller for software packets and both archive commands; the
+// cap on Modbus TCP clients, the probing of quiet ones, and accepting again
+// after the descriptors ran out.
+#include "accepted_socket.h"
+#include "descriptors_taken.h"
 #include "log_capture.h"
 #include "model_link.h"
+#include "raw_client.h"
 #include "parameters.h"
 #include "rawbits.h"
 #include "store_driver.h"
+#include "tcp_acceptor.h"
 #include "scada_tarvesk.h"
 #include "test_database.h"
 #include "wait_for.h"
@@ -308,6 +314,66 @@ private slots:
         QTRY_COMPARE(m_map->serverAddress(), 255);
         store(580, 1.0f);
         QTRY_COMPARE(m_map->serverAddress(), 1);
+    }
+
+    // Sixteen clients at once, this suite's own among them: the next is
+    // turned away, the admitted are served and probed as the console's are,
+    // and the place of one that vanished without a word is taken again.
+    void clientsAreCappedAndProbed()
+    {
+        const QByteArray answer = QByteArray::fromHex("00070000000501" "03020026");
+        std::vector<int> clients;
+        for (int i = 0; i < Scada::MaxConnections; ++i)
+            clients.push_back(rawClient(m_port));
+        QVERIFY2(modbusRead(clients.back()).isEmpty(), "the client over the cap turned away");
+        ::close(clients.back());
+        clients.pop_back();
+        for (int fd : clients)
+            QCOMPARE(modbusRead(fd), answer);
+        QCOMPARE(ask(3, "000a0001"), QString("020026"));
+        const int end = AcceptedSocket::find(m_port, AcceptedSocket::localPort(clients.front()));
+        QCOMPARE(AcceptedSocket::keepAlive(end), QByteArray("on 1 idle 60 interval 10 probes 3 timeout 90000"));
+        const bool vanished = AcceptedSocket::vanish(clients.front(), end);
+        if (vanished)
+            clients.front() = rawClient(m_port);
+        const bool placeTaken = vanished && waitFor([&] {
+            if (modbusRead(clients.front()) == answer)
+                return true;
+            ::close(clients.front());
+            clients.front() = rawClient(m_port);
+            return false;
+        });
+        for (int fd : clients)
+            ::close(fd);
+        if (!vanished)
+            QSKIP("closing a client without a word takes the right to repair sockets");
+        QVERIFY2(placeTaken, "the vanished client's place taken again");
+    }
+
+    // With no descriptor left a client cannot be accepted; it is, once
+    // descriptors are free again.
+    void acceptingResumesOnceDescriptorsAreFree()
+    {
+        std::atomic<int> failures{0};
+        std::atomic<bool> watching{false};
+        QMetaObject::Connection watch;
+        QTimer::singleShot(0, m_map, [&] { // the map's children are touched in its thread only
+            watch = connect(m_map->findChild<TcpAcceptor*>(), &TcpAcceptor::signalAcceptFailed, m_map, [&] { ++failures; });
+            watching = true;
+        });
+        QVERIFY2(waitFor([&] { return watching.load(); }) && watch, "the map's acceptor watched");
+        // The link's code has run (see DescriptorsTaken).
+        QVERIFY2(waitFor([this] { return m_link->model.stats().value(ControllerModel::CmdStatus) > 2; }), "the link running");
+        const int client = ::socket(AF_INET, SOCK_STREAM, 0);
+        const sockaddr_in address = loopbackAddress(m_port);
+        {
+            DescriptorsTaken taken;
+            QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY2(waitFor([&] { return failures >= 2; }), "accepts failed, and failed again a second later");
+        }
+        QCOMPARE(modbusRead(client), QByteArray::fromHex("00070000000501" "03020026"));
+        disconnect(watch);
+        ::close(client);
     }
 
     void softwarePacket()

@@ -3,23 +3,28 @@
 // talking to the in-process controller, the console against a store of its
 // own. Replies and answers, broadcasts to every client, requests cut and
 // joined by TCP, what a hostile client might send, the connection cap,
-// clients that read slowly, never, or flood the link, and stopping with
-// clients connected.
+// clients that read slowly, never, flood the link or vanish, accepting again
+// after the descriptors ran out, and stopping with clients connected.
+#include "accepted_socket.h"
 #include "commandserver.h"
 #include "commandsocket.h"
 #include "console_client.h"
+#include "descriptors_taken.h"
 #include "model_link.h"
 #include "param_writes.h"
+#include "raw_client.h"
 #include "rawbits.h"
 #include "server.h"
 #include "serviceblockparser.h"
 #include "service_client.h"
+#include "tcp_acceptor.h"
 #include "test_database.h"
 
 #include <QtTest>
 #include <fcntl.h>
 #include <malloc.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 // The sanitizer's count of memory in use, when its runtime is there.
@@ -60,14 +65,19 @@ int deafClient(quint16 port)
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     const int small = 4096;
     ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+    const sockaddr_in address = loopbackAddress(port);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
         return fd;
     ::close(fd);
     return -1;
+}
+
+// One row for each server: the console and the service server.
+void serverRows()
+{
+    QTest::addColumn<bool>("console");
+    QTest::newRow("console") << true;
+    QTest::newRow("service") << false;
 }
 
 const QByteArray Queued = "[I] added to queue\n";
@@ -420,6 +430,73 @@ private slots:
         delete server;
         for (BlockClient* c : {&reader, &busy})
             QVERIFY2(waitFor([&] { return c->socket().state() == QAbstractSocket::UnconnectedState; }), "clients cut off at stop");
+    }
+
+    // Every accepted connection is probed after a quiet minute, three probes
+    // ten seconds apart, and given up after 90 s without an answer; a client
+    // gone without a word is noticed and its place freed.
+    void vanishedClientFreesItsPlace_data() { serverRows(); }
+    void vanishedClientFreesItsPlace()
+    {
+        QFETCH(bool, console);
+        QTcpServer* server = console ? static_cast<QTcpServer*>(m_console.get()) : m_server.get();
+        auto count = [&] { return console ? m_console->connectionCount() : m_server->connectionCount(); };
+        const int client = deafClient(server->serverPort());
+        int end = -1;
+        QVERIFY2(client >= 0 && waitFor([&] {
+                     return count() == 1 && (end = AcceptedSocket::find(server->serverPort(), AcceptedSocket::localPort(client))) >= 0;
+                 }),
+                 "the connection accepted");
+        QCOMPARE(AcceptedSocket::keepAlive(end), QByteArray("on 1 idle 60 interval 10 probes 3 timeout 90000"));
+        if (!AcceptedSocket::vanish(client, end)) {
+            ::close(client);
+            QSKIP("closing a client without a word takes the right to repair sockets");
+        }
+        QVERIFY2(waitFor([&] { return count() == 0; }), "the vanished client's place freed");
+    }
+
+    // A client that takes the last free descriptor is turned away, for its
+    // thread would find none. With no descriptor left a connection cannot be
+    // accepted: the server waits, without keeping its thread (this one)
+    // busy, and accepts the client once descriptors are free again.
+    void acceptingResumesOnceDescriptorsAreFree_data() { serverRows(); }
+    void acceptingResumesOnceDescriptorsAreFree()
+    {
+        QFETCH(bool, console);
+        QTcpServer* server = console ? static_cast<QTcpServer*>(m_console.get()) : m_server.get();
+        auto count = [&] { return console ? m_console->connectionCount() : m_server->connectionCount(); };
+        QSignalSpy failed(server->findChild<TcpAcceptor*>(), &TcpAcceptor::signalAcceptFailed);
+        const sockaddr_in address = loopbackAddress(server->serverPort());
+        // Accepting as usual first (see DescriptorsTaken).
+        int client = deafClient(server->serverPort());
+        QVERIFY2(waitFor([&] { return count() == 1; }), "a client accepted as usual");
+        ::close(client);
+        QVERIFY2(waitFor([&] { return count() == 0; }), "its place freed");
+        client = ::socket(AF_INET, SOCK_STREAM, 0);
+        {
+            DescriptorsTaken taken(1);
+            char byte;
+            QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY2(waitFor([&] { return ::recv(client, &byte, 1, MSG_DONTWAIT) == 0; }) && count() == 0,
+                     "the client on the last descriptor turned away");
+        }
+        ::close(client);
+        client = ::socket(AF_INET, SOCK_STREAM, 0);
+        {
+            DescriptorsTaken taken;
+            QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY2(failed.wait(5000), "an accept failed");
+            rusage before = {}, after = {};
+            ::getrusage(RUSAGE_THREAD, &before);
+            QTest::qWait(2 * TcpAcceptor::RetryMs);
+            ::getrusage(RUSAGE_THREAD, &after);
+            const qint64 busyMs = (after.ru_utime.tv_sec + after.ru_stime.tv_sec - before.ru_utime.tv_sec - before.ru_stime.tv_sec) * 1000
+                                  + (after.ru_utime.tv_usec + after.ru_stime.tv_usec - before.ru_utime.tv_usec - before.ru_stime.tv_usec) / 1000;
+            QVERIFY2(busyMs < TcpAcceptor::RetryMs, qPrintable(QString("%1 ms busy in 2 s").arg(busyMs)));
+            QVERIFY(failed.count() >= 2 && count() == 0);
+        }
+        QVERIFY2(waitFor([&] { return count() == 1; }), "the waiting client accepted");
+        ::close(client);
     }
 
     // Writes and archive requests far faster than the link serves them (one

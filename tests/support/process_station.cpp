@@ -5,6 +5,16 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QThread>
+#include <sys/resource.h>
+
+void LimitedProcess::setupChildProcess()
+{
+    rlimit limit = {};
+    if (openFiles > 0 && ::getrlimit(RLIMIT_NOFILE, &limit) == 0) {
+        limit.rlim_cur = rlim_t(openFiles);
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
 
 ProcessStation::ProcessStation()
 {
@@ -31,8 +41,9 @@ bool ProcessStation::startEmulator(const QString& seed)
     return m_emulator.waitForStarted(5000) && waitFor([this] { return QFile::exists(m_dir.path() + "/control.sock"); }, 10000);
 }
 
-bool ProcessStation::startProgram(const QStringList& arguments, const QStringList& environment)
+bool ProcessStation::startProgram(const QStringList& arguments, const QStringList& environment, int openFiles)
 {
+    m_program.openFiles = openFiles;
     const QString exe = m_dir.path() + "/vrx_gui";
     if (!QFile::exists(exe) && QFile::copy(VRX_BINARY_DIR "/vrx_gui", exe))
         QFile::setPermissions(exe, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

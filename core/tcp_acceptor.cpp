@@ -1,0 +1,118 @@
+#include "tcp_acceptor.h"
+
+#include <QDebug>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+
+TcpAcceptor::TcpAcceptor(QTcpServer* server, Handler handler, const QString& failurePrefix,
+                         const QString& recoveryPrefix)
+    : QObject(server)
+    , m_server(server)
+    , m_handler(std::move(handler))
+    , m_failurePrefix(failurePrefix)
+    , m_recoveryPrefix(recoveryPrefix)
+{
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &TcpAcceptor::slotRetry);
+}
+
+void TcpAcceptor::start()
+{
+    stop();
+    const int listening = static_cast<int>(m_server->socketDescriptor());
+    if (!m_server->isListening() || listening < 0)
+        return;
+    m_server->pauseAccepting();
+    ::fcntl(listening, F_SETFL, ::fcntl(listening, F_GETFL) | O_NONBLOCK);
+    m_notifier = new QSocketNotifier(listening, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TcpAcceptor::slotReadable);
+}
+
+void TcpAcceptor::stop()
+{
+    m_retry.stop();
+    delete m_notifier;
+    m_notifier = nullptr;
+    m_failing = m_logged = false;
+    m_failures = 0;
+}
+
+void TcpAcceptor::slotReadable()
+{
+    for (int i = 0; i < MaxBatch && m_notifier->isEnabled(); ++i) {
+        const int descriptor = ::accept4(static_cast<int>(m_server->socketDescriptor()), nullptr, nullptr, SOCK_CLOEXEC);
+        if (descriptor >= 0) {
+            accepted();
+            m_handler(descriptor);
+            if (!m_notifier)
+                return; // stopped meanwhile
+            // Taking a pending connection (nextPendingConnection) turns Qt's
+            // own accepting on again.
+            m_server->pauseAccepting();
+            continue;
+        }
+        switch (errno) {
+        case EAGAIN:
+            return;
+        case EINTR:
+        case ECONNABORTED:
+        // Errors of the connection itself, which Linux passes on at accept.
+        case EPROTO:
+        case ENETDOWN:
+        case ENOPROTOOPT:
+        case EHOSTDOWN:
+        case ENONET:
+        case EHOSTUNREACH:
+        case EOPNOTSUPP:
+        case ENETUNREACH:
+            continue;
+        default:
+            // No descriptor or memory left (EMFILE, ENFILE, ENOBUFS, ENOMEM).
+            fail(errno);
+            return;
+        }
+    }
+}
+
+void TcpAcceptor::fail(int error)
+{
+    m_notifier->setEnabled(false);
+    ++m_failures;
+    if (!m_failing) {
+        m_failing = true;
+        int held = 0;
+        m_logged = m_log.allow(&held);
+        if (m_logged)
+            qWarning().noquote() << QStringLiteral("%1 connection not accepted on port %2 (%3); trying again every second%4")
+                                        .arg(m_failurePrefix)
+                                        .arg(m_server->serverPort())
+                                        .arg(qt_error_string(error))
+                                        .arg(LogLimiter::heldNote(held));
+    }
+    m_retry.start();
+    emit signalAcceptFailed(error);
+}
+
+void TcpAcceptor::slotRetry()
+{
+    // A client still waiting makes the socket readable at once.
+    if (m_notifier)
+        m_notifier->setEnabled(true);
+}
+
+void TcpAcceptor::accepted()
+{
+    if (!m_failing)
+        return;
+    if (m_logged)
+        qWarning().noquote() << QStringLiteral("%1 accepting connections on port %2 again after %3 failed accept(s)")
+                                    .arg(m_recoveryPrefix)
+                                    .arg(m_server->serverPort())
+                                    .arg(m_failures);
+    m_failing = m_logged = false;
+    m_failures = 0;
+}
