@@ -49,13 +49,13 @@ void CommandServer::incomingConnection(qintptr handle)
 {
     const bool room = m_threads.hasRoom();
     if (!room || !ConnectionThreads::canStartThread()) {
-        int held = 0;
-        if (m_refusals.allow(&held))
+        quint64 held = 0;
+        if (m_refusals.pass(&held))
             qDebug().noquote() << QString("[E] CS[%1]: Client refused, %2%3")
                                       .arg(handle)
                                       .arg(room ? QStringLiteral("no descriptor left for its thread")
                                                 : QStringLiteral("%1 clients connected").arg(MaxConnections))
-                                      .arg(LogLimiter::heldNote(held));
+                                      .arg(LogThrottle::heldText(held));
         ConnectionThreads::refuse(handle);
         return;
     }

@@ -2,7 +2,7 @@
 #define COMMANDSERVER_H
 
 #include "connectionthreads.h"
-#include "log_limiter.h"
+#include "log_throttle.h"
 
 #include <QTcpServer>
 
@@ -50,7 +50,7 @@ private:
     // Threads live in the server's thread; each deletes itself once finished.
     ConnectionThreads m_threads{MaxConnections};
     // A flood of refused clients is logged now and then, not line by line.
-    LogLimiter m_refusals;
+    LogThrottle m_refusals;
 };
 
 #endif // COMMANDSERVER_H

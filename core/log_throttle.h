@@ -25,6 +25,8 @@ public:
     // Whether a line of this kind may be logged now; if so, held gets the
     // number of lines of the kind held back since the last one logged.
     bool pass(int kind, quint64* held);
+    // The same for a part that logs one kind only.
+    bool pass(quint64* held) { return pass(0, held); }
 
     // What a line that passed adds about the lines held back: nothing when
     // none were, else "; N more like it not logged".

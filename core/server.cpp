@@ -50,13 +50,13 @@ void TcpServer::incomingConnection(qintptr handle)
     // Forget the threads that have ended.
     const bool room = m_threads.hasRoom();
     if (!room || !ConnectionThreads::canStartThread()) {
-        int held = 0;
-        if (m_refusals.allow(&held))
+        quint64 held = 0;
+        if (m_refusals.pass(&held))
             qWarning().noquote() << QStringLiteral("Connection %1 refused: %2%3")
                                         .arg(handle)
                                         .arg(room ? QStringLiteral("no descriptor left for its thread")
                                                   : QStringLiteral("%1 clients connected").arg(MaxConnections))
-                                        .arg(LogLimiter::heldNote(held));
+                                        .arg(LogThrottle::heldText(held));
         ConnectionThreads::refuse(handle);
         return;
     }

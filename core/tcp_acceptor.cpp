@@ -84,14 +84,14 @@ void TcpAcceptor::fail(int error)
     ++m_failures;
     if (!m_failing) {
         m_failing = true;
-        int held = 0;
-        m_logged = m_log.allow(&held);
+        quint64 held = 0;
+        m_logged = m_log.pass(&held);
         if (m_logged)
             qWarning().noquote() << QStringLiteral("%1 connection not accepted on port %2 (%3); trying again every second%4")
                                         .arg(m_failurePrefix)
                                         .arg(m_server->serverPort())
                                         .arg(qt_error_string(error))
-                                        .arg(LogLimiter::heldNote(held));
+                                        .arg(LogThrottle::heldText(held));
     }
     m_retry.start();
     emit signalAcceptFailed(error);

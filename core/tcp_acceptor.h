@@ -1,7 +1,7 @@
 #ifndef TCP_ACCEPTOR_H
 #define TCP_ACCEPTOR_H
 
-#include "log_limiter.h"
+#include "log_throttle.h"
 
 #include <QObject>
 #include <QString>
@@ -56,7 +56,7 @@ private:
     QString m_recoveryPrefix;
     QSocketNotifier* m_notifier = nullptr;
     QTimer m_retry;
-    LogLimiter m_log;
+    LogThrottle m_log;
     bool m_failing = false; // accepts have failed since the last one that worked
     bool m_logged = false;  // that failure was logged, so its end is too
     int m_failures = 0;

@@ -1,7 +1,7 @@
 #include "scada.h"
 
 #include "connectionthreads.h"
-#include "log_limiter.h"
+#include "log_throttle.h"
 #include "mainapplication.h"
 #include "parameterdef.h"
 #include "parameters.h"
@@ -259,11 +259,11 @@ private:
             if (socket->state() == QAbstractSocket::ConnectedState)
                 ++open;
         if (open >= Scada::MaxConnections) {
-            int held = 0;
-            if (m_refusals.allow(&held))
+            quint64 held = 0;
+            if (m_refusals.pass(&held))
                 qWarning().noquote() << QStringLiteral("SCADA: Modbus TCP client refused: %1 clients connected%2")
                                             .arg(Scada::MaxConnections)
-                                            .arg(LogLimiter::heldNote(held));
+                                            .arg(LogThrottle::heldText(held));
             ConnectionThreads::refuse(descriptor);
             return;
         }
@@ -275,7 +275,7 @@ private:
     QTcpServer* m_listener = nullptr;
     TcpAcceptor* m_acceptor = nullptr;
     // A flood of refused clients is logged now and then, not line by line.
-    LogLimiter m_refusals;
+    LogThrottle m_refusals;
 };
 
 std::atomic<Scada::ArchiveReplyHook> archiveReplyHook{nullptr};
