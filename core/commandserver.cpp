@@ -47,18 +47,8 @@ int CommandServer::connectionCount() const
 
 void CommandServer::incomingConnection(qintptr handle)
 {
-    const bool room = m_threads.hasRoom();
-    if (!room || !ConnectionThreads::canStartThread()) {
-        quint64 held = 0;
-        if (m_refusals.pass(&held))
-            qDebug().noquote() << QString("[E] CS[%1]: Client refused, %2%3")
-                                      .arg(handle)
-                                      .arg(room ? QStringLiteral("no descriptor left for its thread")
-                                                : QStringLiteral("%1 clients connected").arg(MaxConnections))
-                                      .arg(LogThrottle::heldText(held));
-        ConnectionThreads::refuse(handle);
+    if (!m_threads.admit(handle, QStringLiteral("[E] CS[%1]: Client refused, %2")))
         return;
-    }
     TcpKeepAlive::enable(handle);
 
     auto* connection = new CommandSocket(handle, m_parameters, m_idleMs);

@@ -1,5 +1,6 @@
 #include "connectionthreads.h"
 
+#include <QDebug>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -18,6 +19,21 @@ bool ConnectionThreads::hasRoom()
         if (!m_threads.at(i) || m_threads.at(i)->isFinished())
             m_threads.removeAt(i);
     return m_threads.size() < m_max;
+}
+
+bool ConnectionThreads::admit(qintptr handle, const QString& refusedLine)
+{
+    const bool room = hasRoom();
+    if (room && canStartThread())
+        return true;
+    quint64 held = 0;
+    if (m_refusals.pass(&held))
+        qWarning().noquote() << refusedLine.arg(handle)
+                                    .arg(room ? QStringLiteral("no descriptor left for its thread")
+                                              : QStringLiteral("%1 clients connected").arg(m_max))
+                                + LogThrottle::heldText(held);
+    refuse(handle);
+    return false;
 }
 
 void ConnectionThreads::refuse(qintptr handle)

@@ -47,19 +47,8 @@ int TcpServer::connectionCount() const
 
 void TcpServer::incomingConnection(qintptr handle)
 {
-    // Forget the threads that have ended.
-    const bool room = m_threads.hasRoom();
-    if (!room || !ConnectionThreads::canStartThread()) {
-        quint64 held = 0;
-        if (m_refusals.pass(&held))
-            qWarning().noquote() << QStringLiteral("Connection %1 refused: %2%3")
-                                        .arg(handle)
-                                        .arg(room ? QStringLiteral("no descriptor left for its thread")
-                                                  : QStringLiteral("%1 clients connected").arg(MaxConnections))
-                                        .arg(LogThrottle::heldText(held));
-        ConnectionThreads::refuse(handle);
+    if (!m_threads.admit(handle, QStringLiteral("Connection %1 refused: %2")))
         return;
-    }
     qDebug() << "New incoming connection:" << handle;
     TcpKeepAlive::enable(handle);
 

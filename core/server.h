@@ -2,7 +2,6 @@
 #define SERVER_H
 
 #include "connectionthreads.h"
-#include "log_throttle.h"
 
 #include <QTcpServer>
 
@@ -45,8 +44,6 @@ private:
     TcpAcceptor* m_acceptor;
     // Threads live in the server's thread; each deletes itself once finished.
     ConnectionThreads m_threads{MaxConnections};
-    // A flood of refused clients is logged now and then, not line by line.
-    LogThrottle m_refusals;
 };
 
 #endif // SERVER_H
