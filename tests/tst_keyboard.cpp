@@ -2,6 +2,7 @@
 // accepted key per 200 ms shared by all keys, the scan thread's life, and
 // missing GPIO lines.
 #include "keyboard.h"
+#include "log_capture.h"
 
 #include <QDir>
 #include <QPointer>
@@ -130,9 +131,7 @@ private slots:
 
     void missingLinesAreLoggedOnceAndScannedSlowly()
     {
-        static int warnings = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings += text.contains("cannot open"); });
+        LogCapture log;
         Panel panel(false);
         KeyBoardPool pool;
         QList<int> intervals;
@@ -146,8 +145,7 @@ private slots:
                 pool.slotSetPinIn();
             intervals << pool.rowInterval();
         }
-        qInstallMessageHandler(previous);
-        QCOMPARE(warnings, 1);
+        QCOMPARE(log.count("cannot open"), 1);
         QCOMPARE(intervals.mid(10), QList<int>({KeyBoardPool::IdleRowIntervalMs, KeyBoardPool::IdleRowIntervalMs,
                                                 KeyBoardPool::RowIntervalMs}));
     }

@@ -2,6 +2,7 @@
 // the request with a usable time, sets the station clock; its drops are logged
 // once per interval and kind; and the reply arithmetic with its worked
 // examples.
+#include "log_capture.h"
 #include "ntpclient.h"
 #include "param_writes.h"
 #include "store_driver.h"
@@ -186,23 +187,17 @@ private slots:
             const int expected = replies.count() + 2 * copies;
             return waitFor([&] { return replies.count() == expected; }, 5000);
         };
-        static QStringList lines;
-        lines.clear();
-        const QtMessageHandler previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-                if (text.startsWith("NTP client: reply dropped"))
-                    lines << text;
-            });
+        LogCapture log;
+        const auto lines = [&log] { return log.lines("NTP client: reply dropped"); };
         m_logClockMs += NtpClient::DropLogIntervalMs;
         const bool sent = burst(5);
-        const QStringList first = lines;
+        const QStringList first = lines();
         m_logClockMs += NtpClient::DropLogIntervalMs - 1;
         const bool late = sent && burst(1);
-        const QStringList within = lines.mid(first.size());
+        const QStringList within = lines().mid(first.size());
         m_logClockMs += 1;
         const bool over = late && burst(1);
-        const QStringList after = lines.mid(first.size() + within.size());
-        qInstallMessageHandler(previous);
+        const QStringList after = lines().mid(first.size() + within.size());
         QVERIFY2(sent && late && over, "the datagrams at the client");
         const QStringList kinds{"is shorter than 48 bytes", "sent from 127.0.0.1:", "origin timestamp"};
         QCOMPARE(first.size(), kinds.size());

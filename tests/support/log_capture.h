@@ -26,12 +26,13 @@ public:
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    // Lines holding text.
-    int count(const QString& text) const
+    // Lines holding text, oldest first.
+    QStringList lines(const QString& text) const
     {
         QMutexLocker lock(&mutex());
-        return int(m_lines.filter(text).size());
+        return m_lines.filter(text);
     }
+    int count(const QString& text) const { return int(lines(text).size()); }
 
 private:
     static QMutex& mutex()
