@@ -747,14 +747,21 @@ QByteArray Scada::archiveRequest(quint32 offset, quint32 length)
 
 bool Scada::readCompressLogRN(quint32 offset, quint32 length, QByteArray* header, QByteArray* data, int timeoutMs)
 {
+    return readArchive(CmdArchiveCompressedRN, offset, length, header, data, timeoutMs,
+                       [this](const QByteArray& request) { emit signalScadaRequestCompressLogRN(request); });
+}
+
+bool Scada::readArchive(quint8 command, quint32 offset, quint32 length, QByteArray* header, QByteArray* data,
+                        int timeoutMs, const std::function<void(const QByteArray&)>& ask)
+{
     if (!m_driverConnected || !m_processEnabled)
         return false;
     const QByteArray request = archiveRequest(offset, length);
-    beginArchiveWait(CmdArchiveCompressedRN);
-    emit signalScadaRequestCompressLogRN(request);
+    beginArchiveWait(command);
+    ask(request);
     if (waitArchiveReply(request, header, data, timeoutMs))
         return true;
-    emit signalArchiveWaitEnded(CmdArchiveCompressedRN, request);
+    emit signalArchiveWaitEnded(command, request);
     return false;
 }
 

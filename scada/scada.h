@@ -12,6 +12,7 @@
 #include <QVector>
 #include <QtGlobal>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class Parameters;
@@ -200,6 +201,11 @@ protected:
     // (late answers, other requesters, other lengths) are dropped.
     bool takeArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data);
     bool waitArchiveReply(const QByteArray& request, QByteArray* header, QByteArray* data, int timeoutMs);
+    // One archive read of SPI command command: ask sends the request to the
+    // driver; the reply is waited for, and the driver is told when the wait
+    // ends without one, so a refused request is not asked again for nobody.
+    bool readArchive(quint8 command, quint32 offset, quint32 length, QByteArray* header, QByteArray* data,
+                     int timeoutMs, const std::function<void(const QByteArray&)>& ask);
 
 private slots:
     void slotUpdateValues();

@@ -18,15 +18,8 @@ void ScadaTarvesk::connectSpiDriver(SpiDriver* driver)
 bool ScadaTarvesk::readCompressLog(quint32 offset, quint32 length, QByteArray* header, QByteArray* data,
                                    int timeoutMs)
 {
-    if (!isSpiDriverConnected() || !isProcessEnabled())
-        return false;
-    const QByteArray request = archiveRequest(offset, length);
-    beginArchiveWait(CmdArchiveCompressed);
-    emit signalScadaRequestCompressLog(request);
-    if (waitArchiveReply(request, header, data, timeoutMs))
-        return true;
-    emit signalArchiveWaitEnded(CmdArchiveCompressed, request);
-    return false;
+    return readArchive(CmdArchiveCompressed, offset, length, header, data, timeoutMs,
+                       [this](const QByteArray& request) { emit signalScadaRequestCompressLog(request); });
 }
 
 void ScadaTarvesk::slotScadaResiveCompressLog(QByteArray header, QByteArray data)
