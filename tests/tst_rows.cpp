@@ -3,13 +3,15 @@
 // Esc, F3 or loss of focus), no list turned outside it (a touch selects its
 // row, the wheel turns nothing), an update never overwriting a field being
 // edited, a value shown whole however short the entry its limits allow, an
-// end with nothing typed writing nothing, the reading of entries, the virtual
-// keyboard the text row is typed on. Showing: a text up to its first zero
-// byte, one refresh per burst of updates, the read-only rows, the condition
-// banner's cases and rule order, the modes, run-time and sensor rows.
+// end with nothing typed writing nothing on every kind of row, the reading of
+// entries, the virtual keyboard the text row is typed on. Showing: a text up
+// to its first zero byte, one refresh per burst of updates, the read-only
+// rows, the condition banner's cases and rule order, the modes, run-time and
+// sensor rows.
 #include "basecombobox2.h"
 #include "baseeditwidget.h"
 #include "baseform.h"
+#include "basemultiparameditwidget.h"
 #include "baseparamlabel.h"
 #include "basestatuscheckpswwidget.h"
 #include "basestatustextwidget.h"
@@ -37,7 +39,7 @@ namespace {
 
 enum Row {
     IntRow, DecRow, FreshRow, PassRow, AddrRow, LongRow, TextRow, ComboRow, ListRow, SparseRow, TimeRow,
-    TenthRow, DigitRow, HoursRow
+    TenthRow, DigitRow, HoursRow, SecondsRow, ClockRow
 };
 
 // Integer (format 99999), three decimals (99.999), never reported, password
@@ -45,7 +47,8 @@ enum Row {
 // words, a bound combo, an unbound one, a combo whose value is not a choice,
 // a time in hours, minutes and seconds; a tenth (99.9) holding a value beyond
 // its maximum, one digit (9) never received, a time in hours (999999) that is
-// zero-padded to six digits once begun; passwords off.
+// zero-padded to six digits once begun, a time in seconds (9999), a date and
+// time; passwords off.
 const quint16 IntId = 515, DecId = 479, FreshId = 516, PassId = 573, ComboId = 517;
 const char* const Baseline =
     "571=0 572=0 1372=0 515=7 515:min=0 515:max=5000 479=1.5 479:min=0 479:max=50 516:min=0 516:max=100 "
@@ -109,6 +112,8 @@ public:
         addEdit(QStringLiteral("tenth"), 790);
         addEdit(QStringLiteral("digit"), 44);
         addEdit(QStringLiteral("hours"), 526);
+        addEdit(QStringLiteral("seconds"), 28);
+        addDateTimeEdit(534);
     }
     void returnBackForm() override { ++backs; }
     int backs = 0;
@@ -425,27 +430,36 @@ private slots:
 
     // A value is shown whole, however short an entry of the row's limits
     // is, and an end with nothing typed writes nothing: a value beyond the
-    // maximum, one never received in a one-digit field, and times in hours
-    // or minutes, which the begin puts in zero-padded.
+    // maximum, one never received in a one-digit field, times in hours or
+    // minutes, which the begin puts in zero-padded, and times with colons in
+    // the layout of the mask, one wider than the maximum's under a mask
+    // widened for it.
     void fieldShowsTheWholeValue_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("unit"); // 0: the database's
+        QTest::addColumn<QString>("value"); // reported first; empty: the baseline's
         QTest::addColumn<QString>("shownText");
         QTest::addColumn<QString>("begun");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("beyond the maximum") << int(TenthRow) << 0 << "100.0" << "100.0" << false;
-        QTest::newRow("never received, one digit") << int(DigitRow) << 0 << "---" << "---" << false;
-        QTest::newRow("hours") << int(HoursRow) << 0 << "2" << "000002" << true;
-        QTest::newRow("minutes") << int(HoursRow) << 4 << "120" << "000120" << true;
+        QTest::newRow("beyond the maximum") << int(TenthRow) << 0 << "" << "100.0" << "100.0" << false;
+        QTest::newRow("never received, one digit") << int(DigitRow) << 0 << "" << "---" << "---" << false;
+        QTest::newRow("hours") << int(HoursRow) << 0 << "" << "2" << "000002" << true;
+        QTest::newRow("minutes") << int(HoursRow) << 4 << "" << "120" << "000120" << true;
+        QTest::newRow("hh:mm:ss beyond the maximum")
+            << int(TimeRow) << 0 << "47=360000" << "100:00:00" << "100:00:00" << false;
+        QTest::newRow("ss:ms, a field narrower than the maximum's")
+            << int(TimeRow) << 3 << "47=61005" << "61:005" << "061:005" << true;
     }
     void fieldShowsTheWholeValue()
     {
         QFETCH(int, index);
         QFETCH(int, unit);
+        QFETCH(QString, value);
         QFETCH(QString, shownText);
         QFETCH(QString, begun);
         QFETCH(bool, ok);
+        report(value);
         auto* edit = static_cast<BaseEditWidget*>(row(index));
         ParameterDef* def = UiStation::store()->getParameter(edit->id());
         struct UnitBack
@@ -471,30 +485,139 @@ private slots:
         QCOMPARE(shown(edit), shownText);
     }
 
-    // A value never received: an end with nothing typed writes nothing, not
-    // the 0 that "---" or a mask's fill reads as.
-    void untouchedEndOfAValueNeverReceived_data()
+    // Every row that ends an edit, four cases each. A value within its
+    // limits, one beyond its maximum and one never received (shown so, ended
+    // after a cursor key, and reported while the field is edited) end with
+    // nothing typed and write nothing, whatever the field holds then: a value
+    // it cannot show whole, a mask's fill, a value changed meanwhile. The
+    // values within the limits are ones the field shows rounded or cut where
+    // it can; the text's maximum is its format's length. One digit typed over
+    // a value beyond the maximum writes what was typed, bounded by the limits
+    // again.
+    void untouchedEndWritesNothing_data()
     {
         QTest::addColumn<int>("index");
-        QTest::newRow("time with colons") << int(TimeRow);
-        QTest::newRow("time in hours") << int(HoursRow);
-        QTest::newRow("password") << int(PassRow);
-        QTest::newRow("number") << int(DigitRow);
+        QTest::addColumn<QString>("setup"); // "unit=N" or "format=X": the row's (first) definition for the case
+        // Edits run one after the other: "reported before the begin (the row
+        // refreshed)|reported while the field is edited|keys after the begin".
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<Writes>("writes");
+        QTest::addColumn<bool>("ok"); // how every edit ends
+        struct Kind
+        {
+            const char* name;
+            int row;
+            const char* setup;
+            const char* within;
+            const char* beyond;
+            bool beyondOk; // rows that check no maximum keep such a value as good
+            const char* never;
+            const char* end;
+            const char* digit;
+            Writes typed;
+        };
+        const char* const keyboardEnter = "Down Down Down Left Enter";
+        const Kind kinds[] = {
+            {"number", IntRow, "", "515=7.6", "515=12345", false, "515=nan", "Enter", "1", {{515, f(1)}}},
+            {"time 3 ss:ms", TimeRow, "unit=3", "47=61005.4", "47=1000000", false, "47=nan", "Enter", "1",
+             {{47, f(100000)}}},
+            {"time 4 minutes", SecondsRow, "unit=4", "28=125", "28=360030", false, "28=nan", "Enter", "1",
+             {{28, f(60)}}},
+            {"time 5 mm:ss", TimeRow, "unit=5", "47=125.4", "47=6000000", false, "47=nan", "Enter", "1",
+             {{47, f(60000)}}},
+            {"time 6 hours", SecondsRow, "unit=6", "28=3725", "28=360060", false, "28=nan", "Enter", "1",
+             {{28, f(3600)}}},
+            {"time 7 hh:mm", TimeRow, "unit=7", "47=3725", "47=360000", false, "47=nan", "Enter", "1",
+             {{47, f(36000)}}},
+            {"time 8 hh:mm:ss", TimeRow, "", "47=3725.4", "47=360000", false, "47=nan", "Enter", "1",
+             {{47, f(36000)}}},
+            {"hours", HoursRow, "", "526=7260", "526=363600", false, "526=nan", "Enter", "1", {{526, f(3600)}}},
+            {"minutes", HoursRow, "unit=4", "526=7230", "526=360030", false, "526=nan", "Enter", "1",
+             {{526, f(60)}}},
+            {"password", PassRow, "", "573=42.6", "573=12345", false, "573=nan", "Enter", "1", {{PassId, f(1000)}}},
+            {"address", AddrRow, "", "864=10 865=0 866=0 867=1", "864=10 865=1000 866=0 867=1", false,
+             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 0)},
+            {"long number", LongRow, "", "540=0x75BCD15 885=0x2A", "540=0x3B9ACA00 885=0x2A", true,
+             "540=nan 885=0x2A", "Enter", "1", {{540, 0u}, {885, 10u}}},
+            {"text", TextRow, "format=nnnn", "1657=0x4241 1658=0", "1657=0x44434241 1658=0x48474645", true,
+             "1657=nan 1658=0", keyboardEnter, "b", {{1657, word("B\0\0\0")}, {1658, 0u}}},
+            {"date and time", ClockRow, "", "534=0x65E078C8", "534=0x77359401", true, "534=nan", "Enter", "Left 2",
+             {{534, 2000000002u}}},
+            {"date", ClockRow, "unit=2", "534=0x65E078C8", "534=0x77359401", true, "534=nan", "Enter", "Left 1",
+             {{534, 1999382400u}}},
+        };
+        for (const Kind& kind : kinds) {
+            const auto edit = [&](const char* before, const char* during, const QString& keys) {
+                return QStringLiteral("%1|%2|%3").arg(QLatin1String(before), QLatin1String(during), keys);
+            };
+            const auto add = [&](const char* name, const QStringList& edits, const Writes& writes, bool ok) {
+                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(kind.name), QLatin1String(name))))
+                    << kind.row << QString(kind.setup) << edits << writes << ok;
+            };
+            const QString end = QString::fromLatin1(kind.end);
+            add("within its limits", {edit(kind.within, "", end)}, {}, true);
+            add("beyond its maximum", {edit(kind.beyond, "", end)}, {}, kind.beyondOk);
+            // A cursor key moves or clears, but types nothing (the text row's
+            // keyboard is reached by cursor keys anyway).
+            QStringList never{edit(kind.never, "", end), edit(kind.within, kind.never, end)};
+            if (kind.row != TextRow)
+                never << edit(kind.never, "", QStringLiteral("Right ") + end);
+            add("never received", never, {}, false);
+            add("one digit typed", {edit(kind.beyond, "", QString::fromLatin1(kind.digit) + QLatin1Char(' ') + end)},
+                kind.typed, true);
+        }
     }
-    void untouchedEndOfAValueNeverReceived()
+    void untouchedEndWritesNothing()
     {
         QFETCH(int, index);
-        auto* edit = static_cast<BaseParamWidget*>(row(index));
-        report(QStringLiteral("%1=nan").arg(edit->id()));
-        QMetaObject::invokeMethod(edit, "slotUpdateValue");
-        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QFETCH(QString, setup);
+        QFETCH(QStringList, edits);
+        QFETCH(Writes, writes);
+        QFETCH(bool, ok);
+        QWidget* edit = row(index);
+        auto* single = qobject_cast<BaseParamWidget*>(edit);
+        auto* multi = qobject_cast<BaseMultiParamEditWidget*>(edit);
+        ParameterDef* def = UiStation::store()->getParameter(single ? single->id() : multi->ids().first());
+        struct DefinitionBack
+        {
+            ParameterDef* def;
+            quint8 unit;
+            QString format;
+            ~DefinitionBack()
+            {
+                def->unitOut = unit;
+                def->mask = format;
+            }
+        } back{def, def->unitOut, def->mask};
+        if (setup.startsWith(QLatin1String("unit=")))
+            def->unitOut = quint8(setup.mid(5).toUInt());
+        else if (setup.startsWith(QLatin1String("format=")))
+            def->mask = setup.mid(7);
+        QSignalSpy sent(UiStation::store(), &Parameters::signalParamWrite);
         QSignalSpy ends(edit, SIGNAL(signalEditingEnd(bool)));
-        selectRow(m_form, index);
-        press("F4 Enter");
+        for (const QString& step : qAsConst(edits)) {
+            // The limits of the rows that have none in the baseline; the
+            // clock's edit follows a declined deletion of the archives at level 3.
+            report("28:min=0 28:max=360000 534:min=0 534:max=2000000000 572=3");
+            report(step.section(QLatin1Char('|'), 0, 0));
+            QMetaObject::invokeMethod(edit, "slotUpdateValue");
+            selectRow(m_form, index);
+            {
+                DialogDriver driver;
+                if (index == ClockRow)
+                    driver.answerWith(Qt::Key_Return); // "Нет" has the focus
+                press("F4");
+            }
+            QVERIFY2(nameState(edit) == 2, "the edit to begin");
+            report(step.section(QLatin1Char('|'), 1, 1));
+            press(step.section(QLatin1Char('|'), 2));
+            QVERIFY2(nameState(edit) != 2, qPrintable("the edit to end: " + step));
+        }
         report(Baseline);
-        QCOMPARE(writesOf(writes), Writes());
-        QCOMPARE(ends.size(), 1);
-        QCOMPARE(ends.at(0).at(0).toBool(), false);
+        QCOMPARE(writesOf(sent), writes);
+        QCOMPARE(ends.size(), edits.size());
+        for (const QList<QVariant>& end : qAsConst(ends))
+            QCOMPARE(end.at(0).toBool(), ok);
     }
 
     // Once the first key has cleared a widened field, the entry is bounded by

@@ -352,6 +352,14 @@ private slots:
         open(QStringLiteral("SettingsWizardForm"));
         QVERIFY(!marked(PolePairs) && marked(PowerFactor));
         verifyMarks();
+        // An end with nothing typed confirms the present value, as entering
+        // it again does, and writes nothing.
+        report("10020=7");
+        const int writes = echo.writes().size();
+        enter(PowerFactor, QString());
+        QVERIFY(check()->isConfirmed(PowerFactor) && !marked(PowerFactor));
+        QCOMPARE(echo.writes().size(), writes);
+        verifyMarks();
     }
 };
 

@@ -12,6 +12,13 @@ namespace {
 
 const quint32 DateTimeQuantity = 1;
 
+// An octet passes its own parameter's range.
+bool inRange(const ParameterDef* def, float value)
+{
+    return def && Common::checkRange(value, def->min.load(), def->max.load(),
+                                     static_cast<unsigned int>(qMax(1, def->discret)));
+}
+
 } // namespace
 
 BaseAddrEditWidget::BaseAddrEditWidget(unsigned short id1, unsigned short id2, unsigned short id3,
@@ -51,11 +58,9 @@ bool BaseAddrEditWidget::commitEntry(const QString& text)
     QVector<float> values;
     bool good = parts.size() == ids().size();
     for (int i = 0; good && i < parts.size(); ++i) {
-        const ParameterDef* def = definition(i);
         bool ok = false;
         const float value = parts.at(i).toFloat(&ok);
-        const unsigned int scale = def ? static_cast<unsigned int>(qMax(1, def->discret)) : 1u;
-        good = ok && def && Common::checkRange(value, def->min.load(), def->max.load(), scale);
+        good = ok && inRange(definition(i), value);
         values.append(value);
     }
     // One octet out of its range leaves the whole address as it was.
@@ -63,5 +68,17 @@ bool BaseAddrEditWidget::commitEntry(const QString& text)
         return false;
     for (int i = 0; i < ids().size(); ++i)
         emit signalParamWrite(ids().at(i), bitsFromFloat(values.at(i)));
+    return true;
+}
+
+bool BaseAddrEditWidget::keepStoredValue()
+{
+    if (!BaseMultiParamEditWidget::keepStoredValue())
+        return false;
+    for (int i = 0; i < ids().size(); ++i) {
+        const ParameterDef* def = definition(i);
+        if (!inRange(def, def ? def->valueFloat() : 0.0f))
+            return false;
+    }
     return true;
 }

@@ -17,6 +17,7 @@ public:
 protected:
     void showValue(Parameters& parameters) override;
     bool commitEntry(const QString& text) override;
+    bool keepStoredValue() override;
 
 private:
     // The first octet's definition read as a date-time, which prepares the

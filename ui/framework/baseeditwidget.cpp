@@ -108,10 +108,15 @@ void BaseEditWidget::openEdit()
     if (quantity == 2 && m_def->unitOut != 1 && m_def->unitOut != 2) {
         unTypeData raw;
         raw.u = m_def->value.load();
-        // Whole: an end with nothing typed reads it back.
-        m_edit->showText(Common::getTextValue(raw, m_def, isValid(), true));
+        // Whole, in the layout of the field's mask when it has one.
+        const QString text = Common::getTextValue(raw, m_def, isValid(), true);
+        if (m_edit->storedMask().isEmpty())
+            m_edit->showText(text);
+        else
+            m_edit->showMasked(text);
+    } else {
+        m_edit->setInputMask(m_edit->storedMask());
     }
-    m_edit->setInputMask(m_edit->storedMask());
     m_edit->setFocus();
 }
 
@@ -140,12 +145,12 @@ void BaseEditWidget::closeEdit()
 bool BaseEditWidget::commitEntry(const QString& text)
 {
     m_edit->showText(text);
-    // A value never received leaves nothing to keep: what the field holds
-    // then ("---", or a mask's fill) reads as 0 in a time, so with no key
-    // typed nothing is written.
-    if (!isValid() && !m_edit->isTyped())
-        return false;
     return setValue(text);
+}
+
+bool BaseEditWidget::isEntryTyped() const
+{
+    return m_edit->isTyped();
 }
 
 bool BaseEditWidget::eventFilter(QObject* watched, QEvent* event)

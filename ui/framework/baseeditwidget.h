@@ -56,6 +56,8 @@ private:
     QString entryText() const override;
     void closeEdit() override;
     bool commitEntry(const QString& text) override;
+    bool isEntryTyped() const override;
+    bool keepStoredValue() override { return reenterStoredValue(); }
     void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QLabel* m_nameLabel = nullptr;

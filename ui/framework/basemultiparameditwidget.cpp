@@ -62,6 +62,23 @@ const ParameterDef* BaseMultiParamEditWidget::definition(int part) const
     return parameters && part >= 0 && part < m_ids.size() ? parameters->getParameter(m_ids.at(part)) : nullptr;
 }
 
+bool BaseMultiParamEditWidget::isEntryTyped() const
+{
+    return m_edit->isTyped();
+}
+
+bool BaseMultiParamEditWidget::keepStoredValue()
+{
+    Parameters* parameters = store();
+    if (!parameters)
+        return false;
+    for (quint16 id : m_ids) {
+        if (!parameters->getValidity(id))
+            return false;
+    }
+    return true;
+}
+
 void BaseMultiParamEditWidget::setName(const QString& name)
 {
     m_nameLabel->setText(name);

@@ -16,8 +16,8 @@ struct ParameterDef;
 // parameters as one text and split the operator's entry back into them (an
 // address, a long number, a text): the refresh after an update of any of
 // the ids, and the editing cycle of the numeric row (begin with an access
-// check on the first id, end with the row's own split in commitEntry, break
-// off).
+// check on the first id, end with the row's own split in commitEntry, an end
+// with nothing typed writing none of the parts, break off).
 class BaseMultiParamEditWidget : public QWidget, protected EditCycle::Steps
 {
     Q_OBJECT
@@ -56,6 +56,11 @@ protected:
     virtual void beginEntry() {}
 
     const ParameterDef* definition(int part) const;
+
+    // End: the field's own keys; a row typed on elsewhere adds its own.
+    bool isEntryTyped() const override;
+    // End with nothing typed: good when every part was received.
+    bool keepStoredValue() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

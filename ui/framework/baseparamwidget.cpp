@@ -113,6 +113,23 @@ bool BaseParamWidget::setValue(float value)
     return true;
 }
 
+bool BaseParamWidget::reenterStoredValue()
+{
+    if (!m_def || !isValid())
+        return false;
+    const quint32 raw = m_def->value.load();
+    const float min = m_def->min.load();
+    // A date and time is read as setValue(unsigned int) reads it: no maximum,
+    // and nobody told.
+    if (Units::quantity(m_def->physic.load()) == 1)
+        return static_cast<float>(raw) >= min;
+    const unsigned int scale = static_cast<unsigned int>(qMax(1, m_def->discret));
+    if (!Common::checkRange(floatFromBits(raw), min, m_def->max.load(), scale))
+        return false;
+    emit signalSetValue(m_id, raw);
+    return true;
+}
+
 bool BaseParamWidget::setValue(unsigned int value)
 {
     if (!m_def)

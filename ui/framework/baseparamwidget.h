@@ -26,6 +26,10 @@ public:
     bool setValue(unsigned int value);
     bool setValue(int value);
     bool setValue(const QString& text);
+    // An end with nothing typed: the stored value counts as entered again,
+    // judged as setValue judges an entry and told by signalSetValue, but is
+    // never written. False for a value never received or out of its range.
+    bool reenterStoredValue();
 
     // The stored value in display units, as the row shows it.
     QString valueText(bool pad = false) const;

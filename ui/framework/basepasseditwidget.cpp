@@ -125,13 +125,9 @@ QString BasePassEditWidget::entryText() const
     return digits;
 }
 
-bool BasePassEditWidget::commitEntry(const QString& text)
+bool BasePassEditWidget::isEntryTyped() const
 {
-    // A password never received shows only the mask's fill, "0000": with no
-    // key typed that is no entry of the operator's and is not written.
-    if (!isValid() && !m_edit->isTyped())
-        return false;
-    return setValue(text);
+    return m_edit->isTyped();
 }
 
 bool BasePassEditWidget::eventFilter(QObject* watched, QEvent* event)

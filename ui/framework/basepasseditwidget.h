@@ -53,7 +53,9 @@ private:
     QString rangeText() const override;
     // The digits the field holds, as it shows them while being edited.
     QString entryText() const override;
-    bool commitEntry(const QString& text) override;
+    bool commitEntry(const QString& text) override { return setValue(text); }
+    bool isEntryTyped() const override;
+    bool keepStoredValue() override { return reenterStoredValue(); }
     void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QLabel* m_nameLabel = nullptr;

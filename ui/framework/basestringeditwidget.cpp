@@ -53,7 +53,15 @@ void BaseStringEditWidget::beginEntry()
     keyboard->show();
     connect(keyboard, &QDialog::rejected, this, &BaseStringEditWidget::virtualKeyboardClosed);
     connect(keyboard, &VirtualKeyboard::entered, this, &BaseStringEditWidget::setChar);
+    m_typedOnKeyboard = false;
     lineEdit()->clear();
+}
+
+bool BaseStringEditWidget::isEntryTyped() const
+{
+    // The field is emptied when the edit begins: ended so, it holds no text
+    // of the operator's.
+    return m_typedOnKeyboard || BaseMultiParamEditWidget::isEntryTyped();
 }
 
 bool BaseStringEditWidget::keepsEditOnFocusLoss() const
@@ -69,6 +77,8 @@ void BaseStringEditWidget::virtualKeyboardClosed()
 
 void BaseStringEditWidget::setChar(const QString& text)
 {
+    if (text != QLatin1String("Enter"))
+        m_typedOnKeyboard = true;
     if (text == QLatin1String("Del")) {
         const QString current = lineEdit()->text();
         lineEdit()->setText(current.left(current.length() - 1));

@@ -33,9 +33,12 @@ protected:
     bool commitEntry(const QString& text) override;
     void beginEntry() override;
     bool keepsEditOnFocusLoss() const override;
+    bool isEntryTyped() const override;
 
 private:
     QPointer<VirtualKeyboard> m_keyboard;
+    // A character entered or erased on the keyboard during this edit.
+    bool m_typedOnKeyboard = false;
 };
 
 #endif // BASESTRINGEDITWIDGET_H

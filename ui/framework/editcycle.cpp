@@ -96,11 +96,12 @@ bool EditCycle::end()
     if (!m_editing)
         return false;
     m_editing = false;
+    const bool typed = m_steps->isEntryTyped();
     const QString text = m_steps->entryText();
     m_steps->closeEdit();
     m_row->setFocus();
-    const bool ok = m_steps->commitEntry(text);
-    if (!ok)
+    const bool ok = typed ? m_steps->commitEntry(text) : m_steps->keepStoredValue();
+    if (!ok || !typed)
         m_steps->undoChanges();
     if (m_options & ShowsWarning)
         setWarning(!ok);

@@ -10,10 +10,11 @@ class QWidget;
 // The one cycle in which every editable row changes what it stands for:
 // begin (access check, state 2, the footer's hint line given over to the
 // edit), end (the row's own write; a refused entry shows the stored value
-// again) or break (Esc, F3, loss of focus: the stored value shown again),
-// and the style state of the row's widgets (0 normal, 1 selected, 2 editing,
-// 3 warning, 4 warning and selected). A row keeps one cycle and tells it,
-// through Steps, what its own field does at each step.
+// again; an end with nothing typed writes nothing) or break (Esc, F3, loss
+// of focus: the stored value shown again), and the style state of the row's
+// widgets (0 normal, 1 selected, 2 editing, 3 warning, 4 warning and
+// selected). A row keeps one cycle and tells it, through Steps, what its own
+// field does at each step.
 class EditCycle
 {
 public:
@@ -33,6 +34,14 @@ public:
         virtual void closeEdit() {}
         // End: writes the entry; false when it is refused.
         virtual bool commitEntry(const QString& text) = 0;
+        // End: whether the operator typed anything into the edit. An end
+        // with nothing typed is no entry: what the field holds then may be a
+        // value it could not show whole, a mask's fill or a value changed
+        // meanwhile, none of them the operator's.
+        virtual bool isEntryTyped() const { return true; }
+        // End with nothing typed: writes nothing; whether the stored value,
+        // kept as it is, would pass as an entry.
+        virtual bool keepStoredValue() { return true; }
         // A refused entry, a break or a focus loss: the stored value shown
         // again (updates that came during the edit were not shown).
         virtual void undoChanges() {}

@@ -26,6 +26,27 @@ float toUser(float value, const ParameterDef* def)
     return parameters ? parameters->convertFrom(value, def, false, true) : value;
 }
 
+// A text as a mask would take it: every digit a mask's "0".
+QString digitsAsMask(const QString& text)
+{
+    QString mask = text;
+    for (QChar& c : mask) {
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    }
+    return mask;
+}
+
+// Keys that put a character into the field or take one out of it.
+bool isEntryKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete)
+        return true;
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
 } // namespace
 
 LineEdit::LineEdit(QWidget* parent)
@@ -47,6 +68,7 @@ void LineEdit::init(const ParameterDef* def)
     if (!def)
         return;
     m_entryLength = -1;
+    m_maskWidened = false;
 
     const int physic = Units::quantity(def->physic.load());
     const quint8 unit = def->unitOut;
@@ -54,12 +76,7 @@ void LineEdit::init(const ParameterDef* def)
 
     bool masked = false;
     if (colonTime) {
-        QString mask = formatValue(def->max.load(), def, true);
-        for (QChar& c : mask) {
-            if (c.isDigit())
-                c = QLatin1Char('0');
-        }
-        m_mask = mask + QStringLiteral(";0");
+        m_mask = digitsAsMask(formatValue(def->max.load(), def, true)) + QStringLiteral(";0");
         masked = true;
     } else if (physic == 1) {
         if (unit == 1)
@@ -105,6 +122,32 @@ void LineEdit::showText(const QString& text)
     setText(text);
 }
 
+void LineEdit::showMasked(const QString& text)
+{
+    const QChar colon = QLatin1Char(':');
+    QString layout = m_mask.section(QLatin1Char(';'), 0, 0);
+    QString shown = text;
+    m_maskWidened = false;
+    const int maskField = layout.indexOf(colon);
+    const int textField = text.indexOf(colon);
+    const QString pattern = digitsAsMask(text);
+    // The mask's places after the first field are those of every value: only
+    // the first field's width differs between a value and the maximum.
+    const bool laidOut = maskField >= 0 && textField > 0 && pattern.mid(textField) == layout.mid(maskField)
+                         && pattern.left(textField) == QString(textField, QLatin1Char('0'));
+    if (laidOut && textField < maskField) {
+        shown = QString(maskField - textField, QLatin1Char('0')) + text;
+    } else if (laidOut && textField > maskField && m_clear) {
+        // Put into the stored mask, its first digits would be cut and the
+        // rest shifted: another value than the one stored.
+        layout = QString(textField - maskField, QLatin1Char('0')) + layout;
+        m_maskWidened = true;
+    }
+    const int blank = m_mask.indexOf(QLatin1Char(';'));
+    setInputMask(blank < 0 ? layout : layout + m_mask.mid(blank));
+    setText(shown);
+}
+
 void LineEdit::keyLeftPress()
 {
     if (cursorPosition() > 0)
@@ -130,16 +173,20 @@ void LineEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
 
-    if (m_clear && !m_typed) {
-        clear();
+    if (m_clear && !m_keyed) {
         // Nothing of the shown value is left to cut: the entry is bounded by
         // the limits again.
+        if (m_maskWidened) {
+            setInputMask(m_mask);
+            m_maskWidened = false;
+        }
+        clear();
         if (m_entryLength >= 0) {
             setMaxLength(m_entryLength);
             m_entryLength = -1;
         }
     }
-    m_typed = true;
+    m_keyed = true;
 
     switch (key) {
     case Qt::Key_Up:
@@ -167,12 +214,15 @@ void LineEdit::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
+    if (isEntryKey(event))
+        m_typed = true;
     QLineEdit::keyPressEvent(event);
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    m_keyed = false;
     m_typed = false;
     // Whatever the reason of the focus, the whole old value is selected.
     selectAll();

@@ -21,9 +21,17 @@ public:
     // for it, and the first key, which clears the field, bounds the entry by
     // the limits again.
     void showText(const QString& text);
+    // Puts a time laid out with ":" under the stored mask, its first field as
+    // wide as the mask's: a value whose first field is wider than the
+    // maximum's is shown whole under a mask widened for it, until the first
+    // key clears the field and the stored mask bounds the entry again. A text
+    // of another layout ("---", a negative time) is left to the mask.
+    void showMasked(const QString& text);
 
     void setClear(bool clear) { m_clear = clear; }
     bool isClear() const { return m_clear; }
+    // Whether a character was entered or erased since the field took the
+    // focus; a cursor key, or the first key clearing the field, is no entry.
     bool isTyped() const { return m_typed; }
 
     // The input mask the field takes while it is being edited (empty for plain numbers).
@@ -47,6 +55,8 @@ protected:
 
 private:
     QDoubleValidator* m_validator = nullptr;
+    // A key has reached the field since it took the focus.
+    bool m_keyed = false;
     bool m_typed = false;
     bool m_clear = true;
     QString m_mask;
@@ -56,6 +66,8 @@ private:
     // The maximum length of an entry while a longer text is shown; -1 when
     // the field is not widened.
     int m_entryLength = -1;
+    // The field shows a value under a mask wider than the stored one.
+    bool m_maskWidened = false;
 };
 
 #endif // LINEEDIT_H
