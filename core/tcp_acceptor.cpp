@@ -47,12 +47,9 @@ void TcpAcceptor::slotReadable()
         const int descriptor = ::accept4(static_cast<int>(m_server->socketDescriptor()), nullptr, nullptr, SOCK_CLOEXEC);
         if (descriptor >= 0) {
             accepted();
-            m_handler(descriptor);
+            handOver(descriptor);
             if (!m_notifier)
                 return; // stopped meanwhile
-            // Taking a pending connection (nextPendingConnection) turns Qt's
-            // own accepting on again.
-            m_server->pauseAccepting();
             continue;
         }
         switch (errno) {
@@ -76,6 +73,23 @@ void TcpAcceptor::slotReadable()
             return;
         }
     }
+}
+
+void TcpAcceptor::handOver(int descriptor)
+{
+    // Taking a pending connection (nextPendingConnection) turns the server's
+    // own read notifier on again, on the socket this one watches. Qt's own
+    // event dispatcher (a Qt built without glib) keeps one notifier per
+    // socket and type: the second replaces the first, and turning either off
+    // leaves the socket unwatched, so nothing would be accepted any more.
+    // This one is therefore off while the server's may be on, and on again
+    // only once the server's is off.
+    m_notifier->setEnabled(false);
+    m_handler(descriptor);
+    if (!m_notifier)
+        return;
+    m_server->pauseAccepting();
+    m_notifier->setEnabled(true);
 }
 
 void TcpAcceptor::fail(int error)

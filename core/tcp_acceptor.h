@@ -47,6 +47,8 @@ private slots:
     void slotRetry();
 
 private:
+    // Gives the handler an accepted connection.
+    void handOver(int descriptor);
     void fail(int error);
     void accepted();
 
