@@ -10,6 +10,7 @@
 #include "commandsocket.h"
 #include "console_client.h"
 #include "descriptors_taken.h"
+#include "function_thread.h"
 #include "log_capture.h"
 #include "model_link.h"
 #include "param_writes.h"
@@ -27,6 +28,7 @@
 #include <malloc.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -500,6 +502,78 @@ private slots:
         }
         QVERIFY2(waitFor([&] { return count() == 1; }), "the waiting client accepted");
         ::close(client);
+    }
+
+    // The last free descriptors are raced for by a thread that opens and
+    // closes descriptors, one and two at a time (an eventfd, a pipe), as
+    // fast as it can: connections are still admitted, and none of their
+    // threads finds no descriptor for its event loop (Qt would end the
+    // program) in 1,000 admissions.
+    void admittingWhileDescriptorsAreRacedFor_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::newRow("one descriptor left") << 1;
+        QTest::newRow("two left") << 2;
+    }
+    void admittingWhileDescriptorsAreRacedFor()
+    {
+        QFETCH(int, left);
+        ConnectionThreads threads(1);
+        const QString refusedLine = QStringLiteral("Test connection %1 refused: %2");
+        const auto admitted = [&]() -> int { // 1 admitted and its thread run, 0 refused, -1 a thread left running
+            const int handle = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            if (handle < 0 || !threads.admit(handle, refusedLine))
+                return 0;
+            auto* thread = new FunctionThread([] {});
+            threads.start(thread);
+            const bool ended = thread->wait(5000);
+            ::close(handle);
+            if (!ended)
+                return -1; // left, rather than deleted running
+            delete thread;
+            return 1;
+        };
+        // Both ways once as usual first (see DescriptorsTaken).
+        QCOMPARE(admitted(), 1);
+        ConnectionThreads none(0);
+        QVERIFY(!none.admit(::open("/dev/null", O_RDONLY | O_CLOEXEC), refusedLine));
+        // The racer runs (its event loop's descriptor made) before the
+        // descriptors are taken, and races once they are.
+        std::atomic<int> racing{0};
+        std::atomic<bool> ready{false};
+        FunctionThread racer([&racing, &ready] {
+            ready = true;
+            while (racing.load() == 0)
+                QThread::yieldCurrentThread();
+            int pipe[2];
+            while (racing.load() == 1) {
+                ::close(::eventfd(0, EFD_CLOEXEC));
+                if (::pipe2(pipe, O_CLOEXEC) == 0) {
+                    ::close(pipe[0]);
+                    ::close(pipe[1]);
+                }
+            }
+        });
+        racer.start();
+        if (!waitFor([&ready] { return ready.load(); })) {
+            racing = 2;
+            racer.wait();
+            QFAIL("the racing thread running");
+        }
+        // Most tries are refused while the racer holds what is left.
+        int count = 0, tries = 0, result = 1;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        {
+            DescriptorsTaken taken(1 + left); // the handle's, and those left
+            racing = 1;
+            for (; count < 1000 && result >= 0 && elapsed.elapsed() < 3000; ++tries)
+                count += (result = admitted()) > 0;
+            racing = 2;
+            racer.wait();
+        }
+        QVERIFY2(result >= 0, "every connection's thread ended");
+        QVERIFY2(count > 0, qPrintable(QString("connections admitted: none of %1").arg(tries)));
     }
 
     // An acceptor moved to another thread with its server accepts through a
