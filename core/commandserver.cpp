@@ -62,8 +62,7 @@ void CommandServer::incomingConnection(qintptr handle)
     connect(thread, &QThread::finished, connection, &QObject::deleteLater, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connection->moveToThread(thread);
-    m_threads.add(thread);
-    thread->start(QThread::LowPriority);
+    m_threads.start(thread);
 }
 
 void CommandServer::slotStop()

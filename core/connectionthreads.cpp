@@ -1,8 +1,15 @@
 #include "connectionthreads.h"
+#include "thread_start_reserve.h"
 
 #include <QDebug>
-#include <fcntl.h>
+#include <sys/eventfd.h>
 #include <unistd.h>
+
+ConnectionThreads::ConnectionThreads(int maxConnections)
+    : m_max(maxConnections)
+{
+    ThreadStartReserve::isReady();
+}
 
 int ConnectionThreads::count() const
 {
@@ -24,7 +31,7 @@ bool ConnectionThreads::hasRoom()
 bool ConnectionThreads::admit(qintptr handle, const QString& refusedLine)
 {
     const bool room = hasRoom();
-    if (room && canStartThread())
+    if (room && ThreadStartReserve::isReady() && canStartThread())
         return true;
     quint64 held = 0;
     if (m_refusals.pass(&held))
@@ -45,13 +52,19 @@ void ConnectionThreads::refuse(qintptr handle)
 
 bool ConnectionThreads::canStartThread()
 {
-    // An event loop wakes up through an eventfd, or a pipe where there is none.
-    int probe[2];
-    if (::pipe2(probe, O_CLOEXEC) != 0)
+    // An event loop wakes up through an eventfd here; where it takes a pipe,
+    // the kept descriptors make up for the second.
+    const int probe = ::eventfd(0, EFD_CLOEXEC);
+    if (probe < 0)
         return false;
-    ::close(probe[0]);
-    ::close(probe[1]);
+    ::close(probe);
     return true;
+}
+
+void ConnectionThreads::start(QThread* thread)
+{
+    m_threads.append(thread);
+    ThreadStartReserve::start(thread, QThread::LowPriority);
 }
 
 void ConnectionThreads::stopAll()

@@ -13,29 +13,31 @@
 class ConnectionThreads
 {
 public:
-    explicit ConnectionThreads(int maxConnections)
-        : m_max(maxConnections)
-    {
-    }
+    // Fills the descriptors kept for starting threads, so that they are
+    // there before a flood of clients is.
+    explicit ConnectionThreads(int maxConnections);
 
     int maxConnections() const { return m_max; }
     int count() const;
-    // True when the connection may have a thread: there is room, and the
-    // descriptors its event loop needs. Otherwise the handle is closed (the
-    // client sees it closed at once) and the refusal logged now and then:
-    // refusedLine has %1 for the handle and %2 for the reason.
+    // True when the connection may have a thread: there is room, the
+    // descriptors kept for starting a thread are there, and one more is free
+    // for its event loop. Otherwise the handle is closed (the client sees it
+    // closed at once) and the refusal logged now and then: refusedLine has
+    // %1 for the handle and %2 for the reason.
     bool admit(qintptr handle, const QString& refusedLine);
     // Refuses a connection handle: the client sees it closed at once.
     static void refuse(qintptr handle);
-    void add(QThread* thread) { m_threads.append(thread); }
+    // Starts the thread of a connection just admitted, with low priority,
+    // over the kept descriptors (ThreadStartReserve), and counts it.
+    void start(QThread* thread);
     void stopAll();
 
 private:
     // True when one more connection may run; forgets the threads that ended.
     bool hasRoom();
-    // True when descriptors are free for a new thread's event loop: Qt ends
-    // the program when it cannot make one, so a connection that took the
-    // last free descriptor is refused rather than given a thread.
+    // True when a descriptor is free beside the kept ones, for the new
+    // thread's event loop: a connection that took the last free descriptor
+    // is refused rather than given a thread that would eat into them.
     static bool canStartThread();
 
     int m_max;

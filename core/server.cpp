@@ -63,8 +63,7 @@ void TcpServer::incomingConnection(qintptr handle)
     connect(connection, &QObject::destroyed, thread, &QThread::quit, Qt::DirectConnection);
     connect(thread, &QThread::finished, connection, &QObject::deleteLater, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_threads.add(thread);
-    thread->start(QThread::LowPriority);
+    m_threads.start(thread);
 }
 
 void TcpServer::slotStop()

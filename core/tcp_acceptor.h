@@ -38,8 +38,8 @@ public:
     void stop();
 
 signals:
-    // An accept failed for want of descriptors or memory (the errno); the
-    // next try comes RetryMs later.
+    // An accept failed (the errno), for want of descriptors or memory or by
+    // a fault of the listening socket; the next try comes RetryMs later.
     void signalAcceptFailed(int error);
 
 private slots:
@@ -47,8 +47,13 @@ private slots:
     void slotRetry();
 
 private:
+    // Gives the handler an accepted connection.
+    void handOver(int descriptor);
     void fail(int error);
     void accepted();
+    static bool isShortage(int error);
+
+    enum Failure { FailureNone, FailureShortage, FailureSocket };
 
     QTcpServer* m_server;
     Handler m_handler;
@@ -57,8 +62,8 @@ private:
     QSocketNotifier* m_notifier = nullptr;
     QTimer m_retry;
     LogThrottle m_log;
-    bool m_failing = false; // accepts have failed since the last one that worked
-    bool m_logged = false;  // that failure was logged, so its end is too
+    int m_failing = FailureNone; // how the accepts fail since the last one that worked
+    bool m_logged = false;       // that failure was logged, so its end is too
     int m_failures = 0;
 };
 

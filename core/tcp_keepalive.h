@@ -17,8 +17,9 @@ constexpr int Probes = 3;
 // A peer gone silent is given up after this, also while replies wait for it.
 constexpr int UserTimeoutMs = (IdleSeconds + Probes * IntervalSeconds) * 1000;
 
-// Sets the probing on an accepted socket's descriptor; false (with a warning)
-// when the system refuses an option.
+// Sets the probing on an accepted socket's descriptor; false when the system
+// refuses an option, with one warning naming the options refused, logged now
+// and then.
 bool enable(qintptr descriptor);
 
 } // namespace TcpKeepAlive

@@ -316,6 +316,26 @@ private slots:
         QTRY_COMPARE(m_map->serverAddress(), 1);
     }
 
+    // Masters that connect one after another, as a poller does that connects
+    // for each poll: every one is answered, not only the first.
+    void successiveClientsAreEachAnswered()
+    {
+        const QByteArray answer = QByteArray::fromHex("00070000000501" "03020026");
+        const int clients = 20;
+        for (int i = 1; i <= clients; ++i) {
+            const int fd = rawClient(m_port);
+            const quint16 port = fd >= 0 ? AcceptedSocket::localPort(fd) : 0;
+            const QByteArray got = fd >= 0 ? modbusRead(fd) : QByteArray();
+            if (fd >= 0)
+                ::close(fd);
+            QVERIFY2(got == answer, qPrintable(QString("client %1 of %2 answered").arg(i).arg(clients)));
+            // Gone from the server too before the next, so that the cap meets
+            // only the clients of the checks after this one.
+            QVERIFY2(waitFor([&] { return AcceptedSocket::find(m_port, port) < 0; }),
+                     qPrintable(QString("client %1 of %2 let go").arg(i).arg(clients)));
+        }
+    }
+
     // Sixteen clients at once, this suite's own among them: the next is
     // turned away, the admitted are served and probed as the console's are,
     // and the place of one that vanished without a word is taken again.

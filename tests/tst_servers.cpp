@@ -10,6 +10,8 @@
 #include "commandsocket.h"
 #include "console_client.h"
 #include "descriptors_taken.h"
+#include "function_thread.h"
+#include "log_capture.h"
 #include "model_link.h"
 #include "param_writes.h"
 #include "raw_client.h"
@@ -18,6 +20,7 @@
 #include "serviceblockparser.h"
 #include "service_client.h"
 #include "tcp_acceptor.h"
+#include "tcp_keepalive.h"
 #include "test_database.h"
 
 #include <QtTest>
@@ -25,6 +28,8 @@
 #include <malloc.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 // The sanitizer's count of memory in use, when its runtime is there.
@@ -497,6 +502,147 @@ private slots:
         }
         QVERIFY2(waitFor([&] { return count() == 1; }), "the waiting client accepted");
         ::close(client);
+    }
+
+    // The last free descriptors are raced for by a thread that opens and
+    // closes descriptors, one and two at a time (an eventfd, a pipe), as
+    // fast as it can: connections are still admitted, and none of their
+    // threads finds no descriptor for its event loop (Qt would end the
+    // program) in 1,000 admissions.
+    void admittingWhileDescriptorsAreRacedFor_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::newRow("one descriptor left") << 1;
+        QTest::newRow("two left") << 2;
+    }
+    void admittingWhileDescriptorsAreRacedFor()
+    {
+        QFETCH(int, left);
+        ConnectionThreads threads(1);
+        const QString refusedLine = QStringLiteral("Test connection %1 refused: %2");
+        const auto admitted = [&]() -> int { // 1 admitted and its thread run, 0 refused, -1 a thread left running
+            const int handle = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            if (handle < 0 || !threads.admit(handle, refusedLine))
+                return 0;
+            auto* thread = new FunctionThread([] {});
+            threads.start(thread);
+            const bool ended = thread->wait(5000);
+            ::close(handle);
+            if (!ended)
+                return -1; // left, rather than deleted running
+            delete thread;
+            return 1;
+        };
+        // Both ways once as usual first (see DescriptorsTaken).
+        QCOMPARE(admitted(), 1);
+        ConnectionThreads none(0);
+        QVERIFY(!none.admit(::open("/dev/null", O_RDONLY | O_CLOEXEC), refusedLine));
+        // The racer runs (its event loop's descriptor made) before the
+        // descriptors are taken, and races once they are.
+        std::atomic<int> racing{0};
+        std::atomic<bool> ready{false};
+        FunctionThread racer([&racing, &ready] {
+            ready = true;
+            while (racing.load() == 0)
+                QThread::yieldCurrentThread();
+            int pipe[2];
+            while (racing.load() == 1) {
+                ::close(::eventfd(0, EFD_CLOEXEC));
+                if (::pipe2(pipe, O_CLOEXEC) == 0) {
+                    ::close(pipe[0]);
+                    ::close(pipe[1]);
+                }
+            }
+        });
+        racer.start();
+        if (!waitFor([&ready] { return ready.load(); })) {
+            racing = 2;
+            racer.wait();
+            QFAIL("the racing thread running");
+        }
+        // Most tries are refused while the racer holds what is left.
+        int count = 0, tries = 0, result = 1;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        {
+            DescriptorsTaken taken(1 + left); // the handle's, and those left
+            racing = 1;
+            for (; count < 1000 && result >= 0 && elapsed.elapsed() < 3000; ++tries)
+                count += (result = admitted()) > 0;
+            racing = 2;
+            racer.wait();
+        }
+        QVERIFY2(result >= 0, "every connection's thread ended");
+        QVERIFY2(count > 0, qPrintable(QString("connections admitted: none of %1").arg(tries)));
+    }
+
+    // An acceptor moved to another thread with its server accepts through a
+    // shortage of descriptors there too. A failure of the listening socket
+    // itself is logged as what it is, once, and tried again every second.
+    void acceptorInAnotherThread()
+    {
+        LogCapture log;
+        std::atomic<int> accepted{0}, failures{0}, error{0};
+        struct Worker : QThread
+        {
+            ~Worker() override
+            {
+                quit();
+                wait();
+            }
+        } worker;
+        auto* server = new QTcpServer;
+        auto* acceptor = new TcpAcceptor(server, [&accepted](qintptr d) { ::close(int(d)); ++accepted; },
+                                         QStringLiteral("Test:"), QStringLiteral("Test:"));
+        connect(acceptor, &TcpAcceptor::signalAcceptFailed, acceptor, [&](int e) { error = e; ++failures; });
+        QVERIFY(server->listen(QHostAddress::LocalHost, 0));
+        acceptor->start();
+        const quint16 port = server->serverPort();
+        const int listening = int(server->socketDescriptor());
+        server->moveToThread(&worker);
+        connect(&worker, &QThread::finished, server, &QObject::deleteLater);
+        worker.start();
+        // Accepting as usual first (see DescriptorsTaken).
+        int client = rawClient(port);
+        QVERIFY2(waitFor([&] { return accepted == 1; }), "a client accepted as usual");
+        ::close(client);
+        client = ::socket(AF_INET, SOCK_STREAM, 0);
+        const sockaddr_in address = loopbackAddress(port);
+        {
+            DescriptorsTaken taken;
+            QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY2(waitFor([&] { return failures >= 2; }), "accepts failed, and failed again a second later");
+        }
+        QVERIFY2(waitFor([&] { return accepted == 2; }), "the waiting client accepted");
+        ::close(client);
+        failures = 0;
+        ::shutdown(listening, SHUT_RD);
+        QVERIFY2(waitFor([&] { return failures >= 2; }), "the listening socket failed, and was tried again a second later");
+        QCOMPARE(error.load(), EINVAL);
+        QCOMPARE(log.lines("Test: ").join('\n'),
+                 QString("Test: connection not accepted on port %1, no descriptor or memory left (Too many open files); trying again every second\n"
+                         "Test: accepting connections on port %1 again after %2 failed accept(s)\n"
+                         "Test: accepting on port %1 failed (Invalid argument); trying again every second")
+                     .arg(port)
+                     .arg(log.lines("Test: accepting connections").value(0).section(' ', 8, 8)));
+    }
+
+    // A system that refuses the probing options refuses them for every
+    // connection: that is logged now and then, in one line naming them.
+    void refusedKeepAliveIsLoggedNowAndThen()
+    {
+        LogCapture log;
+        int pair[2];
+        QVERIFY(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair) == 0);
+        bool set = false;
+        for (int i = 0; i < 100; ++i)
+            set = TcpKeepAlive::enable(pair[0]) || set;
+        ::close(pair[0]);
+        ::close(pair[1]);
+        QVERIFY(!set);
+        QCOMPARE(log.lines("keepalive").join('\n'),
+                 QString("Socket %1: keepalive options not set: TCP_KEEPIDLE (%2), TCP_KEEPINTVL (%2), TCP_KEEPCNT (%2), "
+                         "TCP_USER_TIMEOUT (%2)").arg(pair[0]).arg(qt_error_string(EOPNOTSUPP)));
     }
 
     // Writes and archive requests far faster than the link serves them (one
