@@ -2,6 +2,8 @@
 #define RAW_CLIENT_H
 
 #include <QByteArray>
+#include <cerrno>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -19,13 +21,29 @@ inline sockaddr_in loopbackAddress(quint16 port)
     return address;
 }
 
-// A connected client: its descriptor, or -1.
+// A connected client: its descriptor, or -1 when the connection is not made
+// within 5 s (a server that stopped accepting lets its backlog fill, and a
+// blocking connect would then wait for minutes).
 inline int rawClient(quint16 port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0)
+        return -1;
+    const int flags = ::fcntl(fd, F_GETFL);
+    ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
     const sockaddr_in address = loopbackAddress(port);
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+    bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (!connected && errno == EINPROGRESS) {
+        pollfd writable = {fd, POLLOUT, 0};
+        int error = 0;
+        socklen_t length = sizeof error;
+        connected = ::poll(&writable, 1, 5000) == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0
+                    && error == 0;
+    }
+    if (connected) {
+        ::fcntl(fd, F_SETFL, flags);
         return fd;
+    }
     ::close(fd);
     return -1;
 }
