@@ -3,8 +3,8 @@
 // the start-up writes, key light and backlight through the sysfs files, the
 // idle return and its guard, Start and Stop, the block and restart screens,
 // the bounded command dialogs, a language change, the error dialog shown once,
-// the well name in the header, and the applier's system commands, writes and
-// signals for replayed reports.
+// the deviation warning acknowledged, the well name in the header, and the
+// applier's system commands, writes and signals for replayed reports.
 #include "base_status_form.h"
 #include "blockform.h"
 #include "common.h"
@@ -12,6 +12,7 @@
 #include "headerwidget.h"
 #include "keyboard.h"
 #include "mainwindow.h"
+#include "messagedialog.h"
 #include "parameterscheck.h"
 #include "parametershandler.h"
 #include "progressbardialog.h"
@@ -379,6 +380,26 @@ private slots:
         QCOMPARE(driver.texts(), QStringList({Common::getTextErrorSlave(3), Common::getTextErrorSlave(3)}));
         QCOMPARE(writesOf(writes).count(qMakePair(quint16(765), bitsFromFloat(0.f))), writes.size());
         QCOMPARE(writes.size(), 3);
+    }
+
+    // The controller's deviation warning: "Ok" and Esc each acknowledge it
+    // with one 1513 = 0, and each dialog is freed once it closes.
+    void deviationWarningAcknowledged()
+    {
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        DialogDriver driver;
+        for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+            driver.answerWith(key);
+            report("1513=3");
+            QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty() && driver.pending() == 0, "the warning answered");
+        }
+        QCOMPARE(driver.answered(), 2);
+        QVERIFY(driver.texts().first().startsWith(QString("ОТКЛОНЕНИЕ ОТ РАБОЧИХ ПАРАМЕТРОВ\n")));
+        QVERIFY(driver.texts().first().endsWith("\n" + Common::getTextReasonStop(3)));
+        QCOMPARE(writesOf(writes), Writes({{1513, bitsFromFloat(0.f)}, {1513, bitsFromFloat(0.f)}}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window()->findChildren<MessageDialog*>().size(), 0);
+        report("1513=0");
     }
 
     // The header names the well by parameters 515 to 517 or, with 1663 set,
