@@ -1,16 +1,19 @@
 // The application object, the settings applier and the main window: the
-// function keys and keypad injection, a panel key through the keypad's scan,
-// the start-up writes, key light and backlight through the sysfs files, the
-// idle return and its guard, Start and Stop, the block and restart screens,
-// the bounded command dialogs, a language change, the error dialog shown once,
-// the deviation warning acknowledged, the well name in the header, and the
-// applier's system commands, writes and signals for replayed reports.
+// function keys and keypad injection, a panel key through the keypad's scan
+// and to the modal dialog under another active window, the start-up writes,
+// key light and backlight through the sysfs files, the idle return and its
+// guard, Start and Stop, the block and restart screens, the bounded command
+// dialogs, a language change, the error dialog shown once, the deviation
+// warning acknowledged, the well name in the header, and the applier's system
+// commands, writes and signals for replayed reports.
+#include "accessdialog.h"
 #include "base_status_form.h"
 #include "blockform.h"
 #include "common.h"
 #include "headermainwindow.h"
 #include "headerwidget.h"
 #include "keyboard.h"
+#include "lineedit.h"
 #include "mainwindow.h"
 #include "messagedialog.h"
 #include "parameterscheck.h"
@@ -172,6 +175,26 @@ private slots:
         QCOMPARE(seen, expected);
         QCOMPARE(edit.text(), typed);
         QVERIFY2(idle->isActive() && idle->interval() == 300000, "the access idle timer restarted");
+    }
+
+    // A panel key with nothing focused goes to the open modal dialog, also
+    // when another window has become the active one: the password dialog in
+    // its lock-out, where no field takes the focus, closes with Back (F3).
+    void panelKeyReachesTheModalDialogUnderAnotherWindow()
+    {
+        report(QString("722=3 723=0x%1").arg(AccessDialog::now(), 0, 16));
+        QPointer<AccessDialog> dialog = new AccessDialog(1, QString(), window(), false);
+        QVERIFY2(dialog->passEdit()->isHidden(), "the dialog in its lock-out");
+        dialog->show();
+        QTRY_VERIFY2(QApplication::activeModalWidget() == dialog, "the password dialog to be the modal window");
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QTRY_VERIFY2(QApplication::activeWindow() == &other && !QApplication::focusWidget(),
+                     "another window active, nothing focused");
+        app()->getEvent(Qt::Key_F3, QString());
+        QTRY_VERIFY2(!dialog || !dialog->isVisible(), "Back to close the password dialog");
+        report("722=0 723=0");
     }
 
     void startUpValues()
