@@ -238,9 +238,9 @@ private slots:
     // controller's deviation warning, ends the program in order within a
     // second and answers neither: the warning's acknowledgement (1513 = 0)
     // is the operator's alone. The stop's first step, the keypad's, is held
-    // until the link has made a few more exchanges, so that whatever the
-    // program queued for the controller at the stop would reach it. Last: the
-    // program is gone afterwards.
+    // while the link makes a few more exchanges, so that whatever the program
+    // queued for the controller at the stop would reach it. Last: the program
+    // is gone afterwards.
     void stopRequestWhileDialogsWait()
     {
         // The lock-out lifted, the dialog waits for a password.
@@ -263,16 +263,16 @@ private slots:
         m_station.program().terminate();
         QVERIFY2(waitFor([this] { return logged("SIGINT") == 1; }, 1000), "the stop request taken");
         const qint64 before = exchanges();
-        // An acknowledgement that went out ends the wait: the link then waits on
-        // the program's store for the controller's report of it.
         const auto acknowledged = [this] {
             for (const QByteArrayList& w : m_station.writes())
                 if (w.at(0) == "1513")
                     return true;
             return false;
         };
-        QVERIFY2(waitFor([&] { return exchanges() >= before + 5 || acknowledged(); }, 1000),
-                 "five exchanges after the stop request");
+        // A time to look rather than a condition to meet: the link may also
+        // come to wait on the held program's store for a value the controller
+        // reported, and make no more exchanges.
+        waitFor([&] { return exchanges() >= before + 5 || acknowledged(); }, 300);
         m_hold.store(false);
         QVERIFY2(m_station.program().waitForFinished(5000), "the program to end after SIGTERM");
         const qint64 took = sinceStop.elapsed();
