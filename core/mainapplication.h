@@ -47,9 +47,9 @@ public:
     static MainApplication* getInstance();
 
     // The program's stops (a stop signal, power-off, reboot, the main window
-    // closed) go through here: quit() ends exec() loops only, and the loops
-    // that wait on their own (Dialog::showLoop) need to know that the program
-    // is stopping.
+    // closed, the splash screen rejected) go through here: quit() ends exec()
+    // loops only, and the loops that wait on their own (Dialog::showLoop) need
+    // to know that the program is stopping.
     static void requestQuit();
     bool isQuitting() const { return m_quitting; }
 

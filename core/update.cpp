@@ -301,8 +301,10 @@ void Update::fail(const QString& reason)
 {
     if (!reason.isEmpty())
         qWarning().noquote() << reason;
-    setResult(ResultFailed);
+    // The read goes first, as at the end of an install: once told that the
+    // update has ended, the controller sees no more reads of the image.
     stop();
+    setResult(ResultFailed);
 }
 
 void Update::stop()

@@ -207,12 +207,12 @@ QStringList ControlProtocol::execute(const QString& line)
         answer << Ok;
         return answer;
     }
-    if (word == QLatin1String("stats")) {
+    if (word == QLatin1String("stats") || word == QLatin1String("requests")) {
         if (count != 1)
-            return fail(QStringLiteral("usage: stats"));
+            return fail(QStringLiteral("usage: %1").arg(word));
         QStringList answer;
-        const QMap<quint8, quint64> stats = m_model->stats();
-        for (auto it = stats.constBegin(); it != stats.constEnd(); ++it)
+        const QMap<quint8, quint64> counts = word == QLatin1String("stats") ? m_model->stats() : m_model->received();
+        for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
             answer << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
         answer << Ok;
         return answer;

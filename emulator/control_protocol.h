@@ -10,8 +10,10 @@ class ControllerModel;
 // project use it, so its words and answers stay as they are:
 //   set ID FLOAT | setu ID UINT | setraw ID HEX8 | min ID FLOAT | max ID FLOAT
 //   physic ID UINT | get ID | event HEX42 | memory ADDR FILE | image FILE
-//   archive CMD FILE | writes | stats | fault none|silent|corrupt N|latency MS|refuse N [CMD] | quit
-// Every answer ends with a line "ok" or "error: <reason>".
+//   archive CMD FILE | writes | stats | requests | fault none|silent|corrupt N|latency MS|refuse N [CMD] | quit
+// "stats" counts the requests served, "requests" every request received
+// (served, refused, failed or unanswered), each one line "CMD COUNT" per
+// command code. Every answer ends with a line "ok" or "error: <reason>".
 class ControlProtocol
 {
 public:

@@ -523,6 +523,12 @@ QMap<quint8, quint64> ControllerModel::stats() const
     return m_stats;
 }
 
+QMap<quint8, quint64> ControllerModel::received() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_received;
+}
+
 int ControllerModel::pendingChangeCount() const
 {
     QMutexLocker lock(&m_mutex);
@@ -572,6 +578,8 @@ int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quin
             m_scanner.reset();
         } else if (state == SpiFrame::Scanner::Complete) {
             const int n = m_scanner.length();
+            if (n > 0)
+                ++m_received[m_scanner.frame()[0]];
             if (m_fault != Fault::Silent) {
                 const bool corrupt = m_fault == Fault::Corrupt && m_corruptLeft > 0;
                 QByteArray reply;

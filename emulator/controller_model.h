@@ -163,6 +163,9 @@ public:
     QList<QByteArray> scadaPackets() const;
     // Requests served, by command code.
     QMap<quint8, quint64> stats() const;
+    // Requests received, by command code: served, refused, failed or left
+    // unanswered alike.
+    QMap<quint8, quint64> received() const;
     int pendingChangeCount() const;
     int pendingEventCount() const;
 
@@ -210,6 +213,7 @@ private:
     QVector<WriteRecord> m_writes;
     QList<QByteArray> m_scadaPackets;
     QMap<quint8, quint64> m_stats;
+    QMap<quint8, quint64> m_received;
 
     Fault m_fault = Fault::None;
     int m_corruptLeft = 0;

@@ -91,6 +91,10 @@ private slots:
         model.setFault(M::Fault::None);
         QCOMPARE(model.ask(3, write).at(2), '\0');
         QCOMPARE(model.writes().size(), 1);
+        // Every request received is counted, served or not; only those
+        // served count as served.
+        QCOMPARE(model.received().value(3), quint64(4));
+        QCOMPARE(model.stats().value(3), quint64(1));
     }
 
     void emulatorProcess()
@@ -111,6 +115,7 @@ private slots:
         Master first(transport);
         QCOMPARE(first.ask(1).size(), 7);
         QCOMPARE(emulator.control("stats"), QByteArray("1 1\nok\n"));
+        QCOMPARE(emulator.control("requests"), QByteArray("1 1\nok\n"));
         // Every address octet the screens edit (address, mask, gateway, NTP
         // server) has a controller's limits, 0 and 255, from the seed.
         QByteArray octets, minima, maxima;
@@ -137,6 +142,7 @@ private slots:
         }
         QCOMPARE(emulator.control("fault none"), QByteArray("ok\n"));
         QVERIFY(emulator.control("fault refuse 1") == "ok\n" && first.ask(1).at(2) == 1 && first.ask(1).at(2) == 0);
+        QCOMPARE(emulator.control("stats").left(4) + emulator.control("requests").left(4), QByteArray("1 2\n1 3\n"));
         // Refusals of one command leave the others served.
         QVERIFY(emulator.control("fault refuse 1 4") == "ok\n" && first.ask(1).at(2) == 0 && first.ask(4).at(2) == 1
                 && first.ask(4).at(2) == 0);

@@ -1,7 +1,8 @@
 // The dialog base and its message, progress, splash and USB dialogs: their
 // buttons and keys, the self-rejection of an unanswered dialog, showLoop's
 // safety, the progress of a controller command and of the first
-// synchronisation, and the USB dialog's choices.
+// synchronisation, the USB dialog's choices, and the program's stop, which
+// answers no dialog.
 #include "echo_controller.h"
 #include "messagedialog.h"
 #include "progressbardialog.h"
@@ -224,15 +225,40 @@ private slots:
         QCOMPARE(rejected.count(), 0);
     }
 
-    // Last: rejecting the splash ends the application's event loop.
-    void escapeOnTheSplashQuits()
+    // Last: rejecting the splash is a stop like any other. It ends the
+    // application's event loop, and the dialogs open then end unanswered, as
+    // does one asked for afterwards: exec() frees its dialog all the same.
+    void escapeOnTheSplashStops()
     {
+        MainApplication* app = UiStation::app();
         auto* splash = new SplashScreen("Loading...", nullptr);
         splash->show();
-        QTimer::singleShot(0, splash, [splash]() { DialogDriver::pressOn(splash, Qt::Key_Escape); });
+        int outer = 0;
+        int inner = 0;
+        int late = 0;
+        QPointer<MessageDialog> innerDialog;
+        QPointer<MessageDialog> lateDialog;
+        QTimer::singleShot(0, splash, [&]() {
+            auto* question = new MessageDialog("Продолжить?", MessageDialog::Question, nullptr);
+            // Over the question, a warning run with exec(); Esc on the splash under both.
+            QTimer::singleShot(0, splash, [&]() {
+                innerDialog = new MessageDialog("Внимание", MessageDialog::Warning, nullptr);
+                QTimer::singleShot(0, splash, [splash]() { DialogDriver::pressOn(splash, Qt::Key_Escape); });
+                inner = innerDialog->exec();
+            });
+            outer = question->showLoop();
+            lateDialog = new MessageDialog("Ещё?", MessageDialog::Question, nullptr);
+            late = lateDialog->exec();
+        });
         // Only a broken splash lets this one end the loop.
-        QTimer::singleShot(5000, UiStation::app(), []() { QCoreApplication::exit(1); });
-        QCOMPARE(UiStation::app()->exec(), 0);
+        QTimer::singleShot(5000, app, []() { QCoreApplication::exit(1); });
+        QCOMPARE(app->exec(), 0);
+        QVERIFY2(app->isQuitting(), "the splash's rejection taken as the program's stop");
+        QCOMPARE(inner, Dialog::Unanswered);
+        QCOMPARE(outer, Dialog::Unanswered);
+        QCOMPARE(late, Dialog::Unanswered);
+        QVERIFY(innerDialog.isNull());
+        QVERIFY(!lateDialog || !lateDialog->isVisible());
     }
 };
 

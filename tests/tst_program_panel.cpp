@@ -4,7 +4,8 @@
 // and the progress dialog closes; a controller error 1 ("no USB drive") opens
 // the error dialog and is acknowledged with 765 = 0. The protection switch
 // asks for a password, and Back closes the dialog even in its lock-out; a
-// stop request while that dialog waits ends the program.
+// stop request while that dialog and the controller's deviation warning wait
+// ends the program and answers neither.
 //
 // The keypad is the panel's sysfs GPIO lines. The left-hand column (the
 // digits 1 to 4) and the two right-hand ones (the arrow, Enter and Back keys)
@@ -62,6 +63,10 @@ private:
     std::thread m_feeder;
     std::atomic<int> m_wanted{-1}; // the key to press, -1 when none
     std::atomic<bool> m_stop{false};
+    // While set, the program's next read of a fed column is held open and
+    // unanswered: its scan, and so the first step of its stop, waits.
+    std::atomic<bool> m_hold{false};
+    std::atomic<bool> m_holding{false};
 
     // Serves the program's reads of the fed columns in the order of its scan:
     // row by row from row 1, the fed columns in ascending order.
@@ -92,6 +97,12 @@ private:
             if (fd < 0)
                 QThread::usleep(200);
         }
+        if (fd >= 0 && m_hold.load()) {
+            m_holding.store(true);
+            while (m_hold.load() && !m_stop.load())
+                QThread::usleep(200);
+            m_holding.store(false);
+        }
         const bool served = fd >= 0 && ::write(fd, &value, 1) == 1;
         if (fd >= 0)
             ::close(fd);
@@ -99,6 +110,15 @@ private:
     }
 
     int logged(const QByteArray& text) { return m_station.programLog().count(text); }
+    // Exchanges the controller has served, all commands together.
+    qint64 exchanges() const
+    {
+        qint64 total = 0;
+        for (const QByteArray& line : m_station.control("stats").split('\n'))
+            if (line.count(' ') == 1)
+                total += line.split(' ').at(1).toLongLong();
+        return total;
+    }
     const char* log() { return m_station.programLog().constData(); }
     // Presses the keys one after another, each once the program has taken the
     // one before, then waits until text has been logged count times.
@@ -214,18 +234,54 @@ private slots:
         QCOMPARE(written, QStringList({"722", "723"}));
     }
 
-    // A stop request while the password dialog waits ends the program in
-    // order. Last: the program is gone afterwards.
-    void stopRequestWhilePasswordDialogWaits()
+    // A stop request while dialogs wait, the password dialog and over it the
+    // controller's deviation warning, ends the program in order within a
+    // second and answers neither: the warning's acknowledgement (1513 = 0)
+    // is the operator's alone. The stop's first step, the keypad's, is held
+    // while the link makes a few more exchanges, so that whatever the program
+    // queued for the controller at the stop would reach it. Last: the program
+    // is gone afterwards.
+    void stopRequestWhileDialogsWait()
     {
         // The lock-out lifted, the dialog waits for a password.
         QCOMPARE(m_station.control("set 722 0"), QByteArray("ok\n"));
         QVERIFY2(press({KeyEnter}, "create: AccessDialog", 3), log());
+        const int messages = logged("create: MessageDialog");
+        QCOMPARE(m_station.control("setu 1514 1700000000") + m_station.control("set 1513 3"),
+                 QByteArray("ok\nok\n"));
+        QTRY_VERIFY2(logged("create: MessageDialog") > messages, "the deviation warning");
+
+        struct Release
+        {
+            std::atomic<bool>& hold;
+            ~Release() { hold.store(false); }
+        } release{m_hold};
+        m_hold.store(true);
+        QVERIFY2(waitFor([this] { return m_holding.load(); }, 2000), "the keypad's scan held");
+        QElapsedTimer sinceStop;
+        sinceStop.start();
         m_station.program().terminate();
+        QVERIFY2(waitFor([this] { return logged("SIGINT") == 1; }, 1000), "the stop request taken");
+        const qint64 before = exchanges();
+        const auto acknowledged = [this] {
+            for (const QByteArrayList& w : m_station.writes())
+                if (w.at(0) == "1513")
+                    return true;
+            return false;
+        };
+        // A time to look rather than a condition to meet: the link may also
+        // come to wait on the held program's store for a value the controller
+        // reported, and make no more exchanges.
+        waitFor([&] { return exchanges() >= before + 5 || acknowledged(); }, 300);
+        m_hold.store(false);
         QVERIFY2(m_station.program().waitForFinished(5000), "the program to end after SIGTERM");
+        const qint64 took = sinceStop.elapsed();
+        qInfo("the program ended %lld ms after SIGTERM", took);
         QCOMPARE(m_station.program().exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_station.program().exitCode(), 0);
         QVERIFY2(logged("*** Quit application! ***") == 1, log());
+        QVERIFY2(took < 1000, qPrintable(QString("ended %1 ms after SIGTERM").arg(took)));
+        QVERIFY2(!acknowledged(), "no acknowledgement of the warning");
     }
 };
 

@@ -1,17 +1,21 @@
 // The application object, the settings applier and the main window: the
-// function keys and keypad injection, a panel key through the keypad's scan,
-// the start-up writes, key light and backlight through the sysfs files, the
-// idle return and its guard, Start and Stop, the block and restart screens,
-// the bounded command dialogs, a language change, the error dialog shown once,
-// the well name in the header, and the applier's system commands, writes and
-// signals for replayed reports.
+// function keys and keypad injection, a panel key through the keypad's scan
+// and to the modal dialog under another active window, the start-up writes,
+// key light and backlight through the sysfs files, the idle return and its
+// guard, Start and Stop, the block and restart screens, the bounded command
+// dialogs, a language change, the error dialog shown once, the deviation
+// warning acknowledged, the well name in the header, and the applier's system
+// commands, writes and signals for replayed reports.
+#include "accessdialog.h"
 #include "base_status_form.h"
 #include "blockform.h"
 #include "common.h"
 #include "headermainwindow.h"
 #include "headerwidget.h"
 #include "keyboard.h"
+#include "lineedit.h"
 #include "mainwindow.h"
+#include "messagedialog.h"
 #include "parameterscheck.h"
 #include "parametershandler.h"
 #include "progressbardialog.h"
@@ -171,6 +175,26 @@ private slots:
         QCOMPARE(seen, expected);
         QCOMPARE(edit.text(), typed);
         QVERIFY2(idle->isActive() && idle->interval() == 300000, "the access idle timer restarted");
+    }
+
+    // A panel key with nothing focused goes to the open modal dialog, also
+    // when another window has become the active one: the password dialog in
+    // its lock-out, where no field takes the focus, closes with Back (F3).
+    void panelKeyReachesTheModalDialogUnderAnotherWindow()
+    {
+        report(QString("722=3 723=0x%1").arg(AccessDialog::now(), 0, 16));
+        QPointer<AccessDialog> dialog = new AccessDialog(1, QString(), window(), false);
+        QVERIFY2(dialog->passEdit()->isHidden(), "the dialog in its lock-out");
+        dialog->show();
+        QTRY_VERIFY2(QApplication::activeModalWidget() == dialog, "the password dialog to be the modal window");
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QTRY_VERIFY2(QApplication::activeWindow() == &other && !QApplication::focusWidget(),
+                     "another window active, nothing focused");
+        app()->getEvent(Qt::Key_F3, QString());
+        QTRY_VERIFY2(!dialog || !dialog->isVisible(), "Back to close the password dialog");
+        report("722=0 723=0");
     }
 
     void startUpValues()
@@ -379,6 +403,26 @@ private slots:
         QCOMPARE(driver.texts(), QStringList({Common::getTextErrorSlave(3), Common::getTextErrorSlave(3)}));
         QCOMPARE(writesOf(writes).count(qMakePair(quint16(765), bitsFromFloat(0.f))), writes.size());
         QCOMPARE(writes.size(), 3);
+    }
+
+    // The controller's deviation warning: "Ok" and Esc each acknowledge it
+    // with one 1513 = 0, and each dialog is freed once it closes.
+    void deviationWarningAcknowledged()
+    {
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        DialogDriver driver;
+        for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+            driver.answerWith(key);
+            report("1513=3");
+            QTRY_VERIFY2(DialogDriver::openDialogs().isEmpty() && driver.pending() == 0, "the warning answered");
+        }
+        QCOMPARE(driver.answered(), 2);
+        QVERIFY(driver.texts().first().startsWith(QString("ОТКЛОНЕНИЕ ОТ РАБОЧИХ ПАРАМЕТРОВ\n")));
+        QVERIFY(driver.texts().first().endsWith("\n" + Common::getTextReasonStop(3)));
+        QCOMPARE(writesOf(writes), Writes({{1513, bitsFromFloat(0.f)}, {1513, bitsFromFloat(0.f)}}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window()->findChildren<MessageDialog*>().size(), 0);
+        report("1513=0");
     }
 
     // The header names the well by parameters 515 to 517 or, with 1663 set,

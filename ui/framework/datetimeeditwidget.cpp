@@ -81,7 +81,8 @@ void DateTimeEditWidget::slotEditingBegin()
         QObject::tr("Перед изменением даты и времени\nРекомендуем удалить архивы\nУдалить архивы сейчас?"),
         MessageDialog::Question, window);
     const int answer = question->exec();
-    if (!isStillShown(self))
+    // A stop of the program leaves the question unanswered: neither branch.
+    if (!isStillShown(self) || answer == Dialog::Unanswered)
         return;
 
     if (answer == QDialog::Accepted) {

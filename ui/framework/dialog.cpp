@@ -101,6 +101,30 @@ bool Dialog::stopping()
     return app && app->isQuitting();
 }
 
+int Dialog::exec()
+{
+    const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
+    // Asked for while the program stops: not shown, nobody could answer it.
+    if (stopping()) {
+        if (deleteOnClose)
+            deleteLater();
+        return Unanswered;
+    }
+    // Read after the loop, so QDialog::exec() must not free the dialog itself.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    QPointer<Dialog> guard(this);
+    const int answer = QDialog::exec();
+    if (!guard)
+        return answer;
+    // Still open: no answer closed it, the program's stop ended the loop.
+    const bool unanswered = isVisible();
+    if (unanswered)
+        hide();
+    if (deleteOnClose)
+        delete this;
+    return unanswered ? Unanswered : answer;
+}
+
 int Dialog::showLoop()
 {
     // Like exec(): a dialog that deletes itself on close must outlive the loop
@@ -111,7 +135,9 @@ int Dialog::showLoop()
     QPointer<Dialog> guard(this);
 
     setResult(0);
-    if (!stopping())
+    // Asked for while the program stops: not shown, nobody could answer it.
+    bool unanswered = stopping();
+    if (!unanswered)
         show();
     while (guard && isVisible() && !stopping()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -119,13 +145,16 @@ int Dialog::showLoop()
             QThread::msleep(1);
     }
     if (!guard)
-        return 0;
-    // The program is stopping: the dialog goes as if rejected, so that its
-    // caller unwinds and the main loop, already told to end, can end.
-    if (isVisible())
+        return Rejected;
+    // Still open, so the program is stopping: the dialog goes as if rejected,
+    // so that its caller unwinds and the main loop, already told to end, can
+    // end; but no answer was given.
+    if (isVisible()) {
+        unanswered = true;
         reject();
+    }
 
-    const int answer = result();
+    const int answer = unanswered ? int(Unanswered) : result();
     if (deleteOnClose) {
         setAttribute(Qt::WA_DeleteOnClose, true);
         // Deferred rather than immediate: callers that keep the dialog on their

@@ -35,9 +35,18 @@ public:
     void startCloseDialogTimer();
     QTimer* closeTimer() { return &m_closeTimer; }
 
-    // Runs the dialog modally without a nested exec(): 1 accepted, 0 rejected,
-    // and 0 when something destroyed the dialog while it was open or the
-    // program is stopping (the dialog is then rejected).
+    // What exec() and showLoop() return for a dialog that the program's stop
+    // (a stop signal, power-off, reboot) ended, or that was asked for while
+    // the program stops: nobody answered it, so nothing may be done for it.
+    static constexpr int Unanswered = -1;
+
+    // QDialog's nested loop: 1 accepted, 0 rejected (also when something
+    // destroyed the dialog meanwhile), Unanswered as above. A dialog that
+    // deletes itself on close is gone when it returns, whatever ended it.
+    int exec() override;
+    // Runs the dialog modally without a nested exec(): 1 accepted, 0 rejected
+    // (also when something destroyed the dialog while it was open), and
+    // Unanswered as above (the dialog is then rejected).
     int showLoop();
 
     int buttonCount() const { return m_buttonCount; }

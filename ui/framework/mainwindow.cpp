@@ -383,8 +383,9 @@ void MainWindow::slotStartCcs()
             QStringLiteral("%1\n%2").arg(QObject::tr("ПУСК ЗАПРЕЩЕН"),
                                          QObject::tr("Необходимо подтвердить параметры в мастере настроек")),
             MessageDialog::Error, this);
-        dialog->exec();
-        showSettingsWizard();
+        // A stop of the program ends the message unread: no wizard then.
+        if (dialog->exec() != Dialog::Unanswered)
+            showSettingsWizard();
         return;
     }
 
@@ -525,8 +526,10 @@ void MainWindow::slotShowIndicationDelayDialog()
                                          .arg(QObject::tr("ОТКЛОНЕНИЕ ОТ РАБОЧИХ ПАРАМЕТРОВ"), when,
                                               Common::getTextReasonStop(intValue(1513))),
                                      MessageDialog::Warning, this);
-    dialog->exec();
-    setParameter(1513, 0);
+    // The operator's answer, or the dialog's own time-out, acknowledges the
+    // deviation; a stop of the program ends the dialog without one.
+    if (dialog->exec() != Dialog::Unanswered)
+        setParameter(1513, 0);
 }
 
 // --- other ---------------------------------------------------------------------------

@@ -1,8 +1,8 @@
 #include "splashscreen.h"
 
+#include "mainapplication.h"
 #include "progressbardialog.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -32,7 +32,8 @@ SplashScreen::SplashScreen(const QString& text, QWidget* parent)
     connect(refresh, &QTimer::timeout, this, &SplashScreen::slotShowText);
     refresh->start();
 
-    connect(this, &QDialog::rejected, qApp, &QCoreApplication::quit);
+    // A stop like any other: the loops that wait on their own must see it.
+    connect(this, &QDialog::rejected, this, &MainApplication::requestQuit);
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
 
