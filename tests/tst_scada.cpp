@@ -13,6 +13,8 @@
 #include "store_driver.h"
 #include "tcp_acceptor.h"
 #include "scada_tarvesk.h"
+#include "server.h"
+#include "service_client.h"
 #include "test_database.h"
 #include "wait_for.h"
 
@@ -530,6 +532,37 @@ private slots:
         model.setFault(ControllerModel::Fault::None);
         QTest::qWait(5 * SpiDriver::RefusedRetryMs);
         QCOMPARE(model.stats().value(quint8(command)), served);
+    }
+
+    // Refused service requests queued before the map's archive read of the
+    // same command do not hold it back: each refused one waits on its own,
+    // the others go at the link's pace, and the map's read is answered
+    // within its wait. The service requests are answered afterwards.
+    void refusedServiceRequestsLeaveTheMapsReadOnTime()
+    {
+        ControllerModel& model = m_link->model;
+        const int command = ControllerModel::CmdReadArchiveCompressed;
+        QVERIFY(model.setArchive(quint8(command), archiveBytes(command)));
+        TcpServer service(nullptr, 0, m_store, m_link->driver);
+        BlockClient client;
+        QVERIFY(client.connectTo(service.serverPort()));
+        const int refused = 50;
+        QByteArray requests;
+        for (int i = 0; i < refused; ++i)
+            requests += serviceRequest(9, [i](QDataStream& out) { out << Scada::archiveRequest(quint32(i), 10); });
+        const quint64 refusals = m_link->driver->counter(SpiDriver::ErrCrcSlave);
+        model.setFault(ControllerModel::Fault::Refuse, refused, command);
+        client.send(requests);
+        QVERIFY2(waitFor([&] { return m_link->driver->counter(SpiDriver::ErrCrcSlave) > refusals; }),
+                 "the first service request refused");
+        QElapsedTimer took;
+        took.start();
+        const QList<QVariant> done = transfer("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, 100u), Q_ARG(quint32, 20u));
+        qInfo("the map's read answered after %lld ms", took.elapsed());
+        QVERIFY2(done.value(0).toBool(), "the map's read answered within its wait");
+        QCOMPARE(done.at(2).toByteArray(), archiveBytes(command).mid(100, 20));
+        QVERIFY2(client.waitCount([](const Reply& r) { return r.command == 9; }, refused + 1),
+                 "the service requests answered once refused");
     }
 
     void disablingFromAnotherThreadFreesThePort()
