@@ -438,6 +438,8 @@ int SpiDriver::chooseTask() const
 {
     const qint64 now = m_clock.elapsed();
     const bool statusReady = now >= m_retryAt[TaskStatus];
+    if (statusReady && now - m_statusSentAt >= StatusEveryMs)
+        return TaskStatus;
     for (int t = m_currentTask + 1; t < TaskCount; ++t)
         if (isPending(t) && isReady(t, now))
             return t;
@@ -753,6 +755,7 @@ void SpiDriver::buildRequest(int task)
     default:
         m_currentCommand = CmdStatus;
         m_requestLength = 4;
+        m_statusSentAt = m_clock.elapsed();
         if (task == TaskStatus)
             m_tasks[task] = 0;
         break;
