@@ -2,11 +2,13 @@
 #include "parameters.h"
 #include "rawbits.h"
 #include "spidriver.h"
+#include "write_backlog.h"
 
 #include <QDataStream>
 #include <QDebug>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -73,12 +75,18 @@ void SocketServer::process()
                 &SocketServer::slotSocketServerResiveLogCompress, Qt::QueuedConnection);
         connect(m_driver, &SpiDriver::signalConnectCore, this, &SocketServer::slotConnectCore, Qt::QueuedConnection);
 
-        connect(this, &SocketServer::signalParamWrite, m_driver, &SpiDriver::slotParamWrite, Qt::QueuedConnection);
-        connect(this, &SocketServer::signalLogRead, m_driver, &SpiDriver::slotLogRead, Qt::QueuedConnection);
-        connect(this, &SocketServer::signalSocketServerRequestLogCompress, m_driver,
-                &SpiDriver::slotSpiRequestLogCompress, Qt::QueuedConnection);
-        connect(this, &SocketServer::signalEventRead, m_driver, &SpiDriver::slotEventRead, Qt::QueuedConnection);
+        // Counted on their way (Qt's queue of posted calls has no cap): the
+        // client's next request waits while too many are.
+        m_driver->connectParamWrite(this, &SocketServer::signalParamWrite);
+        m_writeBacklog = m_driver->writeBacklog();
+        m_driverRequests.connect(this, &SocketServer::signalLogRead, m_driver, &SpiDriver::slotLogRead);
+        m_driverRequests.connect(this, &SocketServer::signalSocketServerRequestLogCompress, m_driver,
+                                 &SpiDriver::slotSpiRequestLogCompress);
+        m_driverRequests.connect(this, &SocketServer::signalEventRead, m_driver, &SpiDriver::slotEventRead);
     }
+    m_holdTimer = new QTimer(this);
+    m_holdTimer->setSingleShot(true);
+    connect(m_holdTimer, &QTimer::timeout, this, &SocketServer::slotReceivePacket);
 
     connect(this, &SocketServer::signalParamRead, this, &SocketServer::slotParamRead);
     connect(this, &SocketServer::signalMinRead, this, &SocketServer::slotMinRead);
@@ -116,16 +124,41 @@ void SocketServer::slotReceivePacket()
         return;
     m_receiving = true;
     while (isOpen() && backlog() <= SoftBacklog) {
-        ServiceBlockParser::Block block;
-        if (m_parser.next(&block)) {
-            handleBlock(block);
-            continue;
+        if (!m_holding) {
+            if (!m_parser.next(&m_held)) {
+                if (m_socket->bytesAvailable() <= 0)
+                    break;
+                m_parser.append(m_socket->read(qMax<qint64>(m_parser.missing(), ReadChunk)));
+                continue;
+            }
+            m_holding = true;
         }
-        if (m_socket->bytesAvailable() <= 0)
+        if (mustWait(m_held)) {
+            // Nothing more is read meanwhile: the socket's input fills up and
+            // TCP makes the client wait.
+            m_holdTimer->start(HoldRetryMs);
             break;
-        m_parser.append(m_socket->read(qMax<qint64>(m_parser.missing(), ReadChunk)));
+        }
+        m_holding = false;
+        handleBlock(m_held);
     }
     m_receiving = false;
+}
+
+bool SocketServer::mustWait(const ServiceBlockParser::Block& block) const
+{
+    if (!block.valid)
+        return false;
+    switch (block.command) {
+    case ServiceBlockParser::WriteValue:
+        return m_writeBacklog && m_writeBacklog->isFull();
+    case ServiceBlockParser::ReadEvents:
+    case ServiceBlockParser::ReadArchive:
+    case ServiceBlockParser::ReadArchiveCompressed:
+        return m_driverRequests.count() >= MaxRequestsHandedOver;
+    default:
+        return false;
+    }
 }
 
 void SocketServer::handleBlock(const ServiceBlockParser::Block& block)

@@ -159,7 +159,9 @@ void SpiDriver::process()
         connect(this, &SpiDriver::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated,
                 Qt::QueuedConnection);
         connect(m_parameters, &Parameters::signalParamRead, this, &SpiDriver::slotParamRead);
-        connect(m_parameters, &Parameters::signalParamWrite, this, &SpiDriver::slotParamWrite);
+        // Counted on their way: the clients that write through the store
+        // hold back while the backlog is full.
+        connectParamWrite(m_parameters, &Parameters::signalParamWrite);
         connect(m_parameters, &Parameters::signalMinRead, this, &SpiDriver::slotMinRead);
         connect(m_parameters, &Parameters::signalMaxRead, this, &SpiDriver::slotMaxRead);
         connect(m_parameters, &Parameters::signalPhysicRead, this, &SpiDriver::slotPhysicRead);
@@ -219,6 +221,7 @@ void SpiDriver::slotParamWrite(quint16 id, quint32 value, int flag)
     if (!hasRoom(m_writes.size(), MaxWriteQueue, "write", m_writesDropped))
         return;
     m_writes.append(Write{id, value, static_cast<quint8>(flag), 0});
+    noteWriteQueue();
     setTask(TaskWrite, true);
 }
 
@@ -556,6 +559,7 @@ void SpiDriver::setAsideRefusedRequest()
             else
                 m_writes.prepend(w);
         }
+        noteWriteQueue();
         if (ids.size() < m_sentWrites.size())
             setTask(TaskWrite, true);
         m_sentWrites.clear();
@@ -695,6 +699,7 @@ void SpiDriver::buildRequest(int task)
         }
         m_requestCount = n;
         m_requestLength = static_cast<quint32>(7 * n + 4);
+        noteWriteQueue();
         if (m_writes.isEmpty())
             m_tasks[task] = 0;
         break;

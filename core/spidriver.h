@@ -4,6 +4,7 @@
 #include "log_throttle.h"
 #include "paced_queue.h"
 #include "spiframe.h"
+#include "write_backlog.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -74,6 +75,16 @@ public:
 
     // Readable from any thread: the SCADA map waits for its packets to go out.
     int scadaPacketCount() const { return m_scadaCount.load(); }
+    // The writes on their way to the controller, for the clients that write
+    // from the network to hold back on; shared, any thread.
+    std::shared_ptr<const WriteBacklog> writeBacklog() const { return m_writeBacklog; }
+    // Connects a writer's signal to slotParamWrite (queued), counting its
+    // writes in the backlog until the driver has taken them. Any thread.
+    template <typename Sender>
+    void connectParamWrite(const Sender* sender, void (Sender::*signal)(quint16, quint32, int))
+    {
+        m_writeBacklog->handedOver.connect(sender, signal, this, &SpiDriver::slotParamWrite);
+    }
     quint64 counter(Counter c) const { return m_counters[c].load(); }
     quint8 linkState() const { return m_linkState; }
     // How long a refused archive request is asked again; tests shorten it.
@@ -164,6 +175,7 @@ private:
     // Queues a read of kind for id unless one waits already; readyAt as
     // PacedQueue::append.
     void queueChange(quint8 kind, quint16 id, qint64 readyAt = 0);
+    void noteWriteQueue() { m_writeBacklog->queued = m_writes.size(); }
     // False, with a log line now and then, when a queue is full.
     bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
     // After a refusal: puts the request back (reads while awaited) or drops
@@ -225,6 +237,7 @@ private:
     PacedQueue<quint16> m_valueIds;
     QList<Write> m_writes;
     QList<Write> m_sentWrites; // the writes of the request in flight
+    std::shared_ptr<WriteBacklog> m_writeBacklog = std::make_shared<WriteBacklog>();
     PacedQueue<quint32> m_eventAddresses;
     PacedQueue<quint16> m_minIds;
     PacedQueue<quint16> m_maxIds;

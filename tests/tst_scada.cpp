@@ -5,6 +5,7 @@
 // after the descriptors ran out.
 #include "accepted_socket.h"
 #include "descriptors_taken.h"
+#include "driver_hold.h"
 #include "log_capture.h"
 #include "model_link.h"
 #include "raw_client.h"
@@ -16,6 +17,7 @@
 #include "server.h"
 #include "service_client.h"
 #include "test_database.h"
+#include "write_backlog.h"
 #include "wait_for.h"
 
 #include <QModbusReply>
@@ -39,44 +41,6 @@ QByteArray archiveBytes(int seed)
         data.append(char((i * 7 + seed) & 0xFF));
     return data;
 }
-
-// Holds the SPI driver's thread in its event loop until released: at the
-// latest when the hold goes out of scope, so that a failed check leaves no
-// thread blocked. The driver's side gives up on its own after 5 s.
-class DriverHold
-{
-public:
-    explicit DriverHold(SpiDriver* driver)
-    {
-        const std::shared_ptr<QSemaphore> entered = m_entered, gate = m_gate;
-        const std::shared_ptr<std::atomic<int>> state = m_state;
-        QTimer::singleShot(0, driver, [entered, gate, state] {
-            entered->release();
-            if (!gate->tryAcquire(1, 5000))
-                state->store(GaveUp);
-        });
-        m_held = m_entered->tryAcquire(1, 5000);
-    }
-    ~DriverHold() { release(); }
-    // The driver's thread reached the hold within 5 s.
-    bool isHeld() const { return m_held; }
-    // Lets the driver go on; true when it was held until now.
-    bool release()
-    {
-        const int was = m_state->exchange(Released);
-        if (was == Holding)
-            m_gate->release();
-        return m_held && was == Holding;
-    }
-
-private:
-    Q_DISABLE_COPY(DriverHold)
-    enum { Holding, Released, GaveUp };
-    std::shared_ptr<QSemaphore> m_entered = std::make_shared<QSemaphore>();
-    std::shared_ptr<QSemaphore> m_gate = std::make_shared<QSemaphore>();
-    std::shared_ptr<std::atomic<int>> m_state = std::make_shared<std::atomic<int>>(Holding);
-    bool m_held = false;
-};
 
 // Holds the SPI thread at the start of the next archive reply call of the
 // armed command, before the call looks at its map, until released; the hold
@@ -563,6 +527,31 @@ private slots:
         QCOMPARE(done.at(2).toByteArray(), archiveBytes(command).mid(100, 20));
         QVERIFY2(client.waitCount([](const Reply& r) { return r.command == 9; }, refused + 1),
                  "the service requests answered once refused");
+    }
+
+    // While the SPI link's write backlog is full, a write the map takes is
+    // answered "server device busy" and goes nowhere; a write the map does
+    // not take keeps its own answer. Every write answered as taken reaches
+    // the controller once the link goes on, and writes are taken again.
+    void writesWaitForTheLinkAsBusy()
+    {
+        SpiDriver* driver = m_link->driver;
+        driver->connectParamWrite(m_store, &Parameters::signalParamWrite);
+        const int before = m_link->model.writes().size();
+        int taken = 0;
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            QString answer;
+            while ((answer = ask(6, "000a0029")) == "000a0029" && taken <= WriteBacklog::Cap)
+                ++taken;
+            QCOMPARE(answer, QString("!06"));
+            QVERIFY(taken > 0);
+            QCOMPARE(ask(6, "00050001"), QString("!02"));
+        }
+        QVERIFY2(waitFor([&] { return m_link->model.writes().size() - before == taken; }), "every taken write at the controller");
+        QCOMPARE(ask(6, "000a0029"), QString("000a0029"));
+        QVERIFY(QObject::disconnect(m_store, &Parameters::signalParamWrite, driver, nullptr));
     }
 
     void disablingFromAnotherThreadFreesThePort()
