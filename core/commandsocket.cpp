@@ -90,10 +90,27 @@ void CommandSocket::slotReadyRead()
             takeLine(line);
         }
         if (m_held.action == ConsoleLineParser::Action::Set && writesFull()) {
-            // Nothing more is read meanwhile: the socket's input fills up and
-            // TCP makes the client wait.
-            m_holdTimer->start(HoldRetryMs);
-            break;
+            if (!m_holdClock.isValid())
+                m_holdClock.start();
+            if (!writesStalled()) {
+                // Nothing more is read meanwhile: the socket's input fills
+                // up and TCP makes the client wait.
+                m_holdTimer->start(HoldRetryMs);
+                break;
+            }
+            // The link is stuck: the write is dropped and answered as taken,
+            // as the link's queue at its cap would have; the log tells. The
+            // clock goes on, so the writes after it are dropped at once
+            // while the link stays stuck.
+            m_held.action = ConsoleLineParser::Action::None;
+            quint64 held = 0;
+            if (m_drops.pass(&held))
+                qDebug().noquote() << QString("[E] CS[%1]: the SPI link takes no writes, set %2 dropped%3")
+                                          .arg(m_socketDescriptor)
+                                          .arg(m_held.id)
+                                          .arg(LogThrottle::heldText(held));
+        } else if (m_held.action == ConsoleLineParser::Action::Set) {
+            m_holdClock.invalidate();
         }
         m_holding = false;
         handleCommand(m_held);
@@ -132,6 +149,11 @@ bool CommandSocket::writesFull() const
 {
     const int toStore = m_toStore.count();
     return m_writeBacklog ? m_writeBacklog->isFullWith(toStore) : toStore >= WriteBacklog::Cap;
+}
+
+bool CommandSocket::writesStalled() const
+{
+    return m_writeBacklog && m_writeBacklog->isStalled(m_holdClock.elapsed());
 }
 
 void CommandSocket::takeLine(const QByteArray& line)

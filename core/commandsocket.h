@@ -3,7 +3,9 @@
 
 #include "consolelineparser.h"
 #include "hand_over_count.h"
+#include "log_throttle.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 
@@ -56,6 +58,9 @@ private:
     bool isOpen() const;
     // True while a write must wait for the link to take those before it.
     bool writesFull() const;
+    // True once the link has sent no write for so long that a write is
+    // dropped rather than held without end.
+    bool writesStalled() const;
     // Holds the line's command until it is handled.
     void takeLine(const QByteArray& line);
     void handleCommand(ConsoleLineParser::Command command);
@@ -71,9 +76,12 @@ private:
     ConsoleLineParser::Command m_held;
     bool m_holding = false;
     QTimer* m_holdTimer = nullptr;
+    // How long the writes have waited, since the last one that was not held.
+    QElapsedTimer m_holdClock;
     std::shared_ptr<const WriteBacklog> m_writeBacklog;
     // Writes handed to the store and not yet passed on by it to the link.
     HandOverCount m_toStore;
+    LogThrottle m_drops;
     bool m_closing = false;
 };
 

@@ -133,32 +133,63 @@ void SocketServer::slotReceivePacket()
             }
             m_holding = true;
         }
-        if (mustWait(m_held)) {
+        const Admission admitted = admission(m_held);
+        if (admitted == Admission::Wait) {
             // Nothing more is read meanwhile: the socket's input fills up and
             // TCP makes the client wait.
+            if (!m_holdClock.isValid()) {
+                m_holdClock.start();
+                m_holdClockCommand = m_held.command;
+            }
             m_holdTimer->start(HoldRetryMs);
             break;
         }
         m_holding = false;
-        handleBlock(m_held);
+        if (admitted == Admission::Drop) {
+            // The clock goes on: while the link stays stuck, the requests
+            // after this one are dropped at once.
+            drop(m_held);
+        } else {
+            if (m_held.command == m_holdClockCommand)
+                m_holdClock.invalidate();
+            handleBlock(m_held);
+        }
     }
     m_receiving = false;
 }
 
-bool SocketServer::mustWait(const ServiceBlockParser::Block& block) const
+SocketServer::Admission SocketServer::admission(const ServiceBlockParser::Block& block) const
 {
     if (!block.valid)
-        return false;
+        return Admission::Go;
     switch (block.command) {
     case ServiceBlockParser::WriteValue:
-        return m_writeBacklog && m_writeBacklog->isFull();
+        if (!m_writeBacklog || !m_writeBacklog->isFull())
+            return Admission::Go;
+        return m_holdClock.isValid() && m_writeBacklog->isStalled(m_holdClock.elapsed()) ? Admission::Drop
+                                                                                          : Admission::Wait;
     case ServiceBlockParser::ReadEvents:
     case ServiceBlockParser::ReadArchive:
-    case ServiceBlockParser::ReadArchiveCompressed:
-        return m_driverRequests.count() >= MaxRequestsHandedOver;
-    default:
-        return false;
+    case ServiceBlockParser::ReadArchiveCompressed: {
+        if (m_driverRequests.count() < MaxRequestsHandedOver)
+            return Admission::Go;
+        // The SPI thread takes no call at all.
+        const int limit = m_writeBacklog ? m_writeBacklog->stallMs.load() : WriteBacklog::DefaultStallMs;
+        return m_holdClock.isValid() && m_holdClock.elapsed() >= limit ? Admission::Drop : Admission::Wait;
     }
+    default:
+        return Admission::Go;
+    }
+}
+
+void SocketServer::drop(const ServiceBlockParser::Block& block)
+{
+    quint64 held = 0;
+    if (m_drops.pass(&held))
+        qWarning().noquote() << QStringLiteral("SocketServer %1: the SPI link takes nothing, request %2 dropped%3")
+                                    .arg(m_socketDescriptor)
+                                    .arg(block.command)
+                                    .arg(LogThrottle::heldText(held));
 }
 
 void SocketServer::handleBlock(const ServiceBlockParser::Block& block)

@@ -2,10 +2,12 @@
 #define SOCKETSERVER_H
 
 #include "hand_over_count.h"
+#include "log_throttle.h"
 #include "serviceblockparser.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 
@@ -35,6 +37,8 @@ public:
     // Event and archive requests handed to the SPI driver and not yet taken
     // by it: past this the client's next one waits, as its writes wait while
     // the link's write backlog is full. A block asks for 975 events at most.
+    // A request that has waited as long as a write waits for a stalled link
+    // is dropped.
     static constexpr int MaxRequestsHandedOver = 1024;
     // A request held back is tried again this often.
     static constexpr int HoldRetryMs = 10;
@@ -69,9 +73,12 @@ public slots:
 
 private:
     bool isOpen() const;
-    // True while the block has to wait for the SPI driver to take what it
-    // was handed before.
-    bool mustWait(const ServiceBlockParser::Block& block) const;
+    // Whether a block goes to the SPI driver now, waits for the driver to
+    // take what it was handed before, or is dropped because the link has
+    // taken nothing for too long.
+    enum class Admission { Go, Wait, Drop };
+    Admission admission(const ServiceBlockParser::Block& block) const;
+    void drop(const ServiceBlockParser::Block& block);
     // Bytes waiting to go out that the system has not taken yet.
     qint64 backlog();
     void handleBlock(const ServiceBlockParser::Block& block);
@@ -88,6 +95,11 @@ private:
     ServiceBlockParser::Block m_held;
     bool m_holding = false;
     QTimer* m_holdTimer = nullptr;
+    // How long the requests of one command have waited, since the last one
+    // that was not held.
+    QElapsedTimer m_holdClock;
+    quint16 m_holdClockCommand = 0;
+    LogThrottle m_drops;
     std::shared_ptr<const WriteBacklog> m_writeBacklog;
     HandOverCount m_driverRequests;
     int m_notes = 0;

@@ -700,6 +700,7 @@ void SpiDriver::buildRequest(int task)
         m_requestCount = n;
         m_requestLength = static_cast<quint32>(7 * n + 4);
         noteWriteQueue();
+        m_writeBacklog->noteSent();
         if (m_writes.isEmpty())
             m_tasks[task] = 0;
         break;

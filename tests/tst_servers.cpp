@@ -11,6 +11,7 @@
 #include "console_client.h"
 #include "descriptors_taken.h"
 #include "driver_hold.h"
+#include "log_capture.h"
 #include "model_link.h"
 #include "param_writes.h"
 #include "raw_client.h"
@@ -528,6 +529,41 @@ private slots:
         QVERIFY2(waitFor([&] { return model.writes().size() - before == count; }), "every write at the controller");
         for (int i = 0; i < count; ++i)
             QCOMPARE(model.writes().at(before + i).raw, quint32(i));
+    }
+
+    // A link that sends no write for a while holds no client without end:
+    // the writes that wait then are dropped, with a line in the log, and what
+    // the client sends behind them is answered while the link stays stuck.
+    void stalledLinkDropsTheWaitingWrites_data() { serverRows(); }
+    void stalledLinkDropsTheWaitingWrites()
+    {
+        QFETCH(bool, console);
+        SpiDriver* driver = m_station->link.driver;
+        CommandServer consoleServer(nullptr, 0, &m_station->parameters, driver);
+        consoleServer.start();
+        LogCapture log;
+        driver->setWriteStall(300);
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            const int writes = WriteBacklog::Cap + 50;
+            if (console) {
+                ConsoleClient client;
+                QVERIFY(client.connectTo(consoleServer.serverPort()));
+                client.send(QByteArray("set 600 1\n").repeated(writes) + "get 13\n");
+                QVERIFY2(waitFor([&] { return client.received().contains("El 13 is "); }, 3000), "the line behind the writes answered");
+                QCOMPARE(log.count("the SPI link takes no writes, set 600 dropped"), 1);
+            } else {
+                BlockClient client;
+                QVERIFY(client.connectTo(m_port));
+                const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(5000) << 1 << 1; });
+                client.send(write.repeated(writes) + idRequest(P::ReadValues, {13}));
+                QVERIFY2(client.waitCount(valueIs(13), 1, 3000), "the request behind the writes answered");
+                QCOMPARE(log.count("the SPI link takes nothing, request 2 dropped"), 1);
+            }
+        }
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
+        QVERIFY2(waitFor([driver] { return driver->writeBacklog()->size() == 0; }), "the writes taken before sent");
     }
 
     // Event reads too: while the SPI driver's thread is held, the ones after
