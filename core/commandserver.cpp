@@ -1,6 +1,7 @@
 #include "commandserver.h"
 #include "commandsocket.h"
 #include "mainapplication.h"
+#include "spidriver.h"
 #include "tcp_acceptor.h"
 #include "tcp_keepalive.h"
 
@@ -9,16 +10,20 @@
 #include <QTcpSocket>
 #include <QThread>
 
-CommandServer::CommandServer(QObject* parent, quint16 port, Parameters* parameters)
+CommandServer::CommandServer(QObject* parent, quint16 port, Parameters* parameters, SpiDriver* driver)
     : QTcpServer(parent)
     , m_port(port)
     , m_parameters(parameters)
     , m_idleMs(CommandSocket::DefaultIdleMs)
 {
-    if (!m_parameters) {
-        if (MainApplication* app = MainApplication::getInstance())
+    if (MainApplication* app = MainApplication::getInstance()) {
+        if (!m_parameters)
             m_parameters = app->getParameters();
+        if (!driver)
+            driver = app->getSpiDriver();
     }
+    if (driver)
+        m_writeBacklog = driver->writeBacklog();
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &CommandServer::slotStop);
     m_acceptor = new TcpAcceptor(this, [this](qintptr handle) { incomingConnection(handle); },
@@ -52,6 +57,7 @@ void CommandServer::incomingConnection(qintptr handle)
     TcpKeepAlive::enable(handle);
 
     auto* connection = new CommandSocket(handle, m_parameters, m_idleMs);
+    connection->setWriteBacklog(m_writeBacklog);
     auto* thread = new QThread;
     thread->setObjectName(QStringLiteral("CommandSocket"));
     connect(thread, &QThread::started, connection, &CommandSocket::process);

@@ -4,10 +4,13 @@
 #include "connectionthreads.h"
 
 #include <QTcpServer>
+#include <memory>
 
 class QThread;
 class Parameters;
+class SpiDriver;
 class TcpAcceptor;
+class WriteBacklog;
 
 // The text console on TCP port 4321. Each accepted connection gets a
 // CommandSocket in a thread of its own. Stopping or deleting the server
@@ -21,8 +24,10 @@ public:
     // station's threads and memory.
     static constexpr int MaxConnections = 8;
 
-    // The store defaults to the application's.
-    explicit CommandServer(QObject* parent = nullptr, quint16 port = 4321, Parameters* parameters = nullptr);
+    // The store and the SPI driver (whose write backlog a "set" waits on)
+    // default to the application's.
+    explicit CommandServer(QObject* parent = nullptr, quint16 port = 4321, Parameters* parameters = nullptr,
+                           SpiDriver* driver = nullptr);
     ~CommandServer() override;
     void start();
 
@@ -43,6 +48,7 @@ protected:
 private:
     quint16 m_port;
     Parameters* m_parameters;
+    std::shared_ptr<const WriteBacklog> m_writeBacklog;
     int m_idleMs;
     // Takes the connections, also through a shortage of descriptors.
     TcpAcceptor* m_acceptor;

@@ -1,5 +1,6 @@
 #include "commandsocket.h"
 #include "parameters.h"
+#include "write_backlog.h"
 
 #include <QDebug>
 #include <QTcpSocket>
@@ -34,15 +35,20 @@ void CommandSocket::process()
     m_idle = new QTimer(this);
     m_idle->setSingleShot(true);
     connect(m_idle, &QTimer::timeout, this, &CommandSocket::slotIdle);
+    m_holdTimer = new QTimer(this);
+    m_holdTimer->setSingleShot(true);
+    connect(m_holdTimer, &QTimer::timeout, this, &CommandSocket::slotReadyRead);
 
     connect(m_socket, &QTcpSocket::readyRead, this, &CommandSocket::slotReadyRead);
     // Lines held back by a full output resume as the output drains.
     connect(m_socket, &QTcpSocket::bytesWritten, this, &CommandSocket::slotReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, &CommandSocket::disconnected);
     if (m_parameters) {
-        // The store lives in the GUI thread.
-        connect(this, &CommandSocket::signalParamWrite, m_parameters,
-                static_cast<int (Parameters::*)(quint16, float, int)>(&Parameters::set), Qt::QueuedConnection);
+        // The store lives in the GUI thread. Its writes are counted on their
+        // way there (Qt's queue of posted calls has no cap) and then, by the
+        // SPI driver, on their way to the link.
+        m_toStore.connect(this, &CommandSocket::signalParamWrite, m_parameters,
+                          static_cast<int (Parameters::*)(quint16, float, int)>(&Parameters::set));
         connect(this, &CommandSocket::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated,
                 Qt::QueuedConnection);
     }
@@ -73,14 +79,41 @@ void CommandSocket::slotReadyRead()
     QByteArray line;
     bool received = false;
     while (isOpen() && m_socket->bytesToWrite() <= SoftBacklog) {
-        if (m_parser.nextLine(&line)) {
-            handleLine(line);
-            continue;
+        if (!m_holding) {
+            if (!m_parser.nextLine(&line)) {
+                if (m_socket->bytesAvailable() <= 0)
+                    break;
+                m_parser.append(m_socket->read(ReadChunk));
+                received = true;
+                continue;
+            }
+            takeLine(line);
         }
-        if (m_socket->bytesAvailable() <= 0)
-            break;
-        m_parser.append(m_socket->read(ReadChunk));
-        received = true;
+        if (m_held.action == ConsoleLineParser::Action::Set && writesFull()) {
+            if (!m_holdClock.isValid())
+                m_holdClock.start();
+            if (!writesStalled()) {
+                // Nothing more is read meanwhile: the socket's input fills
+                // up and TCP makes the client wait.
+                m_holdTimer->start(HoldRetryMs);
+                break;
+            }
+            // The link is stuck: the write is dropped and answered as taken,
+            // as the link's queue at its cap would have; the log tells. The
+            // clock goes on, so the writes after it are dropped at once
+            // while the link stays stuck.
+            m_held.action = ConsoleLineParser::Action::None;
+            quint64 held = 0;
+            if (m_drops.pass(&held))
+                qDebug().noquote() << QString("[E] CS[%1]: the SPI link takes no writes, set %2 dropped%3")
+                                          .arg(m_socketDescriptor)
+                                          .arg(m_held.id)
+                                          .arg(LogThrottle::heldText(held));
+        } else if (m_held.action == ConsoleLineParser::Action::Set) {
+            m_holdClock.invalidate();
+        }
+        m_holding = false;
+        handleCommand(m_held);
     }
     if (received && isOpen() && m_parser.hasFragment())
         m_idle->start(m_idleMs);
@@ -96,22 +129,41 @@ void CommandSocket::slotIdle()
 {
     if (!isOpen())
         return;
-    // Bytes still in the socket, or lines held back by a full output: the
-    // client has not been quiet, its lines were only waiting.
-    if (m_socket->bytesAvailable() > 0 || m_parser.hasLine()) {
+    // Bytes still in the socket, or lines held back by a full output or a
+    // full write backlog: the client has not been quiet, its lines were only
+    // waiting.
+    if (m_socket->bytesAvailable() > 0 || m_parser.hasLine() || m_holding) {
         slotReadyRead();
         if (m_parser.hasFragment())
             m_idle->start(m_idleMs);
         return;
     }
     QByteArray line;
-    if (m_parser.takeFragment(&line))
-        handleLine(line);
+    if (m_parser.takeFragment(&line)) {
+        takeLine(line);
+        slotReadyRead();
+    }
 }
 
-void CommandSocket::handleLine(const QByteArray& line)
+bool CommandSocket::writesFull() const
 {
-    ConsoleLineParser::Command command = ConsoleLineParser::interpret(line);
+    const int toStore = m_toStore.count();
+    return m_writeBacklog ? m_writeBacklog->isFullWith(toStore) : toStore >= WriteBacklog::Cap;
+}
+
+bool CommandSocket::writesStalled() const
+{
+    return m_writeBacklog && m_writeBacklog->isStalled(m_holdClock.elapsed());
+}
+
+void CommandSocket::takeLine(const QByteArray& line)
+{
+    m_held = ConsoleLineParser::interpret(line);
+    m_holding = true;
+}
+
+void CommandSocket::handleCommand(ConsoleLineParser::Command command)
+{
     switch (command.action) {
     case ConsoleLineParser::Action::Close:
         send(command.answer);

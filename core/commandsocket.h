@@ -2,12 +2,17 @@
 #define COMMANDSOCKET_H
 
 #include "consolelineparser.h"
+#include "hand_over_count.h"
+#include "log_throttle.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <memory>
 
 class QTcpSocket;
 class QTimer;
 class Parameters;
+class WriteBacklog;
 
 // One client of the console (port 4321), living in a thread of its own:
 // reads command lines, answers them from the store and passes writes to it.
@@ -24,9 +29,16 @@ public:
     static constexpr qint64 ReadBufferSize = 16 * 1024;
     // An unterminated line counts once the client has been quiet this long.
     static constexpr int DefaultIdleMs = 250;
+    // A "set" held back while the link's write backlog is full is tried
+    // again this often.
+    static constexpr int HoldRetryMs = 10;
 
     CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs = DefaultIdleMs);
     ~CommandSocket() override;
+
+    // The backlog of the SPI link the store's writes go to; set before
+    // process(). Without it the writes on their way to the store are capped.
+    void setWriteBacklog(std::shared_ptr<const WriteBacklog> backlog) { m_writeBacklog = std::move(backlog); }
 
 signals:
     void finished();
@@ -44,7 +56,14 @@ private slots:
 
 private:
     bool isOpen() const;
-    void handleLine(const QByteArray& line);
+    // True while a write must wait for the link to take those before it.
+    bool writesFull() const;
+    // True once the link has sent no write for so long that a write is
+    // dropped rather than held without end.
+    bool writesStalled() const;
+    // Holds the line's command until it is handled.
+    void takeLine(const QByteArray& line);
+    void handleCommand(ConsoleLineParser::Command command);
     void send(const QByteArray& answer);
 
     qintptr m_socketDescriptor;
@@ -53,6 +72,16 @@ private:
     int m_idleMs;
     QTimer* m_idle = nullptr;
     ConsoleLineParser m_parser;
+    // The command taken from the input and not yet handled, while m_holding.
+    ConsoleLineParser::Command m_held;
+    bool m_holding = false;
+    QTimer* m_holdTimer = nullptr;
+    // How long the writes have waited, since the last one that was not held.
+    QElapsedTimer m_holdClock;
+    std::shared_ptr<const WriteBacklog> m_writeBacklog;
+    // Writes handed to the store and not yet passed on by it to the link.
+    HandOverCount m_toStore;
+    LogThrottle m_drops;
     bool m_closing = false;
 };
 

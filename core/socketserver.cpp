@@ -2,11 +2,13 @@
 #include "parameters.h"
 #include "rawbits.h"
 #include "spidriver.h"
+#include "write_backlog.h"
 
 #include <QDataStream>
 #include <QDebug>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -73,12 +75,18 @@ void SocketServer::process()
                 &SocketServer::slotSocketServerResiveLogCompress, Qt::QueuedConnection);
         connect(m_driver, &SpiDriver::signalConnectCore, this, &SocketServer::slotConnectCore, Qt::QueuedConnection);
 
-        connect(this, &SocketServer::signalParamWrite, m_driver, &SpiDriver::slotParamWrite, Qt::QueuedConnection);
-        connect(this, &SocketServer::signalLogRead, m_driver, &SpiDriver::slotLogRead, Qt::QueuedConnection);
-        connect(this, &SocketServer::signalSocketServerRequestLogCompress, m_driver,
-                &SpiDriver::slotSpiRequestLogCompress, Qt::QueuedConnection);
-        connect(this, &SocketServer::signalEventRead, m_driver, &SpiDriver::slotEventRead, Qt::QueuedConnection);
+        // Counted on their way (Qt's queue of posted calls has no cap): the
+        // client's next request waits while too many are.
+        m_driver->connectParamWrite(this, &SocketServer::signalParamWrite);
+        m_writeBacklog = m_driver->writeBacklog();
+        m_driverRequests.connect(this, &SocketServer::signalLogRead, m_driver, &SpiDriver::slotLogRead);
+        m_driverRequests.connect(this, &SocketServer::signalSocketServerRequestLogCompress, m_driver,
+                                 &SpiDriver::slotSpiRequestLogCompress);
+        m_driverRequests.connect(this, &SocketServer::signalEventRead, m_driver, &SpiDriver::slotEventRead);
     }
+    m_holdTimer = new QTimer(this);
+    m_holdTimer->setSingleShot(true);
+    connect(m_holdTimer, &QTimer::timeout, this, &SocketServer::slotReceivePacket);
 
     connect(this, &SocketServer::signalParamRead, this, &SocketServer::slotParamRead);
     connect(this, &SocketServer::signalMinRead, this, &SocketServer::slotMinRead);
@@ -116,16 +124,72 @@ void SocketServer::slotReceivePacket()
         return;
     m_receiving = true;
     while (isOpen() && backlog() <= SoftBacklog) {
-        ServiceBlockParser::Block block;
-        if (m_parser.next(&block)) {
-            handleBlock(block);
-            continue;
+        if (!m_holding) {
+            if (!m_parser.next(&m_held)) {
+                if (m_socket->bytesAvailable() <= 0)
+                    break;
+                m_parser.append(m_socket->read(qMax<qint64>(m_parser.missing(), ReadChunk)));
+                continue;
+            }
+            m_holding = true;
         }
-        if (m_socket->bytesAvailable() <= 0)
+        const Admission admitted = admission(m_held);
+        if (admitted == Admission::Wait) {
+            // Nothing more is read meanwhile: the socket's input fills up and
+            // TCP makes the client wait.
+            if (!m_holdClock.isValid()) {
+                m_holdClock.start();
+                m_holdClockCommand = m_held.command;
+            }
+            m_holdTimer->start(HoldRetryMs);
             break;
-        m_parser.append(m_socket->read(qMax<qint64>(m_parser.missing(), ReadChunk)));
+        }
+        m_holding = false;
+        if (admitted == Admission::Drop) {
+            // The clock goes on: while the link stays stuck, the requests
+            // after this one are dropped at once.
+            drop(m_held);
+        } else {
+            if (m_held.command == m_holdClockCommand)
+                m_holdClock.invalidate();
+            handleBlock(m_held);
+        }
     }
     m_receiving = false;
+}
+
+SocketServer::Admission SocketServer::admission(const ServiceBlockParser::Block& block) const
+{
+    if (!block.valid)
+        return Admission::Go;
+    switch (block.command) {
+    case ServiceBlockParser::WriteValue:
+        if (!m_writeBacklog || !m_writeBacklog->isFull())
+            return Admission::Go;
+        return m_holdClock.isValid() && m_writeBacklog->isStalled(m_holdClock.elapsed()) ? Admission::Drop
+                                                                                          : Admission::Wait;
+    case ServiceBlockParser::ReadEvents:
+    case ServiceBlockParser::ReadArchive:
+    case ServiceBlockParser::ReadArchiveCompressed: {
+        if (m_driverRequests.count() < MaxRequestsHandedOver)
+            return Admission::Go;
+        // The SPI thread takes no call at all.
+        const int limit = m_writeBacklog ? m_writeBacklog->stallMs.load() : WriteBacklog::DefaultStallMs;
+        return m_holdClock.isValid() && m_holdClock.elapsed() >= limit ? Admission::Drop : Admission::Wait;
+    }
+    default:
+        return Admission::Go;
+    }
+}
+
+void SocketServer::drop(const ServiceBlockParser::Block& block)
+{
+    quint64 held = 0;
+    if (m_drops.pass(&held))
+        qWarning().noquote() << QStringLiteral("SocketServer %1: the SPI link takes nothing, request %2 dropped%3")
+                                    .arg(m_socketDescriptor)
+                                    .arg(block.command)
+                                    .arg(LogThrottle::heldText(held));
 }
 
 void SocketServer::handleBlock(const ServiceBlockParser::Block& block)

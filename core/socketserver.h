@@ -1,13 +1,19 @@
 #ifndef SOCKETSERVER_H
 #define SOCKETSERVER_H
 
+#include "hand_over_count.h"
+#include "log_throttle.h"
 #include "serviceblockparser.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
+#include <memory>
 
 class QTcpSocket;
+class QTimer;
+class WriteBacklog;
 class Parameters;
 class SpiDriver;
 
@@ -28,6 +34,14 @@ public:
     static constexpr qint64 HardBacklog = 1024 * 1024;
     // At most this much of the client's input is held by the socket at once.
     static constexpr qint64 ReadBufferSize = 64 * 1024;
+    // Event and archive requests handed to the SPI driver and not yet taken
+    // by it: past this the client's next one waits, as its writes wait while
+    // the link's write backlog is full. A block asks for 975 events at most.
+    // A request that has waited as long as a write waits for a stalled link
+    // is dropped.
+    static constexpr int MaxRequestsHandedOver = 1024;
+    // A request held back is tried again this often.
+    static constexpr int HoldRetryMs = 10;
 
     SocketServer(qintptr socketDescriptor, Parameters* parameters, SpiDriver* driver);
     ~SocketServer() override;
@@ -59,6 +73,12 @@ public slots:
 
 private:
     bool isOpen() const;
+    // Whether a block goes to the SPI driver now, waits for the driver to
+    // take what it was handed before, or is dropped because the link has
+    // taken nothing for too long.
+    enum class Admission { Go, Wait, Drop };
+    Admission admission(const ServiceBlockParser::Block& block) const;
+    void drop(const ServiceBlockParser::Block& block);
     // Bytes waiting to go out that the system has not taken yet.
     qint64 backlog();
     void handleBlock(const ServiceBlockParser::Block& block);
@@ -71,6 +91,17 @@ private:
     Parameters* m_parameters;
     SpiDriver* m_driver;
     ServiceBlockParser m_parser;
+    // The block taken from the stream and not yet handled, while m_holding.
+    ServiceBlockParser::Block m_held;
+    bool m_holding = false;
+    QTimer* m_holdTimer = nullptr;
+    // How long the requests of one command have waited, since the last one
+    // that was not held.
+    QElapsedTimer m_holdClock;
+    quint16 m_holdClockCommand = 0;
+    LogThrottle m_drops;
+    std::shared_ptr<const WriteBacklog> m_writeBacklog;
+    HandOverCount m_driverRequests;
     int m_notes = 0;
     // Flushing reports written bytes at once, which calls the receiving
     // slot again: requests are handled one at a time, in order.

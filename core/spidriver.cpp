@@ -13,6 +13,7 @@
 #include <QMutexLocker>
 #include <QSemaphore>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -158,7 +159,9 @@ void SpiDriver::process()
         connect(this, &SpiDriver::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated,
                 Qt::QueuedConnection);
         connect(m_parameters, &Parameters::signalParamRead, this, &SpiDriver::slotParamRead);
-        connect(m_parameters, &Parameters::signalParamWrite, this, &SpiDriver::slotParamWrite);
+        // Counted on their way: the clients that write through the store
+        // hold back while the backlog is full.
+        connectParamWrite(m_parameters, &Parameters::signalParamWrite);
         connect(m_parameters, &Parameters::signalMinRead, this, &SpiDriver::slotMinRead);
         connect(m_parameters, &Parameters::signalMaxRead, this, &SpiDriver::slotMaxRead);
         connect(m_parameters, &Parameters::signalPhysicRead, this, &SpiDriver::slotPhysicRead);
@@ -218,6 +221,7 @@ void SpiDriver::slotParamWrite(quint16 id, quint32 value, int flag)
     if (!hasRoom(m_writes.size(), MaxWriteQueue, "write", m_writesDropped))
         return;
     m_writes.append(Write{id, value, static_cast<quint8>(flag), 0});
+    noteWriteQueue();
     setTask(TaskWrite, true);
 }
 
@@ -271,7 +275,7 @@ void SpiDriver::slotLogRead(QByteArray request)
 {
     if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
-    m_logRequests.append(ArchiveRequest{request, -1, true});
+    m_logRequests.append(ArchiveRequest{request, -1, true, 0});
     setTask(TaskLog, true);
 }
 
@@ -279,7 +283,7 @@ void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 {
     if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
-    m_compressRequests.append(ArchiveRequest{request, -1, true});
+    m_compressRequests.append(ArchiveRequest{request, -1, true, 0});
     setTask(TaskLogCompress, true);
 }
 
@@ -287,7 +291,7 @@ void SpiDriver::slotSpiRequestLogCompressRN(QByteArray request)
 {
     if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
         return;
-    m_compressRnRequests.append(ArchiveRequest{request, -1, true});
+    m_compressRnRequests.append(ArchiveRequest{request, -1, true, 0});
     setTask(TaskLogCompressRN, true);
 }
 
@@ -413,16 +417,39 @@ bool SpiDriver::isPending(int task) const
     }
 }
 
+bool SpiDriver::isReady(int task, qint64 now) const
+{
+    const auto anyReady = [now](const QList<ArchiveRequest>& queue) {
+        // An empty queue asks with the last reply's header, which waits for nothing.
+        return queue.isEmpty()
+               || std::any_of(queue.begin(), queue.end(), [now](const ArchiveRequest& r) { return r.readyAt <= now; });
+    };
+    switch (task) {
+    case TaskReadEvents: return m_eventAddresses.hasReady(now);
+    case TaskReadValues: return m_valueIds.hasReady(now);
+    case TaskReadMin: return m_minIds.hasReady(now);
+    case TaskReadMax: return m_maxIds.hasReady(now);
+    case TaskReadPhysic: return m_physicIds.hasReady(now);
+    case TaskLog: return anyReady(m_logRequests);
+    case TaskLogCompress: return anyReady(m_compressRequests);
+    case TaskLogCompressRN: return anyReady(m_compressRnRequests);
+    default: return now >= m_retryAt[task];
+    }
+}
+
 int SpiDriver::chooseTask() const
 {
     const qint64 now = m_clock.elapsed();
+    const bool statusReady = now >= m_retryAt[TaskStatus];
+    if (statusReady && now - m_statusSentAt >= StatusEveryMs)
+        return TaskStatus;
     for (int t = m_currentTask + 1; t < TaskCount; ++t)
-        if (isPending(t) && now >= m_retryAt[t])
+        if (isPending(t) && isReady(t, now))
             return t;
     for (int t = 0; t < TaskCount; ++t)
-        if (isPending(t) && now >= m_retryAt[t])
+        if (isPending(t) && isReady(t, now))
             return t;
-    return now >= m_retryAt[TaskStatus] ? int(TaskStatus) : -1;
+    return statusReady ? int(TaskStatus) : -1;
 }
 
 void SpiDriver::loop()
@@ -502,7 +529,12 @@ void SpiDriver::setAsideRefusedRequest()
     const int task = m_currentTask;
     if (m_refusals[task] < 255)
         ++m_refusals[task];
-    m_retryAt[task] = m_clock.elapsed() + RefusedRetryMs;
+    // The refused request alone waits: a read goes back to its queue with a
+    // time of its own, so the requests queued behind it are not held back;
+    // the other tasks have one request at a time, or keep theirs in order
+    // (writes, SCADA packets), so the task waits.
+    const qint64 retryAt = m_clock.elapsed() + RefusedRetryMs;
+    m_retryAt[task] = retryAt;
     // A status request goes before this task comes round again: it brings
     // the controller's change and event notices.
     if (task != TaskStatus)
@@ -527,6 +559,7 @@ void SpiDriver::setAsideRefusedRequest()
             else
                 m_writes.prepend(w);
         }
+        noteWriteQueue();
         if (ids.size() < m_sentWrites.size())
             setTask(TaskWrite, true);
         m_sentWrites.clear();
@@ -546,8 +579,7 @@ void SpiDriver::setAsideRefusedRequest()
         break;
     case CmdReadEvents:
         for (int i = 0; i < m_requestCount; ++i)
-            if (!m_eventAddresses.contains(be32(p + 4 * i)))
-                m_eventAddresses.append(be32(p + 4 * i));
+            m_eventAddresses.appendOnce(be32(p + 4 * i), retryAt);
         setTask(TaskReadEvents, true);
         break;
     case CmdReadValues:
@@ -555,7 +587,7 @@ void SpiDriver::setAsideRefusedRequest()
     case CmdReadMax:
     case CmdReadPhysic:
         for (int i = 0; i < m_requestCount; ++i)
-            queueChange(m_currentCommand, be16(p + 2 * i)); // the read commands are the kinds
+            queueChange(m_currentCommand, be16(p + 2 * i), retryAt); // the read commands are the kinds
         break;
     case CmdReadMemory:
         // The stored address and size are kept; a newer read stored since
@@ -571,6 +603,7 @@ void SpiDriver::setAsideRefusedRequest()
         QList<ArchiveRequest>* queue = archiveQueue(m_currentCommand, &archiveTask);
         askedAgain = m_sentArchive.awaited;
         if (askedAgain) {
+            m_sentArchive.readyAt = retryAt;
             queue->append(m_sentArchive);
             setTask(static_cast<unsigned char>(archiveTask), true);
         } else {
@@ -610,12 +643,13 @@ void SpiDriver::setAsideRefusedRequest()
 
 // --- requests ------------------------------------------------------------------------
 
-void SpiDriver::buildIdRequest(quint8 command, QList<quint16>& queue, int task)
+void SpiDriver::buildIdRequest(quint8 command, PacedQueue<quint16>& queue, int task)
 {
-    const int n = qMin(queue.size(), BatchIds);
+    const QList<quint16> ids = queue.takeReady(m_clock.elapsed(), BatchIds);
+    const int n = ids.size();
     m_currentCommand = command;
     for (int i = 0; i < n; ++i)
-        putBe16(m_request + 2 + 2 * i, queue.takeFirst());
+        putBe16(m_request + 2 + 2 * i, ids.at(i));
     m_requestCount = n;
     m_requestLength = static_cast<quint32>((n + 2) * 2);
     if (queue.isEmpty())
@@ -625,7 +659,12 @@ void SpiDriver::buildIdRequest(quint8 command, QList<quint16>& queue, int task)
 void SpiDriver::buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task)
 {
     m_currentCommand = command;
-    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true} : queue.takeFirst();
+    // The first whose time has come: one refused a moment ago waits behind.
+    const qint64 now = m_clock.elapsed();
+    int first = 0;
+    while (first < queue.size() - 1 && queue.at(first).readyAt > now)
+        ++first;
+    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true, 0} : queue.takeAt(first);
     if (m_sentArchive.firstSentMs < 0)
         m_sentArchive.firstSentMs = m_clock.elapsed();
     QByteArray request = m_sentArchive.bytes;
@@ -660,15 +699,18 @@ void SpiDriver::buildRequest(int task)
         }
         m_requestCount = n;
         m_requestLength = static_cast<quint32>(7 * n + 4);
+        noteWriteQueue();
+        m_writeBacklog->noteSent();
         if (m_writes.isEmpty())
             m_tasks[task] = 0;
         break;
     }
     case TaskReadEvents: {
-        const int n = qMin(m_eventAddresses.size(), BatchEvents);
+        const QList<quint32> addresses = m_eventAddresses.takeReady(m_clock.elapsed(), BatchEvents);
+        const int n = addresses.size();
         m_currentCommand = CmdReadEvents;
         for (int i = 0; i < n; ++i)
-            putBe32(m_request + 2 + 4 * i, m_eventAddresses.takeFirst());
+            putBe32(m_request + 2 + 4 * i, addresses.at(i));
         m_requestCount = n;
         m_requestLength = static_cast<quint32>((n + 1) * 4);
         if (m_eventAddresses.isEmpty())
@@ -719,6 +761,7 @@ void SpiDriver::buildRequest(int task)
     default:
         m_currentCommand = CmdStatus;
         m_requestLength = 4;
+        m_statusSentAt = m_clock.elapsed();
         if (task == TaskStatus)
             m_tasks[task] = 0;
         break;
@@ -893,9 +936,9 @@ void SpiDriver::handleValues()
         waitForStore();
 }
 
-void SpiDriver::queueChange(quint8 kind, quint16 id)
+void SpiDriver::queueChange(quint8 kind, quint16 id, qint64 readyAt)
 {
-    QList<quint16>* queue = &m_valueIds;
+    PacedQueue<quint16>* queue = &m_valueIds;
     int task = TaskReadValues;
     if (kind == 7) {
         queue = &m_minIds;
@@ -907,10 +950,8 @@ void SpiDriver::queueChange(quint8 kind, quint16 id)
         queue = &m_physicIds;
         task = TaskReadPhysic;
     }
-    if (queue->contains(id))
-        return;
-    queue->append(id);
-    setTask(static_cast<unsigned char>(task), true);
+    if (queue->appendOnce(id, readyAt))
+        setTask(static_cast<unsigned char>(task), true);
 }
 
 void SpiDriver::handleChanges()

@@ -2,7 +2,9 @@
 #define SPIDRIVER_H
 
 #include "log_throttle.h"
+#include "paced_queue.h"
 #include "spiframe.h"
+#include "write_backlog.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -41,9 +43,13 @@ public:
     // A refused request is an answer, not a lost exchange: it is not resent
     // at once, and the link goes down only when every request is refused. It
     // is set aside and tried again no sooner than this, after the other
-    // pending work and a status request. Writes and SCADA packets are dropped
+    // pending work and a status request; the requests queued behind it go
+    // meanwhile at the link's pace. Writes and SCADA packets are dropped
     // after MaxRefusals refusals; reads are asked again while awaited.
     static constexpr int RefusedRetryMs = 100;
+    // The status request brings the controller's change and event notices:
+    // it goes out at least this often however much other work waits.
+    static constexpr int StatusEveryMs = 100;
     static constexpr int MaxRefusals = 20;
     // A service client's archive request that the controller keeps refusing
     // is given up this long after it was first sent: nobody waits longer.
@@ -69,10 +75,23 @@ public:
 
     // Readable from any thread: the SCADA map waits for its packets to go out.
     int scadaPacketCount() const { return m_scadaCount.load(); }
+    // The writes on their way to the controller, for the clients that write
+    // from the network to hold back on; shared, any thread.
+    std::shared_ptr<const WriteBacklog> writeBacklog() const { return m_writeBacklog; }
+    // Connects a writer's signal to slotParamWrite (queued), counting its
+    // writes in the backlog until the driver has taken them. Any thread.
+    template <typename Sender>
+    void connectParamWrite(const Sender* sender, void (Sender::*signal)(quint16, quint32, int))
+    {
+        m_writeBacklog->handedOver.connect(sender, signal, this, &SpiDriver::slotParamWrite);
+    }
     quint64 counter(Counter c) const { return m_counters[c].load(); }
     quint8 linkState() const { return m_linkState; }
     // How long a refused archive request is asked again; tests shorten it.
     void setArchiveAwait(int ms) { m_archiveAwaitMs = ms; }
+    // How long the link may send no write before the writers stop waiting
+    // for it (WriteBacklog); tests shorten it.
+    void setWriteStall(int ms) { m_writeBacklog->stallMs = ms; }
 
 public slots:
     void process();
@@ -130,6 +149,7 @@ private:
         QByteArray bytes;
         qint64 firstSentMs; // on m_clock; -1 until sent
         bool awaited;       // false once its requester has stopped waiting
+        qint64 readyAt;     // on m_clock: refused, it is not asked again before this
     };
     // Kinds of the lines that the controller or a client can repeat: the
     // first is written, then at most one per interval, with the count of
@@ -138,11 +158,14 @@ private:
 
     void setTask(unsigned char task, bool add);
     bool isPending(int task) const;
-    // The next task in rotation, passing over those refused a moment ago;
-    // -1 when the status request too waits for its retry time.
+    // False while everything the task would ask was refused a moment ago.
+    bool isReady(int task, qint64 now) const;
+    // The status request when it is due, else the next task in rotation,
+    // passing over those whose requests were all refused a moment ago; -1
+    // when the status request too waits for its retry time.
     int chooseTask() const;
     void buildRequest(int task);
-    void buildIdRequest(quint8 command, QList<quint16>& queue, int task);
+    void buildIdRequest(quint8 command, PacedQueue<quint16>& queue, int task);
     void buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task);
     QList<ArchiveRequest>* archiveQueue(quint8 command, int* task);
     void handleReply();
@@ -152,7 +175,10 @@ private:
     void handleEvents();
     void handleMemory();
     void handleArchive();
-    void queueChange(quint8 kind, quint16 id);
+    // Queues a read of kind for id unless one waits already; readyAt as
+    // PacedQueue::append.
+    void queueChange(quint8 kind, quint16 id, qint64 readyAt = 0);
+    void noteWriteQueue() { m_writeBacklog->queued = m_writes.size(); }
     // False, with a log line now and then, when a queue is full.
     bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
     // After a refusal: puts the request back (reads while awaited) or drops
@@ -193,8 +219,12 @@ private:
     int m_failures = 0;
     // Refusals in a row of each task's request; a good answer clears it.
     quint8 m_refusals[TaskCount] = {};
-    // On m_clock: a task refused is not chosen again before this.
+    // On m_clock: a task whose one request, or whose request at the head of
+    // its ordered queue (writes, SCADA packets), was refused is not chosen
+    // again before this. The read queues keep a time per request.
     qint64 m_retryAt[TaskCount] = {};
+    // On m_clock: when the last status request was built.
+    qint64 m_statusSentAt = 0;
     QElapsedTimer m_clock;
     int m_archiveAwaitMs = ArchiveAwaitMs;
     // Refusals in a row of whatever was asked: a controller that refuses
@@ -207,13 +237,14 @@ private:
     quint64 m_archivesDropped = 0;
     quint8 m_currentTask = 0;
 
-    QList<quint16> m_valueIds;
+    PacedQueue<quint16> m_valueIds;
     QList<Write> m_writes;
     QList<Write> m_sentWrites; // the writes of the request in flight
-    QList<quint32> m_eventAddresses;
-    QList<quint16> m_minIds;
-    QList<quint16> m_maxIds;
-    QList<quint16> m_physicIds;
+    std::shared_ptr<WriteBacklog> m_writeBacklog = std::make_shared<WriteBacklog>();
+    PacedQueue<quint32> m_eventAddresses;
+    PacedQueue<quint16> m_minIds;
+    PacedQueue<quint16> m_maxIds;
+    PacedQueue<quint16> m_physicIds;
     quint32 m_memoryAddress = 0;
     quint16 m_memorySize = 0;
     bool m_memoryAwaited = false;

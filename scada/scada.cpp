@@ -11,6 +11,7 @@
 #include "tcp_acceptor.h"
 #include "tcp_keepalive.h"
 #include "units.h"
+#include "write_backlog.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -30,6 +31,7 @@ namespace {
 constexpr quint8 NoException = 0;
 constexpr quint8 IllegalDataAddress = QModbusPdu::IllegalDataAddress;
 constexpr quint8 IllegalDataValue = QModbusPdu::IllegalDataValue;
+constexpr quint8 ServerDeviceBusy = QModbusPdu::ServerDeviceBusy;
 
 // Most registers one read may ask for, and one write may carry (Modbus limits).
 constexpr int MaxReadCount = 125;
@@ -331,7 +333,9 @@ void Scada::process()
     qDebug() << "SCADA: start" << metaObject()->className() << "on port" << m_port;
 
     if (m_store)
-        connect(this, &Scada::signalParamSet, m_store, qOverload<quint16, quint32, int>(&Parameters::set));
+        m_toStore.connect(this, &Scada::signalParamSet, m_store, qOverload<quint16, quint32, int>(&Parameters::set));
+    if (m_driver)
+        m_writeBacklog = m_driver->writeBacklog();
 
     m_table.clear();
     initParameters();
@@ -646,6 +650,11 @@ quint8 Scada::writeRegisters(quint16 address, const QVector<quint16>& words)
         if (!Common::checkRange(a.value, e.min, e.max, 1))
             return IllegalDataValue;
     }
+    // A write the map takes waits for room on the link; the master is told
+    // to ask again.
+    const int toStore = m_toStore.count();
+    if (m_writeBacklog ? m_writeBacklog->isFullWith(toStore) : toStore >= WriteBacklog::Cap)
+        return ServerDeviceBusy;
     for (const Accepted& a : qAsConst(accepted))
         setNewValue(m_table.at(a.entry), a.value);
     return NoException;

@@ -2,6 +2,7 @@
 #define SCADA_H
 
 #include "common.h"
+#include "hand_over_count.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -20,6 +21,7 @@ struct ParameterDef;
 class QModbusTcpServer;
 class QTimer;
 class SpiDriver;
+class WriteBacklog;
 
 // One register entry of a map: which parameter a register (or a register pair)
 // shows, how, and within which limits it may be written. The value is the
@@ -119,8 +121,10 @@ public:
     quint8 readRegisters(quint16 address, quint16 count, QVector<quint16>* words) const;
     // Writes the registers from address: 2 when a register has no writable
     // entry or a two-register value is not written whole, 3 (illegal data
-    // value) when a value is outside its entry's limits; nothing is written
-    // unless every value is accepted.
+    // value) when a value is outside its entry's limits, 6 (server device
+    // busy) while the SPI link's write backlog is full, so that a master
+    // writing faster than the link is told to come back rather than queued
+    // without end; nothing is written unless every value is accepted.
     quint8 writeRegisters(quint16 address, const QVector<quint16>& words);
 
     // --- software packets (SCADA thread) ------------------------------------------
@@ -241,6 +245,11 @@ private:
 
     QVector<ScadaParameter> m_table;
     QHash<quint16, RegisterSlot> m_registers;
+
+    // The SPI link's writes on their way (none without a driver), and the
+    // map's own on their way to the store, which passes them on to the link.
+    std::shared_ptr<const WriteBacklog> m_writeBacklog;
+    HandOverCount m_toStore;
 
     // Packets emitted but not yet in the driver's queue. Shared with the
     // acknowledgement that runs in the SPI thread, which may outlive the map.

@@ -5,6 +5,7 @@
 // after the descriptors ran out.
 #include "accepted_socket.h"
 #include "descriptors_taken.h"
+#include "driver_hold.h"
 #include "log_capture.h"
 #include "model_link.h"
 #include "raw_client.h"
@@ -13,7 +14,10 @@
 #include "store_driver.h"
 #include "tcp_acceptor.h"
 #include "scada_tarvesk.h"
+#include "server.h"
+#include "service_client.h"
 #include "test_database.h"
+#include "write_backlog.h"
 #include "wait_for.h"
 
 #include <QModbusReply>
@@ -37,44 +41,6 @@ QByteArray archiveBytes(int seed)
         data.append(char((i * 7 + seed) & 0xFF));
     return data;
 }
-
-// Holds the SPI driver's thread in its event loop until released: at the
-// latest when the hold goes out of scope, so that a failed check leaves no
-// thread blocked. The driver's side gives up on its own after 5 s.
-class DriverHold
-{
-public:
-    explicit DriverHold(SpiDriver* driver)
-    {
-        const std::shared_ptr<QSemaphore> entered = m_entered, gate = m_gate;
-        const std::shared_ptr<std::atomic<int>> state = m_state;
-        QTimer::singleShot(0, driver, [entered, gate, state] {
-            entered->release();
-            if (!gate->tryAcquire(1, 5000))
-                state->store(GaveUp);
-        });
-        m_held = m_entered->tryAcquire(1, 5000);
-    }
-    ~DriverHold() { release(); }
-    // The driver's thread reached the hold within 5 s.
-    bool isHeld() const { return m_held; }
-    // Lets the driver go on; true when it was held until now.
-    bool release()
-    {
-        const int was = m_state->exchange(Released);
-        if (was == Holding)
-            m_gate->release();
-        return m_held && was == Holding;
-    }
-
-private:
-    Q_DISABLE_COPY(DriverHold)
-    enum { Holding, Released, GaveUp };
-    std::shared_ptr<QSemaphore> m_entered = std::make_shared<QSemaphore>();
-    std::shared_ptr<QSemaphore> m_gate = std::make_shared<QSemaphore>();
-    std::shared_ptr<std::atomic<int>> m_state = std::make_shared<std::atomic<int>>(Holding);
-    bool m_held = false;
-};
 
 // Holds the SPI thread at the start of the next archive reply call of the
 // armed command, before the call looks at its map, until released; the hold
@@ -550,6 +516,62 @@ private slots:
         model.setFault(ControllerModel::Fault::None);
         QTest::qWait(5 * SpiDriver::RefusedRetryMs);
         QCOMPARE(model.stats().value(quint8(command)), served);
+    }
+
+    // Refused service requests queued before the map's archive read of the
+    // same command do not hold it back: each refused one waits on its own,
+    // the others go at the link's pace, and the map's read is answered
+    // within its wait. The service requests are answered afterwards.
+    void refusedServiceRequestsLeaveTheMapsReadOnTime()
+    {
+        ControllerModel& model = m_link->model;
+        const int command = ControllerModel::CmdReadArchiveCompressed;
+        QVERIFY(model.setArchive(quint8(command), archiveBytes(command)));
+        TcpServer service(nullptr, 0, m_store, m_link->driver);
+        BlockClient client;
+        QVERIFY(client.connectTo(service.serverPort()));
+        const int refused = 50;
+        QByteArray requests;
+        for (int i = 0; i < refused; ++i)
+            requests += serviceRequest(9, [i](QDataStream& out) { out << Scada::archiveRequest(quint32(i), 10); });
+        const quint64 refusals = m_link->driver->counter(SpiDriver::ErrCrcSlave);
+        model.setFault(ControllerModel::Fault::Refuse, refused, command);
+        client.send(requests);
+        QVERIFY2(waitFor([&] { return m_link->driver->counter(SpiDriver::ErrCrcSlave) > refusals; }),
+                 "the first service request refused");
+        QElapsedTimer took;
+        took.start();
+        const QList<QVariant> done = transfer("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, 100u), Q_ARG(quint32, 20u));
+        qInfo("the map's read answered after %lld ms", took.elapsed());
+        QVERIFY2(done.value(0).toBool(), "the map's read answered within its wait");
+        QCOMPARE(done.at(2).toByteArray(), archiveBytes(command).mid(100, 20));
+        QVERIFY2(client.waitCount([](const Reply& r) { return r.command == 9; }, refused + 1),
+                 "the service requests answered once refused");
+    }
+
+    // While the SPI link's write backlog is full, a write the map takes is
+    // answered "server device busy" and goes nowhere; a write the map does
+    // not take keeps its own answer. Every write answered as taken reaches
+    // the controller once the link goes on, and writes are taken again.
+    void writesWaitForTheLinkAsBusy()
+    {
+        SpiDriver* driver = m_link->driver;
+        driver->connectParamWrite(m_store, &Parameters::signalParamWrite);
+        const int before = m_link->model.writes().size();
+        int taken = 0;
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            QString answer;
+            while ((answer = ask(6, "000a0029")) == "000a0029" && taken <= WriteBacklog::Cap)
+                ++taken;
+            QCOMPARE(answer, QString("!06"));
+            QVERIFY(taken > 0);
+            QCOMPARE(ask(6, "00050001"), QString("!02"));
+        }
+        QVERIFY2(waitFor([&] { return m_link->model.writes().size() - before == taken; }), "every taken write at the controller");
+        QCOMPARE(ask(6, "000a0029"), QString("000a0029"));
+        QVERIFY(QObject::disconnect(m_store, &Parameters::signalParamWrite, driver, nullptr));
     }
 
     void disablingFromAnotherThreadFreesThePort()

@@ -10,6 +10,7 @@
 #include "commandsocket.h"
 #include "console_client.h"
 #include "descriptors_taken.h"
+#include "driver_hold.h"
 #include "function_thread.h"
 #include "log_capture.h"
 #include "model_link.h"
@@ -19,9 +20,11 @@
 #include "server.h"
 #include "serviceblockparser.h"
 #include "service_client.h"
+#include "socketserver.h"
 #include "tcp_acceptor.h"
 #include "tcp_keepalive.h"
 #include "test_database.h"
+#include "write_backlog.h"
 
 #include <QtTest>
 #include <fcntl.h>
@@ -645,14 +648,101 @@ private slots:
                          "TCP_USER_TIMEOUT (%2)").arg(pair[0]).arg(qt_error_string(EOPNOTSUPP)));
     }
 
+    // While the SPI driver's thread is held, a client's writes stop at the
+    // link's write backlog: what waits between the threads stays at its cap
+    // and the rest waits in TCP. Once the link goes on, every write reaches
+    // the controller, in order.
+    void writesWaitAtTheLinksBacklog()
+    {
+        const ControllerModel& model = m_station->link.model;
+        const int before = model.writes().size();
+        const std::shared_ptr<const WriteBacklog> backlog = m_station->link.driver->writeBacklog();
+        const int count = 1000;
+        QByteArray writes;
+        for (int i = 0; i < count; ++i)
+            writes += serviceRequest(P::WriteValue, [i](QDataStream& out) { out << quint16(5000) << qint32(i) << 1; });
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        {
+            DriverHold hold(m_station->link.driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(writes);
+            QVERIFY2(waitFor([&] { return backlog->size() >= WriteBacklog::Cap; }), "the backlog full");
+            QTest::qWait(200);
+            QCOMPARE(backlog->size(), WriteBacklog::Cap);
+        }
+        QVERIFY2(waitFor([&] { return model.writes().size() - before == count; }), "every write at the controller");
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(model.writes().at(before + i).raw, quint32(i));
+    }
+
+    // A link that sends no write for a while holds no client without end:
+    // the writes that wait then are dropped, with a line in the log, and what
+    // the client sends behind them is answered while the link stays stuck.
+    void stalledLinkDropsTheWaitingWrites_data() { serverRows(); }
+    void stalledLinkDropsTheWaitingWrites()
+    {
+        QFETCH(bool, console);
+        SpiDriver* driver = m_station->link.driver;
+        CommandServer consoleServer(nullptr, 0, &m_station->parameters, driver);
+        consoleServer.start();
+        LogCapture log;
+        driver->setWriteStall(300);
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            const int writes = WriteBacklog::Cap + 50;
+            if (console) {
+                ConsoleClient client;
+                QVERIFY(client.connectTo(consoleServer.serverPort()));
+                client.send(QByteArray("set 600 1\n").repeated(writes) + "get 13\n");
+                QVERIFY2(waitFor([&] { return client.received().contains("El 13 is "); }, 3000), "the line behind the writes answered");
+                QCOMPARE(log.count("the SPI link takes no writes, set 600 dropped"), 1);
+            } else {
+                BlockClient client;
+                QVERIFY(client.connectTo(m_port));
+                const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(5000) << 1 << 1; });
+                client.send(write.repeated(writes) + idRequest(P::ReadValues, {13}));
+                QVERIFY2(client.waitCount(valueIs(13), 1, 3000), "the request behind the writes answered");
+                QCOMPARE(log.count("the SPI link takes nothing, request 2 dropped"), 1);
+            }
+        }
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
+        QVERIFY2(waitFor([driver] { return driver->writeBacklog()->size() == 0; }), "the writes taken before sent");
+    }
+
+    // Event reads too: while the SPI driver's thread is held, the ones after
+    // the first thousand or so on their way to it wait, and with them what
+    // the client sends behind; once the link goes on, all are served.
+    void eventReadsWaitWhileTheLinkIsHeld()
+    {
+        const int half = SocketServer::MaxRequestsHandedOver / 2 + 1;
+        const QByteArray block = serviceRequest(P::ReadEvents, [half](QDataStream& out) {
+            for (int i = 0; i < half; ++i)
+                out << quint32(21 * (i % 195));
+        });
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        {
+            DriverHold hold(m_station->link.driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(block + block + eventRequest(0) + idRequest(P::ReadValues, {13}));
+            QTest::qWait(300);
+            QCOMPARE(client.count(valueIs(13)), 0);
+        }
+        QVERIFY2(client.waitCount(valueIs(13), 1), "the request behind them answered once the link went on");
+        QVERIFY2(client.waitCount([](const Reply& r) { return r.command == P::EventReply; }, 2 * half + 1), "every event read");
+    }
+
     // Writes and archive requests far faster than the link serves them (one
-    // request per 15 ms): the driver's queues stop at their caps, and the
+    // request per 15 ms): the writes wait in TCP while the link's write
+    // backlog is full, the driver's archive queue stops at its cap, and the
     // memory in use stays flat from one flood to the next. Last: the link
     // works the queues off for a few seconds.
     void floodingClientKeepsMemoryFlat()
     {
         const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(5000) << 1 << 1; });
-        const QByteArray flood = write.repeated(100000) + archiveRequest(P::ReadArchive, QByteArray(15, '\0')).repeated(5000);
+        const QByteArray flood = write.repeated(2000) + archiveRequest(P::ReadArchive, QByteArray(15, '\0')).repeated(5000);
         QVERIFY(m_station->link.model.setArchive(ControllerModel::CmdReadArchive, QByteArray()));
         BlockClient client;
         QVERIFY(client.connectTo(m_port));

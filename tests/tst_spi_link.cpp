@@ -207,15 +207,18 @@ private slots:
     void lengthByteHoldsTheWholeFrame()
     {
         // A SCADA packet that would make a frame of 256 bytes is refused; one
-        // of 251 bytes goes out with length 255.
+        // of 251 bytes goes out with length 255, after the status request
+        // that begins every run.
         Scripted link;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SCADA packet of 252 bytes does not fit a frame"));
         link.driver.slotScadaSoftwareWrite(QByteArray(252, 'b'));
         link.driver.slotScadaSoftwareWrite(QByteArray(251, 'a'));
         QCOMPARE(link.driver.scadaPacketCount(), 1);
+        link.script.replyStream = wireReply(1, 0);
         link.driver.process();
-        QTRY_VERIFY2(!link.script.writes.isEmpty(), "the first request");
-        QCOMPARE(link.script.writes.first().left(3), hex("7e0dff"));
+        QTRY_VERIFY2(link.script.writes.size() >= 2, "the request after the status request");
+        QCOMPARE(link.script.writes.first(), hex("7e0104e3017e"));
+        QCOMPARE(link.script.writes.at(1).left(3), hex("7e0dff"));
     }
 
     // Refusals of every command in the middle: the ids of a refused request
@@ -307,6 +310,38 @@ private slots:
         QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
         QVERIFY(model.stats().value(ControllerModel::CmdStatus) >= quint64(SpiDriver::MaxRefusals - 1));
         QCOMPARE(link.count(), 0);
+    }
+
+    // Thousands of writes waiting do not hold back the status request, which
+    // brings the controller's notices: it keeps its pace while they go out.
+    void statusRequestKeepsItsPaceUnderWrites()
+    {
+        ControllerModel model;
+        model.setWireTimeSimulated(false);
+        auto* transport = new RecordingTransport(&model);
+        Master master(transport);
+        const int writes = 3000;
+        for (int i = 0; i < writes; ++i)
+            master.driver.slotParamWrite(quint16(100 + i % 100), quint32(i), 1);
+        master.driver.process();
+        QVERIFY2(waitFor([&] { return model.writes().size() == writes; }, 8000), "every write");
+        qint64 first = -1, last = -1;
+        for (const QPair<int, qint64>& s : transport->sent) {
+            if (s.first == ControllerModel::CmdWriteValues) {
+                first = first < 0 ? s.second : first;
+                last = s.second;
+            }
+        }
+        qint64 longest = 0, previous = first;
+        for (const QPair<int, qint64>& s : transport->sent) {
+            if (s.first == ControllerModel::CmdStatus && s.second > first && s.second < last) {
+                longest = qMax(longest, s.second - previous);
+                previous = s.second;
+            }
+        }
+        longest = qMax(longest, last - previous);
+        qInfo("writes for %lld ms, at most %lld ms without a status request", last - first, longest);
+        QVERIFY2(longest <= 3 * SpiDriver::StatusEveryMs, "a status request at least every 300 ms");
     }
 
     // A controller that refuses every request, the status request too, is as

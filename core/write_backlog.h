@@ -1,0 +1,64 @@
+#ifndef WRITE_BACKLOG_H
+#define WRITE_BACKLOG_H
+
+#include "hand_over_count.h"
+
+#include <QtGlobal>
+#include <atomic>
+#include <chrono>
+
+// The parameter writes on their way to the controller through one SPI
+// driver: those handed to it from other threads and not yet taken, and those
+// in its write queue. The clients that write from the network (the service
+// port, the console, Modbus) take no further write while it is full, so a
+// client that writes faster than the link makes TCP hold it back, no queue
+// between the threads grows past a bound, and a write accepted reaches the
+// controller within about a second. A link that sends no write for a while
+// (the controller is lost) holds nobody without end: a client that has
+// waited that long drops its writes, as a queue at its cap would, until the
+// link sends writes again.
+// Readable from any thread; the driver shares it, so a client may hold it
+// longer than the driver lives.
+class WriteBacklog
+{
+public:
+    // The link writes 35 values per exchange, a few hundred a second while
+    // it also reads: this many drain in well under a second.
+    static constexpr int Cap = 256;
+    // A link that sends no write for this long while a client waits is
+    // down or stuck.
+    static constexpr int DefaultStallMs = 10000;
+
+    int size() const { return handedOver.count() + queued.load(); }
+    bool isFull() const { return size() >= Cap; }
+    // Full for a client that has itself extra writes on their way to the
+    // driver through another thread (the store's).
+    bool isFullWith(int extra) const { return size() + extra >= Cap; }
+    // True for a client that has waited waitedMs when the link has sent no
+    // write for the stall limit, nor while it waited.
+    bool isStalled(qint64 waitedMs) const
+    {
+        const qint64 limit = stallMs.load();
+        return waitedMs >= limit && nowMs() - m_sentMs.load() >= limit;
+    }
+
+    // The driver's side: writes left its queue for the controller.
+    void noteSent() { m_sentMs = nowMs(); }
+
+    // Writes posted to the driver and not yet taken by it.
+    HandOverCount handedOver;
+    // Writes in the driver's queue; set by the driver.
+    std::atomic<int> queued{0};
+    std::atomic<int> stallMs{DefaultStallMs};
+
+private:
+    static qint64 nowMs()
+    {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+
+    std::atomic<qint64> m_sentMs{nowMs()};
+};
+
+#endif // WRITE_BACKLOG_H
