@@ -11,6 +11,9 @@ namespace {
 // Input is taken from the socket in pieces of this size.
 constexpr qint64 ReadChunk = 4096;
 
+// The answer to a "set" dropped because the link takes no writes.
+const char NotQueued[] = "[E] Not added to queue, the SPI link takes no writes\n";
+
 } // namespace
 
 CommandSocket::CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs)
@@ -98,11 +101,12 @@ void CommandSocket::slotReadyRead()
                 m_holdTimer->start(HoldRetryMs);
                 break;
             }
-            // The link is stuck: the write is dropped and answered as taken,
-            // as the link's queue at its cap would have; the log tells. The
-            // clock goes on, so the writes after it are dropped at once
-            // while the link stays stuck.
+            // The link is stuck: the write is dropped, and the client told so
+            // rather than that it was queued; the log tells too. The clock
+            // goes on, so the writes after it are dropped at once while the
+            // link stays stuck.
             m_held.action = ConsoleLineParser::Action::None;
+            m_held.answer = NotQueued;
             quint64 held = 0;
             if (m_drops.pass(&held))
                 qDebug().noquote() << QString("[E] CS[%1]: the SPI link takes no writes, set %2 dropped%3")

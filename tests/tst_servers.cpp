@@ -698,6 +698,10 @@ private slots:
                 client.send(QByteArray("set 600 1\n").repeated(writes) + "get 13\n");
                 QVERIFY2(waitFor([&] { return client.received().contains("El 13 is "); }, 3000), "the line behind the writes answered");
                 QCOMPARE(log.count("the SPI link takes no writes, set 600 dropped"), 1);
+                // Each dropped write is answered as such, never as queued.
+                const QByteArray answers = client.received();
+                QVERIFY(answers.count("[E] Not added to queue, the SPI link takes no writes\n") > 0);
+                QCOMPARE(answers.count(Queued) + answers.count("[E] Not added to queue"), writes);
             } else {
                 BlockClient client;
                 QVERIFY(client.connectTo(m_port));
