@@ -8,7 +8,6 @@
 #include "scada.h"
 #include "service_client.h"
 
-#include <QTcpServer>
 #include <QtTest>
 #include <sys/resource.h>
 
@@ -54,13 +53,6 @@ int servedModbusClient()
     });
     return served ? fd : -1;
 }
-
-bool portFree(quint16 port)
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::Any, port);
-}
-
 } // namespace
 
 class TestProgramServers : public QObject
@@ -74,7 +66,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(portFree(502) && portFree(5321) && portFree(4321), "the station's ports held by another program");
+        QVERIFY2(ProcessStation::stationPortsFree(), "the station's ports held by another program");
         // This side holds more connections than the program may.
         rlimit own = {};
         ::getrlimit(RLIMIT_NOFILE, &own);

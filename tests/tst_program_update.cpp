@@ -56,13 +56,7 @@ private:
         return tmp.open(QIODevice::ReadOnly) ? tmp.readAll() : QByteArray("<missing>");
     }
     // Memory reads (command 9) that have reached the emulator, answered or refused.
-    int memoryReads() const
-    {
-        for (const QByteArray& line : m_station.control("requests").split('\n'))
-            if (line.startsWith("9 "))
-                return line.mid(2).toInt();
-        return 0;
-    }
+    int memoryReads() const { return int(m_station.received(9)); }
     int updaterStarts() { return m_station.programLog().count("[dry-run] ./vrx_updater_new"); }
     // Sets 13 on the controller and waits for the program to pass the new
     // value on to a service client; the time it took, -1 after a second.

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
+#include <QTcpServer>
 #include <QThread>
 #include <sys/resource.h>
 
@@ -31,6 +32,16 @@ ProcessStation::~ProcessStation()
         m_emulator.kill();
     m_program.waitForFinished(1000);
     m_emulator.waitForFinished(1000);
+}
+
+bool ProcessStation::stationPortsFree()
+{
+    for (quint16 port : {502, 5321, 4321}) {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::Any, port))
+            return false;
+    }
+    return true;
 }
 
 bool ProcessStation::startEmulator(const QString& seed)
@@ -90,6 +101,27 @@ bool ProcessStation::waitForWrite(quint16 id, int timeoutMs)
             if (w.at(0) == QByteArray::number(id))
                 return true;
     return false;
+}
+
+quint64 ProcessStation::commandCount(const QByteArray& control, int command) const
+{
+    for (const QByteArray& line : this->control(control).split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 2 && fields.at(0).toInt() == command)
+            return fields.at(1).toULongLong();
+    }
+    return 0;
+}
+
+long ProcessStation::residentKb() const
+{
+    QFile status(QString("/proc/%1/status").arg(m_program.processId()));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
 }
 
 QByteArray ProcessStation::programLog()

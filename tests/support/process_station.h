@@ -22,8 +22,17 @@ protected:
 class ProcessStation
 {
 public:
+    // For startProgram's environment: AddressSanitizer holds freed memory
+    // back in a quarantine of 256 MB by default, so the resident size would
+    // grow whatever the program keeps; a small one makes it show what is kept.
+    static constexpr const char* SmallQuarantine =
+        "ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=4:thread_local_quarantine_size_kb=256";
+
     ProcessStation();
     ~ProcessStation();
+
+    // Whether the station's ports (502, 5321, 4321) are free for the program.
+    static bool stationPortsFree();
 
     // With the emulator's own seed unless another is given.
     bool startEmulator(const QString& seed = QString());
@@ -37,6 +46,12 @@ public:
     bool waitForWrite(quint16 id, int timeoutMs);
     // The write log as (id, raw, flag) lines.
     QList<QByteArrayList> writes() const;
+    // Requests of a command the emulator has served ("stats"), and those
+    // that reached it, refused or unanswered ones too ("requests").
+    quint64 served(int command) const { return commandCount("stats", command); }
+    quint64 received(int command) const { return commandCount("requests", command); }
+    // The program's resident memory in kB; -1 when it cannot be read.
+    long residentKb() const;
     // Everything the program has logged so far.
     QByteArray programLog();
 
@@ -47,6 +62,9 @@ public:
     QString linkSocket() const { return m_dir.path() + "/controller.sock"; }
 
 private:
+    // The count of command in a control answer of "CMD COUNT" lines.
+    quint64 commandCount(const QByteArray& control, int command) const;
+
     QTemporaryDir m_dir;
     QProcess m_emulator;
     LimitedProcess m_program;
