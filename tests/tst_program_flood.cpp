@@ -17,6 +17,7 @@ constexpr int EventBoundMs = 1000;
 constexpr int DrainBoundMs = 2000;
 constexpr long MemoryBoundKb = 10 * 1024;
 constexpr double StatusBoundPerSecond = 5.0;
+
 } // namespace
 
 class TestProgramFlood : public QObject

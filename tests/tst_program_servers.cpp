@@ -53,6 +53,7 @@ int servedModbusClient()
     });
     return served ? fd : -1;
 }
+
 } // namespace
 
 class TestProgramServers : public QObject
