@@ -29,29 +29,10 @@ private:
 
     QByteArray log() { return m_station->programLog(); }
 
-private slots:
-    void initTestCase()
+    // One client floods port with request, repeated; the bounds are checked
+    // (a failed check ends the calling test function).
+    void flood(quint16 port, const QByteArray& request)
     {
-        QVERIFY2(ProcessStation::stationPortsFree(), "the station's ports held by another program");
-        m_station = new ProcessStation;
-        QVERIFY(m_station->startEmulator() && m_station->startProgram({}, {ProcessStation::SmallQuarantine}));
-        QVERIFY2(waitFor([this] { return log().contains("[I] CS: Server started"); }, 30000), log().constData());
-    }
-
-    void cleanupTestCase() { delete m_station; }
-
-    void floodLeavesTheLinkServing_data()
-    {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QByteArray>("request");
-        QTest::newRow("5321 write blocks") << 5321 << serviceRequest(2, [](QDataStream& out) { out << quint16(600) << quint32(0x40A00000) << qint32(3); });
-        QTest::newRow("4321 set lines") << 4321 << QByteArray("set 600 5\n");
-    }
-
-    void floodLeavesTheLinkServing()
-    {
-        QFETCH(int, port);
-        QFETCH(QByteArray, request);
         BlockClient watcher;
         QVERIFY2(watcher.connectTo(5321) && watcher.ready(), "a service client watching for the event");
         QByteArray record(21, '\0');
@@ -105,6 +86,24 @@ private slots:
         QVERIFY2(lastWrite - stop <= DrainBoundMs, "no write more than 2 s after the client went");
         QVERIFY2(before > 0 && highest - before <= MemoryBoundKb, "resident memory up by 10 MB at most");
     }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(ProcessStation::stationPortsFree(), "the station's ports held by another program");
+        m_station = new ProcessStation;
+        QVERIFY(m_station->startEmulator() && m_station->startProgram({}, {ProcessStation::SmallQuarantine}));
+        QVERIFY2(waitFor([this] { return log().contains("[I] CS: Server started"); }, 30000), log().constData());
+    }
+
+    void cleanupTestCase() { delete m_station; }
+
+    void serviceFloodLeavesTheLinkServing()
+    {
+        flood(5321, serviceRequest(2, [](QDataStream& out) { out << quint16(600) << quint32(0x40A00000) << qint32(3); }));
+    }
+
+    void consoleFloodLeavesTheLinkServing() { flood(4321, QByteArray("set 600 5\n")); }
 };
 
 QTEST_GUILESS_MAIN(TestProgramFlood)
