@@ -151,8 +151,7 @@ void CommandSocket::slotIdle()
 
 bool CommandSocket::writesFull() const
 {
-    const int toStore = m_toStore.count();
-    return m_writeBacklog ? m_writeBacklog->isFullWith(toStore) : toStore >= WriteBacklog::Cap;
+    return WriteBacklog::isFullWith(m_writeBacklog.get(), m_toStore.count());
 }
 
 bool CommandSocket::writesStalled() const

@@ -32,8 +32,12 @@ public:
     int size() const { return handedOver.count() + queued.load(); }
     bool isFull() const { return size() >= Cap; }
     // Full for a client that has itself extra writes on their way to the
-    // driver through another thread (the store's).
-    bool isFullWith(int extra) const { return size() + extra >= Cap; }
+    // driver through another thread (the store's); without a driver only
+    // those count.
+    static bool isFullWith(const WriteBacklog* backlog, int extra)
+    {
+        return (backlog ? backlog->size() : 0) + extra >= Cap;
+    }
     // True for a client that has waited waitedMs when the link has sent no
     // write for the stall limit, nor while it waited.
     bool isStalled(qint64 waitedMs) const

@@ -652,8 +652,7 @@ quint8 Scada::writeRegisters(quint16 address, const QVector<quint16>& words)
     }
     // A write the map takes waits for room on the link; the master is told
     // to ask again.
-    const int toStore = m_toStore.count();
-    if (m_writeBacklog ? m_writeBacklog->isFullWith(toStore) : toStore >= WriteBacklog::Cap)
+    if (WriteBacklog::isFullWith(m_writeBacklog.get(), m_toStore.count()))
         return ServerDeviceBusy;
     for (const Accepted& a : qAsConst(accepted))
         setNewValue(m_table.at(a.entry), a.value);
