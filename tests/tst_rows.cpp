@@ -3,7 +3,8 @@
 // Esc, F3 or loss of focus), no list turned outside it (a touch selects its
 // row, the wheel turns nothing), an update never overwriting a field being
 // edited, a value shown whole however short the entry its limits allow, an
-// end with nothing typed writing nothing on every kind of row, the reading of
+// end with nothing typed or chosen writing nothing on every kind of row, a
+// part of a value never received written only when typed, the reading of
 // entries, the virtual keyboard the text row is typed on. Showing: a text up
 // to its first zero byte, one refresh per burst of updates, the read-only
 // rows, the condition banner's cases and rule order, the modes, run-time and
