@@ -3,11 +3,13 @@
 // Esc, F3 or loss of focus), no list turned outside it (a touch selects its
 // row, the wheel turns nothing), an update never overwriting a field being
 // edited, a value shown whole however short the entry its limits allow, an
-// end with nothing typed writing nothing on every kind of row, the reading of
+// end with nothing typed or chosen writing nothing on every kind of row, a
+// part of a value never received written only when typed, the reading of
 // entries, the virtual keyboard the text row is typed on. Showing: a text up
 // to its first zero byte, one refresh per burst of updates, the read-only
 // rows, the condition banner's cases and rule order, the modes, run-time and
 // sensor rows.
+#include "basecombobox.h"
 #include "basecombobox2.h"
 #include "baseeditwidget.h"
 #include "baseform.h"
@@ -28,12 +30,14 @@
 #include "test_application.h"
 #include "timestatewidget.h"
 #include "ui_station.h"
+#include "units.h"
 #include "virtualkeyboard.h"
 
 #include <QLabel>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 #include <QtEndian>
+#include <memory>
 
 namespace {
 
@@ -152,7 +156,7 @@ private:
     {
         auto* line = qobject_cast<QLineEdit*>(field(row));
         if (!line)
-            return static_cast<QComboBox*>(field(row))->currentText();
+            return static_cast<ComboBox*>(field(row))->shownText();
         // A password shows bullets while it is not edited.
         return line->echoMode() == QLineEdit::Normal ? line->displayText() : line->text();
     }
@@ -219,11 +223,19 @@ private slots:
 
     void cleanup()
     {
-        // No edit left open, no warning, the list's own choices: each case stands alone.
+        // No edit left open, no warning, the list's own choices, the
+        // baseline's values: each case stands alone.
         for (int i = 0; i < m_form->rowCount(); ++i)
             QMetaObject::invokeMethod(row(i), "slotEditingBreak");
+        report(Baseline);
+        for (int i = 0; i < m_form->rowCount(); ++i) {
+            if (row(i)->metaObject()->indexOfSlot("slotUpdateValue()") >= 0)
+                QMetaObject::invokeMethod(row(i), "slotUpdateValue");
+        }
         DialogDriver::closeAll();
         for (BaseEditWidget* edit : m_form->findChildren<BaseEditWidget*>())
+            edit->setWarning(false);
+        for (BaseMultiParamEditWidget* edit : m_form->findChildren<BaseMultiParamEditWidget*>())
             edit->setWarning(false);
         qobject_cast<BaseComboBox2*>(row(ListRow))->setValuesList(EditForm::listChoices(), 4);
     }
@@ -245,6 +257,29 @@ private slots:
             QCOMPARE(shown(row(TextRow)), QString(text.second));
         }
         QVERIFY(!static_cast<LineEdit*>(field(row(TextRow)))->validator()); // letters are typed there
+        // A part never received shows the mask's fill in its own places, a
+        // list whose value never came no item of it.
+        report("865=nan 885=nan 517=nan");
+        for (int i : {AddrRow, LongRow, ComboRow})
+            QMetaObject::invokeMethod(row(i), "slotUpdateValue");
+        QCOMPARE(shown(row(AddrRow)), QString("010.000.000.001"));
+        QCOMPARE(shown(row(LongRow)), QString("00123456789"));
+        QCOMPARE(shown(row(ComboRow)), QString("---"));
+        report(Baseline);
+        QMetaObject::invokeMethod(row(ComboRow), "slotUpdateValue");
+        BaseComboBox fresh(FreshId, 0);
+        fresh.setValuesList(pairs({"0 Гц", "5 Гц"}));
+        QCOMPARE(fresh.comboBox()->shownText(), QString("---"));
+        QCOMPARE(fresh.comboBox()->currentIndex(), -1);
+        // It paints "---" as an item of that text would be painted.
+        ComboBox blank;
+        ComboBox dashes;
+        blank.addItem(QStringLiteral("5 Гц"));
+        blank.setCurrentIndex(-1);
+        dashes.addItem(QStringLiteral("---"));
+        for (ComboBox* list : {&blank, &dashes})
+            list->setFixedSize(198, 37);
+        QCOMPARE(blank.grab().toImage(), dashes.grab().toImage());
         // A value outside the choices is one item more; a refresh does not add it again.
         QMetaObject::invokeMethod(row(SparseRow), "slotUpdateValue");
         QCOMPARE(static_cast<QComboBox*>(field(row(SparseRow)))->count(), 3);
@@ -291,8 +326,8 @@ private slots:
         add("password", PassRow, "12 F4", 1, {{PassId, f(1200)}}, "", 1);
         add("address", AddrRow, "192168001010 Enter", 1, ip(192, 168, 1, 10), "", 1);
         add("address unchanged", AddrRow, "010000000001 F4", 1, ip(10, 0, 0, 1), "", 1);
-        add("last octet beyond", AddrRow, "192168001256 F4", 0, {}, "010.000.000.001", 1);
-        add("first octet beyond", AddrRow, "256000000001 F4", 0, {}, "010.000.000.001", 1);
+        add("last octet beyond: warning", AddrRow, "192168001256 F4", 0, {}, "010.000.000.001", 4);
+        add("first octet beyond: warning", AddrRow, "256000000001 F4", 0, {}, "010.000.000.001", 4);
         add("address Esc", AddrRow, "111 Esc", 0, {}, "010.000.000.001", 1);
         add("long number", LongRow, "98765432101 Enter", 1, {{540, 765432101u}, {885, 98u}}, "", 1);
         // The keyboard's Enter: down to its last row, one to the left.
@@ -515,36 +550,42 @@ private slots:
             const char* end;
             const char* digit;
             Writes typed;
+            const char* changed; // reported while the list is open; nullptr: no such case
         };
         const char* const keyboardEnter = "Down Down Down Left Enter";
         const Kind kinds[] = {
-            {"number", IntRow, "", "515=7.6", "515=12345", false, "515=nan", "Enter", "1", {{515, f(1)}}},
+            {"number", IntRow, "", "515=7.6", "515=12345", false, "515=nan", "Enter", "1", {{515, f(1)}}, nullptr},
             {"time 3 ss:ms", TimeRow, "unit=3", "47=61005.4", "47=1000000", false, "47=nan", "Enter", "1",
-             {{47, f(100000)}}},
+             {{47, f(100000)}}, nullptr},
             {"time 4 minutes", SecondsRow, "unit=4", "28=125", "28=360030", false, "28=nan", "Enter", "1",
-             {{28, f(60)}}},
+             {{28, f(60)}}, nullptr},
             {"time 5 mm:ss", TimeRow, "unit=5", "47=125.4", "47=6000000", false, "47=nan", "Enter", "1",
-             {{47, f(60000)}}},
+             {{47, f(60000)}}, nullptr},
             {"time 6 hours", SecondsRow, "unit=6", "28=3725", "28=360060", false, "28=nan", "Enter", "1",
-             {{28, f(3600)}}},
+             {{28, f(3600)}}, nullptr},
             {"time 7 hh:mm", TimeRow, "unit=7", "47=3725", "47=360000", false, "47=nan", "Enter", "1",
-             {{47, f(36000)}}},
+             {{47, f(36000)}}, nullptr},
             {"time 8 hh:mm:ss", TimeRow, "", "47=3725.4", "47=360000", false, "47=nan", "Enter", "1",
-             {{47, f(36000)}}},
-            {"hours", HoursRow, "", "526=7260", "526=363600", false, "526=nan", "Enter", "1", {{526, f(3600)}}},
+             {{47, f(36000)}}, nullptr},
+            {"hours", HoursRow, "", "526=7260", "526=363600", false, "526=nan", "Enter", "1", {{526, f(3600)}},
+             nullptr},
             {"minutes", HoursRow, "unit=4", "526=7230", "526=360030", false, "526=nan", "Enter", "1",
-             {{526, f(60)}}},
-            {"password", PassRow, "", "573=42.6", "573=12345", false, "573=nan", "Enter", "1", {{PassId, f(1000)}}},
+             {{526, f(60)}}, nullptr},
+            {"password", PassRow, "", "573=42.6", "573=12345", false, "573=nan", "Enter", "1", {{PassId, f(1000)}},
+             nullptr},
             {"address", AddrRow, "", "864=10 865=0 866=0 867=1", "864=10 865=1000 866=0 867=1", false,
-             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 0)},
+             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 0), nullptr},
             {"long number", LongRow, "", "540=0x75BCD15 885=0x2A", "540=0x3B9ACA00 885=0x2A", true,
-             "540=nan 885=0x2A", "Enter", "1", {{540, 0u}, {885, 10u}}},
+             "540=nan 885=0x2A", "Enter", "1", {{540, 0u}, {885, 10u}}, nullptr},
             {"text", TextRow, "format=nnnn", "1657=0x4241 1658=0", "1657=0x44434241 1658=0x48474645", true,
-             "1657=nan 1658=0", keyboardEnter, "b", {{1657, word("B\0\0\0")}, {1658, 0u}}},
+             "1657=nan 1658=0", keyboardEnter, "b", {{1657, word("B\0\0\0")}, {1658, 0u}}, nullptr},
             {"date and time", ClockRow, "", "534=0x65E078C8", "534=0x77359401", true, "534=nan", "Enter", "Left 2",
-             {{534, 2000000002u}}},
+             {{534, 2000000002u}}, nullptr},
             {"date", ClockRow, "unit=2", "534=0x65E078C8", "534=0x77359401", true, "534=nan", "Enter", "Left 1",
-             {{534, 1999382400u}}},
+             {{534, 1999382400u}}, nullptr},
+            // A choice is a move of the list's cursor or a touch.
+            {"combo", ComboRow, "", "517=5", "517=200", false, "517=nan", "Enter", "F6", {{ComboId, f(10)}},
+             "517=0"},
         };
         for (const Kind& kind : kinds) {
             const auto edit = [&](const char* before, const char* during, const QString& keys) {
@@ -560,12 +601,36 @@ private slots:
             // A cursor key moves or clears, but types nothing (the text row's
             // keyboard is reached by cursor keys anyway).
             QStringList never{edit(kind.never, "", end), edit(kind.within, kind.never, end)};
-            if (kind.row != TextRow)
+            if (kind.row == ComboRow)
+                never << edit(kind.never, "", QStringLiteral("F6 ") + end); // no item to move from
+            else if (kind.row != TextRow)
                 never << edit(kind.never, "", QStringLiteral("Right ") + end);
             add("never received", never, {}, false);
             add("one digit typed", {edit(kind.beyond, "", QString::fromLatin1(kind.digit) + QLatin1Char(' ') + end)},
                 kind.typed, true);
+            if (kind.changed)
+                add("changed by the controller during the edit", {edit(kind.within, kind.changed, end)}, {}, true);
         }
+        // A part never received is written only when the operator typed it.
+        // A cursor key first leaves the field as shown, the mask's fill in
+        // that part: one digit typed into another part is refused. Typed
+        // into that part, it is written, and the parts not typed into as the
+        // controller holds them, also one it changed during the edit.
+        const auto parts = [](const char* name, int row, const char* before, const char* during, const char* keys,
+                              const Writes& writes, bool ok) {
+            QTest::newRow(name) << row << QString() << QStringList{QStringLiteral("%1|%2|%3").arg(before, during, keys)}
+                                << writes << ok;
+        };
+        const char* const secondOctetNever = "864=10 865=nan 866=0 867=1";
+        const char* const highNever = "540=0x75BCD15 885=nan";
+        parts("address: one part never received, a digit typed into another", AddrRow, secondOctetNever, "",
+              "Left 5 Enter", {}, false);
+        parts("address: one part never received and typed", AddrRow, secondOctetNever, "867=3",
+              "Left Left Left Left Left Left Left Left Left 1 Enter", ip(10, 100, 0, 3), true);
+        parts("long number: one part never received, a digit typed into another", LongRow, highNever, "",
+              "Left 5 Enter", {}, false);
+        parts("long number: one part never received and typed", LongRow, highNever, "540=0x3ADE68B1",
+              "Left Left Left Left Left Left Left Left Left Left 7 Enter", {{540, 987654321u}, {885, 7u}}, true);
     }
     void untouchedEndWritesNothing()
     {
@@ -595,6 +660,7 @@ private slots:
             def->mask = setup.mid(7);
         QSignalSpy sent(UiStation::store(), &Parameters::signalParamWrite);
         QSignalSpy ends(edit, SIGNAL(signalEditingEnd(bool)));
+        std::unique_ptr<QSignalSpy> told(single ? new QSignalSpy(single, &BaseParamWidget::signalSetValue) : nullptr);
         for (const QString& step : qAsConst(edits)) {
             // The limits of the rows that have none in the baseline; the
             // clock's edit follows a declined deletion of the archives at level 3.
@@ -613,11 +679,22 @@ private slots:
             press(step.section(QLatin1Char('|'), 2));
             QVERIFY2(nameState(edit) != 2, qPrintable("the edit to end: " + step));
         }
+        const quint32 held = def->value.load();
         report(Baseline);
         QCOMPARE(writesOf(sent), writes);
         QCOMPARE(ends.size(), edits.size());
         for (const QList<QVariant>& end : qAsConst(ends))
             QCOMPARE(end.at(0).toBool(), ok);
+        // A good end with nothing typed confirms the value held then, as
+        // entering it again would (the settings wizard counts on it); a
+        // date and time is never told.
+        if (single && ok && writes.isEmpty() && Units::quantity(def->physic.load()) != 1) {
+            QCOMPARE(told->size(), edits.size());
+            QCOMPARE(told->last().at(1).value<quint32>(), held);
+        }
+        // A refusal shows in red on the rows that have a warning state.
+        if (!ok && index != PassRow && index != ComboRow)
+            QCOMPARE(fieldState(edit), 4);
     }
 
     // Once the first key has cleared a widened field, the entry is bounded by

@@ -47,25 +47,40 @@ void BaseAddrEditWidget::showValue(Parameters& parameters)
     }
     lineEdit()->setInputMask(QStringLiteral("000.000.000.000;0"));
     QStringList octets;
-    for (quint16 id : ids())
-        octets.append(QStringLiteral("%1").arg(saturatingInt(parameters.get(id)), 3, 10, QLatin1Char('0')));
+    for (quint16 id : ids()) {
+        // An octet never reported shows the mask's fill.
+        const int octet = parameters.getValidity(id) ? saturatingInt(parameters.get(id)) : 0;
+        octets.append(QStringLiteral("%1").arg(octet, OctetPlaces, 10, QLatin1Char('0')));
+    }
     lineEdit()->setText(octets.join(QLatin1Char('.')));
 }
 
 bool BaseAddrEditWidget::commitEntry(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != ids().size())
+        return false;
     QVector<float> values;
-    bool good = parts.size() == ids().size();
-    for (int i = 0; good && i < parts.size(); ++i) {
-        bool ok = false;
-        const float value = parts.at(i).toFloat(&ok);
-        good = ok && inRange(definition(i), value);
+    for (int i = 0; i < parts.size(); ++i) {
+        const int place = i * (OctetPlaces + 1);
+        bool ok = true;
+        float value = 0.0f;
+        // The field's other places hold what was shown when the edit began:
+        // the mask's fill for an octet never reported, an octet changed
+        // since then as it was.
+        const ParameterDef* def = definition(i);
+        if (lineEdit()->isTypedWithin(place, place + OctetPlaces))
+            value = parts.at(i).toFloat(&ok);
+        else if (def && isReceived(i))
+            value = def->valueFloat();
+        else
+            ok = false;
+        // One octet out of its range, or never reported and not typed,
+        // leaves the whole address as it was.
+        if (!ok || !inRange(def, value))
+            return false;
         values.append(value);
     }
-    // One octet out of its range leaves the whole address as it was.
-    if (!good)
-        return false;
     for (int i = 0; i < ids().size(); ++i)
         emit signalParamWrite(ids().at(i), bitsFromFloat(values.at(i)));
     return true;

@@ -6,7 +6,9 @@
 
 // An IPv4 address over four parameters of one octet each, shown and typed as
 // 192.168.001.010. An entry is written only when every octet passes its own
-// parameter's range: then all four are written, in octet order.
+// parameter's range: then all four are written, in octet order. An octet the
+// operator did not type into is written as the controller holds it, and one
+// the controller never reported only when the operator typed it.
 class BaseAddrEditWidget : public BaseMultiParamEditWidget
 {
     Q_OBJECT
@@ -20,6 +22,9 @@ protected:
     bool keepStoredValue() override;
 
 private:
+    // The places of an octet in the field.
+    static constexpr int OctetPlaces = 3;
+
     // The first octet's definition read as a date-time, which prepares the
     // field without a validator or a limit of decimals.
     ParameterDef m_fieldDef;

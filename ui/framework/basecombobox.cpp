@@ -48,11 +48,15 @@ void BaseComboBox::setValuesList(const PairList& list)
     m_combo->clear();
     m_list = list;
     const float stored = m_def ? floatFromBits(m_def->value.load()) : 0.0f;
+    int current = -1;
     for (int i = 0; i < m_list.size(); ++i) {
         m_combo->addItem(m_list.value(i), m_list.key(i));
-        if (static_cast<float>(m_list.key(i)) == stored)
-            m_combo->setCurrentIndex(m_combo->count() - 1);
+        if (isValid() && static_cast<float>(m_list.key(i)) == stored)
+            current = m_combo->count() - 1;
     }
+    // The first item added became current by itself: a value never received
+    // is no choice.
+    m_combo->setCurrentIndex(current);
 }
 
 void BaseComboBox::undoChanges()
@@ -63,8 +67,12 @@ void BaseComboBox::undoChanges()
 void BaseComboBox::slotUpdateValue()
 {
     // The open list belongs to the operator: an update waits for the end.
-    if (isEditing() || !isValid() || m_list.size() == 0)
+    if (isEditing() || m_list.size() == 0)
         return;
+    if (!isValid()) {
+        m_combo->setCurrentIndex(-1);
+        return;
+    }
     const float stored = floatFromBits(m_def->value.load());
     for (int i = 0; i < m_combo->count(); ++i) {
         if (static_cast<float>(m_combo->itemData(i).toInt()) == stored) {
@@ -112,6 +120,11 @@ void BaseComboBox::openEdit()
 void BaseComboBox::closeEdit()
 {
     m_combo->hidePopup();
+}
+
+bool BaseComboBox::isEntryTyped() const
+{
+    return m_combo->isChosen();
 }
 
 bool BaseComboBox::commitEntry(const QString&)

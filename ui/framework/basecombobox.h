@@ -10,7 +10,10 @@ class ComboBox;
 
 // A row that lets the operator pick one of a list of coded choices for a
 // parameter: begin (access check, the popup opens), choose (the code is
-// written) or give up (Esc, F3, loss of focus).
+// written) or give up (Esc, F3, loss of focus). An end with nothing chosen
+// writes nothing: the item under the list's cursor then is only what the
+// row showed, which may be a value changed since. A value never received
+// shows no item.
 class BaseComboBox : public BaseParamWidget, private EditCycle::Steps
 {
     Q_OBJECT
@@ -50,6 +53,8 @@ private:
     void openEdit() override;
     void closeEdit() override;
     bool commitEntry(const QString& text) override;
+    bool isEntryTyped() const override;
+    bool keepStoredValue() override { return reenterStoredValue(); }
     void reportEnd(bool ok) override { emit signalEditingEnd(ok); }
 
     QLabel* m_nameLabel = nullptr;

@@ -41,26 +41,44 @@ void BaseDoubleParamEditWidget::showValue(Parameters& parameters)
 
     const int length = low->mask.length();
     const int high = highDigits(length);
-    QString text;
-    if (high > 0) {
-        text = QStringLiteral("%1").arg(parameters.getU32(ids().at(1)), high, 10, QLatin1Char('0'))
-               + QStringLiteral("%1").arg(parameters.getU32(ids().at(0)), LowDigits, 10, QLatin1Char('0'));
-    } else {
-        // No high part: the low part fills the field.
-        text = QStringLiteral("%1").arg(parameters.getU32(ids().at(0)), length, 10, QLatin1Char('0'));
-    }
-    lineEdit()->setText(text);
+    // A part in its own places, so that a wider value never shifts the
+    // other; one never reported shows the mask's fill.
+    const auto placed = [&parameters](quint16 id, int places) {
+        const quint32 value = parameters.getValidity(id) ? parameters.getU32(id) : 0u;
+        return QStringLiteral("%1").arg(value, places, 10, QLatin1Char('0')).right(places);
+    };
+    if (high > 0)
+        lineEdit()->setText(placed(ids().at(1), high) + placed(ids().at(0), LowDigits));
+    else
+        lineEdit()->setText(placed(ids().at(0), length)); // no high part: the low part fills the field
+}
+
+bool BaseDoubleParamEditWidget::partEntry(int part, const QString& digits, int from, quint32* value) const
+{
+    if (lineEdit()->isTypedWithin(from, from + digits.length()))
+        *value = partValue(digits);
+    else if (isReceived(part) && definition(part))
+        *value = definition(part)->value.load();
+    else
+        return false;
+    return true;
 }
 
 bool BaseDoubleParamEditWidget::commitEntry(const QString& text)
 {
     const ParameterDef* low = definition(0);
     const int high = highDigits(low ? low->mask.length() : 0);
+    quint32 lowValue = 0;
     if (high <= 0) {
-        emit signalParamWrite(ids().at(0), partValue(text));
+        if (!partEntry(0, text, 0, &lowValue))
+            return false;
+        emit signalParamWrite(ids().at(0), lowValue);
         return true;
     }
-    emit signalParamWrite(ids().at(0), partValue(text.right(LowDigits)));
-    emit signalParamWrite(ids().at(1), partValue(text.left(high)));
+    quint32 highValue = 0;
+    if (!partEntry(0, text.right(LowDigits), high, &lowValue) || !partEntry(1, text.left(high), 0, &highValue))
+        return false;
+    emit signalParamWrite(ids().at(0), lowValue);
+    emit signalParamWrite(ids().at(1), highValue);
     return true;
 }

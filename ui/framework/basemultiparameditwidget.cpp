@@ -27,7 +27,7 @@ Parameters* store()
 BaseMultiParamEditWidget::BaseMultiParamEditWidget(const QVector<quint16>& ids, int index, QWidget* parent)
     : QWidget(parent)
     , m_ids(ids)
-    , m_cycle(this, this, index, EditCycle::AsksAccess)
+    , m_cycle(this, this, index, EditCycle::AsksAccess | EditCycle::ShowsWarning)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumHeight(37);
@@ -62,6 +62,12 @@ const ParameterDef* BaseMultiParamEditWidget::definition(int part) const
     return parameters && part >= 0 && part < m_ids.size() ? parameters->getParameter(m_ids.at(part)) : nullptr;
 }
 
+bool BaseMultiParamEditWidget::isReceived(int part) const
+{
+    Parameters* parameters = store();
+    return parameters && part >= 0 && part < m_ids.size() && parameters->getValidity(m_ids.at(part));
+}
+
 bool BaseMultiParamEditWidget::isEntryTyped() const
 {
     return m_edit->isTyped();
@@ -69,11 +75,8 @@ bool BaseMultiParamEditWidget::isEntryTyped() const
 
 bool BaseMultiParamEditWidget::keepStoredValue()
 {
-    Parameters* parameters = store();
-    if (!parameters)
-        return false;
-    for (quint16 id : m_ids) {
-        if (!parameters->getValidity(id))
+    for (int part = 0; part < m_ids.size(); ++part) {
+        if (!isReceived(part))
             return false;
     }
     return true;

@@ -17,13 +17,16 @@ struct ParameterDef;
 // address, a long number, a text): the refresh after an update of any of
 // the ids, and the editing cycle of the numeric row (begin with an access
 // check on the first id, end with the row's own split in commitEntry, an end
-// with nothing typed writing none of the parts, break off).
+// with nothing typed writing none of the parts, break off, a refused end
+// shown in the warning state).
 class BaseMultiParamEditWidget : public QWidget, protected EditCycle::Steps
 {
     Q_OBJECT
 public:
     void setName(const QString& name);
     void setState(int state) { m_cycle.setState(state); }
+    void setWarning(bool warning) { m_cycle.setWarning(warning); }
+    bool isWarning() const { return m_cycle.isWarning(); }
     void undoChanges() override { slotUpdateValue(); }
 
     const QVector<quint16>& ids() const { return m_ids; }
@@ -56,6 +59,8 @@ protected:
     virtual void beginEntry() {}
 
     const ParameterDef* definition(int part) const;
+    // Whether the controller reported the part's value.
+    bool isReceived(int part) const;
 
     // End: the field's own keys; a row typed on elsewhere adds its own.
     bool isEntryTyped() const override;

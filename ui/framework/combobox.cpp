@@ -3,6 +3,8 @@
 #include "itemview.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent)
@@ -33,8 +35,37 @@ ComboBox* ComboBox::createRowField(QWidget* row)
 
 void ComboBox::openList()
 {
+    // Opening puts the list's cursor on the current item: no choice of the
+    // operator's.
     showPopup();
     m_view->setFocus();
+    m_view->forgetChoice();
+}
+
+bool ComboBox::isChosen() const
+{
+    return m_view->isChosen();
+}
+
+QString ComboBox::shownText() const
+{
+    return currentIndex() < 0 ? QStringLiteral("---") : currentText();
+}
+
+void ComboBox::paintEvent(QPaintEvent* event)
+{
+    if (currentIndex() >= 0) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    // As QComboBox paints itself, with the text of an invalid value.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText = shownText();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 bool ComboBox::hasEditFocus(const QWidget* row) const

@@ -20,8 +20,14 @@ public:
     ItemView* itemView() const { return m_view; }
     bool isPopupVisible() const;
     void hidePopup() override;
-    // Opens the popup with its list taking the keys.
+    // Opens the popup with its list taking the keys, nothing chosen yet.
     void openList();
+    // Whether the operator chose in the list since it was opened (moved its
+    // cursor or touched an item).
+    bool isChosen() const;
+    // The text the field shows: the current item's, or "---" when no item is
+    // current (a value never received).
+    QString shownText() const;
     // Whether the row's edit still holds the focus: opening the popup takes
     // it from the row without a real loss, the row being still the focus
     // widget then, or the popup's list having it.
@@ -36,6 +42,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ItemView* m_view = nullptr;

@@ -38,7 +38,15 @@ void ItemView::keyDownPress()
 
 void ItemView::slotClicked(const QModelIndex& index)
 {
+    // A touch chooses its item, also the one under the cursor already.
+    m_chosen = true;
     emit signalSetCurrentIndex(index.row());
+}
+
+void ItemView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QListView::currentChanged(current, previous);
+    m_chosen = true;
 }
 
 void ItemView::keyPressEvent(QKeyEvent* event)

@@ -12,6 +12,11 @@ class ItemView : public QListView
 public:
     explicit ItemView(QWidget* parent = nullptr);
 
+    // Whether the operator moved the list's cursor or touched an item since
+    // forgetChoice(): an end without either chooses nothing.
+    bool isChosen() const { return m_chosen; }
+    void forgetChoice() { m_chosen = false; }
+
 signals:
     void signalSetCurrentIndex(int index);
     void signalKeyEscPress();
@@ -24,6 +29,10 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    bool m_chosen = false;
 };
 
 #endif // ITEMVIEW_H

@@ -214,9 +214,44 @@ void LineEdit::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    if (isEntryKey(event))
-        m_typed = true;
+    if (!isEntryKey(event)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    m_typed = true;
+    // The places the key changes: a selection it replaces or erases, and
+    // those the cursor passes over as it puts a character in or takes one
+    // out; Delete takes the one after the cursor.
+    const int cursorBefore = cursorPosition();
+    int from = cursorBefore;
+    int to = cursorBefore;
+    if (hasSelectedText()) {
+        from = selectionStart();
+        to = from + selectedText().length();
+    } else if (key == Qt::Key_Delete) {
+        to = cursorBefore + 1;
+    }
     QLineEdit::keyPressEvent(event);
+    const int cursorAfter = cursorPosition();
+    markTyped(qMin(from, cursorAfter), qMax(to, cursorAfter));
+}
+
+void LineEdit::markTyped(int from, int to)
+{
+    if (to <= from)
+        return;
+    if (m_typedPlaces.size() < to)
+        m_typedPlaces.resize(to);
+    m_typedPlaces.fill(true, from, to);
+}
+
+bool LineEdit::isTypedWithin(int from, int to) const
+{
+    for (int place = qMax(0, from); place < qMin(to, m_typedPlaces.size()); ++place) {
+        if (m_typedPlaces.testBit(place))
+            return true;
+    }
+    return false;
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event)
@@ -224,6 +259,7 @@ void LineEdit::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     m_keyed = false;
     m_typed = false;
+    m_typedPlaces.clear();
     // Whatever the reason of the focus, the whole old value is selected.
     selectAll();
 }

@@ -1,6 +1,7 @@
 #ifndef LINEEDIT_H
 #define LINEEDIT_H
 
+#include <QBitArray>
 #include <QLineEdit>
 
 class QDoubleValidator;
@@ -33,6 +34,11 @@ public:
     // Whether a character was entered or erased since the field took the
     // focus; a cursor key, or the first key clearing the field, is no entry.
     bool isTyped() const { return m_typed; }
+    // Whether a character was entered or erased in the places from..to-1
+    // since the field took the focus. Meant for a field the first key does
+    // not clear, whose places keep their meaning (the octets of an address):
+    // a place the operator never typed into still holds what was shown.
+    bool isTypedWithin(int from, int to) const;
 
     // The input mask the field takes while it is being edited (empty for plain numbers).
     QString storedMask() const { return m_mask; }
@@ -54,10 +60,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void markTyped(int from, int to);
+
     QDoubleValidator* m_validator = nullptr;
     // A key has reached the field since it took the focus.
     bool m_keyed = false;
     bool m_typed = false;
+    // The places an entry key changed since the field took the focus.
+    QBitArray m_typedPlaces;
     bool m_clear = true;
     QString m_mask;
     int m_decimals = 0;
