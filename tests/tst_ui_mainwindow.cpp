@@ -448,9 +448,9 @@ private slots:
     void clockSetOncePerRun()
     {
         // 0x7FC00001 is a NaN as a float and a valid date-time (2037.12.01).
-        QTest::ignoreMessage(QtWarningMsg, "[dry-run] date -s 2037.12.01-14:09:05");
+        QTest::ignoreMessage(QtWarningMsg, "[dry-run] /bin/date -s 2037.12.01-14:09:05");
         report("562=0x7FC00001 562=0x7FC00002");
-        QCOMPARE(recordedCommands(), QStringList{"date -s 2037.12.01-14:09:05"});
+        QCOMPARE(recordedCommands(), QStringList{"/bin/date -s 2037.12.01-14:09:05"});
     }
 
     // Octet updates that come together make one command; octets that are no
@@ -459,7 +459,7 @@ private slots:
     {
         QTest::addColumn<QString>("reports");
         QTest::addColumn<QString>("command"); // empty: none
-        QTest::newRow("gateway") << "2052=10 2053=0 2054=0 2055=1" << "route add default gw 10.0.0.1 eth0";
+        QTest::newRow("gateway") << "2052=10 2053=0 2054=0 2055=1" << "/sbin/route add default gw 10.0.0.1 eth0";
         QTest::newRow("address") << "864=192 865=168 866=1 867=20 868=255 869=255 870=255 871=0"
                                  << "/sbin/ifconfig eth0 192.168.1.20 netmask 255.255.255.0";
         QTest::newRow("octet above 255") << "867=300" << "";

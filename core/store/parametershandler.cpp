@@ -262,7 +262,7 @@ void ParametersHandler::setGateway()
         return;
     }
     qDebug() << "Set Gateway" << address;
-    const bool started = SystemCommands::startDetached("route", {"add", "default", "gw", address, "eth0"});
+    const bool started = SystemCommands::startDetached("/sbin/route", {"add", "default", "gw", address, "eth0"});
     qDebug() << "route started:" << started;
 }
 
@@ -272,7 +272,7 @@ void ParametersHandler::setDateTime()
     const QDateTime moment = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(m_store->getU32(562)), Qt::UTC);
     const QString text = moment.toString("yyyy.MM.dd-hh:mm:ss");
     qDebug() << "Set date time" << text;
-    const bool started = SystemCommands::startDetached("date", {"-s", text});
+    const bool started = SystemCommands::startDetached("/bin/date", {"-s", text});
     qDebug() << "date started:" << started;
 }
 
