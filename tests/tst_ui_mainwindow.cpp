@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <ctime>
 
 namespace {
@@ -573,6 +574,63 @@ private slots:
         }
         QCOMPARE(recordedCommands(), expected);
         QCOMPARE(log.count("not applied"), refused.size());
+    }
+
+    // The access-point name from 1661/1662 reaches the Wi-Fi tools only when
+    // it holds nothing but letters, digits, '_' and '-'; the key is taken from
+    // wpa_passphrase's own psk line only, 64 hexadecimal digits.
+    void wifiNameCannotInject_data()
+    {
+        QTest::addColumn<QByteArray>("name");   // up to 8 bytes; empty: the well number 4567
+        QTest::addColumn<QByteArray>("answer"); // wpa_passphrase's output; empty: what it writes for the name
+        QTest::addColumn<int>("commands");      // 0 refused, 1 wpa_passphrase only, 10 the key taken and applied
+        const QByteArray key(64, 'c');
+        QTest::newRow("quote") << QByteArray("ab\"c") << QByteArray() << 0;
+        QTest::newRow("comma") << QByteArray("x,CH=11") << QByteArray() << 0;
+        QTest::newRow("psk=") << QByteArray("psk=0000") << QByteArray() << 0;
+        QTest::newRow("blank") << QByteArray("a b") << QByteArray() << 0;
+        QTest::newRow("letter outside ASCII") << QByteArray("\xD0\x96" "1") << QByteArray() << 0;
+        QTest::newRow("good") << QByteArray("Pad_7-x1") << QByteArray() << 10;
+        QTest::newRow("well number") << QByteArray() << QByteArray() << 10;
+        QTest::newRow("key on its own line only")
+            << QByteArray("Pad1")
+            << QByteArray("network={\n\tssid=\"psk=" + QByteArray(64, 'd') + "\"\n\t#psk=\"47301958\"\n\tpsk=" + key
+                          + "\n}\n")
+            << 10;
+        QTest::newRow("key of 64 digits only")
+            << QByteArray("Pad1") << QByteArray("network={\n\tssid=\"Well_Pad1\"\n\tpsk=0000\n}\n") << 1;
+    }
+    void wifiNameCannotInject()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, answer);
+        QFETCH(int, commands);
+        const QString shown = name.isEmpty() ? QString("4567") : QString::fromUtf8(name);
+        const QString ssid = "Well_" + shown;
+        const QByteArray key(64, 'c');
+        if (answer.isEmpty())
+            answer = "network={\n\tssid=\"" + ssid.toUtf8() + "\"\n\t#psk=\"47301958\"\n\tpsk=" + key + "\n}\n";
+        SystemCommands::setDryRunOutput("wpa_passphrase", answer);
+        const QByteArray bytes = name.leftJustified(8, '\0');
+        const auto word = [&bytes](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+        report(name.isEmpty() ? QString("1663=0 517=4567")
+                              : QString("1663=1 1661=0x%1 1662=0x%2").arg(word(0), 0, 16).arg(word(4), 0, 16));
+        QCOMPARE(handler()->accessPointName(), shown);
+        for (int i = 0; i < commands; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[dry-run\\] "));
+        LogCapture log;
+        handler()->setWifi(); // what the Wi-Fi timer runs
+        SystemCommands::setDryRunOutput("wpa_passphrase", QByteArray());
+        const QStringList recorded = recordedCommands();
+        QCOMPARE(recorded.size(), commands);
+        QCOMPARE(log.count("not applied"), commands == 0 ? 1 : 0);
+        if (commands > 0)
+            QCOMPARE(recorded.first(), QString("wpa_passphrase %1 47301958").arg(ssid));
+        if (commands == 10)
+            QCOMPARE(recorded.filter("AP_SET_CFG"),
+                     QStringList{QString("iwpriv wlan0 AP_SET_CFG ASCII_CMD=AP_CFG,SSID=\"%1\",SEC=\"wpa2-psk\",KEY=%2,"
+                                         "CHANNEL=4,PREAMBLE=0,MAX_SCB=3,END")
+                                     .arg(ssid, QString::fromLatin1(key))});
     }
 
     void limitsAndInvalidValuesNeverAct()

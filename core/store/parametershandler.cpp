@@ -11,7 +11,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QHostAddress>
-#include <QRegExp>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -410,6 +410,14 @@ void ParametersHandler::cmdUpdate()
 void ParametersHandler::setWifi()
 {
     qDebug() << "WIFI init...";
+    // The name ends up between quotes in a comma-separated list of the access
+    // point's settings: only what can neither end the field nor add one passes.
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_-]+$"));
+    if (!plainName.match(m_apName).hasMatch()) {
+        qWarning() << "WIFI init: access-point name" << m_apName
+                   << "holds more than letters, digits, '_' and '-', not applied";
+        return;
+    }
     const QString ssid = QString("Well_%1").arg(m_apName);
     const QString address = "192.168.0.1";
     const QString passPhrase = "47301958";
@@ -417,10 +425,15 @@ void ParametersHandler::setWifi()
     SystemCommands::run("wpa_passphrase", {ssid, passPhrase}, 30000, &output);
     const int zero = output.indexOf('\0');
     const QString text = QString::fromLatin1(zero < 0 ? output : output.left(zero));
-    QRegExp psk("psk=([a-z0-9]+)", Qt::CaseInsensitive, QRegExp::RegExp2);
-    if (psk.indexIn(text) < 0)
+    // The key stands on a line of its own; wpa_passphrase also echoes the
+    // name and the pass phrase on lines that start otherwise.
+    static const QRegularExpression psk(QStringLiteral("^[ \\t]*psk=([0-9a-f]{64})[ \\t\\r]*$"),
+                                        QRegularExpression::CaseInsensitiveOption
+                                            | QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = psk.match(text);
+    if (!match.hasMatch())
         return;
-    const QString key = psk.cap(1);
+    const QString key = match.captured(1);
     const QList<QStringList> steps = {
         {"echo", "1", ">", "/proc/sys/net/ipv4/ip_forward"},
         {"ifconfig", "wlan0", address},
