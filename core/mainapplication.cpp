@@ -374,7 +374,32 @@ QDateTime MainApplication::currentDateTime() const
 
 QDateTime MainApplication::currentDateTimeUtc() const
 {
-    return currentDateTime().addSecs(-saturatingCast<qint64>(getValue(1367)));
+    return currentDateTime().addSecs(-zoneOffsetSeconds());
+}
+
+qint64 MainApplication::zoneOffsetSeconds() const
+{
+    // Not yet received: no offset, nothing to refuse.
+    if (!m_parameters || !m_parameters->getValidity(1367))
+        return 0;
+    // Beyond a day no zone is meant, and QDateTime::addSecs would overflow
+    // long before the float's range ends.
+    const double offset = static_cast<double>(getValue(1367));
+    if (std::isfinite(offset) && std::fabs(offset) <= MaxZoneOffsetSeconds) {
+        m_refusedZone = 0xFFFFFFFFu;
+        return static_cast<qint64>(offset);
+    }
+    const quint32 raw = m_parameters->getU32(1367);
+    if (raw != m_refusedZone) {
+        m_refusedZone = raw;
+        quint64 held = 0;
+        if (m_zoneLog.pass(&held))
+            qWarning().noquote() << QString("Time zone offset %1 s is not within a day, not applied; the station "
+                                            "clock is taken as UTC%2")
+                                        .arg(offset)
+                                        .arg(LogThrottle::heldText(held));
+    }
+    return 0;
 }
 
 // --- SCADA map ---------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #ifndef MAINAPPLICATION_H
 #define MAINAPPLICATION_H
 
+#include "log_throttle.h"
 #include "ntpreply.h"
 
 #include <QApplication>
@@ -81,6 +82,14 @@ public:
     bool isReduvadGroupCompany() const;
     QDateTime currentDateTime() const;
     QDateTime currentDateTimeUtc() const;
+    // The time-zone offset (parameter 1367) the UTC clock applies, in whole
+    // seconds: a value within a day either way, truncated toward zero. Any
+    // writer can set the parameter, so anything else counts as 0; a refused
+    // value is logged once (through the throttle), not at every use.
+    static constexpr qint64 MaxZoneOffsetSeconds = 86400;
+    qint64 zoneOffsetSeconds() const;
+    // Test seam: the clock (ms, only forward) the refusal's log is bounded by.
+    void setZoneLogClock(std::function<qint64()> clock) { m_zoneLog.setClock(std::move(clock)); }
 
     bool isAccess(QWidget* parent, int id, int mode, const QString& prompt = QString());
     void initAccess();
@@ -166,6 +175,10 @@ private:
     bool m_quitting = false;
     AccessPrompt m_accessPrompt;
     Notice m_notice;
+    // The zone offset refused last (raw bits; the invalid value when none):
+    // read in the GUI thread only, by the clock functions.
+    mutable quint32 m_refusedZone = 0xFFFFFFFFu;
+    mutable LogThrottle m_zoneLog;
 };
 
 #endif // MAINAPPLICATION_H

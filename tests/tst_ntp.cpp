@@ -1,7 +1,7 @@
 // The NTP client against servers on loopback: only the server asked, answering
 // the request with a usable time, sets the station clock; its drops are logged
-// once per interval and kind; and the reply arithmetic with its worked
-// examples.
+// once per interval and kind; the zone offset moves its stamps only within a
+// day; and the reply arithmetic with its worked examples.
 #include "log_capture.h"
 #include "ntpclient.h"
 #include "param_writes.h"
@@ -208,6 +208,85 @@ private slots:
             QVERIFY2(after.at(k).contains(kinds.at(k)) && after.at(k).endsWith("; 5 more like it not logged"),
                      qPrintable(after.at(k)));
         }
+    }
+
+    // Any writer can set the zone offset (the controller, the console, the
+    // service port): within a day it moves the request's stamp, beyond it (or
+    // not a number) the station clock is taken as UTC, with no overflow on
+    // the way, and a refused value is logged once however often it is used.
+    void zoneOffsetWithinADayOnly_data()
+    {
+        QTest::addColumn<QString>("report"); // of 1367
+        QTest::addColumn<qint64>("applied");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("an hour west") << "-3600" << qint64(-3600) << false;
+        QTest::newRow("a day east") << "86400" << qint64(86400) << false;
+        QTest::newRow("a day west") << "-86400" << qint64(-86400) << false;
+        QTest::newRow("a fraction, toward zero") << "-5400.75" << qint64(-5400) << false;
+        QTest::newRow("1e18") << "1e18" << qint64(0) << true;
+        QTest::newRow("-1e18") << "-1e18" << qint64(0) << true;
+        QTest::newRow("90000") << "90000" << qint64(0) << true;
+        QTest::newRow("a second beyond a day west") << "-86401" << qint64(0) << true;
+        QTest::newRow("largest float") << "0x7F7FFFFF" << qint64(0) << true;
+        QTest::newRow("infinity") << "0x7F800000" << qint64(0) << true;
+        QTest::newRow("minus infinity") << "0xFF800000" << qint64(0) << true;
+        QTest::newRow("NaN") << "0x7FC00000" << qint64(0) << false;      // invalid, as not received
+        QTest::newRow("not received") << "nan" << qint64(0) << false;
+    }
+    void zoneOffsetWithinADayOnly()
+    {
+        QFETCH(QString, report);
+        QFETCH(qint64, applied);
+        QFETCH(bool, logged);
+        MainApplication* app = MainApplication::getInstance();
+        app->setZoneLogClock([this] { return m_logClockMs; });
+        m_drive.reportAll("1367=0"); // each row's value is new
+        if (logged)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Time zone offset "));
+        LogCapture log;
+        m_drive.reportAll("1367=" + report);
+        QList<qint64> stamps;
+        for (int i = 0; i < 2; ++i) {
+            m_logClockMs += LogThrottle::DefaultIntervalMs; // the throttle would let a second line out
+            QByteArray request(68, '\0');
+            if (!client()->sendRequest(QHostAddress::LocalHost, m_server.localPort())
+                || (!m_server.hasPendingDatagrams() && !m_server.waitForReadyRead(5000)))
+                QFAIL("the station's request at the server");
+            request.truncate(int(m_server.readDatagram(request.data(), request.size())));
+            QCOMPARE(request.size(), 48);
+            stamps << qint64(qFromBigEndian<quint32>(request.constData() + 40));
+        }
+        const qint64 expected = 1700000000LL - applied + 2208988800LL;
+        QCOMPARE(stamps, QList<qint64>({expected, expected}));
+        const QStringList lines = log.lines("Time zone offset");
+        QCOMPARE(lines.size(), logged ? 1 : 0);
+        if (logged)
+            QVERIFY2(lines.first().endsWith(" s is not within a day, not applied; the station clock is taken as UTC"),
+                     qPrintable(lines.first()));
+        m_drive.reportAll("1367=3600");
+    }
+
+    // A writer that keeps changing the refused offset gets one line per
+    // interval, which then counts the refusals it held back.
+    void zoneOffsetRefusalsAreThrottled()
+    {
+        MainApplication* app = MainApplication::getInstance();
+        app->setZoneLogClock([this] { return m_logClockMs; });
+        m_logClockMs += LogThrottle::DefaultIntervalMs;
+        LogCapture log;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Time zone offset 90000 s"));
+        for (int i = 0; i < 6; ++i) {
+            m_drive.reportAll(i % 2 ? "1367=-90000" : "1367=90000");
+            QCOMPARE(app->currentDateTimeUtc().toSecsSinceEpoch(), qint64(1700000000));
+        }
+        m_logClockMs += LogThrottle::DefaultIntervalMs;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Time zone offset 1e\\+06 s"));
+        m_drive.reportAll("1367=1e6");
+        QCOMPARE(app->currentDateTimeUtc().toSecsSinceEpoch(), qint64(1700000000));
+        const QStringList lines = log.lines("Time zone offset");
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines.last().endsWith("; 5 more like it not logged"), qPrintable(lines.last()));
+        m_drive.reportAll("1367=3600");
     }
 
     void periodRearmsOnlyWhenUsable()

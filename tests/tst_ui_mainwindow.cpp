@@ -12,6 +12,7 @@
 #include "common.h"
 #include "headermainwindow.h"
 #include "headerwidget.h"
+#include "log_capture.h"
 #include "keyboard.h"
 #include "lineedit.h"
 #include "mainwindow.h"
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <ctime>
 
 namespace {
@@ -448,9 +450,9 @@ private slots:
     void clockSetOncePerRun()
     {
         // 0x7FC00001 is a NaN as a float and a valid date-time (2037.12.01).
-        QTest::ignoreMessage(QtWarningMsg, "[dry-run] date -s 2037.12.01-14:09:05");
+        QTest::ignoreMessage(QtWarningMsg, "[dry-run] /bin/date -s 2037.12.01-14:09:05");
         report("562=0x7FC00001 562=0x7FC00002");
-        QCOMPARE(recordedCommands(), QStringList{"date -s 2037.12.01-14:09:05"});
+        QCOMPARE(recordedCommands(), QStringList{"/bin/date -s 2037.12.01-14:09:05"});
     }
 
     // Octet updates that come together make one command; octets that are no
@@ -459,9 +461,10 @@ private slots:
     {
         QTest::addColumn<QString>("reports");
         QTest::addColumn<QString>("command"); // empty: none
-        QTest::newRow("gateway") << "2052=10 2053=0 2054=0 2055=1" << "route add default gw 10.0.0.1 eth0";
+        // The gateway is judged against the address the row before gave.
         QTest::newRow("address") << "864=192 865=168 866=1 867=20 868=255 869=255 870=255 871=0"
                                  << "/sbin/ifconfig eth0 192.168.1.20 netmask 255.255.255.0";
+        QTest::newRow("gateway") << "2052=192 2053=168 2054=1 2055=1" << "/sbin/route add default gw 192.168.1.1 eth0";
         QTest::newRow("octet above 255") << "867=300" << "";
         QTest::newRow("fractional octet") << "2055=1.5" << "";
     }
@@ -478,6 +481,154 @@ private slots:
         QCOMPARE(gather->interval(), 500);
         QTRY_VERIFY2(!gather->isActive(), "the 500 ms gathering to end");
         QCOMPARE(recordedCommands(), command.isEmpty() ? QStringList() : QStringList{command});
+    }
+
+    // Addresses, masks and gateways no station could mean are refused with a
+    // "not applied" line and start nothing; the good ones still do. Each row
+    // reports the station's address and mask and, when given, a gateway.
+    void networkSettingsRefuseWhatNoStationCouldMean_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("gateway");  // empty: not reported
+        QTest::addColumn<QStringList>("refused"); // what the "not applied" lines say, in order
+        const QString mask24 = "255.255.255.0";
+        const auto row = [](const char* name, const QString& address, const QString& mask, const QString& gateway,
+                            const QStringList& refused) {
+            QTest::newRow(name) << address << mask << gateway << refused;
+        };
+        row("good, /24", "192.168.1.20", mask24, "192.168.1.1", {});
+        row("good, /8, gateway at the far end", "10.1.2.3", "255.0.0.0", "10.255.255.254", {});
+        row("good, /31, both addresses hosts", "10.0.0.0", "255.255.255.254", "10.0.0.1", {});
+        row("address unspecified", "0.0.0.0", mask24, "", {"address 0.0.0.0 is the unspecified"});
+        row("address broadcast", "255.255.255.255", mask24, "", {"address 255.255.255.255 is the broadcast address"});
+        row("address in 0/8", "0.1.2.3", mask24, "", {"address 0.1.2.3 names no host"});
+        row("address loopback", "127.1.2.3", mask24, "", {"address 127.1.2.3 is a loopback"});
+        row("address multicast, lowest", "224.0.0.1", mask24, "", {"address 224.0.0.1 is a multicast"});
+        row("address multicast, highest", "239.255.255.250", mask24, "", {"address 239.255.255.250 is a multicast"});
+        row("address reserved", "240.0.0.1", mask24, "", {"address 240.0.0.1 is a reserved"});
+        row("address names its network", "192.168.1.0", mask24, "", {"address 192.168.1.0 is the address of its network 192.168.1.0/24"});
+        row("address broadcast of its network", "192.168.1.255", mask24, "",
+            {"address 192.168.1.255 is the broadcast address of its network 192.168.1.0/24"});
+        row("mask zero", "192.168.1.20", "0.0.0.0", "", {"mask 0.0.0.0 is zero"});
+        row("mask with a hole", "192.168.1.20", "255.0.255.0", "", {"mask 255.0.255.0 is not contiguous"});
+        row("mask with a hole at its end", "192.168.1.20", "255.255.255.253", "", {"mask 255.255.255.253 is not contiguous"});
+        row("mask full", "192.168.1.20", "255.255.255.255", "", {"mask 255.255.255.255 leaves no other host"});
+        row("gateway unspecified", "192.168.1.20", mask24, "0.0.0.0", {"Set Gateway: 0.0.0.0 is the unspecified"});
+        row("gateway broadcast", "192.168.1.20", mask24, "255.255.255.255", {"Set Gateway: 255.255.255.255 is the broadcast"});
+        row("gateway loopback", "192.168.1.20", mask24, "127.0.0.1", {"Set Gateway: 127.0.0.1 is a loopback"});
+        row("gateway multicast", "192.168.1.20", mask24, "224.0.0.1", {"Set Gateway: 224.0.0.1 is a multicast"});
+        row("gateway reserved", "192.168.1.20", mask24, "250.1.1.1", {"Set Gateway: 250.1.1.1 is a reserved"});
+        row("gateway on another network", "192.168.1.20", mask24, "192.168.2.1",
+            {"Set Gateway: 192.168.2.1 is outside the station's network 192.168.1.0/24"});
+        row("gateway the station itself", "192.168.1.20", mask24, "192.168.1.20",
+            {"Set Gateway: 192.168.1.20 is the station's own address"});
+        row("gateway names the network", "192.168.1.20", mask24, "192.168.1.0",
+            {"Set Gateway: 192.168.1.0 is the address of its network"});
+        row("gateway broadcast of the network", "192.168.1.20", mask24, "192.168.1.255",
+            {"Set Gateway: 192.168.1.255 is the broadcast address of its network"});
+        row("gateway of a station that has no usable address", "192.168.1.255", mask24, "192.168.1.1",
+            {"address 192.168.1.255 is the broadcast address", "Set Gateway: 192.168.1.1 cannot be judged"});
+    }
+    void networkSettingsRefuseWhatNoStationCouldMean()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, mask);
+        QFETCH(QString, gateway);
+        QFETCH(QStringList, refused);
+        const auto octets = [](quint16 first, const QString& dotted) {
+            QString reports;
+            const QStringList parts = dotted.split('.');
+            for (int i = 0; i < parts.size(); ++i)
+                reports += QString("%1=%2 ").arg(first + i).arg(parts.at(i));
+            return reports;
+        };
+        QStringList expected;
+        const auto refusedOne = [&refused](const QStringList& starts) {
+            for (const QString& reason : refused)
+                for (const QString& start : starts)
+                    if (reason.startsWith(start))
+                        return true;
+            return false;
+        };
+        if (!refusedOne({"address ", "mask "}))
+            expected << QString("/sbin/ifconfig eth0 %1 netmask %2").arg(address, mask);
+        if (!gateway.isEmpty() && !refusedOne({"Set Gateway"}))
+            expected << QString("/sbin/route add default gw %1 eth0").arg(gateway);
+        for (const QString& command : expected)
+            QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
+        for (const QString& reason : refused)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(reason) + ".*, not applied$"));
+        LogCapture log;
+        report(octets(864, address) + octets(868, mask) + (gateway.isEmpty() ? QString() : octets(2052, gateway)));
+        // The gathering has begun; its end is not waited for.
+        for (const char* name : {"networkTimer", "gatewayTimer"}) {
+            auto* gather = handler()->findChild<QTimer*>(name);
+            QCOMPARE(gather->isActive(), name[0] == 'n' || !gateway.isEmpty());
+            if (gather->isActive()) {
+                gather->stop();
+                QMetaObject::invokeMethod(gather, "timeout");
+            }
+        }
+        QCOMPARE(recordedCommands(), expected);
+        QCOMPARE(log.count("not applied"), refused.size());
+    }
+
+    // The access-point name from 1661/1662 reaches the Wi-Fi tools only when
+    // it holds nothing but letters, digits, '_' and '-'; the key is taken from
+    // wpa_passphrase's own psk line only, 64 hexadecimal digits.
+    void wifiNameCannotInject_data()
+    {
+        QTest::addColumn<QByteArray>("name");   // up to 8 bytes; empty: the well number 4567
+        QTest::addColumn<QByteArray>("answer"); // wpa_passphrase's output; empty: what it writes for the name
+        QTest::addColumn<int>("commands");      // 0 refused, 1 wpa_passphrase only, 10 the key taken and applied
+        const QByteArray key(64, 'c');
+        QTest::newRow("quote") << QByteArray("ab\"c") << QByteArray() << 0;
+        QTest::newRow("comma") << QByteArray("x,CH=11") << QByteArray() << 0;
+        QTest::newRow("psk=") << QByteArray("psk=0000") << QByteArray() << 0;
+        QTest::newRow("blank") << QByteArray("a b") << QByteArray() << 0;
+        QTest::newRow("letter outside ASCII") << QByteArray("\xD0\x96" "1") << QByteArray() << 0;
+        QTest::newRow("good") << QByteArray("Pad_7-x1") << QByteArray() << 10;
+        QTest::newRow("well number") << QByteArray() << QByteArray() << 10;
+        QTest::newRow("key on its own line only")
+            << QByteArray("Pad1")
+            << QByteArray("network={\n\tssid=\"psk=" + QByteArray(64, 'd') + "\"\n\t#psk=\"47301958\"\n\tpsk=" + key
+                          + "\n}\n")
+            << 10;
+        QTest::newRow("key of 64 digits only")
+            << QByteArray("Pad1") << QByteArray("network={\n\tssid=\"Well_Pad1\"\n\tpsk=0000\n}\n") << 1;
+    }
+    void wifiNameCannotInject()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, answer);
+        QFETCH(int, commands);
+        const QString shown = name.isEmpty() ? QString("4567") : QString::fromUtf8(name);
+        const QString ssid = "Well_" + shown;
+        const QByteArray key(64, 'c');
+        if (answer.isEmpty())
+            answer = "network={\n\tssid=\"" + ssid.toUtf8() + "\"\n\t#psk=\"47301958\"\n\tpsk=" + key + "\n}\n";
+        SystemCommands::setDryRunOutput("wpa_passphrase", answer);
+        const QByteArray bytes = name.leftJustified(8, '\0');
+        const auto word = [&bytes](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+        report(name.isEmpty() ? QString("1663=0 517=4567")
+                              : QString("1663=1 1661=0x%1 1662=0x%2").arg(word(0), 0, 16).arg(word(4), 0, 16));
+        QCOMPARE(handler()->accessPointName(), shown);
+        for (int i = 0; i < commands; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[dry-run\\] "));
+        LogCapture log;
+        handler()->setWifi(); // what the Wi-Fi timer runs
+        SystemCommands::setDryRunOutput("wpa_passphrase", QByteArray());
+        const QStringList recorded = recordedCommands();
+        QCOMPARE(recorded.size(), commands);
+        QCOMPARE(log.count("not applied"), commands == 0 ? 1 : 0);
+        if (commands > 0)
+            QCOMPARE(recorded.first(), QString("wpa_passphrase %1 47301958").arg(ssid));
+        if (commands == 10)
+            QCOMPARE(recorded.filter("AP_SET_CFG"),
+                     QStringList{QString("iwpriv wlan0 AP_SET_CFG ASCII_CMD=AP_CFG,SSID=\"%1\",SEC=\"wpa2-psk\",KEY=%2,"
+                                         "CHANNEL=4,PREAMBLE=0,MAX_SCB=3,END")
+                                     .arg(ssid, QString::fromLatin1(key))});
     }
 
     void limitsAndInvalidValuesNeverAct()

@@ -10,7 +10,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QRegExp>
+#include <QHostAddress>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,62 @@ MainWindow* mainWindow()
 {
     MainApplication* app = MainApplication::getInstance();
     return app ? app->getMainWindow() : nullptr;
+}
+
+QString dotted(quint32 address)
+{
+    return QHostAddress(address).toString();
+}
+
+int prefixLength(quint32 mask)
+{
+    return static_cast<int>(qPopulationCount(mask));
+}
+
+// Why a net mask cannot be the station's; empty when it can be. A zero mask
+// puts the whole Internet on the link, a full one leaves the station alone on
+// its network with no gateway it could reach.
+QString maskFault(quint32 mask)
+{
+    if (mask == 0)
+        return QStringLiteral("is zero");
+    const quint32 hosts = ~mask;
+    if ((hosts & (hosts + 1)) != 0)
+        return QStringLiteral("is not contiguous");
+    if (mask == 0xFFFFFFFFu)
+        return QStringLiteral("leaves no other host on the network");
+    return QString();
+}
+
+// Why an address cannot be a station's own or its gateway on a network of
+// this mask; empty when it can be.
+QString hostFault(quint32 address, quint32 mask)
+{
+    const quint32 first = address >> 24;
+    if (address == 0)
+        return QStringLiteral("is the unspecified address");
+    if (address == 0xFFFFFFFFu)
+        return QStringLiteral("is the broadcast address");
+    if (first == 0)
+        return QStringLiteral("names no host (0.0.0.0/8)");
+    if (first == 127)
+        return QStringLiteral("is a loopback address");
+    if (first >= 224 && first < 240)
+        return QStringLiteral("is a multicast address");
+    if (first >= 240)
+        return QStringLiteral("is a reserved address");
+    // On a network of two addresses (/31) both are hosts; on any larger one
+    // the first names the network and the last is its broadcast.
+    const quint32 hosts = ~mask;
+    if (hosts > 1) {
+        if ((address & hosts) == 0)
+            return QString("is the address of its network %1/%2").arg(dotted(address & mask)).arg(prefixLength(mask));
+        if ((address & hosts) == hosts)
+            return QString("is the broadcast address of its network %1/%2")
+                .arg(dotted(address & mask))
+                .arg(prefixLength(mask));
+    }
+    return QString();
 }
 
 } // namespace
@@ -228,41 +285,73 @@ void ParametersHandler::updateAccessPointName()
         m_apName = name;
 }
 
-QString ParametersHandler::octets(quint16 first) const
+bool ParametersHandler::octets(quint16 first, quint32* address) const
 {
-    QStringList parts;
+    quint32 result = 0;
     for (quint16 id = first; id < first + 4; ++id) {
         const float octet = m_store->get(id);
         if (!m_store->getValidity(id) || !std::isfinite(octet) || octet < 0.0f || octet > 255.0f
             || octet != std::floor(octet))
-            return QString();
-        parts << QString("%1").arg(static_cast<double>(octet));
+            return false;
+        result = (result << 8) | static_cast<quint32>(octet);
     }
-    return parts.join('.');
+    *address = result;
+    return true;
 }
 
 void ParametersHandler::setIpAddress()
 {
-    const QString address = octets(864);
-    const QString mask = octets(868);
-    if (address.isEmpty() || mask.isEmpty()) {
+    quint32 address = 0;
+    quint32 mask = 0;
+    if (!octets(864, &address) || !octets(868, &mask)) {
         qWarning() << "Set Ip-address: address or mask is not a valid IPv4 value, not applied";
         return;
     }
-    qDebug() << "Set Ip-address" << address << mask;
-    const bool started = SystemCommands::startDetached("/sbin/ifconfig", {"eth0", address, "netmask", mask});
+    // Such a setting would take the station off the plant network until
+    // someone mends it at the panel.
+    QString fault = maskFault(mask);
+    if (!fault.isEmpty()) {
+        qWarning().noquote() << QString("Set Ip-address: mask %1 %2, not applied").arg(dotted(mask), fault);
+        return;
+    }
+    fault = hostFault(address, mask);
+    if (!fault.isEmpty()) {
+        qWarning().noquote() << QString("Set Ip-address: address %1 %2, not applied").arg(dotted(address), fault);
+        return;
+    }
+    qDebug() << "Set Ip-address" << dotted(address) << dotted(mask);
+    const bool started =
+        SystemCommands::startDetached("/sbin/ifconfig", {"eth0", dotted(address), "netmask", dotted(mask)});
     qDebug() << "ifconfig started:" << started;
 }
 
 void ParametersHandler::setGateway()
 {
-    const QString address = octets(2052);
-    if (address.isEmpty()) {
+    quint32 gateway = 0;
+    if (!octets(2052, &gateway)) {
         qWarning() << "Set Gateway: address is not a valid IPv4 value, not applied";
         return;
     }
-    qDebug() << "Set Gateway" << address;
-    const bool started = SystemCommands::startDetached("route", {"add", "default", "gw", address, "eth0"});
+    // A gateway is only reachable inside the station's own network, so it is
+    // judged against the station's address and mask as they stand.
+    quint32 address = 0;
+    quint32 mask = 0;
+    QString fault;
+    if (!octets(864, &address) || !octets(868, &mask) || !maskFault(mask).isEmpty()
+        || !hostFault(address, mask).isEmpty())
+        fault = QStringLiteral("cannot be judged: the station's address or mask is not usable");
+    if (fault.isEmpty())
+        fault = hostFault(gateway, mask);
+    if (fault.isEmpty() && (gateway & mask) != (address & mask))
+        fault = QString("is outside the station's network %1/%2").arg(dotted(address & mask)).arg(prefixLength(mask));
+    if (fault.isEmpty() && gateway == address)
+        fault = QStringLiteral("is the station's own address");
+    if (!fault.isEmpty()) {
+        qWarning().noquote() << QString("Set Gateway: %1 %2, not applied").arg(dotted(gateway), fault);
+        return;
+    }
+    qDebug() << "Set Gateway" << dotted(gateway);
+    const bool started = SystemCommands::startDetached("/sbin/route", {"add", "default", "gw", dotted(gateway), "eth0"});
     qDebug() << "route started:" << started;
 }
 
@@ -272,7 +361,7 @@ void ParametersHandler::setDateTime()
     const QDateTime moment = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(m_store->getU32(562)), Qt::UTC);
     const QString text = moment.toString("yyyy.MM.dd-hh:mm:ss");
     qDebug() << "Set date time" << text;
-    const bool started = SystemCommands::startDetached("date", {"-s", text});
+    const bool started = SystemCommands::startDetached("/bin/date", {"-s", text});
     qDebug() << "date started:" << started;
 }
 
@@ -321,6 +410,14 @@ void ParametersHandler::cmdUpdate()
 void ParametersHandler::setWifi()
 {
     qDebug() << "WIFI init...";
+    // The name ends up between quotes in a comma-separated list of the access
+    // point's settings: only what can neither end the field nor add one passes.
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_-]+$"));
+    if (!plainName.match(m_apName).hasMatch()) {
+        qWarning() << "WIFI init: access-point name" << m_apName
+                   << "holds more than letters, digits, '_' and '-', not applied";
+        return;
+    }
     const QString ssid = QString("Well_%1").arg(m_apName);
     const QString address = "192.168.0.1";
     const QString passPhrase = "47301958";
@@ -328,10 +425,15 @@ void ParametersHandler::setWifi()
     SystemCommands::run("wpa_passphrase", {ssid, passPhrase}, 30000, &output);
     const int zero = output.indexOf('\0');
     const QString text = QString::fromLatin1(zero < 0 ? output : output.left(zero));
-    QRegExp psk("psk=([a-z0-9]+)", Qt::CaseInsensitive, QRegExp::RegExp2);
-    if (psk.indexIn(text) < 0)
+    // The key stands on a line of its own; wpa_passphrase also echoes the
+    // name and the pass phrase on lines that start otherwise.
+    static const QRegularExpression psk(QStringLiteral("^[ \\t]*psk=([0-9a-f]{64})[ \\t\\r]*$"),
+                                        QRegularExpression::CaseInsensitiveOption
+                                            | QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = psk.match(text);
+    if (!match.hasMatch())
         return;
-    const QString key = psk.cap(1);
+    const QString key = match.captured(1);
     const QList<QStringList> steps = {
         {"echo", "1", ">", "/proc/sys/net/ipv4/ip_forward"},
         {"ifconfig", "wlan0", address},

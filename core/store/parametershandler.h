@@ -54,9 +54,10 @@ private:
     void cmdPowerOff();
     void cmdReboot();
     void cmdUpdate();
-    // "%1.%2.%3.%4" of four octet parameters; empty when any is not a finite
-    // integer 0..255, so no command is ever built from a bad value.
-    QString octets(quint16 first) const;
+    // The address held by four octet parameters, first octet highest; false
+    // when any is not a finite integer 0..255, so no command is ever built
+    // from a bad value.
+    bool octets(quint16 first, quint32* address) const;
 
     Parameters* m_store;
     float m_prevPowerOff = 0.0f;

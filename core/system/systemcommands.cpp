@@ -1,12 +1,14 @@
 #include "systemcommands.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QMutexLocker>
 #include <QProcess>
 
 namespace {
 QMutex recordMutex;
 QList<SystemCommands::Call> recordedCalls;
+QHash<QString, QByteArray> dryRunOutputs;
 } // namespace
 
 QString SystemCommands::Call::text() const
@@ -41,6 +43,12 @@ void SystemCommands::clearRecorded()
     recordedCalls.clear();
 }
 
+void SystemCommands::setDryRunOutput(const QString& program, const QByteArray& output)
+{
+    QMutexLocker lock(&recordMutex);
+    dryRunOutputs.insert(program, output);
+}
+
 bool SystemCommands::startDetached(const QString& program, const QStringList& arguments)
 {
     record(program, arguments);
@@ -56,6 +64,10 @@ bool SystemCommands::run(const QString& program, const QStringList& arguments, i
     record(program, arguments);
     if (!isLive()) {
         qWarning().noquote() << "[dry-run]" << Call{program, arguments}.text();
+        if (output) {
+            QMutexLocker lock(&recordMutex);
+            *output = dryRunOutputs.value(program);
+        }
         return true;
     }
     QProcess process;

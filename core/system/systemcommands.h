@@ -34,6 +34,9 @@ public:
     // What was asked for so far (every build records it).
     static QList<Call> recorded();
     static void clearRecorded();
+    // What run() hands back as a program's standard output in a build that
+    // starts nothing (nothing unless set here); tests play the tools' answers.
+    static void setDryRunOutput(const QString& program, const QByteArray& output);
     // True in a build that really starts processes.
     static bool isLive();
 
