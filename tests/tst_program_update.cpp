@@ -10,6 +10,7 @@
 #include "wait_for.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 class TestProgramUpdate : public QObject
@@ -57,7 +58,12 @@ private:
     }
     // Memory reads (command 9) that have reached the emulator, answered or refused.
     int memoryReads() const { return int(m_station.received(9)); }
-    int updaterStarts() { return m_station.programLog().count("[dry-run] ./vrx_updater_new"); }
+    // The updater is started by its own path, beside the program.
+    int updaterStarts()
+    {
+        const QString updater = QFileInfo(m_station.directory()).canonicalFilePath() + "/vrx_updater_new";
+        return m_station.programLog().count("[dry-run] " + updater.toLocal8Bit() + "\n");
+    }
     // Sets 13 on the controller and waits for the program to pass the new
     // value on to a service client; the time it took, -1 after a second.
     qint64 changeOf13Reaches(BlockClient& client, float value)
