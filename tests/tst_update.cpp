@@ -5,6 +5,7 @@
 #include "common.h"
 #include "controller_model.h"
 #include "parameters.h"
+#include "parametershandler.h"
 #include "rawbits.h"
 #include "systemcommands.h"
 #include "test_application.h"
@@ -315,6 +316,59 @@ private slots:
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);
         QCOMPARE(run.update.state(), Update::Failed);
+    }
+
+    // Through the settings applier: 763 = 1 from the controller installs an
+    // image of several file pieces byte for byte; the controller's 763 = 1
+    // again right after the install, in the moment before the updater
+    // starts, is refused: the installed update starts the updater once and
+    // no image is read anew.
+    void repeatedRequestAfterTheInstallIsRefused()
+    {
+        ControllerModel model;
+        const QByteArray image = pattern(3 * Update::FileChunkSize + 1000, 11);
+        model.loadImage(image);
+        QFile::remove(file("vrx_gui_tmp"));
+        Parameters* store = MainApplication::getInstance()->getParameters();
+        ParametersHandler* handler = store->handler();
+        QObject context;
+        int reads = 0;
+        QByteArray buffer;
+        // The link's part: each read answered one event-loop turn later.
+        connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
+                [&](quint32 address, quint16 size) {
+                    ++reads;
+                    QTimer::singleShot(0, &context, [&, address, size] {
+                        buffer = model.readMemory(address, size);
+                        emit handler->signalSoftwareRead(address, size, reinterpret_cast<quint8*>(buffer.data()));
+                    });
+                });
+        auto report = [store](float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); };
+        // The controller takes the result, then asks again.
+        int readsAtInstall = -1;
+        connect(store, &Parameters::signalParamWrite, &context, [&](quint16 id, quint32 raw) {
+            if (id != Update::IdUpdate || floatFromBits(raw) != 0.0f)
+                return;
+            readsAtInstall = reads;
+            QTimer::singleShot(0, &context, [&] {
+                report(0.0f);
+                QTimer::singleShot(0, &context, [&] { report(1.0f); });
+            });
+        });
+
+        QTest::ignoreMessage(QtWarningMsg, "Update already running, request ignored");
+        report(1.0f);
+        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
+                 "the image installed");
+        const Update* installed = handler->update();
+        QVERIFY2(waitFor([] { return !SystemCommands::recorded().isEmpty(); }, 2000), "the updater's start");
+        QCOMPARE(SystemCommands::recorded().size(), 1);
+        QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
+        QCOMPARE(handler->update(), installed);
+        QCOMPARE(reads, readsAtInstall);
+        QCOMPARE(readFile(file("vrx_gui_tmp")), image);
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
+        delete handler->update();
     }
 
     // Released while a read is unanswered (the controller set 763 back to 0):
