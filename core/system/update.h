@@ -106,9 +106,11 @@ private:
     void takeHeader(const quint8* data);
     void takeChunk(const quint8* data, quint16 size);
     void install();
-    // Writes the image into partFile() and checks it; false with the reason
-    // logged. Leaves the partial file for the caller to remove.
+    // Writes the image into partFile() and syncs it to the flash; false
+    // with the reason logged, the partial file left for the caller.
     bool writeImage(const QByteArray& image);
+    // Reads partFile() back piece by piece: true when it is size bytes long
+    // and matches the header's CRC.
     bool readBackMatches(quint32 size);
     // Removes what an install left half-made; false when a file stays.
     bool removeLeftovers();
