@@ -217,6 +217,31 @@ QStringList ControlProtocol::execute(const QString& line)
         answer << Ok;
         return answer;
     }
+    if (word == QLatin1String("watch")) {
+        quint16 id;
+        quint32 raw;
+        if (count != 3)
+            return fail(QStringLiteral("usage: watch ID HEX8"));
+        if (!parseId(words.at(1), &id))
+            return fail(QStringLiteral("bad id"));
+        if (!parseHexWord(words.at(2), &raw))
+            return fail(QStringLiteral("bad raw word"));
+        m_model->watchWrite(id, raw);
+        return QStringList(Ok);
+    }
+    if (word == QLatin1String("watched")) {
+        if (count != 1)
+            return fail(QStringLiteral("usage: watched"));
+        QMap<quint8, quint64> counts;
+        QString why;
+        if (!m_model->receivedAtWatchedWrite(&counts, &why))
+            return fail(why);
+        QStringList answer;
+        for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+            answer << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+        answer << Ok;
+        return answer;
+    }
     if (word == QLatin1String("fault")) {
         const QString kind = words.value(1);
         if (count == 2 && kind == QLatin1String("none")) {

@@ -529,6 +529,27 @@ QMap<quint8, quint64> ControllerModel::received() const
     return m_received;
 }
 
+void ControllerModel::watchWrite(quint16 id, quint32 raw)
+{
+    QMutexLocker lock(&m_mutex);
+    m_watching = true;
+    m_watchedWritten = false;
+    m_watchedId = id;
+    m_watchedRaw = raw;
+    m_receivedAtWatched.clear();
+}
+
+bool ControllerModel::receivedAtWatchedWrite(QMap<quint8, quint64>* counts, QString* why) const
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_watching || !m_watchedWritten) {
+        *why = m_watching ? QStringLiteral("not written yet") : QStringLiteral("nothing watched");
+        return false;
+    }
+    *counts = m_receivedAtWatched;
+    return true;
+}
+
 int ControllerModel::pendingChangeCount() const
 {
     QMutexLocker lock(&m_mutex);
@@ -715,6 +736,10 @@ QByteArray ControllerModel::replyToLocked(const quint8* frame, int length)
                 const quint16 id = getU16(r);
                 const quint32 value = getU32(r + 2);
                 m_writes.append(WriteRecord{id, value, r[6]});
+                if (m_watching && !m_watchedWritten && id == m_watchedId && value == m_watchedRaw) {
+                    m_watchedWritten = true;
+                    m_receivedAtWatched = m_received;
+                }
                 const auto it = m_params.find(id);
                 if (it == m_params.end())
                     continue;

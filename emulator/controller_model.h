@@ -168,6 +168,15 @@ public:
     QMap<quint8, quint64> received() const;
     int pendingChangeCount() const;
     int pendingEventCount() const;
+    // Takes a picture of received() at the moment the next write of id with
+    // the raw word raw arrives (its own request counted), replacing an
+    // earlier watch: what reached the controller after a given write is
+    // then exact, however late the question is asked.
+    void watchWrite(quint16 id, quint32 raw);
+    // received() as it stood at the watched write; false while no watch is
+    // set (why: "nothing watched") or its write has not come (why: "not
+    // written yet").
+    bool receivedAtWatchedWrite(QMap<quint8, quint64>* counts, QString* why) const;
 
 private:
     struct Parameter
@@ -214,6 +223,11 @@ private:
     QList<QByteArray> m_scadaPackets;
     QMap<quint8, quint64> m_stats;
     QMap<quint8, quint64> m_received;
+    bool m_watching = false;
+    bool m_watchedWritten = false;
+    quint16 m_watchedId = 0;
+    quint32 m_watchedRaw = 0;
+    QMap<quint8, quint64> m_receivedAtWatched;
 
     Fault m_fault = Fault::None;
     int m_corruptLeft = 0;

@@ -1,6 +1,7 @@
 // The controller emulator: the model answering the program's own side of the
 // link, its faults, its control language, and the controller_emu program
 // through its control socket (socat included) and the socket transport.
+#include "control_protocol.h"
 #include "model_transport.h"
 #include "process_station.h"
 #include "rawbits.h"
@@ -95,6 +96,27 @@ private slots:
         // served count as served.
         QCOMPARE(model.received().value(3), quint64(4));
         QCOMPARE(model.stats().value(3), quint64(1));
+    }
+
+    // A watched write keeps the counts of its moment: every request that
+    // reached the controller up to it, itself included, and none after.
+    void watchedWriteKeepsItsMoment()
+    {
+        KnownModel model;
+        ControlProtocol control(&model);
+        auto write = [&](quint32 raw) { return model.ask(3, be(572, 2) + be(raw, 4) + '\1').at(2) == 0; };
+        QCOMPARE(control.execute("watched"), QStringList{"error: nothing watched"});
+        for (const char* bad : {"watch 572", "watch 572 1234567890", "watch 70000 1", "watched 1"})
+            QVERIFY2(control.execute(bad).value(0).startsWith("error: "), bad);
+        QCOMPARE(control.execute("watch 572 40000000"), QStringList{"ok"});
+        QCOMPARE(model.ask(9, be(0x800000, 4) + be(3, 2)).at(2), '\0');
+        QVERIFY(write(0x3F800000)); // another value of the id
+        QCOMPARE(control.execute("watched"), QStringList{"error: not written yet"});
+        QVERIFY(write(0x40000000));
+        QCOMPARE(model.ask(9, be(0x800000, 4) + be(3, 2)).at(2), '\0');
+        QVERIFY(write(0x40000000)); // only the first write of it counts
+        QCOMPARE(control.execute("watched"), (QStringList{"3 2", "9 1", "ok"}));
+        QCOMPARE(control.execute("requests"), (QStringList{"3 3", "9 2", "ok"}));
     }
 
     void emulatorProcess()

@@ -1,15 +1,17 @@
-// The program against the controller emulator: an image laid out in the
-// controller's memory and 763 = 1 give a "vrx_gui_tmp" beside the program
-// that is the image byte for byte, 763 = 0 back to the controller and one
-// start of the updater; also when the controller refuses one of the image's
-// reads again and again. A read refused for good holds nothing else back and
-// ends with the update.
+// The program against the controller emulator. The controller refuses the
+// image's read for good: that read holds nothing else back and ends with the
+// update (763 = 2), after which no read reaches the controller. An image laid
+// out in the controller's memory and 763 = 1 give a "vrx_gui_tmp" beside the
+// program that is the image byte for byte, 763 = 0 back to the controller and
+// one start of the updater, also when the controller refuses one of the
+// image's reads again and again. A new 763 = 1 after that install is refused.
 #include "process_station.h"
 #include "rawbits.h"
 #include "service_client.h"
 #include "wait_for.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 class TestProgramUpdate : public QObject
@@ -57,7 +59,12 @@ private:
     }
     // Memory reads (command 9) that have reached the emulator, answered or refused.
     int memoryReads() const { return int(m_station.received(9)); }
-    int updaterStarts() { return m_station.programLog().count("[dry-run] ./vrx_updater_new"); }
+    // The updater is started by its own path, beside the program.
+    int updaterStarts()
+    {
+        const QString updater = QFileInfo(m_station.directory()).canonicalFilePath() + "/vrx_updater_new";
+        return m_station.programLog().count("[dry-run] " + updater.toLocal8Bit() + "\n");
+    }
     // Sets 13 on the controller and waits for the program to pass the new
     // value on to a service client; the time it took, -1 after a second.
     qint64 changeOf13Reaches(BlockClient& client, float value)
@@ -77,45 +84,6 @@ private slots:
         QVERIFY2(m_station.waitForWrite(1103, 20000), m_station.programLog().constData());
     }
 
-    void imageFromTheControllerIsInstalled()
-    {
-        const QByteArray image = layOutImage(3 * 4096 + 1234, 0x2545F491u); // several reads, the last one short
-        QVERIFY(!image.isEmpty());
-        QVERIFY(!QFile::exists(tmpFile()));
-
-        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
-        QTRY_VERIFY2_WITH_TIMEOUT(updaterStarts() == 1, "the updater's start", 15000);
-        QCOMPARE(writesOf("763"), QByteArrayList{raw(0.0f)});
-        QVERIFY(writesOf("724").contains(raw(image.size() / 1024.0f))); // the whole image, in KiB
-        QCOMPARE(tmpBytes(), image);
-        QCOMPARE(updaterStarts(), 1);
-        QVERIFY(!m_station.programLog().contains("Error CRC"));
-    }
-
-    void imageReadRefusedAgainAndAgainIsAskedAgain()
-    {
-        // The controller refuses one read of the image again and again: the
-        // read is asked again later, so the update goes on and installs the
-        // image whole.
-        const QByteArray image = layOutImage(200000, 0x9E3779B9u);
-        QVERIFY(!image.isEmpty());
-        const int startsBefore = updaterStarts();
-        const int readsBefore = memoryReads();
-
-        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
-        QVERIFY2(waitFor([&] { return memoryReads() >= readsBefore + 6; }, 10000), "the image's first reads");
-        QCOMPARE(m_station.control("fault refuse 25 9"), QByteArray("ok\n"));
-        QTRY_VERIFY2_WITH_TIMEOUT(updaterStarts() == startsBefore + 1, "the updater's start", 15000);
-        QCOMPARE(m_station.control("fault none"), QByteArray("ok\n"));
-
-        QVERIFY2(m_station.programLog().contains("command 9 refused (1 in a row), asked again later"),
-                 "a memory read refused");
-        QVERIFY(!writesOf("763").contains(raw(2.0f)));
-        QCOMPARE(writesOf("763"), QByteArrayList({raw(0.0f), raw(0.0f)}));
-        QCOMPARE(tmpBytes().size(), image.size());
-        QVERIFY(tmpBytes() == image);
-    }
-
     // The controller refuses the image's read for good: the rest of the link
     // goes on, so a change of 13 reaches the program within a second; the
     // update gives up at its answer time-out (763 = 2); the read is not asked
@@ -133,6 +101,8 @@ private slots:
         const qint64 healthy = changeOf13Reaches(client, 17.25f);
         QVERIFY2(healthy >= 0, "a change of 13 on a healthy link");
 
+        // The emulator counts the memory reads at the moment 763 = 2 arrives.
+        QCOMPARE(m_station.control("watch 763 " + raw(2.0f)), QByteArray("ok\n"));
         QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
         QVERIFY2(waitFor([&] { return memoryReads() >= readsBefore + 6; }, 10000), "the image's first reads");
         QCOMPARE(m_station.control("fault refuse 100000000 9"), QByteArray("ok\n"));
@@ -143,18 +113,12 @@ private slots:
             took << changeOf13Reaches(client, value);
             QVERIFY2(took.last() >= 0, "a change of 13 within a second while the read is refused");
         }
-        // Counted from the moment 763 = 2 is seen: every memory read that
-        // reaches the controller after it, refused or answered.
-        int readsAtEnd = -1;
-        QVERIFY2(waitFor(
-                     [&] {
-                         if (writesOf("763").count(raw(2.0f)) <= failedBefore)
-                             return false;
-                         readsAtEnd = memoryReads();
-                         return true;
-                     },
-                     AnswerTimeoutMs + 3000),
+        QVERIFY2(waitFor([&] { return writesOf("763").count(raw(2.0f)) > failedBefore; }, AnswerTimeoutMs + 3000),
                  "763 = 2 at the answer time-out");
+        // Every memory read that reached the controller after 763 = 2,
+        // refused or answered, counts against the update.
+        const qint64 readsAtEnd = m_station.receivedAtWatchedWrite(9);
+        QVERIFY2(readsAtEnd > readsBefore, "the memory reads counted at 763 = 2");
         const qint64 gaveUp = refused.elapsed();
         qInfo("change of 13: %lld ms on a healthy link, %lld / %lld / %lld ms while refused; 763 = 2 after %lld ms",
               healthy, took.at(0), took.at(1), took.at(2), gaveUp);
@@ -164,12 +128,59 @@ private slots:
         QTest::qWait(3 * 100);
         QCOMPARE(m_station.control("fault none"), QByteArray("ok\n"));
         QTest::qWait(3 * 100);
-        QCOMPARE(memoryReads(), readsAtEnd);
+        QCOMPARE(qint64(memoryReads()), readsAtEnd);
         const QByteArray log = m_station.programLog().mid(logFrom);
         QVERIFY2(!log.contains("SPIDrive: loop ---"), "the link never shown down");
         QCOMPARE(client.count([](const Reply& r) { return r.command == 8 && r.value == 0; }), 0);
         QVERIFY2(log.count("refused (") <= 1, "one refusal line in the 10 s");
         QCOMPARE(updaterStarts(), startsBefore);
+    }
+
+    // Several reads, the last one short; the controller refuses one of them
+    // again and again: the read is asked again later, so the update goes on
+    // and installs the image whole.
+    void imageFromTheControllerIsInstalled()
+    {
+        const QByteArray image = layOutImage(200000, 0x9E3779B9u);
+        QVERIFY(!image.isEmpty());
+        QVERIFY(!QFile::exists(tmpFile()));
+        const int logFrom = m_station.programLog().size();
+        const int resultsBefore = writesOf("763").size();
+        const int startsBefore = updaterStarts();
+        const int readsBefore = memoryReads();
+        const quint64 refusedBefore = m_station.received(9) - m_station.served(9);
+
+        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
+        QVERIFY2(waitFor([&] { return memoryReads() >= readsBefore + 6; }, 10000), "the image's first reads");
+        QCOMPARE(m_station.control("fault refuse 25 9"), QByteArray("ok\n"));
+        QTRY_VERIFY2_WITH_TIMEOUT(updaterStarts() == startsBefore + 1, "the updater's start", 15000);
+        QCOMPARE(m_station.control("fault none"), QByteArray("ok\n"));
+
+        QCOMPARE(m_station.received(9) - m_station.served(9), refusedBefore + 25);
+        QCOMPARE(writesOf("763").mid(resultsBefore), QByteArrayList{raw(0.0f)});
+        QVERIFY(writesOf("724").contains(raw(image.size() / 1024.0f))); // the whole image, in KiB
+        QCOMPARE(tmpBytes().size(), image.size());
+        QVERIFY(tmpBytes() == image);
+        QVERIFY(!QFile::exists(tmpFile() + ".part"));
+        QVERIFY(!m_station.programLog().mid(logFrom).contains("Error CRC"));
+    }
+
+    // Installed, the program waits for the updater to replace it: the
+    // controller's 763 = 1 again is refused, and no image is read anew.
+    void requestAfterTheInstallIsRefused()
+    {
+        const int logFrom = m_station.programLog().size();
+        const int readsBefore = memoryReads();
+        const int startsBefore = updaterStarts();
+        QVERIFY(startsBefore > 0);
+        QCOMPARE(m_station.control("set 763 1"), QByteArray("ok\n"));
+        QTRY_VERIFY2_WITH_TIMEOUT(m_station.programLog().mid(logFrom).contains("Update already running, request ignored"),
+                                  "the request refused", 5000);
+        // A new update would have begun with its probe read at once.
+        QTest::qWait(300);
+        QCOMPARE(memoryReads(), readsBefore);
+        QCOMPARE(updaterStarts(), startsBefore);
+        QVERIFY(!m_station.programLog().mid(logFrom).contains("Update..."));
     }
 };
 

@@ -1,9 +1,11 @@
 // The software update against a controller's memory: the probe, the header,
 // the image in 4096-byte reads with the chained CRC, the copy of the program
-// overwritten with the image, the result in 763 and the progress in 724.
+// overwritten with the image and named for the updater only once whole, the
+// result in 763 and the progress in 724.
 #include "common.h"
 #include "controller_model.h"
 #include "parameters.h"
+#include "parametershandler.h"
 #include "rawbits.h"
 #include "systemcommands.h"
 #include "test_application.h"
@@ -15,6 +17,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -59,6 +63,8 @@ struct Run
     Update update;
     QSignalSpy done{&update, &Update::signalDone};
     QSignalSpy cancels{&update, &Update::signalReadCancel};
+    // The link's cancel and the result to the controller, in their order.
+    QStringList ends;
     QList<QPair<quint32, quint16>> reads;
     int silentFrom = -1;       // reads after this many go unanswered
     int strayBefore = -1;      // before answering this read, an answer for another address
@@ -69,6 +75,12 @@ struct Run
     explicit Run(ControllerModel& m)
         : model(m)
     {
+        QObject::connect(&update, &Update::signalReadCancel, &update, [this] { ends << "cancel"; });
+        QObject::connect(MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite, &update,
+                         [this](quint16 id, quint32 raw) {
+                             if (id == Update::IdUpdate)
+                                 ends << QString("763 = %1").arg(double(floatFromBits(raw)));
+                         });
         QObject::connect(&update, &Update::signalRead, &update, [this](quint32 address, quint16 size) {
             reads << qMakePair(address, size);
             if (silentFrom < 0 || reads.size() <= silentFrom)
@@ -96,7 +108,47 @@ struct Run
     int updaterStarts() const { return SystemCommands::recorded().size(); }
 };
 
-enum Failure { CorruptImage, BadHeader, ShortAnswers, Stalled, NoProgramFile, DirectoryInTheWay };
+enum Failure {
+    CorruptImage,
+    BadHeader,
+    ShortAnswers,
+    Stalled,
+    NoProgramFile,
+    DirectoryInTheWay,
+    WriteFailsPartWay,
+    ReadBackDiffers,
+    NoRoom
+};
+
+// The largest file this process may write while it lives; with SIGXFSZ
+// ignored, a write past it fails as on a full file system.
+class FileSizeLimit
+{
+public:
+    // 0: the limit stays as it is.
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        if (bytes == 0) {
+            m_set = true;
+            return;
+        }
+        m_changed = m_set = ::getrlimit(RLIMIT_FSIZE, &m_saved) == 0;
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_changed = m_set = m_set && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (m_changed)
+            ::setrlimit(RLIMIT_FSIZE, &m_saved);
+    }
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_saved{};
+    bool m_set = false;
+    bool m_changed = false;
+};
 
 } // namespace
 
@@ -112,6 +164,8 @@ private:
 private slots:
     void initTestCase()
     {
+        // A write past the file size limit fails instead of ending the process.
+        std::signal(SIGXFSZ, SIG_IGN);
         m_db = new TestDatabase;
         MainApplication::getInstance()->initStore();
         // The running program, as far as the update can tell.
@@ -123,6 +177,8 @@ private slots:
     {
         SystemCommands::clearRecorded();
         Update::setProgramFile(file("vrx_gui"));
+        Update::setFreeSpaceOverride(-1);
+        Update::setBeforeReadBack(nullptr);
     }
 
     // Third probe byte 0: the header lies at 0x800100. 10,000 bytes are read
@@ -152,10 +208,15 @@ private slots:
                                 {0x800000, 3}, {0x800100, 26}, {0x800120, 4096}, {0x801120, 4096}, {0x802120, 1808}}));
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);
         QVERIFY(QFileInfo(file("vrx_gui_tmp")).permissions() & QFileDevice::ExeOwner);
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
         QCOMPARE(run.writesOf(763), QList<float>{0.0f});
         QCOMPARE(run.cancels.count(), 1); // the link asks nothing more
+        QCOMPARE(run.ends, (QStringList{"cancel", "763 = 0"}));
         QCOMPARE(run.writesOf(724).last(), 100.0f + 10000.0f / 1024.0f);
-        QCOMPARE(SystemCommands::recorded().value(0).text(), QString("./vrx_updater_new"));
+        // The updater by its own path, in the program's directory.
+        QCOMPARE(SystemCommands::recorded().size(), 1);
+        QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
+        QCOMPARE(SystemCommands::recorded().at(0).workingDirectory, m_dir.path());
         QFile::remove(file("vrx_updater_new"));
         // The running program is only copied, never written.
         QCOMPARE(readFile(file("vrx_gui")), pattern(50000, 7));
@@ -180,6 +241,12 @@ private slots:
         QTest::newRow("stalled") << int(Stalled) << QByteArray() << "No answer from the controller";
         QTest::newRow("no program file") << int(NoProgramFile) << QByteArray() << "^Error copying file: vrx_gui$";
         QTest::newRow("a directory in the way") << int(DirectoryInTheWay) << QByteArray() << "";
+        QTest::newRow("write fails part-way") << int(WriteFailsPartWay) << QByteArray()
+                                              << "^Error writing file: .*vrx_gui_tmp.part after \\d+ of 150000 bytes";
+        QTest::newRow("read back differs") << int(ReadBackDiffers) << QByteArray()
+                                           << "^Error CRC \\(read file\\): 0x[0-9a-f]{4} 0x[0-9a-f]{4}$";
+        QTest::newRow("no room") << int(NoRoom) << QByteArray()
+                                 << "^Update. No room for the image: 150000 bytes needed, 149999 bytes free in ";
     }
 
     void failures()
@@ -188,9 +255,16 @@ private slots:
         QFETCH(QByteArray, head);
         QFETCH(QString, log);
         ControllerModel model;
-        const QByteArray image = pattern(10000, failure);
+        // Larger than the program, and than one piece of the file's writes.
+        const bool large = failure == WriteFailsPartWay || failure == NoRoom;
+        const QByteArray image = pattern(large ? 150000 : 10000, failure);
         model.loadImage(image);
         QFile::remove(file("vrx_gui_tmp"));
+        // A whole image makes it to the install, where a partial file left
+        // by a power cut in an earlier attempt goes first.
+        const bool installStarted = failure >= NoProgramFile;
+        if (installStarted)
+            QVERIFY(writeFile(file("vrx_gui_tmp.part"), QByteArray(3000, 'p')));
         if (failure == CorruptImage)
             model.writeMemory(ControllerModel::ImageDataAddress + 5000, QByteArray(1, char(image.at(5000) ^ 0x40)));
         if (failure == BadHeader) {
@@ -201,18 +275,40 @@ private slots:
             Update::setProgramFile(file("no_such_program"));
         if (failure == DirectoryInTheWay)
             QVERIFY(QDir(m_dir.path()).mkpath("vrx_gui_tmp/inside"));
+        if (failure == NoRoom)
+            Update::setFreeSpaceOverride(image.size() - 1);
+        bool namedBeforeChecked = false;
+        if (failure == ReadBackDiffers) {
+            // The flash gives back another byte than it was given. The file
+            // has not the updater's name yet.
+            Update::setBeforeReadBack([&](const QString& path) {
+                namedBeforeChecked = QFile::exists(file("vrx_gui_tmp"));
+                QFile f(path);
+                if (f.open(QIODevice::ReadWrite) && f.seek(5000))
+                    f.write("?");
+            });
+        }
         if (!log.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(log));
         Run run(model);
         run.update.setAnswerTimeout(300);
         run.silentFrom = failure == Stalled ? 3 : -1;
         run.shortAnswers = failure == ShortAnswers;
-        QVERIFY(!run.installed());
+        {
+            // Room for the copy of the program (50,000 bytes), not for the image.
+            FileSizeLimit limit(failure == WriteFailsPartWay ? 100000 : 0);
+            QVERIFY(limit.isSet());
+            QVERIFY(!run.installed());
+        }
         if (failure == DirectoryInTheWay)
             QVERIFY(QDir(file("vrx_gui_tmp")).removeRecursively());
+        QVERIFY(!namedBeforeChecked);
         QVERIFY(!QFile::exists(file("vrx_gui_tmp")));
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
         QCOMPARE(run.writesOf(763), QList<float>{2.0f});
         QCOMPARE(run.cancels.count(), 1);
+        // Told that the update has ended, the controller sees no more reads.
+        QCOMPARE(run.ends, (QStringList{"cancel", "763 = 2"}));
         QCOMPARE(run.updaterStarts(), 0);
         if (failure == BadHeader)
             QCOMPARE(run.reads.size(), 2); // probe and header, no image read
@@ -220,6 +316,59 @@ private slots:
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);
         QCOMPARE(run.update.state(), Update::Failed);
+    }
+
+    // Through the settings applier: 763 = 1 from the controller installs an
+    // image of several file pieces byte for byte; the controller's 763 = 1
+    // again right after the install, in the moment before the updater
+    // starts, is refused: the installed update starts the updater once and
+    // no image is read anew.
+    void repeatedRequestAfterTheInstallIsRefused()
+    {
+        ControllerModel model;
+        const QByteArray image = pattern(3 * Update::FileChunkSize + 1000, 11);
+        model.loadImage(image);
+        QFile::remove(file("vrx_gui_tmp"));
+        Parameters* store = MainApplication::getInstance()->getParameters();
+        ParametersHandler* handler = store->handler();
+        QObject context;
+        int reads = 0;
+        QByteArray buffer;
+        // The link's part: each read answered one event-loop turn later.
+        connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
+                [&](quint32 address, quint16 size) {
+                    ++reads;
+                    QTimer::singleShot(0, &context, [&, address, size] {
+                        buffer = model.readMemory(address, size);
+                        emit handler->signalSoftwareRead(address, size, reinterpret_cast<quint8*>(buffer.data()));
+                    });
+                });
+        auto report = [store](float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); };
+        // The controller takes the result, then asks again.
+        int readsAtInstall = -1;
+        connect(store, &Parameters::signalParamWrite, &context, [&](quint16 id, quint32 raw) {
+            if (id != Update::IdUpdate || floatFromBits(raw) != 0.0f)
+                return;
+            readsAtInstall = reads;
+            QTimer::singleShot(0, &context, [&] {
+                report(0.0f);
+                QTimer::singleShot(0, &context, [&] { report(1.0f); });
+            });
+        });
+
+        QTest::ignoreMessage(QtWarningMsg, "Update already running, request ignored");
+        report(1.0f);
+        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
+                 "the image installed");
+        const Update* installed = handler->update();
+        QVERIFY2(waitFor([] { return !SystemCommands::recorded().isEmpty(); }, 2000), "the updater's start");
+        QCOMPARE(SystemCommands::recorded().size(), 1);
+        QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
+        QCOMPARE(handler->update(), installed);
+        QCOMPARE(reads, readsAtInstall);
+        QCOMPARE(readFile(file("vrx_gui_tmp")), image);
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
+        delete handler->update();
     }
 
     // Released while a read is unanswered (the controller set 763 back to 0):

@@ -385,9 +385,11 @@ void ParametersHandler::cmdReboot()
 void ParametersHandler::cmdUpdate()
 {
     // A repeated request while an image is being read would take the one
-    // memory-read slot of the link from the running update.
+    // memory-read slot of the link from the running update; once the image
+    // is installed, it would delete the update before it starts the updater
+    // and leave the screen it hid blank.
     if (m_update && (m_update->state() == Update::ReadingProbe || m_update->state() == Update::ReadingHeader
-                     || m_update->state() == Update::ReadingImage)) {
+                     || m_update->state() == Update::ReadingImage || m_update->state() == Update::Installed)) {
         qWarning() << "Update already running, request ignored";
         return;
     }

@@ -25,10 +25,10 @@ bool SystemCommands::isLive()
 #endif
 }
 
-void SystemCommands::record(const QString& program, const QStringList& arguments)
+void SystemCommands::record(const QString& program, const QStringList& arguments, const QString& workingDirectory)
 {
     QMutexLocker lock(&recordMutex);
-    recordedCalls.append(Call{program, arguments});
+    recordedCalls.append(Call{program, arguments, workingDirectory});
 }
 
 QList<SystemCommands::Call> SystemCommands::recorded()
@@ -49,21 +49,22 @@ void SystemCommands::setDryRunOutput(const QString& program, const QByteArray& o
     dryRunOutputs.insert(program, output);
 }
 
-bool SystemCommands::startDetached(const QString& program, const QStringList& arguments)
+bool SystemCommands::startDetached(const QString& program, const QStringList& arguments,
+                                   const QString& workingDirectory)
 {
-    record(program, arguments);
+    record(program, arguments, workingDirectory);
     if (!isLive()) {
-        qWarning().noquote() << "[dry-run]" << Call{program, arguments}.text();
+        qWarning().noquote() << "[dry-run]" << Call{program, arguments, QString()}.text();
         return true;
     }
-    return QProcess::startDetached(program, arguments);
+    return QProcess::startDetached(program, arguments, workingDirectory);
 }
 
 bool SystemCommands::run(const QString& program, const QStringList& arguments, int timeoutMs, QByteArray* output)
 {
     record(program, arguments);
     if (!isLive()) {
-        qWarning().noquote() << "[dry-run]" << Call{program, arguments}.text();
+        qWarning().noquote() << "[dry-run]" << Call{program, arguments, QString()}.text();
         if (output) {
             QMutexLocker lock(&recordMutex);
             *output = dryRunOutputs.value(program);

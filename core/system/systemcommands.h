@@ -19,13 +19,17 @@ public:
     {
         QString program;
         QStringList arguments;
+        // Where it runs; empty: the program's own working directory.
+        QString workingDirectory;
         QString text() const;
     };
 
     SystemCommands() = delete;
 
-    // Starts a program without waiting for it; true when it was started.
-    static bool startDetached(const QString& program, const QStringList& arguments);
+    // Starts a program without waiting for it, in workingDirectory when one
+    // is given; true when it was started.
+    static bool startDetached(const QString& program, const QStringList& arguments,
+                              const QString& workingDirectory = QString());
     // Runs a program and waits for it up to timeoutMs; its standard output
     // goes to output when given. True when it ran and finished in time.
     static bool run(const QString& program, const QStringList& arguments, int timeoutMs,
@@ -41,7 +45,8 @@ public:
     static bool isLive();
 
 private:
-    static void record(const QString& program, const QStringList& arguments);
+    static void record(const QString& program, const QStringList& arguments,
+                       const QString& workingDirectory = QString());
 };
 
 #endif // SYSTEMCOMMANDS_H

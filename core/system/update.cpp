@@ -11,17 +11,58 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaType>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 const char* const Update::ProgramFileName = "vrx_gui";
 const char* const Update::ImageFileName = "vrx_gui_tmp";
+const char* const Update::PartFileName = "vrx_gui_tmp.part";
 const char* const Update::UpdaterFileName = "vrx_updater_new";
-const char* const Update::UpdaterCommand = "./vrx_updater_new";
 
 namespace {
 
 QString programFileOverride;
+qint64 freeSpaceOverride = -1;
+std::function<void(const QString&)> beforeReadBack;
+
+QString lastError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Bytes the program may still put on the file system holding dir; -1 when
+// it cannot tell.
+qint64 freeSpace(const QString& dir)
+{
+    if (freeSpaceOverride >= 0)
+        return freeSpaceOverride;
+    struct statvfs fs;
+    if (::statvfs(QFile::encodeName(dir).constData(), &fs) != 0)
+        return -1;
+    const quint64 bytes = quint64(fs.f_bavail) * quint64(fs.f_frsize);
+    return qint64(qMin<quint64>(bytes, quint64(std::numeric_limits<qint64>::max())));
+}
+
+// Puts the directory's entries (a rename in it) on the flash.
+bool syncDirectory(const QString& dir, QString* error)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = lastError();
+        return false;
+    }
+    // A file system that cannot sync a directory says so with EINVAL:
+    // nothing more can be done there.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    if (!synced)
+        *error = lastError();
+    ::close(fd);
+    return synced;
+}
 
 quint16 u16Le(const quint8* p)
 {
@@ -100,9 +141,24 @@ QString Update::imageFile() const
     return QDir(m_directory).filePath(ImageFileName);
 }
 
+QString Update::partFile() const
+{
+    return QDir(m_directory).filePath(PartFileName);
+}
+
 QString Update::updaterFile() const
 {
     return QDir(m_directory).filePath(UpdaterFileName);
+}
+
+void Update::setFreeSpaceOverride(qint64 bytes)
+{
+    freeSpaceOverride = bytes;
+}
+
+void Update::setBeforeReadBack(const std::function<void(const QString&)>& hook)
+{
+    beforeReadBack = hook;
 }
 
 void Update::setAnswerTimeout(int ms)
@@ -218,46 +274,49 @@ void Update::install()
         return;
     }
 
+    // A file left by an earlier attempt, whole or not, is never installed.
+    if (!removeLeftovers()) {
+        qWarning() << "Error copying file:" << ProgramFileName;
+        fail(QString());
+        return;
+    }
+    // The copy of the program and then the image must fit beside it: refuse
+    // rather than fill the file system the station runs from.
+    const quint64 needed = qMax<quint64>(quint64(image.size()), quint64(QFileInfo(m_programFile).size()));
+    const qint64 room = freeSpace(m_directory);
+    if (room >= 0 && quint64(room) < needed) {
+        fail(QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
+                 .arg(needed)
+                 .arg(room)
+                 .arg(m_directory));
+        return;
+    }
+    // Made as a copy of the program, so it has the program's mode.
+    if (!QFile::copy(m_programFile, partFile())) {
+        qWarning() << "Error copying file:" << ProgramFileName;
+        removeLeftovers();
+        fail(QString());
+        return;
+    }
+    if (!writeImage(image) || !readBackMatches(static_cast<quint32>(image.size()))) {
+        removeLeftovers();
+        fail(QString());
+        return;
+    }
+    // Only now does the image take the name the updater installs from: a
+    // power cut before this leaves nothing under that name.
     const QString tmp = imageFile();
-    if (QFile::exists(tmp) && !QFile::remove(tmp)) {
-        qWarning() << "Error copying file:" << ProgramFileName;
-        fail(QString("Update. Cannot remove %1").arg(tmp));
-        return;
-    }
-    if (!QFile::copy(m_programFile, tmp)) {
-        qWarning() << "Error copying file:" << ProgramFileName;
+    if (::rename(QFile::encodeName(partFile()).constData(), QFile::encodeName(tmp).constData()) != 0) {
+        const QString why = lastError();
+        qWarning().noquote() << QString("Update. Cannot rename %1 to %2: %3").arg(partFile(), tmp, why);
+        removeLeftovers();
         fail(QString());
         return;
     }
-
-    QFile file(tmp);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning() << "Error opening file:" << ImageFileName;
-        fail(QString());
-        return;
-    }
-    bool written = file.write(image) == image.size() && file.flush();
-    // The updater replaces the program with this file: it must be on the
-    // flash, not in a cache, before the updater is told to go.
-    written = written && ::fsync(file.handle()) == 0;
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        qWarning() << "Error writing file:" << tmp << file.errorString();
-        fail(QString());
-        return;
-    }
-
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning() << "Error opening file:" << ImageFileName;
-        fail(QString());
-        return;
-    }
-    const QByteArray back = file.readAll();
-    file.close();
-    const quint16 backCrc = Common::crc16(reinterpret_cast<const unsigned char*>(back.constData()),
-                                          static_cast<unsigned int>(back.size()), 0xFFFF);
-    if (backCrc != m_headerCrc || back.size() != image.size()) {
-        qWarning().noquote() << "Error CRC (read file):" << hex(m_headerCrc, 4) << hex(backCrc, 4);
+    QString syncError;
+    if (!syncDirectory(m_directory, &syncError)) {
+        qWarning().noquote() << QString("Update. Cannot sync the directory %1: %2").arg(m_directory, syncError);
+        removeLeftovers();
         fail(QString());
         return;
     }
@@ -271,14 +330,96 @@ void Update::install()
     QTimer::singleShot(100, this, &Update::slotFinished);
 }
 
+bool Update::writeImage(const QByteArray& image)
+{
+    QFile file(partFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        qWarning().noquote() << "Error opening file:" << PartFileName << file.errorString();
+        return false;
+    }
+    qint64 written = 0;
+    while (written < image.size()) {
+        const qint64 n = file.write(image.constData() + written, qMin<qint64>(FileChunkSize, image.size() - written));
+        if (n <= 0) {
+            qWarning().noquote() << "Error writing file:" << file.fileName() << "after" << written << "of"
+                                 << image.size() << "bytes:" << file.errorString();
+            return false;
+        }
+        written += n;
+    }
+    // The updater replaces the program with this file: it must be on the
+    // flash, not in a cache, before it is given the updater's name.
+    if (::fsync(file.handle()) != 0) {
+        const QString why = lastError();
+        qWarning().noquote() << "Error writing file:" << file.fileName() << "fsync:" << why;
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        qWarning().noquote() << "Error writing file:" << file.fileName() << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool Update::readBackMatches(quint32 size)
+{
+    if (beforeReadBack)
+        beforeReadBack(partFile());
+    QFile file(partFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Error opening file:" << PartFileName << file.errorString();
+        return false;
+    }
+    QByteArray chunk(FileChunkSize, Qt::Uninitialized);
+    quint16 crc = 0xFFFF;
+    quint64 total = 0;
+    // A file longer than the image is wrong whatever follows: no need to read on.
+    while (total <= size) {
+        const qint64 n = file.read(chunk.data(), chunk.size());
+        if (n < 0) {
+            qWarning().noquote() << "Error reading file:" << file.fileName() << file.errorString();
+            return false;
+        }
+        if (n == 0)
+            break;
+        crc = Common::crc16(reinterpret_cast<const unsigned char*>(chunk.constData()), static_cast<unsigned int>(n),
+                            crc);
+        total += quint64(n);
+    }
+    if (total != size)
+        qWarning().noquote() << "Update. Read back" << total << "bytes of an image of" << size;
+    if (crc != m_headerCrc || total != size) {
+        qWarning().noquote() << "Error CRC (read file):" << hex(m_headerCrc, 4) << hex(crc, 4);
+        return false;
+    }
+    return true;
+}
+
+bool Update::removeLeftovers()
+{
+    bool removed = true;
+    for (const QString& path : {partFile(), imageFile()}) {
+        // Whatever lies under the name goes, a dangling link too.
+        if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
+            const QString why = lastError();
+            qWarning().noquote() << QString("Update. Cannot remove %1: %2").arg(path, why);
+            removed = false;
+        }
+    }
+    return removed;
+}
+
 void Update::slotFinished()
 {
     qWarning() << "Update finish";
-    if (!SystemCommands::startDetached(UpdaterCommand, QStringList())) {
+    // By its own path, and in the program's directory, where the updater
+    // finds the image: neither depends on where the program was started from.
+    if (!SystemCommands::startDetached(updaterFile(), QStringList(), m_directory)) {
         // Nobody will replace the program: give the operator the screen back.
         if (MainWindow* window = mainWindow())
             window->show();
-        fail(QString("Update. Cannot start %1").arg(UpdaterCommand));
+        fail(QString("Update. Cannot start %1").arg(updaterFile()));
         return;
     }
     emit signalDone(true);

@@ -5,16 +5,19 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 // Installs a new program image read from the controller's memory.
 //
 // Created by the settings applier when the controller sets 763 to 1. Reads
 // the probe, the image header and the image (4096 bytes a read, one read in
 // flight), checks the image against the header's CRC, writes it into a fresh
-// copy of the running program ("vrx_gui_tmp" beside it), checks the written
-// file again, hides the main window and starts "./vrx_updater_new". The
-// result goes back to the controller in 763 (0 installed, 2 failed) and the
-// progress in 724 (KiB), written every second while the image comes in.
+// copy of the running program ("vrx_gui_tmp.part" beside it), checks the
+// written file again and only then gives it the name the updater installs
+// from ("vrx_gui_tmp"), hides the main window and starts "vrx_updater_new"
+// from the program's directory. The result goes back to the controller in 763
+// (0 installed, 2 failed) and the progress in 724 (KiB), written every second
+// while the image comes in.
 class Update : public QObject
 {
     Q_OBJECT
@@ -28,9 +31,12 @@ public:
     static constexpr quint32 HeaderAddressAlt = 0x800100;
     static constexpr quint16 HeaderSize = 26;
     static constexpr quint16 ChunkSize = 4096;
-    // The board holds the image twice in memory (received and read back):
-    // a header announcing more than this is refused rather than trusted.
+    // The board holds the whole image in memory while it comes in: a header
+    // announcing more than this is refused rather than trusted.
     static constexpr quint32 MaxImageSize = 64u * 1024u * 1024u;
+    // The file is written and read back in pieces of this size, so checking
+    // it needs no second copy of the image in memory.
+    static constexpr int FileChunkSize = 64 * 1024;
     static constexpr int ProgressIntervalMs = 1000;
     // The link retries a lost exchange on its own; a read unanswered this
     // long means the controller is gone and the update has failed.
@@ -43,8 +49,8 @@ public:
 
     static const char* const ProgramFileName; // "vrx_gui"
     static const char* const ImageFileName;   // "vrx_gui_tmp"
+    static const char* const PartFileName;    // "vrx_gui_tmp.part"
     static const char* const UpdaterFileName; // "vrx_updater_new"
-    static const char* const UpdaterCommand;  // "./vrx_updater_new"
 
     explicit Update(QObject* parent = nullptr);
     ~Update() override;
@@ -55,9 +61,18 @@ public:
     static void setProgramFile(const QString& path);
     static QString programFile();
 
-    // The file the running program is copied to and the image written into.
+    // The whole, checked image the updater installs from.
     QString imageFile() const;
+    // The copy of the running program the image is written into; renamed to
+    // imageFile() once written, synced and read back whole.
+    QString partFile() const;
     QString updaterFile() const;
+
+    // Test seams. The room the file system has for the image (-1, the
+    // default: ask the file system); a hook that runs after the image is
+    // written and synced, before it is read back (none by default).
+    static void setFreeSpaceOverride(qint64 bytes);
+    static void setBeforeReadBack(const std::function<void(const QString& partFile)>& hook);
 
     void setAnswerTimeout(int ms);
     State state() const { return m_state; }
@@ -91,6 +106,14 @@ private:
     void takeHeader(const quint8* data);
     void takeChunk(const quint8* data, quint16 size);
     void install();
+    // Writes the image into partFile() and syncs it to the flash; false
+    // with the reason logged, the partial file left for the caller.
+    bool writeImage(const QByteArray& image);
+    // Reads partFile() back piece by piece: true when it is size bytes long
+    // and matches the header's CRC.
+    bool readBackMatches(quint32 size);
+    // Removes what an install left half-made; false when a file stays.
+    bool removeLeftovers();
     // Reports 763 = 2 to the controller and ends the update.
     void fail(const QString& reason);
     // Ends the update without a word to the controller.

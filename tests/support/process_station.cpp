@@ -113,6 +113,19 @@ quint64 ProcessStation::commandCount(const QByteArray& control, int command) con
     return 0;
 }
 
+qint64 ProcessStation::receivedAtWatchedWrite(int command) const
+{
+    const QByteArray answer = control("watched");
+    if (!answer.endsWith("ok\n"))
+        return -1;
+    for (const QByteArray& line : answer.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 2 && fields.at(0).toInt() == command)
+            return fields.at(1).toLongLong();
+    }
+    return 0;
+}
+
 long ProcessStation::residentKb() const
 {
     QFile status(QString("/proc/%1/status").arg(m_program.processId()));

@@ -50,6 +50,9 @@ public:
     // that reached it, refused or unanswered ones too ("requests").
     quint64 served(int command) const { return commandCount("stats", command); }
     quint64 received(int command) const { return commandCount("requests", command); }
+    // Requests of a command that had reached the emulator when the write it
+    // watches ("watch ID HEX8") arrived; -1 while that write has not come.
+    qint64 receivedAtWatchedWrite(int command) const;
     // The program's resident memory in kB; -1 when it cannot be read.
     long residentKb() const;
     // Everything the program has logged so far.
