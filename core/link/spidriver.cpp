@@ -441,7 +441,8 @@ int SpiDriver::chooseTask() const
 {
     const qint64 now = m_clock.elapsed();
     const bool statusReady = now >= m_retryAt[TaskStatus];
-    if (statusReady && now - m_statusSentAt >= StatusEveryMs)
+    // Marked only at the start: a run begins with the status request.
+    if (m_tasks[TaskStatus] > 0 && statusReady)
         return TaskStatus;
     for (int t = m_currentTask + 1; t < TaskCount; ++t)
         if (isPending(t) && isReady(t, now))
@@ -496,9 +497,11 @@ void SpiDriver::loop()
 
     if (refused) {
         // The controller answered: the link stands, only this request is
-        // refused. Sending it again at once would hold every other task back
-        // (the status request with the controller's notices too); it waits
-        // its turn instead, and the loop goes on at its pace.
+        // refused. Sending it again at once would hold every other task back;
+        // it waits its turn instead, and the loop goes on at its pace. The
+        // refusal brings the controller's notices like any reply: nothing
+        // more is asked for them.
+        handleNotice();
         setAsideRefusedRequest();
         m_requestLength = 0;
         // While other requests are answered between two refusals the link
@@ -535,10 +538,6 @@ void SpiDriver::setAsideRefusedRequest()
     // (writes, SCADA packets), so the task waits.
     const qint64 retryAt = m_clock.elapsed() + RefusedRetryMs;
     m_retryAt[task] = retryAt;
-    // A status request goes before this task comes round again: it brings
-    // the controller's change and event notices.
-    if (task != TaskStatus)
-        setTask(TaskStatus, true);
 
     // A read must not be lost while it is awaited: the first synchronisation
     // waits for every id, the update for every chunk of its image, a SCADA
@@ -761,7 +760,6 @@ void SpiDriver::buildRequest(int task)
     default:
         m_currentCommand = CmdStatus;
         m_requestLength = 4;
-        m_statusSentAt = m_clock.elapsed();
         if (task == TaskStatus)
             m_tasks[task] = 0;
         break;
@@ -897,13 +895,17 @@ int SpiDriver::receivePackage()
 
 // --- replies -----------------------------------------------------------------------
 
-void SpiDriver::handleReply()
+void SpiDriver::handleNotice()
 {
     if (m_reply[3] == 4)
         setTask(TaskChanges, true);
     else if (m_reply[3] == 5)
         setTask(TaskNewEvents, true);
+}
 
+void SpiDriver::handleReply()
+{
+    handleNotice();
     switch (m_currentCommand) {
     case CmdReadValues:
     case CmdReadMin:

@@ -43,13 +43,10 @@ public:
     // A refused request is an answer, not a lost exchange: it is not resent
     // at once, and the link goes down only when every request is refused. It
     // is set aside and tried again no sooner than this, after the other
-    // pending work and a status request; the requests queued behind it go
-    // meanwhile at the link's pace. Writes and SCADA packets are dropped
-    // after MaxRefusals refusals; reads are asked again while awaited.
+    // pending work; the requests queued behind it go meanwhile at the link's
+    // pace. Writes and SCADA packets are dropped after MaxRefusals refusals;
+    // reads are asked again while awaited.
     static constexpr int RefusedRetryMs = 100;
-    // The status request brings the controller's change and event notices:
-    // it goes out at least this often however much other work waits.
-    static constexpr int StatusEveryMs = 100;
     static constexpr int MaxRefusals = 20;
     // A service client's archive request that the controller keeps refusing
     // is given up this long after it was first sent: nobody waits longer.
@@ -160,14 +157,19 @@ private:
     bool isPending(int task) const;
     // False while everything the task would ask was refused a moment ago.
     bool isReady(int task, qint64 now) const;
-    // The status request when it is due, else the next task in rotation,
-    // passing over those whose requests were all refused a moment ago; -1
-    // when the status request too waits for its retry time.
+    // The status request that begins a run, else the next task in rotation,
+    // passing over those whose requests were all refused a moment ago, else
+    // the status request (every reply carries the controller's change and
+    // event notices, so it is asked only when nothing else is); -1 when the
+    // status request too waits for its retry time.
     int chooseTask() const;
     void buildRequest(int task);
     void buildIdRequest(quint8 command, PacedQueue<quint16>& queue, int task);
     void buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task);
     QList<ArchiveRequest>* archiveQueue(quint8 command, int* task);
+    // The notice byte of a reply, refused ones too: the controller's
+    // changes or new events to ask for.
+    void handleNotice();
     void handleReply();
     void handleValues();
     void handleChanges();
@@ -223,8 +225,6 @@ private:
     // its ordered queue (writes, SCADA packets), was refused is not chosen
     // again before this. The read queues keep a time per request.
     qint64 m_retryAt[TaskCount] = {};
-    // On m_clock: when the last status request was built.
-    qint64 m_statusSentAt = 0;
     QElapsedTimer m_clock;
     int m_archiveAwaitMs = ArchiveAwaitMs;
     // Refusals in a row of whatever was asked: a controller that refuses
