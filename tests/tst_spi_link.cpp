@@ -58,10 +58,15 @@ public:
     }
     int transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz) override
     {
-        if (speedHz == SpiDriver::WriteSpeedHz && length > 2)
+        if (speedHz == SpiDriver::WriteSpeedHz && length > 2) {
             sent << qMakePair(int(tx[1]), m_clock.elapsed()); // commands need no escape
+            if (onRequest)
+                onRequest(tx[1]);
+        }
         return ModelTransport::transfer(tx, rx, length, speedHz);
     }
+    // Called with each request's command before the controller takes it.
+    std::function<void(int)> onRequest;
     int count(int command) const
     {
         return int(std::count_if(sent.begin(), sent.end(), [command](const QPair<int, qint64>& s) { return s.first == command; }));
@@ -318,6 +323,51 @@ private slots:
         const ControllerModel::WriteRecord w = model.writes().first();
         QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
         QVERIFY(model.stats().value(ControllerModel::CmdStatus) >= quint64(SpiDriver::MaxRefusals - 1));
+        QCOMPARE(link.count(), 0);
+    }
+
+    // A refused reply brings the controller's notices like any other: a
+    // change made as the controller refuses a request is asked for next,
+    // while refused requests keep the link busy and no status request goes.
+    // A long run of refusals is broken by one status request, which the
+    // controller answers: the link is never shown down.
+    void refusalBringsTheNotices()
+    {
+        ControllerModel model;
+        model.setWireTimeSimulated(false);
+        model.setClockRunning(false);
+        model.defineParameter(13, 0);
+        auto* transport = new RecordingTransport(&model);
+        Master master(transport);
+        SpiDriver& driver = master.driver;
+        QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
+        const int refused = 2 * SpiDriver::LinkDownAfter + 10;
+        model.setFault(ControllerModel::Fault::Refuse, refused, ControllerModel::CmdReadArchiveCompressed);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 12 refused \\(1 in a row\\), asked again later$"));
+        for (int i = 0; i < refused; ++i)
+            driver.slotSpiRequestLogCompress(QByteArray(3, '\0') + char(i) + QByteArray(11, '\0'));
+        int requests = 0;
+        transport->onRequest = [&](int command) {
+            if (command == ControllerModel::CmdReadArchiveCompressed && ++requests == 3)
+                model.setFloat(13, 42.5f);
+        };
+        QSignalSpy values(&driver, &SpiDriver::signalParamUpdated);
+        driver.process();
+        QVERIFY2(waitFor([&] { return model.stats().value(ControllerModel::CmdReadArchiveCompressed) == quint64(refused); }, 5000),
+                 "every archive request answered after its refusal");
+        // The requests of the first pass, up to the last refused one.
+        QList<int> commands;
+        for (int i = 0, archives = 0; i < transport->sent.size() && archives < refused; ++i) {
+            commands << transport->sent.at(i).first;
+            archives += commands.last() == ControllerModel::CmdReadArchiveCompressed;
+        }
+        int third = -1;
+        for (int archives = 0; archives < 3;)
+            archives += commands.at(++third) == ControllerModel::CmdReadArchiveCompressed;
+        QCOMPARE(commands.mid(third, 4), QList<int>({12, 4, 12, 2}));
+        QVERIFY(!values.isEmpty() && values.first().at(0).value<quint16>() == 13);
+        // The one that begins the run, and at most one in each run of refusals.
+        QVERIFY(commands.count(ControllerModel::CmdStatus) <= 1 + refused / SpiDriver::LinkDownAfter);
         QCOMPARE(link.count(), 0);
     }
 

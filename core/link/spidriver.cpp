@@ -441,7 +441,8 @@ int SpiDriver::chooseTask() const
 {
     const qint64 now = m_clock.elapsed();
     const bool statusReady = now >= m_retryAt[TaskStatus];
-    // Marked only at the start: a run begins with the status request.
+    // Marked at the start, so that a run begins with it, and after a run of
+    // refusals, to ask whether the controller refuses everything.
     if (m_tasks[TaskStatus] > 0 && statusReady)
         return TaskStatus;
     for (int t = m_currentTask + 1; t < TaskCount; ++t)
@@ -506,7 +507,15 @@ void SpiDriver::loop()
         m_requestLength = 0;
         // While other requests are answered between two refusals the link
         // stands; a controller that refuses everything is lost to the program.
-        if (++m_refusedInRow > LinkDownAfter) {
+        // A long run of refusals may be of requests the controller cannot
+        // serve, one after another: the status request, which it always
+        // serves while it serves anything, tells which, and the link goes
+        // down only when that is refused too.
+        ++m_refusedInRow;
+        if (m_currentTask != TaskStatus) {
+            if (m_refusedInRow >= LinkDownAfter)
+                setTask(TaskStatus, true);
+        } else if (m_refusedInRow > LinkDownAfter) {
             emit signalConnectCore(false);
             m_refusedInRow = 1;
             m_downByRefusals = true;

@@ -157,11 +157,12 @@ private:
     bool isPending(int task) const;
     // False while everything the task would ask was refused a moment ago.
     bool isReady(int task, qint64 now) const;
-    // The status request that begins a run, else the next task in rotation,
-    // passing over those whose requests were all refused a moment ago, else
-    // the status request (every reply carries the controller's change and
-    // event notices, so it is asked only when nothing else is); -1 when the
-    // status request too waits for its retry time.
+    // The status request when marked (the start, a long run of refusals),
+    // else the next task in rotation, passing over those whose requests were
+    // all refused a moment ago, else the status request (every reply carries
+    // the controller's change and event notices, so it is asked only when
+    // nothing else is); -1 when the status request too waits for its retry
+    // time.
     int chooseTask() const;
     void buildRequest(int task);
     void buildIdRequest(quint8 command, PacedQueue<quint16>& queue, int task);
