@@ -273,26 +273,39 @@ void SpiDriver::slotSoftwareReadCancel()
 
 void SpiDriver::slotLogRead(QByteArray request)
 {
-    if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
-        return;
-    m_logRequests.append(ArchiveRequest{request, -1, true, 0});
-    setTask(TaskLog, true);
+    queueArchiveRequest(CmdReadLog, request, false);
 }
 
 void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 {
-    if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
-        return;
-    m_compressRequests.append(ArchiveRequest{request, -1, true, 0});
-    setTask(TaskLogCompress, true);
+    queueArchiveRequest(CmdReadLogCompress, request, false);
+}
+
+void SpiDriver::slotScadaRequestLogCompress(QByteArray request)
+{
+    queueArchiveRequest(CmdReadLogCompress, request, true);
 }
 
 void SpiDriver::slotSpiRequestLogCompressRN(QByteArray request)
 {
-    if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
+    queueArchiveRequest(CmdReadLogCompressRN, request, true);
+}
+
+void SpiDriver::queueArchiveRequest(quint8 command, const QByteArray& request, bool fromMap)
+{
+    int task = 0;
+    QList<ArchiveRequest>& queue = *archiveQueue(command, &task);
+    // The map may fill the whole queue; the service clients leave its room.
+    int size = queue.size();
+    int cap = MaxArchiveQueue;
+    if (!fromMap) {
+        size = int(std::count_if(queue.begin(), queue.end(), [](const ArchiveRequest& r) { return !r.fromMap; }));
+        cap -= ScadaArchiveRoom;
+    }
+    if (!hasRoom(size, cap, "archive", m_archivesDropped))
         return;
-    m_compressRnRequests.append(ArchiveRequest{request, -1, true, 0});
-    setTask(TaskLogCompressRN, true);
+    queue.append(ArchiveRequest{request, -1, true, 0, fromMap});
+    setTask(static_cast<unsigned char>(task), true);
 }
 
 void SpiDriver::slotScadaSoftwareWrite(QByteArray packet)
@@ -316,7 +329,7 @@ void SpiDriver::slotArchiveWaitEnded(quint8 command, QByteArray request)
         return;
     for (int i = 0; i < queue->size(); ++i) {
         ArchiveRequest& r = (*queue)[i];
-        if (!r.awaited || r.bytes != request)
+        if (!r.fromMap || !r.awaited || r.bytes != request)
             continue;
         if (r.firstSentMs < 0) {
             // Not sent yet: it goes once, as asked, but is not asked again.
@@ -330,7 +343,7 @@ void SpiDriver::slotArchiveWaitEnded(quint8 command, QByteArray request)
         return;
     }
     // The request in flight, or held for a resend after a lost exchange.
-    if (m_currentCommand == command && m_sentArchive.bytes == request)
+    if (m_currentCommand == command && m_sentArchive.fromMap && m_sentArchive.bytes == request)
         m_sentArchive.awaited = false;
 }
 
@@ -672,7 +685,7 @@ void SpiDriver::buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue
     int first = 0;
     while (first < queue.size() - 1 && queue.at(first).readyAt > now)
         ++first;
-    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true, 0} : queue.takeAt(first);
+    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true, 0, false} : queue.takeAt(first);
     if (m_sentArchive.firstSentMs < 0)
         m_sentArchive.firstSentMs = m_clock.elapsed();
     QByteArray request = m_sentArchive.bytes;

@@ -56,6 +56,11 @@ public:
     static constexpr int MaxEventQueue = 4096;
     static constexpr int MaxWriteQueue = 4096;
     static constexpr int MaxArchiveQueue = 256;
+    // Of each archive queue, the room the SCADA map's reads keep for
+    // themselves: the service clients together fill the rest at most, so
+    // none of them can push out the map's read, which a SCADA master awaits.
+    // The map waits for one read at a time; those it gave up on go once.
+    static constexpr int ScadaArchiveRoom = 16;
     // Byte 1 of a frame is its whole length: a SCADA packet may fill the rest.
     static constexpr int MaxScadaPacket = 255 - 4;
     static constexpr int ArchiveRequestSize = 15;
@@ -102,8 +107,11 @@ public slots:
     void slotSoftwareRead(quint32 address, quint16 size);
     // The update has ended: its memory read is no longer asked.
     void slotSoftwareReadCancel();
+    // Archive reads of the service clients (commands 11 and 12) and of the
+    // SCADA map (commands 12 and 14).
     void slotLogRead(QByteArray request);
     void slotSpiRequestLogCompress(QByteArray request);
+    void slotScadaRequestLogCompress(QByteArray request);
     void slotSpiRequestLogCompressRN(QByteArray request);
     void slotScadaSoftwareWrite(QByteArray packet);
     // The SCADA map no longer waits for the reply to this archive request
@@ -144,9 +152,10 @@ private:
     struct ArchiveRequest
     {
         QByteArray bytes;
-        qint64 firstSentMs; // on m_clock; -1 until sent
-        bool awaited;       // false once its requester has stopped waiting
-        qint64 readyAt;     // on m_clock: refused, it is not asked again before this
+        qint64 firstSentMs = -1; // on m_clock; -1 until sent
+        bool awaited = true;     // false once its requester has stopped waiting
+        qint64 readyAt = 0;      // on m_clock: refused, it is not asked again before this
+        bool fromMap = false;    // the SCADA map's, in the room kept for it
     };
     // Kinds of the lines that the controller or a client can repeat: the
     // first is written, then at most one per interval, with the count of
@@ -168,6 +177,8 @@ private:
     void buildIdRequest(quint8 command, PacedQueue<quint16>& queue, int task);
     void buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task);
     QList<ArchiveRequest>* archiveQueue(quint8 command, int* task);
+    // Queues an archive request unless its requester's room is full.
+    void queueArchiveRequest(quint8 command, const QByteArray& request, bool fromMap);
     // The notice byte of a reply, refused ones too: the controller's
     // changes or new events to ask for.
     void handleNotice();
