@@ -760,6 +760,86 @@ private slots:
         }
         QVERIFY2(used[1] - used[0] < 512 * 1024, qPrintable(QString("%1 bytes more").arg(used[1] - used[0])));
     }
+
+    // A client that lost writes while the link was stuck is not held to that
+    // wait afterwards: once the link goes on, its event requests that meet
+    // the cap wait as anybody's do, and are answered.
+    void dropOnAStuckLinkIsNotHeldAgainstLaterRequests()
+    {
+        SpiDriver* driver = m_station->link.driver;
+        ControllerModel& model = m_station->link.model;
+        LogCapture log;
+        driver->setWriteStall(1000);
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port) && client.ready());
+        const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(5000) << 1 << 1; });
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(write.repeated(WriteBacklog::Cap + 20) + idRequest(P::ReadValues, {13}));
+            QVERIFY2(client.waitCount(valueIs(13), 1, 4000), "the request behind the dropped writes answered");
+        }
+        QCOMPARE(log.count("the SPI link takes nothing, request 2 dropped"), 1);
+        QVERIFY2(waitFor([driver] { return driver->writeBacklog()->size() == 0; }), "the writes taken before sent");
+        const QByteArray record(21, '\x5C');
+        const quint32 address = model.addEvent(record);
+        QVERIFY2(client.waitCount(replyOf(P::EventReply, record), 1), "the new event read");
+        // Two blocks reach the cap; the third, asking for the new event
+        // again, must wait for the driver.
+        const quint32 other = address == 0 ? 21 : 0;
+        const int half = SocketServer::MaxRequestsHandedOver / 2 + 1;
+        const QByteArray block = serviceRequest(P::ReadEvents, [half, other](QDataStream& out) {
+            for (int i = 0; i < half; ++i)
+                out << other;
+        });
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(block + block + eventRequest(address) + idRequest(P::ReadValues, {14}));
+            QTest::qWait(200);
+            QVERIFY2(client.count(valueIs(14)) == 0, "the requests behind the cap waiting");
+        }
+        QVERIFY2(client.waitCount(replyOf(P::EventReply, record), 2, 5000), "the held event request answered");
+        QVERIFY(client.waitCount(valueIs(14), 1));
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
+    }
+
+    // A link slower than a client's writes, but sending all along, drops
+    // nothing the client holds: with the write backlog full for several
+    // times the stall limit, the client's writes wait, and all arrive.
+    void slowLinkDropsNothing()
+    {
+        SpiDriver* driver = m_station->link.driver;
+        const ControllerModel& model = m_station->link.model;
+        LogCapture log;
+        const int stallMs = 200;
+        driver->setWriteStall(stallMs);
+        // Another writer's, straight into the driver's queue.
+        for (int i = 0; i < 2000; ++i)
+            QMetaObject::invokeMethod(driver, "slotParamWrite", Qt::QueuedConnection, Q_ARG(quint16, 5000),
+                                      Q_ARG(quint32, quint32(i)), Q_ARG(int, 1));
+        QVERIFY2(waitFor([driver] { return driver->writeBacklog()->isFull(); }), "the backlog full");
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        const int count = 20;
+        QByteArray writes;
+        for (int i = 0; i < count; ++i)
+            writes += serviceRequest(P::WriteValue, [i](QDataStream& out) { out << quint16(5001) << qint32(i) << 1; });
+        QElapsedTimer held;
+        held.start();
+        client.send(writes + idRequest(P::ReadValues, {13}));
+        QVERIFY2(client.waitCount(valueIs(13), 1), "the request behind the writes answered");
+        const qint64 heldMs = held.elapsed();
+        qInfo("held %lld ms, the stall limit %d ms", heldMs, stallMs);
+        QCOMPARE(log.count("the SPI link takes nothing"), 0);
+        const auto ofClient = [&model] {
+            const QVector<ControllerModel::WriteRecord> all = model.writes();
+            return std::count_if(all.begin(), all.end(), [](const ControllerModel::WriteRecord& w) { return w.id == 5001; });
+        };
+        QVERIFY2(waitFor([&] { return ofClient() == count; }), "every write of the client at the controller");
+        QVERIFY2(heldMs >= 2 * stallMs, "the writes held past the stall limit");
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestServers)

@@ -483,6 +483,9 @@ void SpiDriver::loop()
         }
         m_currentTask = static_cast<quint8>(task);
         buildRequest(m_currentTask);
+        // The link moves: the clients waiting for it wait on (a request
+        // lost and sent again unchanged is no move).
+        m_writeBacklog->noteSent();
     }
 
     bool refused = false;
@@ -721,7 +724,6 @@ void SpiDriver::buildRequest(int task)
         m_requestCount = n;
         m_requestLength = static_cast<quint32>(7 * n + 4);
         noteWriteQueue();
-        m_writeBacklog->noteSent();
         if (m_writes.isEmpty())
             m_tasks[task] = 0;
         break;

@@ -91,8 +91,8 @@ public:
     quint8 linkState() const { return m_linkState; }
     // How long a refused archive request is asked again; tests shorten it.
     void setArchiveAwait(int ms) { m_archiveAwaitMs = ms; }
-    // How long the link may send no write before the writers stop waiting
-    // for it (WriteBacklog); tests shorten it.
+    // How long the link may send nothing before the clients that wait for it
+    // stop waiting (WriteBacklog); tests shorten it.
     void setWriteStall(int ms) { m_writeBacklog->stallMs = ms; }
 
 public slots:
