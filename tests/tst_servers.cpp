@@ -11,6 +11,7 @@
 #include "console_client.h"
 #include "descriptors_taken.h"
 #include "driver_hold.h"
+#include "flooder.h"
 #include "function_thread.h"
 #include "log_capture.h"
 #include "model_link.h"
@@ -759,6 +760,54 @@ private slots:
             used[round] = memoryInUse();
         }
         QVERIFY2(used[1] - used[0] < 512 * 1024, qPrintable(QString("%1 bytes more").arg(used[1] - used[0])));
+    }
+
+    // A client writes as fast as the program takes its writes, through the
+    // service port or the console: the link's write backlog holds it back,
+    // the link goes on with its other work, and a change and an event made
+    // on the controller meanwhile reach the program within a second. Once
+    // the client has gone, what it wrote is at the controller within 2 s.
+    void changesAndEventsArriveDuringAWriteFlood_data() { serverRows(); }
+    void changesAndEventsArriveDuringAWriteFlood()
+    {
+        QFETCH(bool, console);
+        ModelStation& s = *m_station;
+        ControllerModel& model = s.link.model;
+        CommandServer consoleServer(nullptr, 0, &s.parameters, s.link.driver);
+        consoleServer.start();
+        BlockClient watcher;
+        QVERIFY(watcher.connectTo(m_port) && watcher.ready());
+        const QByteArray write = console ? QByteArray("set 600 5\n") : serviceRequest(P::WriteValue, [](QDataStream& out) {
+            out << quint16(600) << quint32(0x40A00000) << qint32(3);
+        });
+        const int before = model.writes().size();
+        Flooder flood(console ? consoleServer.serverPort() : m_port, write.repeated(256));
+        QVERIFY2(flood.connected(), "the flooding client connected");
+        QVERIFY2(waitFor([&] { return model.writes().size() - before > 4 * WriteBacklog::Cap; }), "the flood at the controller");
+        const float value = s.parameters.get(13) + 1.5f;
+        QByteArray record(21, '\0');
+        record.replace(0, 19, console ? "console flood event" : "service flood event");
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(model.setFloat(13, value));
+        model.addEvent(record);
+        qint64 changeMs = -1, eventMs = -1;
+        waitFor([&] {
+            if (changeMs < 0 && s.parameters.get(13) == value)
+                changeMs = took.elapsed();
+            if (eventMs < 0 && watcher.count(replyOf(P::EventReply, record)) > 0)
+                eventMs = took.elapsed();
+            return changeMs >= 0 && eventMs >= 0;
+        }, 1000);
+        qInfo("the change after %lld ms, the event after %lld ms (-1: not within a second)", changeMs, eventMs);
+        QVERIFY2(changeMs >= 0, "the change within a second");
+        QVERIFY2(eventMs >= 0, "the event within a second");
+        flood.stop();
+        QVERIFY2(waitFor([&s] { return s.link.driver->writeBacklog()->size() == 0; }, 2000),
+                 "the flood's writes sent within 2 s of the client's going");
+        // The values they changed read back: a status request goes only then.
+        const quint64 polls = model.stats().value(ControllerModel::CmdStatus);
+        QVERIFY2(waitFor([&] { return model.stats().value(ControllerModel::CmdStatus) > polls; }), "the link idle again");
     }
 
     // A client that lost writes while the link was stuck is not held to that
