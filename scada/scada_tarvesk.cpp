@@ -10,7 +10,7 @@ ScadaTarvesk::ScadaTarvesk()
 void ScadaTarvesk::connectSpiDriver(SpiDriver* driver)
 {
     Scada::connectSpiDriver(driver);
-    connect(this, &ScadaTarvesk::signalScadaRequestCompressLog, driver, &SpiDriver::slotSpiRequestLogCompress);
+    connect(this, &ScadaTarvesk::signalScadaRequestCompressLog, driver, &SpiDriver::slotScadaRequestLogCompress);
     connectArchiveReply(driver, &SpiDriver::signalSpiResiveLogCompress,
                         static_cast<ArchiveReplySlot>(&ScadaTarvesk::slotScadaResiveCompressLog), CmdArchiveCompressed);
 }

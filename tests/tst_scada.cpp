@@ -518,35 +518,64 @@ private slots:
         QCOMPARE(model.stats().value(quint8(command)), served);
     }
 
-    // Refused service requests queued before the map's archive read of the
-    // same command do not hold it back: each refused one waits on its own,
-    // the others go at the link's pace, and the map's read is answered
-    // within its wait. The service requests are answered afterwards.
+    // A service client fills the archive queue of command 12 with requests
+    // the controller refuses, and asks for more: past its share it is
+    // refused, with a log line now and then, and the map's read of the same
+    // command, queued behind them all, keeps its room and is answered within
+    // the map's wait, for a refusal asks nothing more of the controller (one
+    // exchange each). The refusals bring the controller's notices meanwhile:
+    // a change made on the controller reaches the clients within a second,
+    // and the link is never shown down.
     void refusedServiceRequestsLeaveTheMapsReadOnTime()
     {
         ControllerModel& model = m_link->model;
+        SpiDriver* driver = m_link->driver;
         const int command = ControllerModel::CmdReadArchiveCompressed;
         QVERIFY(model.setArchive(quint8(command), archiveBytes(command)));
-        TcpServer service(nullptr, 0, m_store, m_link->driver);
+        model.defineParameter(13, 0);
+        TcpServer service(nullptr, 0, m_store, driver);
         BlockClient client;
-        QVERIFY(client.connectTo(service.serverPort()));
-        const int refused = 50;
+        QVERIFY(client.connectTo(service.serverPort()) && client.ready());
+        QObject here;
+        int asked = 0;
+        connect(m_map, &TestMap::signalScadaRequestCompressLog, &here, [&asked] { ++asked; });
+        LogCapture log;
+        const int share = SpiDriver::MaxArchiveQueue - SpiDriver::ScadaArchiveRoom;
+        model.setFault(ControllerModel::Fault::Refuse, share, command);
         QByteArray requests;
-        for (int i = 0; i < refused; ++i)
+        for (int i = 0; i < SpiDriver::MaxArchiveQueue; ++i)
             requests += serviceRequest(9, [i](QDataStream& out) { out << Scada::archiveRequest(quint32(i), 10); });
-        const quint64 refusals = m_link->driver->counter(SpiDriver::ErrCrcSlave);
-        model.setFault(ControllerModel::Fault::Refuse, refused, command);
-        client.send(requests);
-        QVERIFY2(waitFor([&] { return m_link->driver->counter(SpiDriver::ErrCrcSlave) > refusals; }),
-                 "the first service request refused");
+        {
+            // All of them queued before the first goes out, the map's last.
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(requests + idRequest(0, {14}));
+            QVERIFY2(client.waitCount(valueIs(14), 1), "the service requests handed to the link");
+            start("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, 100u), Q_ARG(quint32, 20u));
+            QVERIFY2(waitFor([&asked] { return asked == 1; }), "the map's read asked");
+            QVERIFY2(hold.release(), "the SPI driver held until released");
+        }
         QElapsedTimer took;
         took.start();
-        const QList<QVariant> done = transfer("slotReadArchive", Q_ARG(int, command), Q_ARG(quint32, 100u), Q_ARG(quint32, 20u));
+        QVERIFY(model.setFloat(13, 42.5f));
+        QVERIFY2(client.waitCount(valueIs(13, 2, bitsFromFloat(42.5f)), 1, 1000), "the change within a second");
+        const QList<QVariant> done = finished();
         qInfo("the map's read answered after %lld ms", took.elapsed());
         QVERIFY2(done.value(0).toBool(), "the map's read answered within its wait");
         QCOMPARE(done.at(2).toByteArray(), archiveBytes(command).mid(100, 20));
-        QVERIFY2(client.waitCount([](const Reply& r) { return r.command == 9; }, refused + 1),
-                 "the service requests answered once refused");
+        QVERIFY(log.count(QString("archive queue full (%1), request dropped").arg(share)) >= 1);
+        QVERIFY2(client.count([](const Reply& r) { return r.command == 8; }) == 0, "the link never shown down");
+        // The refused ones, each asked once, are given up at the next step:
+        // the link is idle again.
+        const auto givenUp = std::make_shared<std::atomic<bool>>(false);
+        QTimer::singleShot(0, driver, [driver, givenUp] {
+            driver->setArchiveAwait(0);
+            *givenUp = true;
+        });
+        QVERIFY2(waitFor([givenUp] { return givenUp->load(); }), "the refused requests given up");
+        const quint64 polls = model.stats().value(ControllerModel::CmdStatus);
+        QVERIFY2(waitFor([&] { return model.stats().value(ControllerModel::CmdStatus) > polls; }), "the link idle");
+        QTimer::singleShot(0, driver, [driver] { driver->setArchiveAwait(SpiDriver::ArchiveAwaitMs); });
     }
 
     // While the SPI link's write backlog is full, a write the map takes is

@@ -11,6 +11,7 @@
 #include "console_client.h"
 #include "descriptors_taken.h"
 #include "driver_hold.h"
+#include "flooder.h"
 #include "function_thread.h"
 #include "log_capture.h"
 #include "model_link.h"
@@ -759,6 +760,134 @@ private slots:
             used[round] = memoryInUse();
         }
         QVERIFY2(used[1] - used[0] < 512 * 1024, qPrintable(QString("%1 bytes more").arg(used[1] - used[0])));
+    }
+
+    // A client writes as fast as the program takes its writes, through the
+    // service port or the console: the link's write backlog holds it back,
+    // the link goes on with its other work, and a change and an event made
+    // on the controller meanwhile reach the program within a second. Once
+    // the client has gone, what it wrote is at the controller within 2 s.
+    void changesAndEventsArriveDuringAWriteFlood_data() { serverRows(); }
+    void changesAndEventsArriveDuringAWriteFlood()
+    {
+        QFETCH(bool, console);
+        ModelStation& s = *m_station;
+        ControllerModel& model = s.link.model;
+        CommandServer consoleServer(nullptr, 0, &s.parameters, s.link.driver);
+        consoleServer.start();
+        BlockClient watcher;
+        QVERIFY(watcher.connectTo(m_port) && watcher.ready());
+        const QByteArray write = console ? QByteArray("set 600 5\n") : serviceRequest(P::WriteValue, [](QDataStream& out) {
+            out << quint16(600) << quint32(0x40A00000) << qint32(3);
+        });
+        const int before = model.writes().size();
+        Flooder flood(console ? consoleServer.serverPort() : m_port, write.repeated(256));
+        QVERIFY2(flood.connected(), "the flooding client connected");
+        QVERIFY2(waitFor([&] { return model.writes().size() - before > 4 * WriteBacklog::Cap; }), "the flood at the controller");
+        const float value = s.parameters.get(13) + 1.5f;
+        QByteArray record(21, '\0');
+        record.replace(0, 19, console ? "console flood event" : "service flood event");
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(model.setFloat(13, value));
+        model.addEvent(record);
+        qint64 changeMs = -1, eventMs = -1;
+        waitFor([&] {
+            if (changeMs < 0 && s.parameters.get(13) == value)
+                changeMs = took.elapsed();
+            if (eventMs < 0 && watcher.count(replyOf(P::EventReply, record)) > 0)
+                eventMs = took.elapsed();
+            return changeMs >= 0 && eventMs >= 0;
+        }, 1000);
+        qInfo("the change after %lld ms, the event after %lld ms (-1: not within a second)", changeMs, eventMs);
+        QVERIFY2(changeMs >= 0, "the change within a second");
+        QVERIFY2(eventMs >= 0, "the event within a second");
+        flood.stop();
+        QVERIFY2(waitFor([&s] { return s.link.driver->writeBacklog()->size() == 0; }, 2000),
+                 "the flood's writes sent within 2 s of the client's going");
+        // The values they changed read back: a status request goes only then.
+        const quint64 polls = model.stats().value(ControllerModel::CmdStatus);
+        QVERIFY2(waitFor([&] { return model.stats().value(ControllerModel::CmdStatus) > polls; }), "the link idle again");
+    }
+
+    // A client that lost writes while the link was stuck is not held to that
+    // wait afterwards: once the link goes on, its event requests that meet
+    // the cap wait as anybody's do, and are answered.
+    void dropOnAStuckLinkIsNotHeldAgainstLaterRequests()
+    {
+        SpiDriver* driver = m_station->link.driver;
+        ControllerModel& model = m_station->link.model;
+        LogCapture log;
+        driver->setWriteStall(1000);
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port) && client.ready());
+        const QByteArray write = serviceRequest(P::WriteValue, [](QDataStream& out) { out << quint16(5000) << 1 << 1; });
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(write.repeated(WriteBacklog::Cap + 20) + idRequest(P::ReadValues, {13}));
+            QVERIFY2(client.waitCount(valueIs(13), 1, 4000), "the request behind the dropped writes answered");
+        }
+        QCOMPARE(log.count("the SPI link takes nothing, request 2 dropped"), 1);
+        QVERIFY2(waitFor([driver] { return driver->writeBacklog()->size() == 0; }), "the writes taken before sent");
+        const QByteArray record(21, '\x5C');
+        const quint32 address = model.addEvent(record);
+        QVERIFY2(client.waitCount(replyOf(P::EventReply, record), 1), "the new event read");
+        // Two blocks reach the cap; the third, asking for the new event
+        // again, must wait for the driver.
+        const quint32 other = address == 0 ? 21 : 0;
+        const int half = SocketServer::MaxRequestsHandedOver / 2 + 1;
+        const QByteArray block = serviceRequest(P::ReadEvents, [half, other](QDataStream& out) {
+            for (int i = 0; i < half; ++i)
+                out << other;
+        });
+        {
+            DriverHold hold(driver);
+            QVERIFY2(hold.isHeld(), "the SPI driver's thread held");
+            client.send(block + block + eventRequest(address) + idRequest(P::ReadValues, {14}));
+            QTest::qWait(200);
+            QVERIFY2(client.count(valueIs(14)) == 0, "the requests behind the cap waiting");
+        }
+        QVERIFY2(client.waitCount(replyOf(P::EventReply, record), 2, 5000), "the held event request answered");
+        QVERIFY(client.waitCount(valueIs(14), 1));
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
+    }
+
+    // A link slower than a client's writes, but sending all along, drops
+    // nothing the client holds: with the write backlog full for several
+    // times the stall limit, the client's writes wait, and all arrive.
+    void slowLinkDropsNothing()
+    {
+        SpiDriver* driver = m_station->link.driver;
+        const ControllerModel& model = m_station->link.model;
+        LogCapture log;
+        const int stallMs = 200;
+        driver->setWriteStall(stallMs);
+        // Another writer's, straight into the driver's queue.
+        for (int i = 0; i < 2000; ++i)
+            QMetaObject::invokeMethod(driver, "slotParamWrite", Qt::QueuedConnection, Q_ARG(quint16, 5000),
+                                      Q_ARG(quint32, quint32(i)), Q_ARG(int, 1));
+        QVERIFY2(waitFor([driver] { return driver->writeBacklog()->isFull(); }), "the backlog full");
+        BlockClient client;
+        QVERIFY(client.connectTo(m_port));
+        const int count = 20;
+        QByteArray writes;
+        for (int i = 0; i < count; ++i)
+            writes += serviceRequest(P::WriteValue, [i](QDataStream& out) { out << quint16(5001) << qint32(i) << 1; });
+        QElapsedTimer held;
+        held.start();
+        client.send(writes + idRequest(P::ReadValues, {13}));
+        QVERIFY2(client.waitCount(valueIs(13), 1), "the request behind the writes answered");
+        const qint64 heldMs = held.elapsed();
+        qInfo("held %lld ms, the stall limit %d ms", heldMs, stallMs);
+        QCOMPARE(log.count("the SPI link takes nothing"), 0);
+        const auto ofClient = [&model] {
+            const QVector<ControllerModel::WriteRecord> all = model.writes();
+            return std::count_if(all.begin(), all.end(), [](const ControllerModel::WriteRecord& w) { return w.id == 5001; });
+        };
+        QVERIFY2(waitFor([&] { return ofClient() == count; }), "every write of the client at the controller");
+        QVERIFY2(heldMs >= 2 * stallMs, "the writes held past the stall limit");
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
     }
 };
 

@@ -58,35 +58,49 @@ public:
     }
     int transfer(const quint8* tx, quint8* rx, quint32 length, quint32 speedHz) override
     {
-        if (speedHz == SpiDriver::WriteSpeedHz && length > 2)
+        if (speedHz == SpiDriver::WriteSpeedHz && length > 2) {
             sent << qMakePair(int(tx[1]), m_clock.elapsed()); // commands need no escape
+            if (onRequest)
+                onRequest(tx[1]);
+        }
         return ModelTransport::transfer(tx, rx, length, speedHz);
     }
+    // Called with each request's command before the controller takes it.
+    std::function<void(int)> onRequest;
     int count(int command) const
     {
         return int(std::count_if(sent.begin(), sent.end(), [command](const QPair<int, qint64>& s) { return s.first == command; }));
     }
-    // Between two requests of command: the fewest status requests, and the
+    // Between two requests of command: the fewest other requests, and the
     // shortest time.
     QPair<int, qint64> leastBetween(int command) const
     {
-        int statuses = INT_MAX;
+        int others = INT_MAX;
         qint64 gap = LLONG_MAX;
         int since = -1;
         qint64 last = 0;
         for (const QPair<int, qint64>& s : sent) {
-            if (s.first == 1 && since >= 0)
-                ++since;
-            if (s.first != command)
+            if (s.first != command) {
+                since += since >= 0;
                 continue;
+            }
             if (since >= 0) {
-                statuses = qMin(statuses, since);
+                others = qMin(others, since);
                 gap = qMin(gap, s.second - last);
             }
             since = 0;
             last = s.second;
         }
-        return qMakePair(statuses, gap);
+        return qMakePair(others, gap);
+    }
+    // Requests of command sent between the first and the last of another.
+    int countDuring(int command, int other) const
+    {
+        const auto isOther = [other](const QPair<int, qint64>& s) { return s.first == other; };
+        const auto first = std::find_if(sent.begin(), sent.end(), isOther);
+        const auto last = std::find_if(sent.rbegin(), sent.rend(), isOther).base();
+        return first < last ? int(std::count_if(first, last, [command](const QPair<int, qint64>& s) { return s.first == command; }))
+                            : 0;
     }
     QList<QPair<int, qint64>> sent; // SPI thread only: the test drives the driver in its own thread
 
@@ -312,36 +326,49 @@ private slots:
         QCOMPARE(link.count(), 0);
     }
 
-    // Thousands of writes waiting do not hold back the status request, which
-    // brings the controller's notices: it keeps its pace while they go out.
-    void statusRequestKeepsItsPaceUnderWrites()
+    // A refused reply brings the controller's notices like any other: a
+    // change made as the controller refuses a request is asked for next,
+    // while refused requests keep the link busy and no status request goes.
+    // A long run of refusals is broken by one status request, which the
+    // controller answers: the link is never shown down.
+    void refusalBringsTheNotices()
     {
         ControllerModel model;
         model.setWireTimeSimulated(false);
+        model.setClockRunning(false);
+        model.defineParameter(13, 0);
         auto* transport = new RecordingTransport(&model);
         Master master(transport);
-        const int writes = 3000;
-        for (int i = 0; i < writes; ++i)
-            master.driver.slotParamWrite(quint16(100 + i % 100), quint32(i), 1);
-        master.driver.process();
-        QVERIFY2(waitFor([&] { return model.writes().size() == writes; }, 8000), "every write");
-        qint64 first = -1, last = -1;
-        for (const QPair<int, qint64>& s : transport->sent) {
-            if (s.first == ControllerModel::CmdWriteValues) {
-                first = first < 0 ? s.second : first;
-                last = s.second;
-            }
+        SpiDriver& driver = master.driver;
+        QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
+        const int refused = 2 * SpiDriver::LinkDownAfter + 10;
+        model.setFault(ControllerModel::Fault::Refuse, refused, ControllerModel::CmdReadArchiveCompressed);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 12 refused \\(1 in a row\\), asked again later$"));
+        for (int i = 0; i < refused; ++i)
+            driver.slotSpiRequestLogCompress(QByteArray(3, '\0') + char(i) + QByteArray(11, '\0'));
+        int requests = 0;
+        transport->onRequest = [&](int command) {
+            if (command == ControllerModel::CmdReadArchiveCompressed && ++requests == 3)
+                model.setFloat(13, 42.5f);
+        };
+        QSignalSpy values(&driver, &SpiDriver::signalParamUpdated);
+        driver.process();
+        QVERIFY2(waitFor([&] { return model.stats().value(ControllerModel::CmdReadArchiveCompressed) == quint64(refused); }, 5000),
+                 "every archive request answered after its refusal");
+        // The requests of the first pass, up to the last refused one.
+        QList<int> commands;
+        for (int i = 0, archives = 0; i < transport->sent.size() && archives < refused; ++i) {
+            commands << transport->sent.at(i).first;
+            archives += commands.last() == ControllerModel::CmdReadArchiveCompressed;
         }
-        qint64 longest = 0, previous = first;
-        for (const QPair<int, qint64>& s : transport->sent) {
-            if (s.first == ControllerModel::CmdStatus && s.second > first && s.second < last) {
-                longest = qMax(longest, s.second - previous);
-                previous = s.second;
-            }
-        }
-        longest = qMax(longest, last - previous);
-        qInfo("writes for %lld ms, at most %lld ms without a status request", last - first, longest);
-        QVERIFY2(longest <= 3 * SpiDriver::StatusEveryMs, "a status request at least every 300 ms");
+        int third = -1;
+        for (int archives = 0; archives < 3;)
+            archives += commands.at(++third) == ControllerModel::CmdReadArchiveCompressed;
+        QCOMPARE(commands.mid(third, 4), QList<int>({12, 4, 12, 2}));
+        QVERIFY(!values.isEmpty() && values.first().at(0).value<quint16>() == 13);
+        // The one that begins the run, and at most one in each run of refusals.
+        QVERIFY(commands.count(ControllerModel::CmdStatus) <= 1 + refused / SpiDriver::LinkDownAfter);
+        QCOMPARE(link.count(), 0);
     }
 
     // A controller that refuses every request, the status request too, is as
@@ -379,14 +406,15 @@ private slots:
         QCOMPARE(model.scadaPackets(), QList<QByteArray>({"first", "second"}));
     }
 
-    // A read the controller keeps refusing waits its turn: the other tasks
-    // and a status request go between its tries (also while other work
-    // keeps the link busy), no sooner than the retry interval apart, so a
-    // change made on the controller meanwhile arrives
-    // within a second; the link is never shown down and the refusals make
-    // one log line. It is asked again only while awaited: the memory read
-    // until the update ends, a service client's archive request until its
-    // time is up.
+    // A read the controller keeps refusing waits its turn: other requests go
+    // between its tries, no sooner than the retry interval apart, so a
+    // change made on the controller meanwhile arrives within a second. The
+    // refusals ask nothing more of the controller: while writes wait, no
+    // status request goes (the refusal's reply brought the notices), nor
+    // while the link is busy with anything else. The link is never shown
+    // down and the refusals make one log line. The read is asked again only
+    // while awaited: the memory read until the update ends, a service
+    // client's archive request until its time is up.
     void refusedReadLeavesTheLinkFree_data()
     {
         QTest::addColumn<int>("command");
@@ -415,7 +443,7 @@ private slots:
         request[3] = 20;
         request[7] = 30;
         driver.process();
-        for (int i = 0; i < 2000; ++i) // busy for a while: status requests are not the idle ones
+        for (int i = 0; i < 2000; ++i) // busy for a while: the tries go between writes
             driver.slotParamWrite(quint16(100 + i % 100), quint32(i), 1);
         if (command == ControllerModel::CmdReadMemory)
             driver.slotSoftwareRead(0x800000, 3);
@@ -450,8 +478,10 @@ private slots:
         QCOMPARE(transport->count(command), tries);
 
         const QPair<int, qint64> between = transport->leastBetween(command);
-        QVERIFY2(between.first >= 1, "a status request between two tries");
+        QVERIFY2(between.first >= 1, "another request between two tries");
         QVERIFY2(between.second >= SpiDriver::RefusedRetryMs, "tries no closer than the retry interval");
+        QVERIFY2(transport->countDuring(command, ControllerModel::CmdWriteValues) >= 3, "tries while the writes went");
+        QCOMPARE(transport->countDuring(ControllerModel::CmdStatus, ControllerModel::CmdWriteValues), 0);
         QCOMPARE(link.count(), 0);
         QCOMPARE(log.count("refused ("), 1);
     }

@@ -273,26 +273,39 @@ void SpiDriver::slotSoftwareReadCancel()
 
 void SpiDriver::slotLogRead(QByteArray request)
 {
-    if (!hasRoom(m_logRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
-        return;
-    m_logRequests.append(ArchiveRequest{request, -1, true, 0});
-    setTask(TaskLog, true);
+    queueArchiveRequest(CmdReadLog, request, false);
 }
 
 void SpiDriver::slotSpiRequestLogCompress(QByteArray request)
 {
-    if (!hasRoom(m_compressRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
-        return;
-    m_compressRequests.append(ArchiveRequest{request, -1, true, 0});
-    setTask(TaskLogCompress, true);
+    queueArchiveRequest(CmdReadLogCompress, request, false);
+}
+
+void SpiDriver::slotScadaRequestLogCompress(QByteArray request)
+{
+    queueArchiveRequest(CmdReadLogCompress, request, true);
 }
 
 void SpiDriver::slotSpiRequestLogCompressRN(QByteArray request)
 {
-    if (!hasRoom(m_compressRnRequests.size(), MaxArchiveQueue, "archive", m_archivesDropped))
+    queueArchiveRequest(CmdReadLogCompressRN, request, true);
+}
+
+void SpiDriver::queueArchiveRequest(quint8 command, const QByteArray& request, bool fromMap)
+{
+    int task = 0;
+    QList<ArchiveRequest>& queue = *archiveQueue(command, &task);
+    // The map may fill the whole queue; the service clients leave its room.
+    int size = queue.size();
+    int cap = MaxArchiveQueue;
+    if (!fromMap) {
+        size = int(std::count_if(queue.begin(), queue.end(), [](const ArchiveRequest& r) { return !r.fromMap; }));
+        cap -= ScadaArchiveRoom;
+    }
+    if (!hasRoom(size, cap, "archive", m_archivesDropped))
         return;
-    m_compressRnRequests.append(ArchiveRequest{request, -1, true, 0});
-    setTask(TaskLogCompressRN, true);
+    queue.append(ArchiveRequest{request, -1, true, 0, fromMap});
+    setTask(static_cast<unsigned char>(task), true);
 }
 
 void SpiDriver::slotScadaSoftwareWrite(QByteArray packet)
@@ -316,7 +329,7 @@ void SpiDriver::slotArchiveWaitEnded(quint8 command, QByteArray request)
         return;
     for (int i = 0; i < queue->size(); ++i) {
         ArchiveRequest& r = (*queue)[i];
-        if (!r.awaited || r.bytes != request)
+        if (!r.fromMap || !r.awaited || r.bytes != request)
             continue;
         if (r.firstSentMs < 0) {
             // Not sent yet: it goes once, as asked, but is not asked again.
@@ -330,7 +343,7 @@ void SpiDriver::slotArchiveWaitEnded(quint8 command, QByteArray request)
         return;
     }
     // The request in flight, or held for a resend after a lost exchange.
-    if (m_currentCommand == command && m_sentArchive.bytes == request)
+    if (m_currentCommand == command && m_sentArchive.fromMap && m_sentArchive.bytes == request)
         m_sentArchive.awaited = false;
 }
 
@@ -441,7 +454,9 @@ int SpiDriver::chooseTask() const
 {
     const qint64 now = m_clock.elapsed();
     const bool statusReady = now >= m_retryAt[TaskStatus];
-    if (statusReady && now - m_statusSentAt >= StatusEveryMs)
+    // Marked at the start, so that a run begins with it, and after a run of
+    // refusals, to ask whether the controller refuses everything.
+    if (m_tasks[TaskStatus] > 0 && statusReady)
         return TaskStatus;
     for (int t = m_currentTask + 1; t < TaskCount; ++t)
         if (isPending(t) && isReady(t, now))
@@ -468,6 +483,9 @@ void SpiDriver::loop()
         }
         m_currentTask = static_cast<quint8>(task);
         buildRequest(m_currentTask);
+        // The link moves: the clients waiting for it wait on (a request
+        // lost and sent again unchanged is no move).
+        m_writeBacklog->noteSent();
     }
 
     bool refused = false;
@@ -496,14 +514,24 @@ void SpiDriver::loop()
 
     if (refused) {
         // The controller answered: the link stands, only this request is
-        // refused. Sending it again at once would hold every other task back
-        // (the status request with the controller's notices too); it waits
-        // its turn instead, and the loop goes on at its pace.
+        // refused. Sending it again at once would hold every other task back;
+        // it waits its turn instead, and the loop goes on at its pace. The
+        // refusal brings the controller's notices like any reply: nothing
+        // more is asked for them.
+        handleNotice();
         setAsideRefusedRequest();
         m_requestLength = 0;
         // While other requests are answered between two refusals the link
         // stands; a controller that refuses everything is lost to the program.
-        if (++m_refusedInRow > LinkDownAfter) {
+        // A long run of refusals may be of requests the controller cannot
+        // serve, one after another: the status request, which it always
+        // serves while it serves anything, tells which, and the link goes
+        // down only when that is refused too.
+        ++m_refusedInRow;
+        if (m_currentTask != TaskStatus) {
+            if (m_refusedInRow >= LinkDownAfter)
+                setTask(TaskStatus, true);
+        } else if (m_refusedInRow > LinkDownAfter) {
             emit signalConnectCore(false);
             m_refusedInRow = 1;
             m_downByRefusals = true;
@@ -535,10 +563,6 @@ void SpiDriver::setAsideRefusedRequest()
     // (writes, SCADA packets), so the task waits.
     const qint64 retryAt = m_clock.elapsed() + RefusedRetryMs;
     m_retryAt[task] = retryAt;
-    // A status request goes before this task comes round again: it brings
-    // the controller's change and event notices.
-    if (task != TaskStatus)
-        setTask(TaskStatus, true);
 
     // A read must not be lost while it is awaited: the first synchronisation
     // waits for every id, the update for every chunk of its image, a SCADA
@@ -664,7 +688,7 @@ void SpiDriver::buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue
     int first = 0;
     while (first < queue.size() - 1 && queue.at(first).readyAt > now)
         ++first;
-    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true, 0} : queue.takeAt(first);
+    m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true, 0, false} : queue.takeAt(first);
     if (m_sentArchive.firstSentMs < 0)
         m_sentArchive.firstSentMs = m_clock.elapsed();
     QByteArray request = m_sentArchive.bytes;
@@ -700,7 +724,6 @@ void SpiDriver::buildRequest(int task)
         m_requestCount = n;
         m_requestLength = static_cast<quint32>(7 * n + 4);
         noteWriteQueue();
-        m_writeBacklog->noteSent();
         if (m_writes.isEmpty())
             m_tasks[task] = 0;
         break;
@@ -761,7 +784,6 @@ void SpiDriver::buildRequest(int task)
     default:
         m_currentCommand = CmdStatus;
         m_requestLength = 4;
-        m_statusSentAt = m_clock.elapsed();
         if (task == TaskStatus)
             m_tasks[task] = 0;
         break;
@@ -897,13 +919,17 @@ int SpiDriver::receivePackage()
 
 // --- replies -----------------------------------------------------------------------
 
-void SpiDriver::handleReply()
+void SpiDriver::handleNotice()
 {
     if (m_reply[3] == 4)
         setTask(TaskChanges, true);
     else if (m_reply[3] == 5)
         setTask(TaskNewEvents, true);
+}
 
+void SpiDriver::handleReply()
+{
+    handleNotice();
     switch (m_currentCommand) {
     case CmdReadValues:
     case CmdReadMin:

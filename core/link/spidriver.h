@@ -43,13 +43,10 @@ public:
     // A refused request is an answer, not a lost exchange: it is not resent
     // at once, and the link goes down only when every request is refused. It
     // is set aside and tried again no sooner than this, after the other
-    // pending work and a status request; the requests queued behind it go
-    // meanwhile at the link's pace. Writes and SCADA packets are dropped
-    // after MaxRefusals refusals; reads are asked again while awaited.
+    // pending work; the requests queued behind it go meanwhile at the link's
+    // pace. Writes and SCADA packets are dropped after MaxRefusals refusals;
+    // reads are asked again while awaited.
     static constexpr int RefusedRetryMs = 100;
-    // The status request brings the controller's change and event notices:
-    // it goes out at least this often however much other work waits.
-    static constexpr int StatusEveryMs = 100;
     static constexpr int MaxRefusals = 20;
     // A service client's archive request that the controller keeps refusing
     // is given up this long after it was first sent: nobody waits longer.
@@ -59,6 +56,11 @@ public:
     static constexpr int MaxEventQueue = 4096;
     static constexpr int MaxWriteQueue = 4096;
     static constexpr int MaxArchiveQueue = 256;
+    // Of each archive queue, the room the SCADA map's reads keep for
+    // themselves: the service clients together fill the rest at most, so
+    // none of them can push out the map's read, which a SCADA master awaits.
+    // The map waits for one read at a time; those it gave up on go once.
+    static constexpr int ScadaArchiveRoom = 16;
     // Byte 1 of a frame is its whole length: a SCADA packet may fill the rest.
     static constexpr int MaxScadaPacket = 255 - 4;
     static constexpr int ArchiveRequestSize = 15;
@@ -89,8 +91,8 @@ public:
     quint8 linkState() const { return m_linkState; }
     // How long a refused archive request is asked again; tests shorten it.
     void setArchiveAwait(int ms) { m_archiveAwaitMs = ms; }
-    // How long the link may send no write before the writers stop waiting
-    // for it (WriteBacklog); tests shorten it.
+    // How long the link may send nothing before the clients that wait for it
+    // stop waiting (WriteBacklog); tests shorten it.
     void setWriteStall(int ms) { m_writeBacklog->stallMs = ms; }
 
 public slots:
@@ -105,8 +107,11 @@ public slots:
     void slotSoftwareRead(quint32 address, quint16 size);
     // The update has ended: its memory read is no longer asked.
     void slotSoftwareReadCancel();
+    // Archive reads of the service clients (commands 11 and 12) and of the
+    // SCADA map (commands 12 and 14).
     void slotLogRead(QByteArray request);
     void slotSpiRequestLogCompress(QByteArray request);
+    void slotScadaRequestLogCompress(QByteArray request);
     void slotSpiRequestLogCompressRN(QByteArray request);
     void slotScadaSoftwareWrite(QByteArray packet);
     // The SCADA map no longer waits for the reply to this archive request
@@ -147,9 +152,10 @@ private:
     struct ArchiveRequest
     {
         QByteArray bytes;
-        qint64 firstSentMs; // on m_clock; -1 until sent
-        bool awaited;       // false once its requester has stopped waiting
-        qint64 readyAt;     // on m_clock: refused, it is not asked again before this
+        qint64 firstSentMs = -1; // on m_clock; -1 until sent
+        bool awaited = true;     // false once its requester has stopped waiting
+        qint64 readyAt = 0;      // on m_clock: refused, it is not asked again before this
+        bool fromMap = false;    // the SCADA map's, in the room kept for it
     };
     // Kinds of the lines that the controller or a client can repeat: the
     // first is written, then at most one per interval, with the count of
@@ -160,14 +166,22 @@ private:
     bool isPending(int task) const;
     // False while everything the task would ask was refused a moment ago.
     bool isReady(int task, qint64 now) const;
-    // The status request when it is due, else the next task in rotation,
-    // passing over those whose requests were all refused a moment ago; -1
-    // when the status request too waits for its retry time.
+    // The status request when marked (the start, a long run of refusals),
+    // else the next task in rotation, passing over those whose requests were
+    // all refused a moment ago, else the status request (every reply carries
+    // the controller's change and event notices, so it is asked only when
+    // nothing else is); -1 when the status request too waits for its retry
+    // time.
     int chooseTask() const;
     void buildRequest(int task);
     void buildIdRequest(quint8 command, PacedQueue<quint16>& queue, int task);
     void buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue, int task);
     QList<ArchiveRequest>* archiveQueue(quint8 command, int* task);
+    // Queues an archive request unless its requester's room is full.
+    void queueArchiveRequest(quint8 command, const QByteArray& request, bool fromMap);
+    // The notice byte of a reply, refused ones too: the controller's
+    // changes or new events to ask for.
+    void handleNotice();
     void handleReply();
     void handleValues();
     void handleChanges();
@@ -223,8 +237,6 @@ private:
     // its ordered queue (writes, SCADA packets), was refused is not chosen
     // again before this. The read queues keep a time per request.
     qint64 m_retryAt[TaskCount] = {};
-    // On m_clock: when the last status request was built.
-    qint64 m_statusSentAt = 0;
     QElapsedTimer m_clock;
     int m_archiveAwaitMs = ArchiveAwaitMs;
     // Refusals in a row of whatever was asked: a controller that refuses

@@ -137,21 +137,18 @@ void SocketServer::slotReceivePacket()
         if (admitted == Admission::Wait) {
             // Nothing more is read meanwhile: the socket's input fills up and
             // TCP makes the client wait.
-            if (!m_holdClock.isValid()) {
+            if (!m_holdClock.isValid())
                 m_holdClock.start();
-                m_holdClockCommand = m_held.command;
-            }
             m_holdTimer->start(HoldRetryMs);
             break;
         }
+        // The hold, if there was one, ends with its block.
         m_holding = false;
+        m_holdClock.invalidate();
         if (admitted == Admission::Drop) {
-            // The clock goes on: while the link stays stuck, the requests
-            // after this one are dropped at once.
+            m_droppedAtSend = m_writeBacklog->lastSentMs();
             drop(m_held);
         } else {
-            if (m_held.command == m_holdClockCommand)
-                m_holdClock.invalidate();
             handleBlock(m_held);
         }
     }
@@ -164,22 +161,28 @@ SocketServer::Admission SocketServer::admission(const ServiceBlockParser::Block&
         return Admission::Go;
     switch (block.command) {
     case ServiceBlockParser::WriteValue:
-        if (!m_writeBacklog || !m_writeBacklog->isFull())
-            return Admission::Go;
-        return m_holdClock.isValid() && m_writeBacklog->isStalled(m_holdClock.elapsed()) ? Admission::Drop
-                                                                                          : Admission::Wait;
+        return !m_writeBacklog || !m_writeBacklog->isFull() ? Admission::Go : holdOrDrop();
     case ServiceBlockParser::ReadEvents:
     case ServiceBlockParser::ReadArchive:
-    case ServiceBlockParser::ReadArchiveCompressed: {
-        if (m_driverRequests.count() < MaxRequestsHandedOver)
-            return Admission::Go;
-        // The SPI thread takes no call at all.
-        const int limit = m_writeBacklog ? m_writeBacklog->stallMs.load() : WriteBacklog::DefaultStallMs;
-        return m_holdClock.isValid() && m_holdClock.elapsed() >= limit ? Admission::Drop : Admission::Wait;
-    }
+    case ServiceBlockParser::ReadArchiveCompressed:
+        // Past the cap the SPI thread is not taking the calls it is handed.
+        return m_driverRequests.count() < MaxRequestsHandedOver ? Admission::Go : holdOrDrop();
     default:
         return Admission::Go;
     }
+}
+
+SocketServer::Admission SocketServer::holdOrDrop() const
+{
+    if (!m_writeBacklog)
+        return Admission::Wait;
+    // The link has sent nothing since this client last dropped a block for
+    // it: it is still stuck, so the next block is dropped at once rather
+    // than after a whole stall limit of its own.
+    if (m_droppedAtSend >= 0 && m_writeBacklog->lastSentMs() == m_droppedAtSend)
+        return Admission::Drop;
+    return m_holdClock.isValid() && m_writeBacklog->isStalled(m_holdClock.elapsed()) ? Admission::Drop
+                                                                                      : Admission::Wait;
 }
 
 void SocketServer::drop(const ServiceBlockParser::Block& block)

@@ -37,8 +37,9 @@ public:
     // Event and archive requests handed to the SPI driver and not yet taken
     // by it: past this the client's next one waits, as its writes wait while
     // the link's write backlog is full. A block asks for 975 events at most.
-    // A request that has waited as long as a write waits for a stalled link
-    // is dropped.
+    // A held request is dropped as a held write is: once it has waited the
+    // stall limit and the link has sent nothing for as long
+    // (WriteBacklog::isStalled).
     static constexpr int MaxRequestsHandedOver = 1024;
     // A request held back is tried again this often.
     static constexpr int HoldRetryMs = 10;
@@ -75,9 +76,11 @@ private:
     bool isOpen() const;
     // Whether a block goes to the SPI driver now, waits for the driver to
     // take what it was handed before, or is dropped because the link has
-    // taken nothing for too long.
+    // sent nothing for too long.
     enum class Admission { Go, Wait, Drop };
     Admission admission(const ServiceBlockParser::Block& block) const;
+    // For a block that cannot go now.
+    Admission holdOrDrop() const;
     void drop(const ServiceBlockParser::Block& block);
     // Bytes waiting to go out that the system has not taken yet.
     qint64 backlog();
@@ -95,10 +98,12 @@ private:
     ServiceBlockParser::Block m_held;
     bool m_holding = false;
     QTimer* m_holdTimer = nullptr;
-    // How long the requests of one command have waited, since the last one
-    // that was not held.
+    // How long the held block has waited: started when it must first wait,
+    // invalid again once it goes or is dropped.
     QElapsedTimer m_holdClock;
-    quint16 m_holdClockCommand = 0;
+    // After a drop, the link's last send as the drop found it
+    // (WriteBacklog::lastSentMs); -1 before any drop.
+    qint64 m_droppedAtSend = -1;
     LogThrottle m_drops;
     std::shared_ptr<const WriteBacklog> m_writeBacklog;
     HandOverCount m_driverRequests;
