@@ -11,6 +11,7 @@
 #include "console_client.h"
 #include "descriptors_taken.h"
 #include "driver_hold.h"
+#include "flooder.h"
 #include "function_thread.h"
 #include "log_capture.h"
 #include "model_link.h"
@@ -30,6 +31,7 @@
 #include <fcntl.h>
 #include <malloc.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -78,6 +80,37 @@ int deafClient(quint16 port)
         return fd;
     ::close(fd);
     return -1;
+}
+
+// A descriptor closed when it goes out of scope, also after a failed check.
+struct ClosedAtEnd
+{
+    int fd;
+    ~ClosedAtEnd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// What arrives on fd within waitMs, read without running this thread's
+// event loop; done once it holds the given number of lines.
+QByteArray readLines(int fd, int lines, int waitMs)
+{
+    QByteArray in;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    char buffer[4096];
+    while (in.count('\n') < lines) {
+        pollfd readable = {fd, POLLIN, 0};
+        if (::poll(&readable, 1, int(qMax<qint64>(0, waitMs - elapsed.elapsed()))) != 1)
+            break;
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            break;
+        in.append(buffer, int(n));
+    }
+    return in;
 }
 
 // One row for each server: the console and the service server.
@@ -230,6 +263,86 @@ private slots:
                  "the deaf client's connection gone");
         ConsoleClient next;
         QVERIFY(next.connectTo(m_consolePort));
+    }
+
+    // While the store's thread (this one) is held, a console client's "set"
+    // and "setb" lines stop once as many are on their way to the store as
+    // may be, and what it sends behind them waits; once the store's thread
+    // runs again, every one reaches the store, in order.
+    void consoleLinesWaitWhileTheStoreIsHeld_data()
+    {
+        QTest::addColumn<bool>("bank");
+        QTest::newRow("set") << false;
+        QTest::newRow("setb") << true;
+    }
+    void consoleLinesWaitWhileTheStoreIsHeld()
+    {
+        QFETCH(bool, bank);
+        m_bank->slotParamUpdated(600, 1000, Parameters::KindValue);
+        QSignalSpy writes(m_bank.get(), &Parameters::signalParamWrite);
+        QSignalSpy stored(m_bank.get(), &Parameters::signalParamUpdated);
+        const int cap = bank ? CommandSocket::MaxUpdatesToStore : WriteBacklog::Cap;
+        const int lines = cap + 50;
+        QByteArray sent;
+        for (int i = 0; i < lines; ++i)
+            sent += (bank ? "setb 600 " : "set 600 ") + QByteArray::number(i) + "\n";
+        const ClosedAtEnd client{rawClient(m_consolePort)};
+        const int fd = client.fd;
+        QVERIFY2(fd >= 0 && waitFor([this] { return m_console->connectionCount() == 1; }), "the client connected");
+        QCOMPARE(readLines(fd, 4, 5000).count('\n'), 4); // the help text
+        QCOMPARE(::send(fd, sent.constData() + 0, size_t(sent.size()), MSG_NOSIGNAL), ssize_t(sent.size()));
+        QCOMPARE(::send(fd, "get 13\n", 7, MSG_NOSIGNAL), ssize_t(7));
+        // Held: no event loop here until the answers are counted.
+        QByteArray answers = readLines(fd, cap, 5000);
+        answers += readLines(fd, lines - cap + 1, 300);
+        QCOMPARE(answers.count(Queued), cap);
+        QVERIFY(!answers.contains(Get13));
+        QVERIFY(writes.isEmpty() && stored.isEmpty());
+        // Released.
+        QVERIFY2(waitFor([&] {
+                     answers += readLines(fd, 1, 0);
+                     return answers.contains(Get13);
+                 }),
+                 "the line behind them answered");
+        QCOMPARE(answers.count(Queued), lines);
+        QVERIFY2(waitFor([&] { return (bank ? stored : writes).size() == lines; }), "every value at the store");
+        for (int i = 0; i < lines; ++i) {
+            if (bank)
+                QCOMPARE(stored.at(i), QVariantList({quint16(600), quint8(Parameters::KindValue)}));
+            else
+                QCOMPARE(writes.at(i), QVariantList({quint16(600), bitsFromFloat(float(i)), 3}));
+        }
+        if (bank)
+            QCOMPARE(m_bank->getU32(600), quint32(lines - 1));
+    }
+
+    // A "setb" flood while the store's thread (this one) is held: the client
+    // waits in TCP once the values on their way to the store are at their
+    // cap, and the memory in use stays flat.
+    void consoleBankFloodKeepsMemoryFlat()
+    {
+        m_bank->slotParamUpdated(600, 1000, Parameters::KindValue);
+        Flooder flood(m_consolePort, QByteArray("setb 600 5\n").repeated(256));
+        QVERIFY2(flood.connected() && waitFor([this] { return m_console->connectionCount() == 1; }), "the client connected");
+        const qint64 before = memoryInUse();
+        // Held until the client is held back (nothing more taken for 300 ms),
+        // or has sent far more than the cap allows for.
+        QElapsedTimer elapsed, still;
+        elapsed.start();
+        still.start();
+        for (qint64 sent = 0; still.elapsed() < 300 && sent < 4 * 1024 * 1024 && elapsed.elapsed() < 3000;) {
+            QThread::msleep(10);
+            if (flood.bytesSent() != sent) {
+                sent = flood.bytesSent();
+                still.restart();
+            }
+        }
+        const qint64 grown = memoryInUse() - before;
+        qInfo("%lld setb lines sent while the store was held for %lld ms; memory in use %lld kB more", flood.bytesSent() / 11,
+              elapsed.elapsed(), grown / 1024);
+        QVERIFY2(waitFor([this] { return m_bank->getU32(600) == 5; }), "the values stored once the store runs again");
+        flood.stop();
+        QVERIFY2(grown <= 10 * 1024 * 1024, "memory in use up by 10 MB at most");
     }
 
     void repliesFromTheStoreAsTcpDeliversTheBlocks()
