@@ -25,6 +25,7 @@
 #include "tcp_acceptor.h"
 #include "tcp_keepalive.h"
 #include "test_database.h"
+#include "thread_start_reserve.h"
 #include "write_backlog.h"
 
 #include <QtTest>
@@ -576,6 +577,54 @@ private slots:
         QVERIFY2(waitFor([&] { return count() == 0; }), "the vanished client's place freed");
     }
 
+    // A connection whose thread the system does not make (as at the
+    // process's limit of threads) is refused with the refusal line; its
+    // place, its thread and its connection object are freed, and the next
+    // client is admitted and served.
+    void threadThatCannotStartFreesItsPlace_data() { serverRows(); }
+    void threadThatCannotStartFreesItsPlace()
+    {
+        QFETCH(bool, console);
+        QTcpServer* server = console ? static_cast<QTcpServer*>(m_console.get()) : m_server.get();
+        auto count = [&] { return console ? m_console->connectionCount() : m_server->connectionCount(); };
+        LogCapture log;
+        const ClosedAtEnd first{rawClient(server->serverPort())};
+        QVERIFY2(first.fd >= 0 && waitFor([&] { return count() == 1; }), "a client admitted");
+        // The next start fails as at the limit: a stack the system refuses.
+        QPointer<QThread> failed;
+        int starts = 0;
+        struct HookRemoved
+        {
+            ~HookRemoved() { ThreadStartReserve::setStartHook(nullptr); }
+        } removed;
+        ThreadStartReserve::setStartHook([&](QThread* thread) {
+            if (starts++ > 0)
+                return;
+            failed = thread;
+            thread->setStackSize(1);
+        });
+        const ClosedAtEnd refused{rawClient(server->serverPort())};
+        char byte;
+        QVERIFY2(refused.fd >= 0 && waitFor([&] { return ::recv(refused.fd, &byte, 1, MSG_DONTWAIT) == 0; }),
+                 "the client whose thread could not start turned away");
+        QCOMPARE(starts, 1);
+        QVERIFY2(failed.isNull(), "its thread deleted");
+        QCOMPARE(count(), 1);
+        const QStringList lines = log.lines(console ? "Client refused, its thread could not start" : "refused: its thread could not start");
+        QCOMPARE(lines.size(), 1);
+        if (!console) // its connection object too
+            QCOMPARE(log.count("~SocketServer " + lines.first().section(' ', 1, 1)), 1);
+        if (console) {
+            ConsoleClient next;
+            QVERIFY(next.connectTo(server->serverPort()));
+            QCOMPARE(next.ask("get 13\n"), Get13);
+        } else {
+            BlockClient next;
+            QVERIFY(next.connectTo(server->serverPort()) && next.ready());
+        }
+        QCOMPARE(count(), 2);
+    }
+
     // A client that takes the last free descriptor is turned away, for its
     // thread would find none. With no descriptor left a connection cannot be
     // accepted: the server waits, without keeping its thread (this one)
@@ -641,7 +690,8 @@ private slots:
             if (handle < 0 || !threads.admit(handle, refusedLine))
                 return 0;
             auto* thread = new FunctionThread([] {});
-            threads.start(thread);
+            if (!threads.start(thread, nullptr, handle, refusedLine))
+                return -1; // no thread made: the handle closed, the thread deleted
             const bool ended = thread->wait(5000);
             ::close(handle);
             if (!ended)
