@@ -28,6 +28,7 @@
 #include <QThread>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -40,6 +41,34 @@ QByteArray archiveBytes(int seed)
     for (int i = 0; i < 300; ++i)
         data.append(char((i * 7 + seed) & 0xFF));
     return data;
+}
+
+// The answer to a Modbus TCP write of one register of unit 1 on fd, after
+// the function code, in hex ("!" first for an exception), or "none" when
+// nothing comes within 5 s; sent and read without an event loop.
+QString modbusWrite(int fd, quint16 transaction, quint16 address, quint16 value)
+{
+    QByteArray request = QByteArray::fromHex("0000000000060106");
+    qToBigEndian(transaction, request.data());
+    request += char(address >> 8);
+    request += char(address & 0xFF);
+    request += char(value >> 8);
+    request += char(value & 0xFF);
+    if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) != request.size())
+        return "none";
+    QByteArray reply;
+    for (int need = 6; reply.size() < need;) {
+        pollfd ready = {fd, POLLIN, 0};
+        char buffer[64];
+        const ssize_t got = ::poll(&ready, 1, 5000) == 1 ? ::recv(fd, buffer, sizeof buffer, 0) : 0;
+        if (got <= 0)
+            return "none";
+        reply.append(buffer, int(got));
+        if (reply.size() >= 6)
+            need = 6 + qFromBigEndian<quint16>(reply.constData() + 4);
+    }
+    const quint8 function = quint8(reply.at(7));
+    return (function & 0x80 ? "!" : "") + QString::fromLatin1(reply.mid(8).toHex());
 }
 
 // Holds the SPI thread at the start of the next archive reply call of the
@@ -601,6 +630,39 @@ private slots:
         QVERIFY2(waitFor([&] { return m_link->model.writes().size() - before == taken; }), "every taken write at the controller");
         QCOMPARE(ask(6, "000a0029"), QString("000a0029"));
         QVERIFY(QObject::disconnect(m_store, &Parameters::signalParamWrite, driver, nullptr));
+    }
+
+    // While the store's thread (this one) is held, the writes the map has
+    // handed to it count as on their way to the link: once as many wait as
+    // the link's backlog takes, a write is answered busy. Once the store's
+    // thread runs again, every write answered as taken reaches it, and
+    // writes are taken again.
+    void writesWaitForTheStoreAsBusy()
+    {
+        QSignalSpy writes(m_store, &Parameters::signalParamWrite);
+        // 0.42 kV, in volts: told apart from the writes of the checks before.
+        const auto stored = [&writes] {
+            return std::count_if(writes.begin(), writes.end(), [](const QList<QVariant>& w) {
+                return w.at(0).toInt() == 103 && qAbs(floatFromBits(w.at(1).value<quint32>()) - 420.0f) < 0.01f
+                       && w.at(2).toInt() == 3;
+            });
+        };
+        const int fd = rawClient(m_port);
+        QVERIFY2(fd >= 0, "a Modbus client connected");
+        // Held: no event loop here until the answers are in.
+        int taken = 0;
+        QString answer;
+        while ((answer = modbusWrite(fd, quint16(taken), 0x000a, 0x002a)) == "000a002a" && taken <= WriteBacklog::Cap)
+            ++taken;
+        ::close(fd);
+        QCOMPARE(answer, QString("!06"));
+        // Fewer when a write of the checks before is still on its way.
+        QVERIFY2(taken > 0 && taken <= WriteBacklog::Cap, qPrintable(QString("%1 writes taken").arg(taken)));
+        QVERIFY(writes.isEmpty());
+        // Released.
+        QVERIFY2(waitFor([&] { return stored() == taken; }), "every taken write at the store");
+        QCOMPARE(ask(6, "000a002a"), QString("000a002a"));
+        QVERIFY2(waitFor([&] { return stored() == taken + 1; }), "a write taken again");
     }
 
     void disablingFromAnotherThreadFreesThePort()

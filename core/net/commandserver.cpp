@@ -52,7 +52,8 @@ int CommandServer::connectionCount() const
 
 void CommandServer::incomingConnection(qintptr handle)
 {
-    if (!m_threads.admit(handle, QStringLiteral("[E] CS[%1]: Client refused, %2")))
+    const QString refusedLine = QStringLiteral("[E] CS[%1]: Client refused, %2");
+    if (!m_threads.admit(handle, refusedLine))
         return;
     TcpKeepAlive::enable(handle);
 
@@ -68,7 +69,7 @@ void CommandServer::incomingConnection(qintptr handle)
     connect(thread, &QThread::finished, connection, &QObject::deleteLater, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connection->moveToThread(thread);
-    m_threads.start(thread);
+    m_threads.start(thread, connection, handle, refusedLine);
 }
 
 void CommandServer::slotStop()

@@ -49,11 +49,11 @@ void CommandSocket::process()
     if (m_parameters) {
         // The store lives in the GUI thread. Its writes are counted on their
         // way there (Qt's queue of posted calls has no cap) and then, by the
-        // SPI driver, on their way to the link.
+        // SPI driver, on their way to the link; the values it only stores
+        // are counted on their way there.
         m_toStore.connect(this, &CommandSocket::signalParamWrite, m_parameters,
                           static_cast<int (Parameters::*)(quint16, float, int)>(&Parameters::set));
-        connect(this, &CommandSocket::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated,
-                Qt::QueuedConnection);
+        m_updatesToStore.connect(this, &CommandSocket::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated);
     }
     send(QByteArray(ConsoleLineParser::HelpText));
     qDebug().nospace() << "[I] CS[" << m_socketDescriptor << "]: Client connected";
@@ -115,6 +115,11 @@ void CommandSocket::slotReadyRead()
                                           .arg(LogThrottle::heldText(held));
         } else if (m_held.action == ConsoleLineParser::Action::Set) {
             m_holdClock.invalidate();
+        } else if (m_held.action == ConsoleLineParser::Action::SetBank && updatesFull()) {
+            // The store's thread is the program's own: it takes them as soon
+            // as it runs, so the line waits for it, as long as the client stays.
+            m_holdTimer->start(HoldRetryMs);
+            break;
         }
         m_holding = false;
         handleCommand(m_held);
@@ -133,9 +138,9 @@ void CommandSocket::slotIdle()
 {
     if (!isOpen())
         return;
-    // Bytes still in the socket, or lines held back by a full output or a
-    // full write backlog: the client has not been quiet, its lines were only
-    // waiting.
+    // Bytes still in the socket, or lines held back by a full output, a full
+    // write backlog or a store behind: the client has not been quiet, its
+    // lines were only waiting.
     if (m_socket->bytesAvailable() > 0 || m_parser.hasLine() || m_holding) {
         slotReadyRead();
         if (m_parser.hasFragment())
@@ -157,6 +162,11 @@ bool CommandSocket::writesFull() const
 bool CommandSocket::writesStalled() const
 {
     return m_writeBacklog && m_writeBacklog->isStalled(m_holdClock.elapsed());
+}
+
+bool CommandSocket::updatesFull() const
+{
+    return m_updatesToStore.count() >= MaxUpdatesToStore;
 }
 
 void CommandSocket::takeLine(const QByteArray& line)

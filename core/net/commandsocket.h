@@ -29,9 +29,13 @@ public:
     static constexpr qint64 ReadBufferSize = 16 * 1024;
     // An unterminated line counts once the client has been quiet this long.
     static constexpr int DefaultIdleMs = 250;
-    // A "set" held back while the link's write backlog is full is tried
-    // again this often.
+    // A "set" held back while the link's write backlog is full, or a "setb"
+    // while too many are on their way to the store, is tried again this often.
     static constexpr int HoldRetryMs = 10;
+    // "setb" values on their way to the store (in the GUI thread) at once;
+    // Qt's queue of posted calls has no cap, so past this the client's lines
+    // wait, and TCP makes the client wait, until the store has taken some.
+    static constexpr int MaxUpdatesToStore = 256;
 
     CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs = DefaultIdleMs);
     ~CommandSocket() override;
@@ -61,6 +65,8 @@ private:
     // True once the link has sent no write for so long that a write is
     // dropped rather than held without end.
     bool writesStalled() const;
+    // True while a "setb" must wait for the store to take those before it.
+    bool updatesFull() const;
     // Holds the line's command until it is handled.
     void takeLine(const QByteArray& line);
     void handleCommand(ConsoleLineParser::Command command);
@@ -81,6 +87,8 @@ private:
     std::shared_ptr<const WriteBacklog> m_writeBacklog;
     // Writes handed to the store and not yet passed on by it to the link.
     HandOverCount m_toStore;
+    // "setb" values handed to the store and not yet stored.
+    HandOverCount m_updatesToStore;
     LogThrottle m_drops;
     bool m_closing = false;
 };

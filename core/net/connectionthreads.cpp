@@ -33,14 +33,17 @@ bool ConnectionThreads::admit(qintptr handle, const QString& refusedLine)
     const bool room = hasRoom();
     if (room && ThreadStartReserve::isReady() && canStartThread())
         return true;
-    quint64 held = 0;
-    if (m_refusals.pass(&held))
-        qWarning().noquote() << refusedLine.arg(handle)
-                                    .arg(room ? QStringLiteral("no descriptor left for its thread")
-                                              : QStringLiteral("%1 clients connected").arg(m_max))
-                                + LogThrottle::heldText(held);
-    refuse(handle);
+    refuseWithLine(handle, refusedLine, RefusedAtAdmission,
+                   room ? QStringLiteral("no descriptor left for its thread") : QStringLiteral("%1 clients connected").arg(m_max));
     return false;
+}
+
+void ConnectionThreads::refuseWithLine(qintptr handle, const QString& refusedLine, Refusal kind, const QString& reason)
+{
+    quint64 held = 0;
+    if (m_refusals.pass(kind, &held))
+        qWarning().noquote() << refusedLine.arg(handle).arg(reason) + LogThrottle::heldText(held);
+    refuse(handle);
 }
 
 void ConnectionThreads::refuse(qintptr handle)
@@ -61,10 +64,19 @@ bool ConnectionThreads::canStartThread()
     return true;
 }
 
-void ConnectionThreads::start(QThread* thread)
+bool ConnectionThreads::start(QThread* thread, QObject* connection, qintptr handle, const QString& refusedLine)
 {
     m_threads.append(thread);
-    ThreadStartReserve::start(thread, QThread::LowPriority);
+    if (ThreadStartReserve::start(thread, QThread::LowPriority))
+        return true;
+    // Nothing runs in the thread, nor will: what lives there goes from here,
+    // the connection first (it refers to its thread). The handle was never
+    // given to a socket.
+    m_threads.removeAll(thread);
+    delete connection;
+    delete thread;
+    refuseWithLine(handle, refusedLine, RefusedAtStart, QStringLiteral("its thread could not start"));
+    return false;
 }
 
 void ConnectionThreads::stopAll()

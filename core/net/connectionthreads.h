@@ -28,8 +28,12 @@ public:
     // Refuses a connection handle: the client sees it closed at once.
     static void refuse(qintptr handle);
     // Starts the thread of a connection just admitted, with low priority,
-    // over the kept descriptors (ThreadStartReserve), and counts it.
-    void start(QThread* thread);
+    // over the kept descriptors (ThreadStartReserve), and counts it. When the
+    // system makes no thread (at the process's limit of threads, say), the
+    // client is refused as admit() refuses one, and the connection object
+    // (moved to the thread, never run there) and the thread are deleted:
+    // false then.
+    bool start(QThread* thread, QObject* connection, qintptr handle, const QString& refusedLine);
     void stopAll();
 
 private:
@@ -39,6 +43,10 @@ private:
     // thread's event loop: a connection that took the last free descriptor
     // is refused rather than given a thread that would eat into them.
     static bool canStartThread();
+    // Reasons for a refusal, each logged now and then on its own.
+    enum Refusal { RefusedAtAdmission, RefusedAtStart };
+    // Closes the handle, and logs the refusal now and then.
+    void refuseWithLine(qintptr handle, const QString& refusedLine, Refusal kind, const QString& reason);
 
     int m_max;
     QList<QPointer<QThread>> m_threads;

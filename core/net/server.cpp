@@ -47,7 +47,8 @@ int TcpServer::connectionCount() const
 
 void TcpServer::incomingConnection(qintptr handle)
 {
-    if (!m_threads.admit(handle, QStringLiteral("Connection %1 refused: %2")))
+    const QString refusedLine = QStringLiteral("Connection %1 refused: %2");
+    if (!m_threads.admit(handle, refusedLine))
         return;
     qDebug() << "New incoming connection:" << handle;
     TcpKeepAlive::enable(handle);
@@ -63,7 +64,7 @@ void TcpServer::incomingConnection(qintptr handle)
     connect(connection, &QObject::destroyed, thread, &QThread::quit, Qt::DirectConnection);
     connect(thread, &QThread::finished, connection, &QObject::deleteLater, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_threads.start(thread);
+    m_threads.start(thread, connection, handle, refusedLine);
 }
 
 void TcpServer::slotStop()

@@ -53,6 +53,8 @@ public:
     // thread right after it is made).
     void startingUp(std::shared_ptr<QSemaphore> started) { m_starting = std::move(started); }
 
+    std::function<void(QThread*)> startHook;
+
 private:
     std::vector<int> m_held;
     std::shared_ptr<QSemaphore> m_starting;
@@ -87,7 +89,7 @@ bool ThreadStartReserve::isReady()
     return r.fill();
 }
 
-void ThreadStartReserve::start(QThread* thread, QThread::Priority priority)
+bool ThreadStartReserve::start(QThread* thread, QThread::Priority priority)
 {
     Reserve& r = reserve();
     QMutexLocker lock(&r.mutex);
@@ -96,15 +98,20 @@ void ThreadStartReserve::start(QThread* thread, QThread::Priority priority)
     r.fill();
     const auto started = std::make_shared<QSemaphore>();
     QObject::connect(thread, &QThread::started, [started] { started->release(); });
+    if (r.startHook)
+        r.startHook(thread);
     r.giveBack();
     thread->start(priority);
     if (waitStarted(thread, started.get()) || !thread->isRunning()) {
         r.fill();
-        return;
+        // A thread that the system did not make is neither running nor
+        // finished, and stays so.
+        return thread->isRunning() || thread->isFinished();
     }
     // Still making its event loop after all this time: the reserve waits
     // for it, and admissions with it.
     r.startingUp(started);
+    return true;
 }
 
 int ThreadStartReserve::held()
@@ -112,4 +119,11 @@ int ThreadStartReserve::held()
     Reserve& r = reserve();
     QMutexLocker lock(&r.mutex);
     return r.held();
+}
+
+void ThreadStartReserve::setStartHook(std::function<void(QThread*)> hook)
+{
+    Reserve& r = reserve();
+    QMutexLocker lock(&r.mutex);
+    r.startHook = std::move(hook);
 }

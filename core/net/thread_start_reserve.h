@@ -2,6 +2,7 @@
 #define THREAD_START_RESERVE_H
 
 #include <QThread>
+#include <functional>
 
 // A new thread makes its event loop's wake-up descriptor (an eventfd, or a
 // pipe where there is none) in the thread itself, before anything of ours
@@ -29,9 +30,15 @@ public:
     // Starts the thread with the reserve given back for its wake-up, waits
     // (at most StartWaitMs) until it has its event loop, and fills the
     // reserve up again. Meant for a thread that isReady() has just allowed.
-    static void start(QThread* thread, QThread::Priority priority = QThread::InheritPriority);
+    // False when the system made no thread (at the process's limit of
+    // threads or memory, say): the thread never runs, never finishes, and
+    // may be deleted at once.
+    static bool start(QThread* thread, QThread::Priority priority = QThread::InheritPriority);
     // Descriptors the reserve holds now.
     static int held();
+    // For tests: called with each thread just before start() starts it (to
+    // make that start fail, say); none by default.
+    static void setStartHook(std::function<void(QThread*)> hook);
 
 private:
     ThreadStartReserve() = delete;
