@@ -484,6 +484,12 @@ bool ControllerModel::setArchive(quint8 command, const QByteArray& data)
 
 // --- faults and records --------------------------------------------------------------
 
+void ControllerModel::setRefusal(std::function<bool(const QByteArray&)> refuses)
+{
+    QMutexLocker lock(&m_mutex);
+    m_refuses = std::move(refuses);
+}
+
 void ControllerModel::setFault(Fault fault, int argument, int command)
 {
     QMutexLocker lock(&m_mutex);
@@ -605,8 +611,14 @@ int ControllerModel::transfer(const quint8* tx, quint8* rx, quint32 length, quin
                 const bool corrupt = m_fault == Fault::Corrupt && m_corruptLeft > 0;
                 QByteArray reply;
                 const int command = n > 0 ? m_scanner.frame()[0] : 0;
-                if (m_fault == Fault::Refuse && m_refuseLeft > 0 && (m_refuseCommand < 0 || m_refuseCommand == command)) {
-                    --m_refuseLeft;
+                const bool refusedByFault =
+                    m_fault == Fault::Refuse && m_refuseLeft > 0 && (m_refuseCommand < 0 || m_refuseCommand == command);
+                const bool refused = refusedByFault
+                                     || (m_refuses && n > 0
+                                         && m_refuses(QByteArray(reinterpret_cast<const char*>(m_scanner.frame()), n)));
+                if (refused) {
+                    if (refusedByFault)
+                        --m_refuseLeft;
                     m_consumeChanges = m_consumeEvents = 0;
                     reply = frameLocked(static_cast<quint8>(command), true, QByteArray());
                 } else {

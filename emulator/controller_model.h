@@ -157,6 +157,11 @@ public:
     // corrupted or refused reply never loses them.
     void setFault(Fault fault, int argument = 0, int command = -1);
     Fault fault() const;
+    // Requests (the whole frame: command, length, payload) that this names
+    // are refused every time they come, whatever the fault: a controller
+    // that cannot serve some requests and serves the others. Runs with the
+    // model locked; it must not call the model. None by default.
+    void setRefusal(std::function<bool(const QByteArray& request)> refuses);
 
     // --- what the program did --------------------------------------------------
     QVector<WriteRecord> writes() const;
@@ -234,6 +239,7 @@ private:
     int m_latencyMs = 0;
     int m_refuseLeft = 0;
     int m_refuseCommand = -1;
+    std::function<bool(const QByteArray&)> m_refuses;
     // Notices the reply being clocked out carries; consumed once it is out whole.
     int m_consumeChanges = 0;
     int m_consumeEvents = 0;

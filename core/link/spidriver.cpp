@@ -684,10 +684,19 @@ void SpiDriver::buildArchiveRequest(quint8 command, QList<ArchiveRequest>& queue
 {
     m_currentCommand = command;
     // The first whose time has come: one refused a moment ago waits behind.
+    // The SCADA map's read goes before the service clients' ones: its master
+    // waits seconds, not half a minute, and must not wait behind a client's
+    // whole share.
     const qint64 now = m_clock.elapsed();
-    int first = 0;
-    while (first < queue.size() - 1 && queue.at(first).readyAt > now)
-        ++first;
+    const auto ready = [now](const ArchiveRequest& r) { return r.readyAt <= now; };
+    const auto mapRead = std::find_if(queue.begin(), queue.end(),
+                                      [&ready](const ArchiveRequest& r) { return r.fromMap && ready(r); });
+    int first = int(mapRead - queue.begin());
+    if (mapRead == queue.end()) {
+        first = 0;
+        while (first < queue.size() - 1 && !ready(queue.at(first)))
+            ++first;
+    }
     m_sentArchive = queue.isEmpty() ? ArchiveRequest{m_logHeader, -1, true, 0, false} : queue.takeAt(first);
     if (m_sentArchive.firstSentMs < 0)
         m_sentArchive.firstSentMs = m_clock.elapsed();
