@@ -187,6 +187,9 @@ void SpiDriver::process()
 
     m_loopTimer = new QTimer(this);
     m_loopTimer->setSingleShot(true);
+    // The pause between exchanges is the link's pace: a coarse timer may add
+    // 5% to each of the hundreds a synchronisation makes.
+    m_loopTimer->setTimerType(Qt::PreciseTimer);
     connect(m_loopTimer, &QTimer::timeout, this, &SpiDriver::loop);
     m_qualityTimer = new QTimer(this);
     m_qualityTimer->setInterval(1000);
