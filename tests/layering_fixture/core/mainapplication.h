@@ -1,0 +1,3 @@
+#pragma once
+// The application object: anything may include it.
+struct MainApplication {};

@@ -1,0 +1,2 @@
+#include "store.h"
+int storeValue() { return frameCrc(); }

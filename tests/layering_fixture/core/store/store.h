@@ -1,0 +1,3 @@
+#pragma once
+#include "frame.h"
+int storeValue();

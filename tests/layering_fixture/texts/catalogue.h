@@ -1,0 +1,3 @@
+#pragma once
+#include "store.h"
+const char* catalogueText();
