@@ -5,6 +5,7 @@
 #include "parameters.h"
 #include "saturate.h"
 #include "systemcommands.h"
+#include "test_switch.h"
 #include "update.h"
 
 #include <QCoreApplication>
@@ -404,7 +405,7 @@ void ParametersHandler::cmdUpdate()
     connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
     // Test seam: the process suites cannot wait out the 30 s answer time-out.
     bool ok = false;
-    const int answerTimeoutMs = qEnvironmentVariableIntValue("VRX_UPDATE_ANSWER_TIMEOUT_MS", &ok);
+    const int answerTimeoutMs = testSwitch("VRX_UPDATE_ANSWER_TIMEOUT_MS").toInt(&ok, 0);
     if (ok && answerTimeoutMs > 0)
         m_update->setAnswerTimeout(answerTimeoutMs);
 }
