@@ -590,6 +590,7 @@ private slots:
         LogCapture log;
         const ClosedAtEnd first{rawClient(server->serverPort())};
         QVERIFY2(first.fd >= 0 && waitFor([&] { return count() == 1; }), "a client admitted");
+        const int consoleObjects = CommandSocket::liveCount();
         // The next start fails as at the limit: a stack the system refuses.
         QPointer<QThread> failed;
         int starts = 0;
@@ -612,7 +613,10 @@ private slots:
         QCOMPARE(count(), 1);
         const QStringList lines = log.lines(console ? "Client refused, its thread could not start" : "refused: its thread could not start");
         QCOMPARE(lines.size(), 1);
-        if (!console) // its connection object too
+        // Its connection object too.
+        if (console)
+            QCOMPARE(CommandSocket::liveCount(), consoleObjects);
+        else
             QCOMPARE(log.count("~SocketServer " + lines.first().section(' ', 1, 1)), 1);
         // The next client is counted while it is still connected: its close
         // at the end of its block would free its place again.

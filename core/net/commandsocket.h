@@ -40,6 +40,10 @@ public:
     CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs = DefaultIdleMs);
     ~CommandSocket() override;
 
+    // Console connection objects in being, in any thread: one whose thread
+    // could not start must not be left behind.
+    static int liveCount();
+
     // The backlog of the SPI link the store's writes go to; set before
     // process(). Without it the writes on their way to the store are capped.
     void setWriteBacklog(std::shared_ptr<const WriteBacklog> backlog) { m_writeBacklog = std::move(backlog); }
