@@ -573,10 +573,11 @@ private slots:
              {{526, f(60)}}, nullptr},
             {"password", PassRow, "", "573=42.6", "573=12345", false, "573=nan", "Enter", "1", {{PassId, f(1000)}},
              nullptr},
-            {"address", AddrRow, "", "864=10 865=0 866=0 867=1", "864=10 865=1000 866=0 867=1", false,
-             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 0), nullptr},
-            {"long number", LongRow, "", "540=0x75BCD15 885=0x2A", "540=0x3B9ACA00 885=0x2A", true,
-             "540=nan 885=0x2A", "Enter", "1", {{540, 0u}, {885, 10u}}, nullptr},
+            // The value beyond is in the part the first digit is typed into.
+            {"address", AddrRow, "", "864=10 865=0 866=0 867=1", "864=1000 865=0 866=0 867=1", false,
+             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 1), nullptr},
+            {"long number", LongRow, "", "540=0x75BCD15 885=0x2A", "540=0x75BCD15 885=0x3E8", true,
+             "540=nan 885=0x2A", "Enter", "1", {{540, 123456789u}, {885, 10u}}, nullptr},
             {"text", TextRow, "format=nnnn", "1657=0x4241 1658=0", "1657=0x44434241 1658=0x48474645", true,
              "1657=nan 1658=0", keyboardEnter, "b", {{1657, word("B\0\0\0")}, {1658, 0u}}, nullptr},
             {"date and time", ClockRow, "", "534=0x65E078C8", "534=0x77359401", true, "534=nan", "Enter", "Left 2",
@@ -631,6 +632,14 @@ private slots:
               "Left 5 Enter", {}, false);
         parts("long number: one part never received and typed", LongRow, highNever, "540=0x3ADE68B1",
               "Left Left Left Left Left Left Left Left Left Left 7 Enter", {{540, 987654321u}, {885, 7u}}, true);
+        // The edit begins with the whole field selected: the first digit
+        // takes the selection away, but is typed into the first part alone.
+        parts("address: one part never received, the first digit typed", AddrRow, secondOctetNever, "", "1 Enter", {},
+              false);
+        parts("address: the first digit typed", AddrRow, "864=10 865=20 866=30 867=1", "", "1 Enter",
+              ip(100, 20, 30, 1), true);
+        parts("long number: the low part never received, the first digit typed", LongRow, "540=nan 885=0x2A", "",
+              "1 Enter", {}, false);
     }
     void untouchedEndWritesNothing()
     {

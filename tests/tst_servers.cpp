@@ -590,6 +590,7 @@ private slots:
         LogCapture log;
         const ClosedAtEnd first{rawClient(server->serverPort())};
         QVERIFY2(first.fd >= 0 && waitFor([&] { return count() == 1; }), "a client admitted");
+        const int consoleObjects = CommandSocket::liveCount();
         // The next start fails as at the limit: a stack the system refuses.
         QPointer<QThread> failed;
         int starts = 0;
@@ -612,7 +613,10 @@ private slots:
         QCOMPARE(count(), 1);
         const QStringList lines = log.lines(console ? "Client refused, its thread could not start" : "refused: its thread could not start");
         QCOMPARE(lines.size(), 1);
-        if (!console) // its connection object too
+        // Its connection object too.
+        if (console)
+            QCOMPARE(CommandSocket::liveCount(), consoleObjects);
+        else
             QCOMPARE(log.count("~SocketServer " + lines.first().section(' ', 1, 1)), 1);
         // The next client is counted while it is still connected: its close
         // at the end of its block would free its place again.
@@ -1066,6 +1070,59 @@ private slots:
         QVERIFY2(waitFor([&] { return ofClient() == count; }), "every write of the client at the controller");
         QVERIFY2(heldMs >= 2 * stallMs, "the writes held past the stall limit");
         driver->setWriteStall(WriteBacklog::DefaultStallMs);
+    }
+
+    // Event and archive requests too: with the requests handed to the driver
+    // at their cap for several times the stall limit, while the link sends
+    // all along, the next one waits, and goes once the driver takes those
+    // before it. The driver runs no link of its own: it lives in a thread the
+    // test starts only at the end, so its requests stay at the cap, and the
+    // link moves only as the test marks it.
+    void slowLinkDropsNoHeldRequest_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("event") << eventRequest(0);
+        QTest::newRow("archive") << archiveRequest(P::ReadArchive, QByteArray(15, '\0'));
+    }
+    void slowLinkDropsNoHeldRequest()
+    {
+        QFETCH(QByteArray, request);
+        QThread driverThread;
+        SpiDriver driver(nullptr, false);
+        driver.moveToThread(&driverThread);
+        struct ThreadStopped
+        {
+            QThread& thread;
+            ~ThreadStopped()
+            {
+                thread.quit();
+                thread.wait();
+            }
+        } stopped{driverThread};
+        const int stallMs = 500;
+        driver.setWriteStall(stallMs);
+        // The driver's own mark, which its loop sets as it sends.
+        WriteBacklog& link = const_cast<WriteBacklog&>(*driver.writeBacklog());
+        TcpServer server(nullptr, 0, &m_station->parameters, &driver);
+        LogCapture log;
+        BlockClient client;
+        QVERIFY(client.connectTo(server.serverPort()) && client.ready());
+        const QByteArray half = serviceRequest(P::ReadEvents, [](QDataStream& out) {
+            for (int i = 0; i < SocketServer::MaxRequestsHandedOver / 2; ++i)
+                out << quint32(0);
+        });
+        client.send(half + half + request + idRequest(P::ReadValues, {13}));
+        QElapsedTimer held;
+        held.start();
+        waitFor([&] {
+            link.noteSent();
+            return held.elapsed() >= 3 * stallMs;
+        }, 10000);
+        QVERIFY2(client.count(valueIs(13)) == 0, "the request behind the held one waiting");
+        QCOMPARE(log.count("the SPI link takes nothing"), 0);
+        driverThread.start();
+        QVERIFY2(client.waitCount(valueIs(13), 1), "the request behind answered once the driver took its requests");
+        QCOMPARE(log.count("the SPI link takes nothing"), 0);
     }
 };
 

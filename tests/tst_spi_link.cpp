@@ -368,6 +368,20 @@ private slots:
         QVERIFY(!values.isEmpty() && values.first().at(0).value<quint16>() == 13);
         // The one that begins the run, and at most one in each run of refusals.
         QVERIFY(commands.count(ControllerModel::CmdStatus) <= 1 + refused / SpiDriver::LinkDownAfter);
+        // Every request of the pass but the archive ones is answered: a run
+        // of refusals that reaches LinkDownAfter is broken by the status
+        // request, although archive requests wait ready all along.
+        int run = 0, longest = 0, broken = 0;
+        for (int command : qAsConst(commands)) {
+            if (command == ControllerModel::CmdReadArchiveCompressed) {
+                longest = qMax(longest, ++run);
+                continue;
+            }
+            broken += command == ControllerModel::CmdStatus && run == SpiDriver::LinkDownAfter;
+            run = 0;
+        }
+        QCOMPARE(longest, SpiDriver::LinkDownAfter);
+        QVERIFY2(broken > 0, "a status request after LinkDownAfter refusals in a row");
         QCOMPARE(link.count(), 0);
     }
 

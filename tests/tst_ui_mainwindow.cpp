@@ -587,6 +587,7 @@ private slots:
         QTest::newRow("comma") << QByteArray("x,CH=11") << QByteArray() << 0;
         QTest::newRow("psk=") << QByteArray("psk=0000") << QByteArray() << 0;
         QTest::newRow("blank") << QByteArray("a b") << QByteArray() << 0;
+        QTest::newRow("newline at the end") << QByteArray("Pad1\n") << QByteArray() << 0;
         QTest::newRow("letter outside ASCII") << QByteArray("\xD0\x96" "1") << QByteArray() << 0;
         QTest::newRow("good") << QByteArray("Pad_7-x1") << QByteArray() << 10;
         QTest::newRow("well number") << QByteArray() << QByteArray() << 10;

@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QTcpSocket>
 #include <QTimer>
+#include <atomic>
 
 namespace {
 
@@ -14,6 +15,8 @@ constexpr qint64 ReadChunk = 4096;
 // The answer to a "set" dropped because the link takes no writes.
 const char NotQueued[] = "[E] Not added to queue, the SPI link takes no writes\n";
 
+std::atomic<int> liveConnections{0};
+
 } // namespace
 
 CommandSocket::CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs)
@@ -22,9 +25,18 @@ CommandSocket::CommandSocket(qintptr socketDescriptor, Parameters* parameters, i
     , m_parameters(parameters)
     , m_idleMs(idleMs)
 {
+    ++liveConnections;
 }
 
-CommandSocket::~CommandSocket() = default;
+CommandSocket::~CommandSocket()
+{
+    --liveConnections;
+}
+
+int CommandSocket::liveCount()
+{
+    return liveConnections.load();
+}
 
 void CommandSocket::process()
 {

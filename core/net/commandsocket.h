@@ -40,6 +40,10 @@ public:
     CommandSocket(qintptr socketDescriptor, Parameters* parameters, int idleMs = DefaultIdleMs);
     ~CommandSocket() override;
 
+    // Console connection objects in being, in any thread: one whose thread
+    // could not start must not be left behind.
+    static int liveCount();
+
     // The backlog of the SPI link the store's writes go to; set before
     // process(). Without it the writes on their way to the store are capped.
     void setWriteBacklog(std::shared_ptr<const WriteBacklog> backlog) { m_writeBacklog = std::move(backlog); }
@@ -62,8 +66,9 @@ private:
     bool isOpen() const;
     // True while a write must wait for the link to take those before it.
     bool writesFull() const;
-    // True once the link has sent no write for so long that a write is
-    // dropped rather than held without end.
+    // True once the writes have waited the stall limit and the link has sent
+    // no request of any kind for as long: a write is then dropped rather than
+    // held without end.
     bool writesStalled() const;
     // True while a "setb" must wait for the store to take those before it.
     bool updatesFull() const;

@@ -5,6 +5,7 @@
 #include "parameters.h"
 #include "saturate.h"
 #include "systemcommands.h"
+#include "test_switch.h"
 #include "update.h"
 
 #include <QCoreApplication>
@@ -404,7 +405,7 @@ void ParametersHandler::cmdUpdate()
     connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
     // Test seam: the process suites cannot wait out the 30 s answer time-out.
     bool ok = false;
-    const int answerTimeoutMs = qEnvironmentVariableIntValue("VRX_UPDATE_ANSWER_TIMEOUT_MS", &ok);
+    const int answerTimeoutMs = testSwitch("VRX_UPDATE_ANSWER_TIMEOUT_MS").toInt(&ok, 0);
     if (ok && answerTimeoutMs > 0)
         m_update->setAnswerTimeout(answerTimeoutMs);
 }
@@ -414,7 +415,7 @@ void ParametersHandler::setWifi()
     qDebug() << "WIFI init...";
     // The name ends up between quotes in a comma-separated list of the access
     // point's settings: only what can neither end the field nor add one passes.
-    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_-]+$"));
+    static const QRegularExpression plainName(QStringLiteral("\\A[A-Za-z0-9_-]+\\z"));
     if (!plainName.match(m_apName).hasMatch()) {
         qWarning() << "WIFI init: access-point name" << m_apName
                    << "holds more than letters, digits, '_' and '-', not applied";

@@ -1,4 +1,5 @@
 #include "keyboard.h"
+#include "test_switch.h"
 
 #include <QDebug>
 #include <QFile>
@@ -25,7 +26,7 @@ const KeyBoardPool::Key keyMap[KeyBoardPool::Rows][KeyBoardPool::Columns] = {
 
 KeyBoardPool::KeyBoardPool(QObject* parent)
     : QObject(parent)
-    , m_root(QString::fromLocal8Bit(qgetenv("VRX_SYSFS_ROOT")))
+    , m_root(QString::fromLocal8Bit(testSwitch("VRX_SYSFS_ROOT")))
 {
     m_monotonic.start();
 }
@@ -39,7 +40,7 @@ KeyBoardPool::Key KeyBoardPool::keyAt(int row, int column)
 
 QString KeyBoardPool::valuePath(int gpio)
 {
-    return QString::fromLocal8Bit(qgetenv("VRX_SYSFS_ROOT")) + QString("/sys/class/gpio/gpio%1/value").arg(gpio);
+    return QString::fromLocal8Bit(testSwitch("VRX_SYSFS_ROOT")) + QString("/sys/class/gpio/gpio%1/value").arg(gpio);
 }
 
 qint64 KeyBoardPool::now() const

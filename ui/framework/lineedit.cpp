@@ -219,18 +219,14 @@ void LineEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     m_typed = true;
-    // The places the key changes: a selection it replaces or erases, and
-    // those the cursor passes over as it puts a character in or takes one
-    // out; Delete takes the one after the cursor.
-    const int cursorBefore = cursorPosition();
-    int from = cursorBefore;
-    int to = cursorBefore;
-    if (hasSelectedText()) {
-        from = selectionStart();
-        to = from + selectedText().length();
-    } else if (key == Qt::Key_Delete) {
-        to = cursorBefore + 1;
-    }
+    // The places the key types into: those the cursor passes over as it puts
+    // a character in or takes one out; Delete takes the one after the
+    // cursor. A selection the key replaces or erases counts only where a
+    // character goes: the edit begins with the whole field selected, and
+    // its first digit is typed into the first place, not into every part.
+    const bool replaces = hasSelectedText();
+    const int from = replaces ? selectionStart() : cursorPosition();
+    const int to = !replaces && key == Qt::Key_Delete ? from + 1 : from;
     QLineEdit::keyPressEvent(event);
     const int cursorAfter = cursorPosition();
     markTyped(qMin(from, cursorAfter), qMax(to, cursorAfter));

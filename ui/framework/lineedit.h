@@ -35,9 +35,11 @@ public:
     // focus; a cursor key, or the first key clearing the field, is no entry.
     bool isTyped() const { return m_typed; }
     // Whether a character was entered or erased in the places from..to-1
-    // since the field took the focus. Meant for a field the first key does
-    // not clear, whose places keep their meaning (the octets of an address):
-    // a place the operator never typed into still holds what was shown.
+    // since the field took the focus; a selection that a key replaced or
+    // erased counts only where a character went. Meant for a field the first
+    // key does not clear, whose places keep their meaning (the octets of an
+    // address): a place the operator never typed into still holds what was
+    // shown.
     bool isTypedWithin(int from, int to) const;
 
     // The input mask the field takes while it is being edited (empty for plain numbers).

@@ -20,6 +20,7 @@
 #include "restartform.h"
 #include "saturate.h"
 #include "stackedform.h"
+#include "test_switch.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -161,7 +162,7 @@ MainWindow::~MainWindow()
 
 QString MainWindow::sysfsPath(const char* path)
 {
-    return QString::fromLocal8Bit(qgetenv("VRX_SYSFS_ROOT")) + QString::fromLatin1(path);
+    return QString::fromLocal8Bit(testSwitch("VRX_SYSFS_ROOT")) + QString::fromLatin1(path);
 }
 
 void MainWindow::writeSysfs(const char* path, int level)
