@@ -4,6 +4,7 @@
 // result in 763 and the progress in 724.
 #include "common.h"
 #include "controller_model.h"
+#include "mainwindow.h"
 #include "parameters.h"
 #include "parametershandler.h"
 #include "rawbits.h"
@@ -59,10 +60,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 struct Run
 {
     ControllerModel& model;
-    QSignalSpy writes{MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite};
     Update update;
     QSignalSpy done{&update, &Update::signalDone};
     QSignalSpy cancels{&update, &Update::signalReadCancel};
+    QSignalSpy progress{&update, &Update::signalProgress};
+    // What the update tells for the controller, as (id, value), oldest first.
+    QList<QPair<quint16, float>> writes;
     // The link's cancel and the result to the controller, in their order.
     QStringList ends;
     QList<QPair<quint32, quint16>> reads;
@@ -76,11 +79,12 @@ struct Run
         : model(m)
     {
         QObject::connect(&update, &Update::signalReadCancel, &update, [this] { ends << "cancel"; });
-        QObject::connect(MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite, &update,
-                         [this](quint16 id, quint32 raw) {
-                             if (id == Update::IdUpdate)
-                                 ends << QString("763 = %1").arg(double(floatFromBits(raw)));
-                         });
+        QObject::connect(&update, &Update::signalResult, &update, [this](int result) {
+            ends << QString("763 = %1").arg(result);
+            writes << qMakePair(Update::IdUpdate, float(result));
+        });
+        QObject::connect(&update, &Update::signalProgress, &update,
+                         [this](float kib) { writes << qMakePair(Update::IdProgress, kib); });
         QObject::connect(&update, &Update::signalRead, &update, [this](quint32 address, quint16 size) {
             reads << qMakePair(address, size);
             if (silentFrom < 0 || reads.size() <= silentFrom)
@@ -100,9 +104,9 @@ struct Run
     QList<float> writesOf(quint16 id) const
     {
         QList<float> values;
-        for (const QList<QVariant>& w : writes)
-            if (w.at(0).value<quint16>() == id)
-                values << floatFromBits(w.at(1).value<quint32>());
+        for (const QPair<quint16, float>& w : writes)
+            if (w.first == id)
+                values << w.second;
         return values;
     }
     int updaterStarts() const { return SystemCommands::recorded().size(); }
@@ -222,8 +226,8 @@ private slots:
         QCOMPARE(readFile(file("vrx_gui")), pattern(50000, 7));
         // Over: the progress stops. A tick still due would come within one
         // interval, before this wait's own timer, even on a loaded machine.
-        QCOMPARE(run.writes.last().at(0).value<quint16>(), Update::IdUpdate);
-        QVERIFY2(!run.writes.wait(Update::ProgressIntervalMs + 200), "no write after the update's end");
+        QCOMPARE(run.writes.last().first, Update::IdUpdate);
+        QVERIFY2(!run.progress.wait(Update::ProgressIntervalMs + 200), "no progress after the update's end");
     }
 
     // Every failure installs nothing, starts no updater and tells the
@@ -318,13 +322,18 @@ private slots:
         QCOMPARE(run.update.state(), Update::Failed);
     }
 
-    // Through the settings applier: 763 = 1 from the controller installs an
-    // image of several file pieces byte for byte; the controller's 763 = 1
-    // again right after the install, in the moment before the updater
-    // starts, is refused: the installed update starts the updater once and
-    // no image is read anew.
+    // Through the settings applier and the program's window: 763 = 1 from
+    // the controller installs an image of several file pieces byte for byte;
+    // the progress (724) and 763 = 0 go to the controller, and the window out
+    // of sight, before the updater starts. The controller's 763 = 0 and 763 =
+    // 1 again right after the install, in the moment before the updater
+    // starts, are refused: the installed update stays, starts the updater
+    // once and no image is read anew.
     void repeatedRequestAfterTheInstallIsRefused()
     {
+        MainApplication::getInstance()->showMainWindow();
+        QWidget* window = MainApplication::getInstance()->getMainWindow();
+        QVERIFY(window && window->isVisible());
         ControllerModel model;
         const QByteArray image = pattern(3 * Update::FileChunkSize + 1000, 11);
         model.loadImage(image);
@@ -346,10 +355,17 @@ private slots:
         auto report = [store](float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); };
         // The controller takes the result, then asks again.
         int readsAtInstall = -1;
+        bool hiddenAtResult = false;
+        int startsAtResult = -1;
+        QList<float> progress;
         connect(store, &Parameters::signalParamWrite, &context, [&](quint16 id, quint32 raw) {
+            if (id == Update::IdProgress)
+                progress << floatFromBits(raw);
             if (id != Update::IdUpdate || floatFromBits(raw) != 0.0f)
                 return;
             readsAtInstall = reads;
+            hiddenAtResult = window->isHidden();
+            startsAtResult = SystemCommands::recorded().size();
             QTimer::singleShot(0, &context, [&] {
                 report(0.0f);
                 QTimer::singleShot(0, &context, [&] { report(1.0f); });
@@ -364,6 +380,10 @@ private slots:
         QVERIFY2(waitFor([] { return !SystemCommands::recorded().isEmpty(); }, 2000), "the updater's start");
         QCOMPARE(SystemCommands::recorded().size(), 1);
         QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
+        QVERIFY(hiddenAtResult);
+        QCOMPARE(startsAtResult, 0);
+        QVERIFY(window->isHidden());
+        QVERIFY(progress.contains(image.size() / 1024.0f));
         QCOMPARE(handler->update(), installed);
         QCOMPARE(reads, readsAtInstall);
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);

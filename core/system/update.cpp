@@ -1,8 +1,5 @@
 #include "update.h"
 #include "common.h"
-#include "mainapplication.h"
-#include "mainwindow.h"
-#include "parameters.h"
 #include "systemcommands.h"
 
 #include <QCoreApplication>
@@ -77,18 +74,6 @@ quint32 u32Le(const quint8* p)
 QString hex(quint32 value, int digits)
 {
     return QString("0x%1").arg(value, digits, 16, QChar('0'));
-}
-
-Parameters* store()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getParameters() : nullptr;
-}
-
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
 }
 
 } // namespace
@@ -321,8 +306,8 @@ void Update::install()
         return;
     }
 
-    if (MainWindow* window = mainWindow())
-        window->hide();
+    m_windowHidden = true;
+    emit signalHideWindow();
     m_state = Installed;
     m_progressTimer.stop();
     emit signalReadCancel();
@@ -417,8 +402,8 @@ void Update::slotFinished()
     // finds the image: neither depends on where the program was started from.
     if (!SystemCommands::startDetached(updaterFile(), QStringList(), m_directory)) {
         // Nobody will replace the program: give the operator the screen back.
-        if (MainWindow* window = mainWindow())
-            window->show();
+        m_windowHidden = false;
+        emit signalShowWindow();
         fail(QString("Update. Cannot start %1").arg(updaterFile()));
         return;
     }
@@ -427,8 +412,7 @@ void Update::slotFinished()
 
 void Update::setValueProgress()
 {
-    if (Parameters* parameters = store())
-        parameters->set(IdProgress, static_cast<float>((quint64(m_progressBase) + m_received) / 1024.0), 1);
+    emit signalProgress(static_cast<float>((quint64(m_progressBase) + m_received) / 1024.0));
 }
 
 void Update::slotAnswerTimeout()
@@ -460,6 +444,5 @@ void Update::stop()
 
 void Update::setResult(int result)
 {
-    if (Parameters* parameters = store())
-        parameters->set(IdUpdate, result, 1);
+    emit signalResult(result);
 }

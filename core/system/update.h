@@ -14,10 +14,13 @@
 // flight), checks the image against the header's CRC, writes it into a fresh
 // copy of the running program ("vrx_gui_tmp.part" beside it), checks the
 // written file again and only then gives it the name the updater installs
-// from ("vrx_gui_tmp"), hides the main window and starts "vrx_updater_new"
-// from the program's directory. The result goes back to the controller in 763
-// (0 installed, 2 failed) and the progress in 724 (KiB), written every second
-// while the image comes in.
+// from ("vrx_gui_tmp"), has the main window hidden and starts
+// "vrx_updater_new" from the program's directory.
+//
+// It tells and does not write: the result (signalResult, for 763: 0
+// installed, 2 failed), the progress (signalProgress, KiB, every second while
+// the image comes in) and the window's hiding and showing go out as signals
+// that its creator passes on.
 class Update : public QObject
 {
     Q_OBJECT
@@ -80,6 +83,10 @@ public:
     quint32 received() const { return m_received; }
     quint16 headerCrc() const { return m_headerCrc; }
     quint16 crc() const { return m_crc; }
+    // True from the install's hiding of the main window until this update
+    // has it shown again: while it holds, the program waits for the updater
+    // to replace it.
+    bool windowHidden() const { return m_windowHidden; }
 
 public slots:
     void slotStarted();
@@ -96,6 +103,15 @@ signals:
     // Emitted at every end of the update (installed, failed, timed out,
     // deleted while reading).
     void signalReadCancel();
+    // The result for the controller (763): ResultDone or ResultFailed.
+    void signalResult(int result);
+    // The progress for the controller (724): KiB of the image, counted from
+    // the header's base.
+    void signalProgress(float kib);
+    // The main window goes out of sight while the updater replaces the
+    // program, and comes back when the updater cannot be started.
+    void signalHideWindow();
+    void signalShowWindow();
 
 private slots:
     void slotAnswerTimeout();
@@ -136,6 +152,7 @@ private:
     quint16 m_headerCrc = 0;
     quint32 m_received = 0;
     quint16 m_crc = 0xFFFF;
+    bool m_windowHidden = false;
 };
 
 #endif // UPDATE_H
