@@ -112,6 +112,43 @@ struct Run
     int updaterStarts() const { return SystemCommands::recorded().size(); }
 };
 
+// The settings applier's update, its reads answered from the controller's
+// memory one event-loop turn later as the link does; what the store sends to
+// the controller of 763 and 724 is kept in order.
+struct ApplierRun
+{
+    ControllerModel& model;
+    Parameters* store = MainApplication::getInstance()->getParameters();
+    ParametersHandler* handler = store->handler();
+    QObject context;
+    int reads = 0;
+    QByteArray buffer;
+    QList<float> results;
+    QList<float> progress;
+
+    explicit ApplierRun(ControllerModel& m)
+        : model(m)
+    {
+        QObject::connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
+                         [this](quint32 address, quint16 size) {
+                             ++reads;
+                             QTimer::singleShot(0, &context, [this, address, size] {
+                                 buffer = model.readMemory(address, size);
+                                 emit handler->signalSoftwareRead(address, size,
+                                                                  reinterpret_cast<quint8*>(buffer.data()));
+                             });
+                         });
+        QObject::connect(store, &Parameters::signalParamWrite, &context, [this](quint16 id, quint32 raw) {
+            if (id == Update::IdUpdate)
+                results << floatFromBits(raw);
+            else if (id == Update::IdProgress)
+                progress << floatFromBits(raw);
+        });
+    }
+    // The controller reports 763.
+    void report(float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); }
+};
+
 enum Failure {
     CorruptImage,
     BadHeader,
@@ -183,6 +220,7 @@ private slots:
         Update::setProgramFile(file("vrx_gui"));
         Update::setFreeSpaceOverride(-1);
         Update::setBeforeReadBack(nullptr);
+        Update::setUpdaterStarter(nullptr);
     }
 
     // Third probe byte 0: the header lies at 0x800100. 10,000 bytes are read
@@ -338,42 +376,26 @@ private slots:
         const QByteArray image = pattern(3 * Update::FileChunkSize + 1000, 11);
         model.loadImage(image);
         QFile::remove(file("vrx_gui_tmp"));
-        Parameters* store = MainApplication::getInstance()->getParameters();
-        ParametersHandler* handler = store->handler();
-        QObject context;
-        int reads = 0;
-        QByteArray buffer;
-        // The link's part: each read answered one event-loop turn later.
-        connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
-                [&](quint32 address, quint16 size) {
-                    ++reads;
-                    QTimer::singleShot(0, &context, [&, address, size] {
-                        buffer = model.readMemory(address, size);
-                        emit handler->signalSoftwareRead(address, size, reinterpret_cast<quint8*>(buffer.data()));
-                    });
-                });
-        auto report = [store](float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); };
+        ApplierRun run(model);
+        ParametersHandler* handler = run.handler;
         // The controller takes the result, then asks again.
         int readsAtInstall = -1;
         bool hiddenAtResult = false;
         int startsAtResult = -1;
-        QList<float> progress;
-        connect(store, &Parameters::signalParamWrite, &context, [&](quint16 id, quint32 raw) {
-            if (id == Update::IdProgress)
-                progress << floatFromBits(raw);
+        connect(run.store, &Parameters::signalParamWrite, &run.context, [&](quint16 id, quint32 raw) {
             if (id != Update::IdUpdate || floatFromBits(raw) != 0.0f)
                 return;
-            readsAtInstall = reads;
+            readsAtInstall = run.reads;
             hiddenAtResult = window->isHidden();
             startsAtResult = SystemCommands::recorded().size();
-            QTimer::singleShot(0, &context, [&] {
-                report(0.0f);
-                QTimer::singleShot(0, &context, [&] { report(1.0f); });
+            QTimer::singleShot(0, &run.context, [&] {
+                run.report(0.0f);
+                QTimer::singleShot(0, &run.context, [&] { run.report(1.0f); });
             });
         });
 
         QTest::ignoreMessage(QtWarningMsg, "Update already running, request ignored");
-        report(1.0f);
+        run.report(1.0f);
         QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
                  "the image installed");
         const Update* installed = handler->update();
@@ -383,12 +405,37 @@ private slots:
         QVERIFY(hiddenAtResult);
         QCOMPARE(startsAtResult, 0);
         QVERIFY(window->isHidden());
-        QVERIFY(progress.contains(image.size() / 1024.0f));
+        QVERIFY(run.progress.contains(image.size() / 1024.0f));
         QCOMPARE(handler->update(), installed);
-        QCOMPARE(reads, readsAtInstall);
+        QCOMPARE(run.reads, readsAtInstall);
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);
         QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
         delete handler->update();
+    }
+
+    // The updater cannot be started after the install: the image goes, the
+    // controller is told that the update failed (763 = 0, then 2) and the
+    // window comes back; the controller's 763 = 0 then releases the update.
+    void updaterThatCannotStartLeavesNothing()
+    {
+        MainApplication::getInstance()->showMainWindow();
+        QWidget* window = MainApplication::getInstance()->getMainWindow();
+        QVERIFY(window);
+        window->show();
+        ControllerModel model;
+        model.loadImage(pattern(10000, 5));
+        Update::setUpdaterStarter([](const QString&, const QString&) { return false; });
+        ApplierRun run(model);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Update. Cannot start .*/vrx_updater_new$"));
+        run.report(1.0f);
+        QVERIFY2(waitFor([&] { return run.results.size() >= 2; }, 5000), "763 = 0, then 763 = 2");
+        QCOMPARE(run.results, (QList<float>{0.0f, 2.0f}));
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp")));
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
+        QVERIFY(window->isVisible());
+        QVERIFY(run.handler->update());
+        run.report(0.0f);
+        QVERIFY2(waitFor([&] { return !run.handler->update(); }, 2000), "the update released at 763 = 0");
     }
 
     // Released while a read is unanswered (the controller set 763 back to 0):

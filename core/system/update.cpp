@@ -25,6 +25,7 @@ namespace {
 QString programFileOverride;
 qint64 freeSpaceOverride = -1;
 std::function<void(const QString&)> beforeReadBack;
+std::function<bool(const QString&, const QString&)> updaterStarter;
 
 QString lastError()
 {
@@ -144,6 +145,11 @@ void Update::setFreeSpaceOverride(qint64 bytes)
 void Update::setBeforeReadBack(const std::function<void(const QString&)>& hook)
 {
     beforeReadBack = hook;
+}
+
+void Update::setUpdaterStarter(const std::function<bool(const QString&, const QString&)>& starter)
+{
+    updaterStarter = starter;
 }
 
 void Update::setAnswerTimeout(int ms)
@@ -400,8 +406,13 @@ void Update::slotFinished()
     qWarning() << "Update finish";
     // By its own path, and in the program's directory, where the updater
     // finds the image: neither depends on where the program was started from.
-    if (!SystemCommands::startDetached(updaterFile(), QStringList(), m_directory)) {
-        // Nobody will replace the program: give the operator the screen back.
+    const bool started = updaterStarter ? updaterStarter(updaterFile(), m_directory)
+                                        : SystemCommands::startDetached(updaterFile(), QStringList(), m_directory);
+    if (!started) {
+        // Nobody will replace the program. The image goes, as at every other
+        // failure: a boot script that finds it would install an update the
+        // controller is told has failed. The operator gets the screen back.
+        removeLeftovers();
         m_windowHidden = false;
         emit signalShowWindow();
         fail(QString("Update. Cannot start %1").arg(updaterFile()));

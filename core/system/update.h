@@ -73,9 +73,13 @@ public:
 
     // Test seams. The room the file system has for the image (-1, the
     // default: ask the file system); a hook that runs after the image is
-    // written and synced, before it is read back (none by default).
+    // written and synced, before it is read back (none by default); what
+    // starts the updater, true when it started (none by default: the
+    // system's commands).
     static void setFreeSpaceOverride(qint64 bytes);
     static void setBeforeReadBack(const std::function<void(const QString& partFile)>& hook);
+    static void setUpdaterStarter(
+        const std::function<bool(const QString& program, const QString& workingDirectory)>& starter);
 
     void setAnswerTimeout(int ms);
     State state() const { return m_state; }
