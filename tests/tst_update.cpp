@@ -19,7 +19,10 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -191,6 +194,44 @@ private:
     bool m_changed = false;
 };
 
+// The names of the files made in a directory (created or moved in) while
+// it watches: what a power cut at any moment could leave there.
+class MadeFiles
+{
+public:
+    explicit MadeFiles(const QString& dir)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        m_watching = m_fd >= 0
+                     && ::inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_CREATE | IN_MOVED_TO) >= 0;
+    }
+    ~MadeFiles()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isWatching() const { return m_watching; }
+    QStringList names()
+    {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                const inotify_event* event = reinterpret_cast<const inotify_event*>(p);
+                if (event->len > 0)
+                    m_names << QFile::decodeName(event->name);
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return m_names;
+    }
+
+private:
+    int m_fd;
+    bool m_watching = false;
+    QStringList m_names;
+};
+
 } // namespace
 
 class TestUpdate : public QObject
@@ -201,6 +242,10 @@ private:
     TestDatabase* m_db = nullptr;
     QTemporaryDir m_dir;
     QString file(const char* name) const { return QDir(m_dir.path()).filePath(name); }
+    static constexpr QFileDevice::Permissions ProgramMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                            | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                                            | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                            | QFileDevice::ReadOther;
 
 private slots:
     void initTestCase()
@@ -209,9 +254,11 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         m_db = new TestDatabase;
         MainApplication::getInstance()->initStore();
-        // The running program, as far as the update can tell.
+        // The running program, as far as the update can tell, with a mode
+        // that the usual umask would not give a new file.
+        ::umask(022);
         QVERIFY(writeFile(file("vrx_gui"), pattern(50000, 7)));
-        QFile::setPermissions(file("vrx_gui"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(QFile::setPermissions(file("vrx_gui"), ProgramMode));
     }
 
     void init()
@@ -226,7 +273,10 @@ private slots:
     // Third probe byte 0: the header lies at 0x800100. 10,000 bytes are read
     // as 4096 + 4096 + 1808, past a stray answer for another address, over a
     // copy left from an earlier attempt; the progress, written every second
-    // while the image comes in, counts from the header's base (KiB).
+    // while the image comes in, counts from the header's base (KiB). The
+    // image has the program's mode, and no file but the two the update
+    // removes on its next start is ever made beside the program, so none
+    // can be left there by a power cut.
     void imageReadInChunksAndInstalled()
     {
         ControllerModel model;
@@ -235,6 +285,8 @@ private slots:
         model.writeMemory(0x800100, header(100 * 1024, 6, 10000, crcOf(image)));
         model.writeMemory(0x800100 + 26 + 6, image);
         QVERIFY(writeFile(file("vrx_gui_tmp"), QByteArray(20000, 'x')) && writeFile(file("vrx_updater_new"), "#!"));
+        MadeFiles made(m_dir.path());
+        QVERIFY(made.isWatching());
         Run run(model);
         run.strayBefore = 4;
         run.silentFrom = 3; // the transfer held after the first 4096 bytes
@@ -249,8 +301,10 @@ private slots:
         QCOMPARE(run.reads, (QList<QPair<quint32, quint16>>{
                                 {0x800000, 3}, {0x800100, 26}, {0x800120, 4096}, {0x801120, 4096}, {0x802120, 1808}}));
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);
-        QVERIFY(QFileInfo(file("vrx_gui_tmp")).permissions() & QFileDevice::ExeOwner);
-        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
+        QCOMPARE(QFile::permissions(file("vrx_gui_tmp")), QFile::permissions(file("vrx_gui")));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"vrx_gui", "vrx_gui_tmp", "vrx_updater_new"}));
+        QCOMPARE(made.names(), (QStringList{"vrx_gui_tmp.part", "vrx_gui_tmp"}));
         QCOMPARE(run.writesOf(763), QList<float>{0.0f});
         QCOMPARE(run.cancels.count(), 1); // the link asks nothing more
         QCOMPARE(run.ends, (QStringList{"cancel", "763 = 0"}));
@@ -260,7 +314,7 @@ private slots:
         QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
         QCOMPARE(SystemCommands::recorded().at(0).workingDirectory, m_dir.path());
         QFile::remove(file("vrx_updater_new"));
-        // The running program is only copied, never written.
+        // The running program is never written.
         QCOMPARE(readFile(file("vrx_gui")), pattern(50000, 7));
         // Over: the progress stops. A tick still due would come within one
         // interval, before this wait's own timer, even on a loaded machine.
@@ -337,7 +391,7 @@ private slots:
         run.silentFrom = failure == Stalled ? 3 : -1;
         run.shortAnswers = failure == ShortAnswers;
         {
-            // Room for the copy of the program (50,000 bytes), not for the image.
+            // Room for 100,000 bytes of the image.
             FileSizeLimit limit(failure == WriteFailsPartWay ? 100000 : 0);
             QVERIFY(limit.isSet());
             QVERIFY(!run.installed());

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -271,9 +272,9 @@ void Update::install()
         fail(QString());
         return;
     }
-    // The copy of the program and then the image must fit beside it: refuse
-    // rather than fill the file system the station runs from.
-    const quint64 needed = qMax<quint64>(quint64(image.size()), quint64(QFileInfo(m_programFile).size()));
+    // The image must fit beside the program: refuse rather than fill the
+    // file system the station runs from.
+    const quint64 needed = quint64(image.size());
     const qint64 room = freeSpace(m_directory);
     if (room >= 0 && quint64(room) < needed) {
         fail(QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
@@ -282,14 +283,15 @@ void Update::install()
                  .arg(m_directory));
         return;
     }
-    // Made as a copy of the program, so it has the program's mode.
-    if (!QFile::copy(m_programFile, partFile())) {
+    // The updater puts the image in the program's place as it is: it takes
+    // the program's mode.
+    struct stat program;
+    if (::stat(QFile::encodeName(m_programFile).constData(), &program) != 0 || !S_ISREG(program.st_mode)) {
         qWarning() << "Error copying file:" << ProgramFileName;
-        removeLeftovers();
         fail(QString());
         return;
     }
-    if (!writeImage(image) || !readBackMatches(static_cast<quint32>(image.size()))) {
+    if (!writeImage(image, program.st_mode & 0777) || !readBackMatches(static_cast<quint32>(image.size()))) {
         removeLeftovers();
         fail(QString());
         return;
@@ -321,18 +323,35 @@ void Update::install()
     QTimer::singleShot(100, this, &Update::slotFinished);
 }
 
-bool Update::writeImage(const QByteArray& image)
+bool Update::writeImage(const QByteArray& image, quint32 mode)
 {
+    // Made here rather than copied from the program: a copy goes through a
+    // temporary file of its own, which a power cut would leave under a name
+    // that no later update knows to remove.
+    const int fd = ::open(QFile::encodeName(partFile()).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          static_cast<mode_t>(mode));
+    if (fd < 0) {
+        const QString why = lastError();
+        qWarning().noquote() << "Error opening file:" << PartFileName << why;
+        return false;
+    }
     QFile file(partFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         qWarning().noquote() << "Error opening file:" << PartFileName << file.errorString();
+        ::close(fd);
+        return false;
+    }
+    // The process's umask takes bits off the mode a file is created with.
+    if (::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
+        const QString why = lastError();
+        qWarning().noquote() << "Error opening file:" << PartFileName << "chmod:" << why;
         return false;
     }
     qint64 written = 0;
     while (written < image.size()) {
         const qint64 n = file.write(image.constData() + written, qMin<qint64>(FileChunkSize, image.size() - written));
         if (n <= 0) {
-            qWarning().noquote() << "Error writing file:" << file.fileName() << "after" << written << "of"
+            qWarning().noquote() << "Error writing file:" << partFile() << "after" << written << "of"
                                  << image.size() << "bytes:" << file.errorString();
             return false;
         }
@@ -342,12 +361,12 @@ bool Update::writeImage(const QByteArray& image)
     // flash, not in a cache, before it is given the updater's name.
     if (::fsync(file.handle()) != 0) {
         const QString why = lastError();
-        qWarning().noquote() << "Error writing file:" << file.fileName() << "fsync:" << why;
+        qWarning().noquote() << "Error writing file:" << partFile() << "fsync:" << why;
         return false;
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        qWarning().noquote() << "Error writing file:" << file.fileName() << file.errorString();
+        qWarning().noquote() << "Error writing file:" << partFile() << file.errorString();
         return false;
     }
     return true;

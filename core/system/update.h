@@ -11,11 +11,12 @@
 //
 // Created by the settings applier when the controller sets 763 to 1. Reads
 // the probe, the image header and the image (4096 bytes a read, one read in
-// flight), checks the image against the header's CRC, writes it into a fresh
-// copy of the running program ("vrx_gui_tmp.part" beside it), checks the
-// written file again and only then gives it the name the updater installs
-// from ("vrx_gui_tmp"), has the main window hidden and starts
-// "vrx_updater_new" from the program's directory.
+// flight), checks the image against the header's CRC, writes it into a file
+// of its own with the running program's mode ("vrx_gui_tmp.part" beside it),
+// checks the written file again and only then gives it the name the updater
+// installs from ("vrx_gui_tmp"), has the main window hidden and starts
+// "vrx_updater_new" from the program's directory. A failure once it has
+// begun to write, the updater's start included, removes both files.
 //
 // It tells and does not write: the result (signalResult, for 763: 0
 // installed, 2 failed), the progress (signalProgress, KiB, every second while
@@ -66,8 +67,8 @@ public:
 
     // The whole, checked image the updater installs from.
     QString imageFile() const;
-    // The copy of the running program the image is written into; renamed to
-    // imageFile() once written, synced and read back whole.
+    // The file the image is written into; renamed to imageFile() once
+    // written, synced and read back whole.
     QString partFile() const;
     QString updaterFile() const;
 
@@ -126,9 +127,10 @@ private:
     void takeHeader(const quint8* data);
     void takeChunk(const quint8* data, quint16 size);
     void install();
-    // Writes the image into partFile() and syncs it to the flash; false
-    // with the reason logged, the partial file left for the caller.
-    bool writeImage(const QByteArray& image);
+    // Creates partFile() with the given permission bits, writes the image
+    // into it and syncs it to the flash; false with the reason logged, the
+    // partial file left for the caller.
+    bool writeImage(const QByteArray& image, quint32 mode);
     // Reads partFile() back piece by piece: true when it is size bytes long
     // and matches the header's CRC.
     bool readBackMatches(quint32 size);
