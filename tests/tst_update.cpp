@@ -155,6 +155,9 @@ struct ApplierRun
 enum Failure {
     CorruptImage,
     BadHeader,
+    NoRoomAtHeader,
+    RoomUnknown,
+    NoFileSystem,
     ShortAnswers,
     Stalled,
     NoProgramFile,
@@ -265,7 +268,7 @@ private slots:
     {
         SystemCommands::clearRecorded();
         Update::setProgramFile(file("vrx_gui"));
-        Update::setFreeSpaceOverride(-1);
+        Update::setFreeSpaceOverride(Update::FreeSpaceFromFileSystem);
         Update::setBeforeReadBack(nullptr);
         Update::setUpdaterStarter(nullptr);
     }
@@ -287,6 +290,8 @@ private slots:
         QVERIFY(writeFile(file("vrx_gui_tmp"), QByteArray(20000, 'x')) && writeFile(file("vrx_updater_new"), "#!"));
         MadeFiles made(m_dir.path());
         QVERIFY(made.isWatching());
+        // Just the room the image and the spare need.
+        Update::setFreeSpaceOverride(10000 + qint64(Update::SpareRoom));
         Run run(model);
         run.strayBefore = 4;
         run.silentFrom = 3; // the transfer held after the first 4096 bytes
@@ -333,6 +338,13 @@ private slots:
         QTest::newRow("image too large") << int(BadHeader) << header(0, 230, Update::MaxImageSize + 1, 0) << "exceeds";
         QTest::newRow("empty image") << int(BadHeader) << header(0, 230, 0, 0xFFFF) << "empty image";
         QTest::newRow("outside memory") << int(BadHeader) << header(0, 0xFFFFFF00u, 4096, 0) << "outside";
+        QTest::newRow("no room at the header")
+            << int(NoRoomAtHeader) << QByteArray()
+            << "^Update. No room for the image: 1058576 bytes needed, 1058575 bytes free in ";
+        QTest::newRow("room unknown") << int(RoomUnknown) << QByteArray()
+                                      << "^Update. Cannot tell the room free in .*: the file system cannot tell$";
+        QTest::newRow("statvfs fails") << int(NoFileSystem) << QByteArray()
+                                       << "^Update. Cannot tell the room free in .*/gone: No such file or directory$";
         QTest::newRow("answers with fewer bytes") << int(ShortAnswers) << QByteArray() << "No answer";
         QTest::newRow("stalled") << int(Stalled) << QByteArray() << "No answer from the controller";
         QTest::newRow("no program file") << int(NoProgramFile) << QByteArray() << "^Error copying file: vrx_gui$";
@@ -342,7 +354,7 @@ private slots:
         QTest::newRow("read back differs") << int(ReadBackDiffers) << QByteArray()
                                            << "^Error CRC \\(read file\\): 0x[0-9a-f]{4} 0x[0-9a-f]{4}$";
         QTest::newRow("no room") << int(NoRoom) << QByteArray()
-                                 << "^Update. No room for the image: 150000 bytes needed, 149999 bytes free in ";
+                                 << "^Update. No room for the image: 1198576 bytes needed, 1198575 bytes free in ";
     }
 
     void failures()
@@ -371,8 +383,14 @@ private slots:
             Update::setProgramFile(file("no_such_program"));
         if (failure == DirectoryInTheWay)
             QVERIFY(QDir(m_dir.path()).mkpath("vrx_gui_tmp/inside"));
-        if (failure == NoRoom)
-            Update::setFreeSpaceOverride(image.size() - 1);
+        // One byte short of the image and the spare room.
+        const qint64 oneShort = qint64(image.size()) + qint64(Update::SpareRoom) - 1;
+        if (failure == NoRoomAtHeader)
+            Update::setFreeSpaceOverride(oneShort);
+        if (failure == RoomUnknown)
+            Update::setFreeSpaceOverride(Update::FreeSpaceUnknown);
+        if (failure == NoFileSystem)
+            Update::setProgramFile(file("gone/vrx_gui"));
         bool namedBeforeChecked = false;
         if (failure == ReadBackDiffers) {
             // The flash gives back another byte than it was given. The file
@@ -387,6 +405,12 @@ private slots:
         if (!log.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(log));
         Run run(model);
+        // The room goes while the image comes in.
+        if (failure == NoRoom)
+            QObject::connect(&run.update, &Update::signalRead, [oneShort](quint32 address, quint16) {
+                if (address >= ControllerModel::ImageDataAddress)
+                    Update::setFreeSpaceOverride(oneShort);
+            });
         run.update.setAnswerTimeout(300);
         run.silentFrom = failure == Stalled ? 3 : -1;
         run.shortAnswers = failure == ShortAnswers;
@@ -406,8 +430,10 @@ private slots:
         // Told that the update has ended, the controller sees no more reads.
         QCOMPARE(run.ends, (QStringList{"cancel", "763 = 2"}));
         QCOMPARE(run.updaterStarts(), 0);
-        if (failure == BadHeader)
+        if (failure == BadHeader || failure == NoRoomAtHeader || failure == RoomUnknown || failure == NoFileSystem)
             QCOMPARE(run.reads.size(), 2); // probe and header, no image read
+        if (failure == NoRoom)
+            QCOMPARE(run.update.received(), quint32(image.size()));
         // An answer after the failure changes nothing.
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);

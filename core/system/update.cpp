@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <limits>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -24,7 +23,7 @@ const char* const Update::UpdaterFileName = "vrx_updater_new";
 namespace {
 
 QString programFileOverride;
-qint64 freeSpaceOverride = -1;
+qint64 freeSpaceOverride = Update::FreeSpaceFromFileSystem;
 std::function<void(const QString&)> beforeReadBack;
 std::function<bool(const QString&, const QString&)> updaterStarter;
 
@@ -33,17 +32,26 @@ QString lastError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Bytes the program may still put on the file system holding dir; -1 when
-// it cannot tell.
-qint64 freeSpace(const QString& dir)
+// Bytes the program may still put on the file system holding dir; false
+// with the reason when it cannot tell.
+bool freeSpace(const QString& dir, quint64* bytes, QString* error)
 {
-    if (freeSpaceOverride >= 0)
-        return freeSpaceOverride;
+    if (freeSpaceOverride == Update::FreeSpaceUnknown) {
+        *error = QStringLiteral("the file system cannot tell");
+        return false;
+    }
+    if (freeSpaceOverride >= 0) {
+        *bytes = quint64(freeSpaceOverride);
+        return true;
+    }
     struct statvfs fs;
-    if (::statvfs(QFile::encodeName(dir).constData(), &fs) != 0)
-        return -1;
-    const quint64 bytes = quint64(fs.f_bavail) * quint64(fs.f_frsize);
-    return qint64(qMin<quint64>(bytes, quint64(std::numeric_limits<qint64>::max())));
+    if (::statvfs(QFile::encodeName(dir).constData(), &fs) != 0) {
+        *error = lastError();
+        return false;
+    }
+    // Each field may be 32 bits wide on the board; their product may not.
+    *bytes = quint64(fs.f_bavail) * quint64(fs.f_frsize);
+    return true;
 }
 
 // Puts the directory's entries (a rename in it) on the flash.
@@ -232,6 +240,12 @@ void Update::takeHeader(const quint8* data)
         fail(QString("Update. Image at offset %1 lies outside the controller's memory").arg(offset));
         return;
     }
+    // Before the image is read: a station without room for it is spared up
+    // to 64 MiB over the link.
+    if (!roomFor(m_imageSize)) {
+        fail(QString());
+        return;
+    }
 
     m_image.reserve(static_cast<int>(m_imageSize));
     m_state = ReadingImage;
@@ -272,15 +286,9 @@ void Update::install()
         fail(QString());
         return;
     }
-    // The image must fit beside the program: refuse rather than fill the
-    // file system the station runs from.
-    const quint64 needed = quint64(image.size());
-    const qint64 room = freeSpace(m_directory);
-    if (room >= 0 && quint64(room) < needed) {
-        fail(QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
-                 .arg(needed)
-                 .arg(room)
-                 .arg(m_directory));
+    // Again, as the room may have gone while the image came in.
+    if (!roomFor(quint64(image.size()))) {
+        fail(QString());
         return;
     }
     // The updater puts the image in the program's place as it is: it takes
@@ -321,6 +329,27 @@ void Update::install()
     emit signalReadCancel();
     setResult(ResultDone);
     QTimer::singleShot(100, this, &Update::slotFinished);
+}
+
+bool Update::roomFor(quint64 size) const
+{
+    quint64 room = 0;
+    QString why;
+    if (!freeSpace(m_directory, &room, &why)) {
+        // Refused: an image that may not fit could fill the file system the
+        // station runs from.
+        qWarning().noquote() << QString("Update. Cannot tell the room free in %1: %2").arg(m_directory, why);
+        return false;
+    }
+    const quint64 needed = size + SpareRoom;
+    if (room < needed) {
+        qWarning().noquote() << QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
+                                    .arg(needed)
+                                    .arg(room)
+                                    .arg(m_directory);
+        return false;
+    }
+    return true;
 }
 
 bool Update::writeImage(const QByteArray& image, quint32 mode)

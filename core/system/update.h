@@ -72,11 +72,18 @@ public:
     QString partFile() const;
     QString updaterFile() const;
 
-    // Test seams. The room the file system has for the image (-1, the
-    // default: ask the file system); a hook that runs after the image is
-    // written and synced, before it is read back (none by default); what
-    // starts the updater, true when it started (none by default: the
-    // system's commands).
+    // The room the image needs beyond its own size, so that the file system
+    // the program runs from is never filled to its last byte.
+    static constexpr quint64 SpareRoom = 1024 * 1024;
+
+    // Test seams. The room the file system has for the image
+    // (FreeSpaceFromFileSystem, the default, asks the file system;
+    // FreeSpaceUnknown answers as a file system that cannot tell); a hook
+    // that runs after the image is written and synced, before it is read
+    // back (none by default); what starts the updater, true when it started
+    // (none by default: the system's commands).
+    static constexpr qint64 FreeSpaceFromFileSystem = -1;
+    static constexpr qint64 FreeSpaceUnknown = -2;
     static void setFreeSpaceOverride(qint64 bytes);
     static void setBeforeReadBack(const std::function<void(const QString& partFile)>& hook);
     static void setUpdaterStarter(
@@ -127,6 +134,9 @@ private:
     void takeHeader(const quint8* data);
     void takeChunk(const quint8* data, quint16 size);
     void install();
+    // Whether the file system holding the program has room for an image of
+    // size bytes; false with the reason logged, also when it cannot tell.
+    bool roomFor(quint64 size) const;
     // Creates partFile() with the given permission bits, writes the image
     // into it and syncs it to the flash; false with the reason logged, the
     // partial file left for the caller.
