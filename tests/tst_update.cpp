@@ -19,10 +19,14 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <csignal>
+#include <linux/magic.h>
 #include <sys/inotify.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -235,6 +239,26 @@ private:
     QStringList m_names;
 };
 
+// Pages of the file at path that the page cache holds; -1 when it cannot tell.
+int cachedPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() == 0)
+        return -1;
+    const long page = ::sysconf(_SC_PAGESIZE);
+    const size_t length = size_t(f.size());
+    void* map = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, f.handle(), 0);
+    if (map == MAP_FAILED)
+        return -1;
+    std::vector<unsigned char> pages((length + size_t(page) - 1) / size_t(page));
+    const bool known = ::mincore(map, length, pages.data()) == 0;
+    ::munmap(map, length);
+    int cached = 0;
+    for (unsigned char p : pages)
+        cached += p & 1;
+    return known ? cached : -1;
+}
+
 } // namespace
 
 class TestUpdate : public QObject
@@ -438,6 +462,24 @@ private slots:
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);
         QCOMPARE(run.update.state(), Update::Failed);
+    }
+
+    // The written image is read back as the flash holds it: none of its
+    // pages is left in the cache from the write.
+    void imageReadBackPastTheCache()
+    {
+        struct statfs fs;
+        QVERIFY(::statfs(QFile::encodeName(m_dir.path()).constData(), &fs) == 0);
+        if (fs.f_type == TMPFS_MAGIC || fs.f_type == RAMFS_MAGIC)
+            QSKIP("the temporary directory's pages live only in memory");
+        ControllerModel model;
+        model.loadImage(pattern(16 * 4096, 9));
+        QFile::remove(file("vrx_gui_tmp"));
+        int cached = -2;
+        Update::setBeforeReadBack([&](const QString& path) { cached = cachedPages(path); });
+        Run run(model);
+        QVERIFY2(run.installed(), "the update's end");
+        QCOMPARE(cached, 0);
     }
 
     // Through the settings applier and the program's window: 763 = 1 from

@@ -393,6 +393,14 @@ bool Update::writeImage(const QByteArray& image, quint32 mode)
         qWarning().noquote() << "Error writing file:" << partFile() << "fsync:" << why;
         return false;
     }
+    // The read-back must see what the flash holds, not the pages the write
+    // left in the cache.
+    const int dropped = ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_DONTNEED);
+    if (dropped != 0) {
+        qWarning().noquote() << "Error writing file:" << partFile()
+                             << "posix_fadvise:" << QString::fromLocal8Bit(std::strerror(dropped));
+        return false;
+    }
     file.close();
     if (file.error() != QFileDevice::NoError) {
         qWarning().noquote() << "Error writing file:" << partFile() << file.errorString();

@@ -13,10 +13,11 @@
 // the probe, the image header and the image (4096 bytes a read, one read in
 // flight), checks the image against the header's CRC, writes it into a file
 // of its own with the running program's mode ("vrx_gui_tmp.part" beside it),
-// checks the written file again and only then gives it the name the updater
-// installs from ("vrx_gui_tmp"), has the main window hidden and starts
-// "vrx_updater_new" from the program's directory. A failure once it has
-// begun to write, the updater's start included, removes both files.
+// checks the written file again as the flash gives it back and only then
+// gives it the name the updater installs from ("vrx_gui_tmp"), has the main
+// window hidden and starts "vrx_updater_new" from the program's directory.
+// A failure once it has begun to write, the updater's start included,
+// removes both files.
 //
 // It tells and does not write: the result (signalResult, for 763: 0
 // installed, 2 failed), the progress (signalProgress, KiB, every second while
@@ -138,8 +139,8 @@ private:
     // size bytes; false with the reason logged, also when it cannot tell.
     bool roomFor(quint64 size) const;
     // Creates partFile() with the given permission bits, writes the image
-    // into it and syncs it to the flash; false with the reason logged, the
-    // partial file left for the caller.
+    // into it, syncs it to the flash and drops its cached pages; false with
+    // the reason logged, the partial file left for the caller.
     bool writeImage(const QByteArray& image, quint32 mode);
     // Reads partFile() back piece by piece: true when it is size bytes long
     // and matches the header's CRC.
