@@ -401,8 +401,8 @@ void ParametersHandler::cmdUpdate()
                       &ParametersHandler::signalSoftwareRead),
             m_update, &Update::slotRead);
     connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
-    // In the GUI thread both: the result reaches the controller's queue
-    // before whatever the update does next (the updater's start after 763 = 0).
+    // Both live in the GUI thread: each write is made when the update tells
+    // it, so 763 = 0 is on its way to the controller before the updater starts.
     connect(m_update, &Update::signalResult, this, [this](int result) { m_store->set(Update::IdUpdate, result, 1); });
     connect(m_update, &Update::signalProgress, this, [this](float kib) { m_store->set(Update::IdProgress, kib, 1); });
     connect(m_update, &Update::signalHideWindow, this, &ParametersHandler::signalHideMainWindow);
