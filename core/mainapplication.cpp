@@ -310,6 +310,8 @@ void MainApplication::showMainWindow()
         m_mainWindow->createMainMenu();
         initAccess();
         initParametersCheck();
+        connect(m_parameters->handler(), &ParametersHandler::signalHideMainWindow, m_mainWindow, &QWidget::hide);
+        connect(m_parameters->handler(), &ParametersHandler::signalShowMainWindow, m_mainWindow, &QWidget::show);
         m_mainWindow->show();
         m_mainWindow->raise();
         m_mainWindow->activateWindow();

@@ -4,6 +4,7 @@
 // result in 763 and the progress in 724.
 #include "common.h"
 #include "controller_model.h"
+#include "mainwindow.h"
 #include "parameters.h"
 #include "parametershandler.h"
 #include "rawbits.h"
@@ -18,7 +19,14 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <csignal>
+#include <linux/magic.h>
+#include <sys/inotify.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -59,10 +67,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 struct Run
 {
     ControllerModel& model;
-    QSignalSpy writes{MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite};
     Update update;
     QSignalSpy done{&update, &Update::signalDone};
     QSignalSpy cancels{&update, &Update::signalReadCancel};
+    QSignalSpy progress{&update, &Update::signalProgress};
+    // What the update tells for the controller, as (id, value), oldest first.
+    QList<QPair<quint16, float>> writes;
     // The link's cancel and the result to the controller, in their order.
     QStringList ends;
     QList<QPair<quint32, quint16>> reads;
@@ -76,11 +86,12 @@ struct Run
         : model(m)
     {
         QObject::connect(&update, &Update::signalReadCancel, &update, [this] { ends << "cancel"; });
-        QObject::connect(MainApplication::getInstance()->getParameters(), &Parameters::signalParamWrite, &update,
-                         [this](quint16 id, quint32 raw) {
-                             if (id == Update::IdUpdate)
-                                 ends << QString("763 = %1").arg(double(floatFromBits(raw)));
-                         });
+        QObject::connect(&update, &Update::signalResult, &update, [this](int result) {
+            ends << QString("763 = %1").arg(result);
+            writes << qMakePair(Update::IdUpdate, float(result));
+        });
+        QObject::connect(&update, &Update::signalProgress, &update,
+                         [this](float kib) { writes << qMakePair(Update::IdProgress, kib); });
         QObject::connect(&update, &Update::signalRead, &update, [this](quint32 address, quint16 size) {
             reads << qMakePair(address, size);
             if (silentFrom < 0 || reads.size() <= silentFrom)
@@ -100,17 +111,57 @@ struct Run
     QList<float> writesOf(quint16 id) const
     {
         QList<float> values;
-        for (const QList<QVariant>& w : writes)
-            if (w.at(0).value<quint16>() == id)
-                values << floatFromBits(w.at(1).value<quint32>());
+        for (const QPair<quint16, float>& w : writes)
+            if (w.first == id)
+                values << w.second;
         return values;
     }
     int updaterStarts() const { return SystemCommands::recorded().size(); }
 };
 
+// The settings applier's update, its reads answered from the controller's
+// memory one event-loop turn later as the link does; what the store sends to
+// the controller of 763 and 724 is kept in order.
+struct ApplierRun
+{
+    ControllerModel& model;
+    Parameters* store = MainApplication::getInstance()->getParameters();
+    ParametersHandler* handler = store->handler();
+    QObject context;
+    int reads = 0;
+    QByteArray buffer;
+    QList<float> results;
+    QList<float> progress;
+
+    explicit ApplierRun(ControllerModel& m)
+        : model(m)
+    {
+        QObject::connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
+                         [this](quint32 address, quint16 size) {
+                             ++reads;
+                             QTimer::singleShot(0, &context, [this, address, size] {
+                                 buffer = model.readMemory(address, size);
+                                 emit handler->signalSoftwareRead(address, size,
+                                                                  reinterpret_cast<quint8*>(buffer.data()));
+                             });
+                         });
+        QObject::connect(store, &Parameters::signalParamWrite, &context, [this](quint16 id, quint32 raw) {
+            if (id == Update::IdUpdate)
+                results << floatFromBits(raw);
+            else if (id == Update::IdProgress)
+                progress << floatFromBits(raw);
+        });
+    }
+    // The controller reports 763.
+    void report(float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); }
+};
+
 enum Failure {
     CorruptImage,
     BadHeader,
+    NoRoomAtHeader,
+    RoomUnknown,
+    NoFileSystem,
     ShortAnswers,
     Stalled,
     NoProgramFile,
@@ -150,6 +201,64 @@ private:
     bool m_changed = false;
 };
 
+// The names of the files made in a directory (created or moved in) while
+// it watches: what a power cut at any moment could leave there.
+class MadeFiles
+{
+public:
+    explicit MadeFiles(const QString& dir)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        m_watching = m_fd >= 0
+                     && ::inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_CREATE | IN_MOVED_TO) >= 0;
+    }
+    ~MadeFiles()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isWatching() const { return m_watching; }
+    QStringList names()
+    {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                const inotify_event* event = reinterpret_cast<const inotify_event*>(p);
+                if (event->len > 0)
+                    m_names << QFile::decodeName(event->name);
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return m_names;
+    }
+
+private:
+    int m_fd;
+    bool m_watching = false;
+    QStringList m_names;
+};
+
+// Pages of the file at path that the page cache holds; -1 when it cannot tell.
+int cachedPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() == 0)
+        return -1;
+    const long page = ::sysconf(_SC_PAGESIZE);
+    const size_t length = size_t(f.size());
+    void* map = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, f.handle(), 0);
+    if (map == MAP_FAILED)
+        return -1;
+    std::vector<unsigned char> pages((length + size_t(page) - 1) / size_t(page));
+    const bool known = ::mincore(map, length, pages.data()) == 0;
+    ::munmap(map, length);
+    int cached = 0;
+    for (unsigned char p : pages)
+        cached += p & 1;
+    return known ? cached : -1;
+}
+
 } // namespace
 
 class TestUpdate : public QObject
@@ -160,6 +269,10 @@ private:
     TestDatabase* m_db = nullptr;
     QTemporaryDir m_dir;
     QString file(const char* name) const { return QDir(m_dir.path()).filePath(name); }
+    static constexpr QFileDevice::Permissions ProgramMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                            | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                                            | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                            | QFileDevice::ReadOther;
 
 private slots:
     void initTestCase()
@@ -168,23 +281,29 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         m_db = new TestDatabase;
         MainApplication::getInstance()->initStore();
-        // The running program, as far as the update can tell.
+        // The running program, as far as the update can tell, with a mode
+        // that the usual umask would not give a new file.
+        ::umask(022);
         QVERIFY(writeFile(file("vrx_gui"), pattern(50000, 7)));
-        QFile::setPermissions(file("vrx_gui"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(QFile::setPermissions(file("vrx_gui"), ProgramMode));
     }
 
     void init()
     {
         SystemCommands::clearRecorded();
         Update::setProgramFile(file("vrx_gui"));
-        Update::setFreeSpaceOverride(-1);
+        Update::setFreeSpaceOverride(Update::FreeSpaceFromFileSystem);
         Update::setBeforeReadBack(nullptr);
+        Update::setUpdaterStarter(nullptr);
     }
 
     // Third probe byte 0: the header lies at 0x800100. 10,000 bytes are read
     // as 4096 + 4096 + 1808, past a stray answer for another address, over a
     // copy left from an earlier attempt; the progress, written every second
-    // while the image comes in, counts from the header's base (KiB).
+    // while the image comes in, counts from the header's base (KiB). The
+    // image has the program's mode, and no file but the two the update
+    // removes on its next start is ever made beside the program, so none
+    // can be left there by a power cut.
     void imageReadInChunksAndInstalled()
     {
         ControllerModel model;
@@ -193,6 +312,10 @@ private slots:
         model.writeMemory(0x800100, header(100 * 1024, 6, 10000, crcOf(image)));
         model.writeMemory(0x800100 + 26 + 6, image);
         QVERIFY(writeFile(file("vrx_gui_tmp"), QByteArray(20000, 'x')) && writeFile(file("vrx_updater_new"), "#!"));
+        MadeFiles made(m_dir.path());
+        QVERIFY(made.isWatching());
+        // Just the room the image and the spare need.
+        Update::setFreeSpaceOverride(10000 + qint64(Update::SpareRoom));
         Run run(model);
         run.strayBefore = 4;
         run.silentFrom = 3; // the transfer held after the first 4096 bytes
@@ -207,8 +330,10 @@ private slots:
         QCOMPARE(run.reads, (QList<QPair<quint32, quint16>>{
                                 {0x800000, 3}, {0x800100, 26}, {0x800120, 4096}, {0x801120, 4096}, {0x802120, 1808}}));
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);
-        QVERIFY(QFileInfo(file("vrx_gui_tmp")).permissions() & QFileDevice::ExeOwner);
-        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
+        QCOMPARE(QFile::permissions(file("vrx_gui_tmp")), QFile::permissions(file("vrx_gui")));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"vrx_gui", "vrx_gui_tmp", "vrx_updater_new"}));
+        QCOMPARE(made.names(), (QStringList{"vrx_gui_tmp.part", "vrx_gui_tmp"}));
         QCOMPARE(run.writesOf(763), QList<float>{0.0f});
         QCOMPARE(run.cancels.count(), 1); // the link asks nothing more
         QCOMPARE(run.ends, (QStringList{"cancel", "763 = 0"}));
@@ -218,12 +343,12 @@ private slots:
         QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
         QCOMPARE(SystemCommands::recorded().at(0).workingDirectory, m_dir.path());
         QFile::remove(file("vrx_updater_new"));
-        // The running program is only copied, never written.
+        // The running program is never written.
         QCOMPARE(readFile(file("vrx_gui")), pattern(50000, 7));
         // Over: the progress stops. A tick still due would come within one
         // interval, before this wait's own timer, even on a loaded machine.
-        QCOMPARE(run.writes.last().at(0).value<quint16>(), Update::IdUpdate);
-        QVERIFY2(!run.writes.wait(Update::ProgressIntervalMs + 200), "no write after the update's end");
+        QCOMPARE(run.writes.last().first, Update::IdUpdate);
+        QVERIFY2(!run.progress.wait(Update::ProgressIntervalMs + 200), "no progress after the update's end");
     }
 
     // Every failure installs nothing, starts no updater and tells the
@@ -237,6 +362,13 @@ private slots:
         QTest::newRow("image too large") << int(BadHeader) << header(0, 230, Update::MaxImageSize + 1, 0) << "exceeds";
         QTest::newRow("empty image") << int(BadHeader) << header(0, 230, 0, 0xFFFF) << "empty image";
         QTest::newRow("outside memory") << int(BadHeader) << header(0, 0xFFFFFF00u, 4096, 0) << "outside";
+        QTest::newRow("no room at the header")
+            << int(NoRoomAtHeader) << QByteArray()
+            << "^Update. No room for the image: 1058576 bytes needed, 1058575 bytes free in ";
+        QTest::newRow("room unknown") << int(RoomUnknown) << QByteArray()
+                                      << "^Update. Cannot tell the room free in .*: the file system cannot tell$";
+        QTest::newRow("statvfs fails") << int(NoFileSystem) << QByteArray()
+                                       << "^Update. Cannot tell the room free in .*/gone: No such file or directory$";
         QTest::newRow("answers with fewer bytes") << int(ShortAnswers) << QByteArray() << "No answer";
         QTest::newRow("stalled") << int(Stalled) << QByteArray() << "No answer from the controller";
         QTest::newRow("no program file") << int(NoProgramFile) << QByteArray() << "^Error copying file: vrx_gui$";
@@ -246,7 +378,7 @@ private slots:
         QTest::newRow("read back differs") << int(ReadBackDiffers) << QByteArray()
                                            << "^Error CRC \\(read file\\): 0x[0-9a-f]{4} 0x[0-9a-f]{4}$";
         QTest::newRow("no room") << int(NoRoom) << QByteArray()
-                                 << "^Update. No room for the image: 150000 bytes needed, 149999 bytes free in ";
+                                 << "^Update. No room for the image: 1198576 bytes needed, 1198575 bytes free in ";
     }
 
     void failures()
@@ -275,8 +407,14 @@ private slots:
             Update::setProgramFile(file("no_such_program"));
         if (failure == DirectoryInTheWay)
             QVERIFY(QDir(m_dir.path()).mkpath("vrx_gui_tmp/inside"));
-        if (failure == NoRoom)
-            Update::setFreeSpaceOverride(image.size() - 1);
+        // One byte short of the image and the spare room.
+        const qint64 oneShort = qint64(image.size()) + qint64(Update::SpareRoom) - 1;
+        if (failure == NoRoomAtHeader)
+            Update::setFreeSpaceOverride(oneShort);
+        if (failure == RoomUnknown)
+            Update::setFreeSpaceOverride(Update::FreeSpaceUnknown);
+        if (failure == NoFileSystem)
+            Update::setProgramFile(file("gone/vrx_gui"));
         bool namedBeforeChecked = false;
         if (failure == ReadBackDiffers) {
             // The flash gives back another byte than it was given. The file
@@ -291,11 +429,17 @@ private slots:
         if (!log.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(log));
         Run run(model);
+        // The room goes while the image comes in.
+        if (failure == NoRoom)
+            QObject::connect(&run.update, &Update::signalRead, [oneShort](quint32 address, quint16) {
+                if (address >= ControllerModel::ImageDataAddress)
+                    Update::setFreeSpaceOverride(oneShort);
+            });
         run.update.setAnswerTimeout(300);
         run.silentFrom = failure == Stalled ? 3 : -1;
         run.shortAnswers = failure == ShortAnswers;
         {
-            // Room for the copy of the program (50,000 bytes), not for the image.
+            // Room for 100,000 bytes of the image.
             FileSizeLimit limit(failure == WriteFailsPartWay ? 100000 : 0);
             QVERIFY(limit.isSet());
             QVERIFY(!run.installed());
@@ -310,65 +454,110 @@ private slots:
         // Told that the update has ended, the controller sees no more reads.
         QCOMPARE(run.ends, (QStringList{"cancel", "763 = 2"}));
         QCOMPARE(run.updaterStarts(), 0);
-        if (failure == BadHeader)
+        if (failure == BadHeader || failure == NoRoomAtHeader || failure == RoomUnknown || failure == NoFileSystem)
             QCOMPARE(run.reads.size(), 2); // probe and header, no image read
+        if (failure == NoRoom)
+            QCOMPARE(run.update.received(), quint32(image.size()));
         // An answer after the failure changes nothing.
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);
         QCOMPARE(run.update.state(), Update::Failed);
     }
 
-    // Through the settings applier: 763 = 1 from the controller installs an
-    // image of several file pieces byte for byte; the controller's 763 = 1
-    // again right after the install, in the moment before the updater
-    // starts, is refused: the installed update starts the updater once and
-    // no image is read anew.
+    // The written image is read back as the flash holds it: none of its
+    // pages is left in the cache from the write.
+    void imageReadBackPastTheCache()
+    {
+        struct statfs fs;
+        QVERIFY(::statfs(QFile::encodeName(m_dir.path()).constData(), &fs) == 0);
+        if (fs.f_type == TMPFS_MAGIC || fs.f_type == RAMFS_MAGIC)
+            QSKIP("the temporary directory's pages live only in memory");
+        ControllerModel model;
+        model.loadImage(pattern(16 * 4096, 9));
+        QFile::remove(file("vrx_gui_tmp"));
+        int cached = -2;
+        Update::setBeforeReadBack([&](const QString& path) { cached = cachedPages(path); });
+        Run run(model);
+        QVERIFY2(run.installed(), "the update's end");
+        QCOMPARE(cached, 0);
+    }
+
+    // Through the settings applier and the program's window: 763 = 1 from
+    // the controller installs an image of several file pieces byte for byte;
+    // the progress (724) and 763 = 0 go to the controller, and the window out
+    // of sight, before the updater starts. The controller's 763 = 0 and 763 =
+    // 1 again right after the install, in the moment before the updater
+    // starts, are refused: the installed update stays, starts the updater
+    // once and no image is read anew.
     void repeatedRequestAfterTheInstallIsRefused()
     {
+        MainApplication::getInstance()->showMainWindow();
+        QWidget* window = MainApplication::getInstance()->getMainWindow();
+        QVERIFY(window && window->isVisible());
         ControllerModel model;
         const QByteArray image = pattern(3 * Update::FileChunkSize + 1000, 11);
         model.loadImage(image);
         QFile::remove(file("vrx_gui_tmp"));
-        Parameters* store = MainApplication::getInstance()->getParameters();
-        ParametersHandler* handler = store->handler();
-        QObject context;
-        int reads = 0;
-        QByteArray buffer;
-        // The link's part: each read answered one event-loop turn later.
-        connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
-                [&](quint32 address, quint16 size) {
-                    ++reads;
-                    QTimer::singleShot(0, &context, [&, address, size] {
-                        buffer = model.readMemory(address, size);
-                        emit handler->signalSoftwareRead(address, size, reinterpret_cast<quint8*>(buffer.data()));
-                    });
-                });
-        auto report = [store](float value) { store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), 2); };
+        ApplierRun run(model);
+        ParametersHandler* handler = run.handler;
         // The controller takes the result, then asks again.
         int readsAtInstall = -1;
-        connect(store, &Parameters::signalParamWrite, &context, [&](quint16 id, quint32 raw) {
+        bool hiddenAtResult = false;
+        int startsAtResult = -1;
+        connect(run.store, &Parameters::signalParamWrite, &run.context, [&](quint16 id, quint32 raw) {
             if (id != Update::IdUpdate || floatFromBits(raw) != 0.0f)
                 return;
-            readsAtInstall = reads;
-            QTimer::singleShot(0, &context, [&] {
-                report(0.0f);
-                QTimer::singleShot(0, &context, [&] { report(1.0f); });
+            readsAtInstall = run.reads;
+            hiddenAtResult = window->isHidden();
+            startsAtResult = SystemCommands::recorded().size();
+            QTimer::singleShot(0, &run.context, [&] {
+                run.report(0.0f);
+                QTimer::singleShot(0, &run.context, [&] { run.report(1.0f); });
             });
         });
 
         QTest::ignoreMessage(QtWarningMsg, "Update already running, request ignored");
-        report(1.0f);
+        run.report(1.0f);
         QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
                  "the image installed");
         const Update* installed = handler->update();
         QVERIFY2(waitFor([] { return !SystemCommands::recorded().isEmpty(); }, 2000), "the updater's start");
         QCOMPARE(SystemCommands::recorded().size(), 1);
         QCOMPARE(SystemCommands::recorded().at(0).text(), file("vrx_updater_new"));
+        QVERIFY(hiddenAtResult);
+        QCOMPARE(startsAtResult, 0);
+        QVERIFY(window->isHidden());
+        QVERIFY(run.progress.contains(image.size() / 1024.0f));
         QCOMPARE(handler->update(), installed);
-        QCOMPARE(reads, readsAtInstall);
+        QCOMPARE(run.reads, readsAtInstall);
         QCOMPARE(readFile(file("vrx_gui_tmp")), image);
         QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
         delete handler->update();
+    }
+
+    // The updater cannot be started after the install: the image goes, the
+    // controller is told that the update failed (763 = 0, then 2) and the
+    // window comes back; the controller's 763 = 0 then releases the update.
+    void updaterThatCannotStartLeavesNothing()
+    {
+        MainApplication::getInstance()->showMainWindow();
+        QWidget* window = MainApplication::getInstance()->getMainWindow();
+        QVERIFY(window);
+        window->show();
+        ControllerModel model;
+        model.loadImage(pattern(10000, 5));
+        Update::setUpdaterStarter([](const QString&, const QString&) { return false; });
+        ApplierRun run(model);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Update. Cannot start .*/vrx_updater_new$"));
+        run.report(1.0f);
+        QVERIFY2(waitFor([&] { return run.results.size() >= 2; }, 5000), "763 = 0, then 763 = 2");
+        QCOMPARE(run.results, (QList<float>{0.0f, 2.0f}));
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp")));
+        QVERIFY(!QFile::exists(file("vrx_gui_tmp.part")));
+        QVERIFY(window->isVisible());
+        QVERIFY(run.handler->update());
+        run.report(0.0f);
+        QVERIFY2(waitFor([&] { return !run.handler->update(); }, 2000), "the update released at 763 = 0");
     }
 
     // Released while a read is unanswered (the controller set 763 back to 0):

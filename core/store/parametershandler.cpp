@@ -201,12 +201,11 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
     case 763:
         if (v == 1.0f) {
             cmdUpdate();
-        } else if (v == 0.0f && m_update) {
-            MainWindow* window = mainWindow();
-            if (window && !window->isHidden()) {
-                m_update->deleteLater();
-                m_update = nullptr;
-            }
+        } else if (v == 0.0f && m_update && !m_update->windowHidden()) {
+            // An update that hid the window stays: the updater it started
+            // is about to replace the program.
+            m_update->deleteLater();
+            m_update = nullptr;
         }
         break;
     case 765:
@@ -403,6 +402,12 @@ void ParametersHandler::cmdUpdate()
                       &ParametersHandler::signalSoftwareRead),
             m_update, &Update::slotRead);
     connect(m_update, &Update::signalReadCancel, this, &ParametersHandler::signalSoftwareReadCancel);
+    // Both live in the GUI thread: each write is made when the update tells
+    // it, so 763 = 0 is on its way to the controller before the updater starts.
+    connect(m_update, &Update::signalResult, this, [this](int result) { m_store->set(Update::IdUpdate, result, 1); });
+    connect(m_update, &Update::signalProgress, this, [this](float kib) { m_store->set(Update::IdProgress, kib, 1); });
+    connect(m_update, &Update::signalHideWindow, this, &ParametersHandler::signalHideMainWindow);
+    connect(m_update, &Update::signalShowWindow, this, &ParametersHandler::signalShowMainWindow);
     // Test seam: the process suites cannot wait out the 30 s answer time-out.
     bool ok = false;
     const int answerTimeoutMs = testSwitch("VRX_UPDATE_ANSWER_TIMEOUT_MS").toInt(&ok, 0);

@@ -44,6 +44,10 @@ signals:
     void signalSoftwareRead(quint32 addr, quint16 size, quint8* buf);
     // The update has ended: the link drops its memory read.
     void signalSoftwareReadCancel();
+    // The update's hiding of the main window while the updater replaces the
+    // program, and its showing again when the updater cannot be started.
+    void signalHideMainWindow();
+    void signalShowMainWindow();
     void signalShowErrorDialog(int error);
 
 private:

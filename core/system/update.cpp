@@ -1,8 +1,5 @@
 #include "update.h"
 #include "common.h"
-#include "mainapplication.h"
-#include "mainwindow.h"
-#include "parameters.h"
 #include "systemcommands.h"
 
 #include <QCoreApplication>
@@ -14,7 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <limits>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -26,25 +23,35 @@ const char* const Update::UpdaterFileName = "vrx_updater_new";
 namespace {
 
 QString programFileOverride;
-qint64 freeSpaceOverride = -1;
+qint64 freeSpaceOverride = Update::FreeSpaceFromFileSystem;
 std::function<void(const QString&)> beforeReadBack;
+std::function<bool(const QString&, const QString&)> updaterStarter;
 
 QString lastError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Bytes the program may still put on the file system holding dir; -1 when
-// it cannot tell.
-qint64 freeSpace(const QString& dir)
+// Bytes the program may still put on the file system holding dir; false
+// with the reason when it cannot tell.
+bool freeSpace(const QString& dir, quint64* bytes, QString* error)
 {
-    if (freeSpaceOverride >= 0)
-        return freeSpaceOverride;
+    if (freeSpaceOverride == Update::FreeSpaceUnknown) {
+        *error = QStringLiteral("the file system cannot tell");
+        return false;
+    }
+    if (freeSpaceOverride >= 0) {
+        *bytes = quint64(freeSpaceOverride);
+        return true;
+    }
     struct statvfs fs;
-    if (::statvfs(QFile::encodeName(dir).constData(), &fs) != 0)
-        return -1;
-    const quint64 bytes = quint64(fs.f_bavail) * quint64(fs.f_frsize);
-    return qint64(qMin<quint64>(bytes, quint64(std::numeric_limits<qint64>::max())));
+    if (::statvfs(QFile::encodeName(dir).constData(), &fs) != 0) {
+        *error = lastError();
+        return false;
+    }
+    // Each field may be 32 bits wide on the board; their product may not.
+    *bytes = quint64(fs.f_bavail) * quint64(fs.f_frsize);
+    return true;
 }
 
 // Puts the directory's entries (a rename in it) on the flash.
@@ -77,18 +84,6 @@ quint32 u32Le(const quint8* p)
 QString hex(quint32 value, int digits)
 {
     return QString("0x%1").arg(value, digits, 16, QChar('0'));
-}
-
-Parameters* store()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getParameters() : nullptr;
-}
-
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
 }
 
 } // namespace
@@ -159,6 +154,11 @@ void Update::setFreeSpaceOverride(qint64 bytes)
 void Update::setBeforeReadBack(const std::function<void(const QString&)>& hook)
 {
     beforeReadBack = hook;
+}
+
+void Update::setUpdaterStarter(const std::function<bool(const QString&, const QString&)>& starter)
+{
+    updaterStarter = starter;
 }
 
 void Update::setAnswerTimeout(int ms)
@@ -240,6 +240,12 @@ void Update::takeHeader(const quint8* data)
         fail(QString("Update. Image at offset %1 lies outside the controller's memory").arg(offset));
         return;
     }
+    // Before the image is read: a station without room for it is spared up
+    // to 64 MiB over the link.
+    if (!roomFor(m_imageSize)) {
+        fail(QString());
+        return;
+    }
 
     m_image.reserve(static_cast<int>(m_imageSize));
     m_state = ReadingImage;
@@ -280,25 +286,20 @@ void Update::install()
         fail(QString());
         return;
     }
-    // The copy of the program and then the image must fit beside it: refuse
-    // rather than fill the file system the station runs from.
-    const quint64 needed = qMax<quint64>(quint64(image.size()), quint64(QFileInfo(m_programFile).size()));
-    const qint64 room = freeSpace(m_directory);
-    if (room >= 0 && quint64(room) < needed) {
-        fail(QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
-                 .arg(needed)
-                 .arg(room)
-                 .arg(m_directory));
-        return;
-    }
-    // Made as a copy of the program, so it has the program's mode.
-    if (!QFile::copy(m_programFile, partFile())) {
-        qWarning() << "Error copying file:" << ProgramFileName;
-        removeLeftovers();
+    // Again, as the room may have gone while the image came in.
+    if (!roomFor(quint64(image.size()))) {
         fail(QString());
         return;
     }
-    if (!writeImage(image) || !readBackMatches(static_cast<quint32>(image.size()))) {
+    // The updater puts the image in the program's place as it is: it takes
+    // the program's mode.
+    struct stat program;
+    if (::stat(QFile::encodeName(m_programFile).constData(), &program) != 0 || !S_ISREG(program.st_mode)) {
+        qWarning() << "Error copying file:" << ProgramFileName;
+        fail(QString());
+        return;
+    }
+    if (!writeImage(image, program.st_mode & 0777) || !readBackMatches(static_cast<quint32>(image.size()))) {
         removeLeftovers();
         fail(QString());
         return;
@@ -321,8 +322,8 @@ void Update::install()
         return;
     }
 
-    if (MainWindow* window = mainWindow())
-        window->hide();
+    m_windowHidden = true;
+    emit signalHideWindow();
     m_state = Installed;
     m_progressTimer.stop();
     emit signalReadCancel();
@@ -330,18 +331,56 @@ void Update::install()
     QTimer::singleShot(100, this, &Update::slotFinished);
 }
 
-bool Update::writeImage(const QByteArray& image)
+bool Update::roomFor(quint64 size) const
 {
+    quint64 room = 0;
+    QString why;
+    if (!freeSpace(m_directory, &room, &why)) {
+        // Refused: an image that may not fit could fill the file system the
+        // station runs from.
+        qWarning().noquote() << QString("Update. Cannot tell the room free in %1: %2").arg(m_directory, why);
+        return false;
+    }
+    const quint64 needed = size + SpareRoom;
+    if (room < needed) {
+        qWarning().noquote() << QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
+                                    .arg(needed)
+                                    .arg(room)
+                                    .arg(m_directory);
+        return false;
+    }
+    return true;
+}
+
+bool Update::writeImage(const QByteArray& image, quint32 mode)
+{
+    // Made here rather than copied from the program: a copy goes through a
+    // temporary file of its own, which a power cut would leave under a name
+    // that no later update knows to remove.
+    const int fd = ::open(QFile::encodeName(partFile()).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          static_cast<mode_t>(mode));
+    if (fd < 0) {
+        const QString why = lastError();
+        qWarning().noquote() << "Error opening file:" << PartFileName << why;
+        return false;
+    }
     QFile file(partFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         qWarning().noquote() << "Error opening file:" << PartFileName << file.errorString();
+        ::close(fd);
+        return false;
+    }
+    // The process's umask takes bits off the mode a file is created with.
+    if (::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
+        const QString why = lastError();
+        qWarning().noquote() << "Error opening file:" << PartFileName << "chmod:" << why;
         return false;
     }
     qint64 written = 0;
     while (written < image.size()) {
         const qint64 n = file.write(image.constData() + written, qMin<qint64>(FileChunkSize, image.size() - written));
         if (n <= 0) {
-            qWarning().noquote() << "Error writing file:" << file.fileName() << "after" << written << "of"
+            qWarning().noquote() << "Error writing file:" << partFile() << "after" << written << "of"
                                  << image.size() << "bytes:" << file.errorString();
             return false;
         }
@@ -351,12 +390,20 @@ bool Update::writeImage(const QByteArray& image)
     // flash, not in a cache, before it is given the updater's name.
     if (::fsync(file.handle()) != 0) {
         const QString why = lastError();
-        qWarning().noquote() << "Error writing file:" << file.fileName() << "fsync:" << why;
+        qWarning().noquote() << "Error writing file:" << partFile() << "fsync:" << why;
+        return false;
+    }
+    // The read-back must see what the flash holds, not the pages the write
+    // left in the cache.
+    const int dropped = ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_DONTNEED);
+    if (dropped != 0) {
+        qWarning().noquote() << "Error writing file:" << partFile()
+                             << "posix_fadvise:" << QString::fromLocal8Bit(std::strerror(dropped));
         return false;
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        qWarning().noquote() << "Error writing file:" << file.fileName() << file.errorString();
+        qWarning().noquote() << "Error writing file:" << partFile() << file.errorString();
         return false;
     }
     return true;
@@ -415,10 +462,15 @@ void Update::slotFinished()
     qWarning() << "Update finish";
     // By its own path, and in the program's directory, where the updater
     // finds the image: neither depends on where the program was started from.
-    if (!SystemCommands::startDetached(updaterFile(), QStringList(), m_directory)) {
-        // Nobody will replace the program: give the operator the screen back.
-        if (MainWindow* window = mainWindow())
-            window->show();
+    const bool started = updaterStarter ? updaterStarter(updaterFile(), m_directory)
+                                        : SystemCommands::startDetached(updaterFile(), QStringList(), m_directory);
+    if (!started) {
+        // Nobody will replace the program. The image goes, as at every other
+        // failure: a boot script that finds it would install an update the
+        // controller is told has failed. The operator gets the screen back.
+        removeLeftovers();
+        m_windowHidden = false;
+        emit signalShowWindow();
         fail(QString("Update. Cannot start %1").arg(updaterFile()));
         return;
     }
@@ -427,8 +479,7 @@ void Update::slotFinished()
 
 void Update::setValueProgress()
 {
-    if (Parameters* parameters = store())
-        parameters->set(IdProgress, static_cast<float>((quint64(m_progressBase) + m_received) / 1024.0), 1);
+    emit signalProgress(static_cast<float>((quint64(m_progressBase) + m_received) / 1024.0));
 }
 
 void Update::slotAnswerTimeout()
@@ -460,6 +511,5 @@ void Update::stop()
 
 void Update::setResult(int result)
 {
-    if (Parameters* parameters = store())
-        parameters->set(IdUpdate, result, 1);
+    emit signalResult(result);
 }

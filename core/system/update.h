@@ -11,13 +11,18 @@
 //
 // Created by the settings applier when the controller sets 763 to 1. Reads
 // the probe, the image header and the image (4096 bytes a read, one read in
-// flight), checks the image against the header's CRC, writes it into a fresh
-// copy of the running program ("vrx_gui_tmp.part" beside it), checks the
-// written file again and only then gives it the name the updater installs
-// from ("vrx_gui_tmp"), hides the main window and starts "vrx_updater_new"
-// from the program's directory. The result goes back to the controller in 763
-// (0 installed, 2 failed) and the progress in 724 (KiB), written every second
-// while the image comes in.
+// flight), checks the image against the header's CRC, writes it into a file
+// of its own with the running program's mode ("vrx_gui_tmp.part" beside it),
+// checks the written file again as the flash gives it back and only then
+// gives it the name the updater installs from ("vrx_gui_tmp"), has the main
+// window hidden and starts "vrx_updater_new" from the program's directory.
+// A failure once it has begun to write, the updater's start included,
+// removes both files.
+//
+// It tells and does not write: the result (signalResult, for 763: 0
+// installed, 2 failed), the progress (signalProgress, KiB, every second while
+// the image comes in) and the window's hiding and showing go out as signals
+// that its creator passes on.
 class Update : public QObject
 {
     Q_OBJECT
@@ -63,16 +68,27 @@ public:
 
     // The whole, checked image the updater installs from.
     QString imageFile() const;
-    // The copy of the running program the image is written into; renamed to
-    // imageFile() once written, synced and read back whole.
+    // The file the image is written into; renamed to imageFile() once
+    // written, synced and read back whole.
     QString partFile() const;
     QString updaterFile() const;
 
-    // Test seams. The room the file system has for the image (-1, the
-    // default: ask the file system); a hook that runs after the image is
-    // written and synced, before it is read back (none by default).
+    // The room the image needs beyond its own size, so that the file system
+    // the program runs from is never filled to its last byte.
+    static constexpr quint64 SpareRoom = 1024 * 1024;
+
+    // Test seams. The room the file system has for the image
+    // (FreeSpaceFromFileSystem, the default, asks the file system;
+    // FreeSpaceUnknown answers as a file system that cannot tell); a hook
+    // that runs after the image is written and synced, before it is read
+    // back (none by default); what starts the updater, true when it started
+    // (none by default: the system's commands).
+    static constexpr qint64 FreeSpaceFromFileSystem = -1;
+    static constexpr qint64 FreeSpaceUnknown = -2;
     static void setFreeSpaceOverride(qint64 bytes);
     static void setBeforeReadBack(const std::function<void(const QString& partFile)>& hook);
+    static void setUpdaterStarter(
+        const std::function<bool(const QString& program, const QString& workingDirectory)>& starter);
 
     void setAnswerTimeout(int ms);
     State state() const { return m_state; }
@@ -80,6 +96,10 @@ public:
     quint32 received() const { return m_received; }
     quint16 headerCrc() const { return m_headerCrc; }
     quint16 crc() const { return m_crc; }
+    // True from the install's hiding of the main window until this update
+    // has it shown again: while it holds, the program waits for the updater
+    // to replace it.
+    bool windowHidden() const { return m_windowHidden; }
 
 public slots:
     void slotStarted();
@@ -96,6 +116,15 @@ signals:
     // Emitted at every end of the update (installed, failed, timed out,
     // deleted while reading).
     void signalReadCancel();
+    // The result for the controller (763): ResultDone or ResultFailed.
+    void signalResult(int result);
+    // The progress for the controller (724): KiB of the image, counted from
+    // the header's base.
+    void signalProgress(float kib);
+    // The main window goes out of sight while the updater replaces the
+    // program, and comes back when the updater cannot be started.
+    void signalHideWindow();
+    void signalShowWindow();
 
 private slots:
     void slotAnswerTimeout();
@@ -106,9 +135,13 @@ private:
     void takeHeader(const quint8* data);
     void takeChunk(const quint8* data, quint16 size);
     void install();
-    // Writes the image into partFile() and syncs it to the flash; false
-    // with the reason logged, the partial file left for the caller.
-    bool writeImage(const QByteArray& image);
+    // Whether the file system holding the program has room for an image of
+    // size bytes; false with the reason logged, also when it cannot tell.
+    bool roomFor(quint64 size) const;
+    // Creates partFile() with the given permission bits, writes the image
+    // into it, syncs it to the flash and drops its cached pages; false with
+    // the reason logged, the partial file left for the caller.
+    bool writeImage(const QByteArray& image, quint32 mode);
     // Reads partFile() back piece by piece: true when it is size bytes long
     // and matches the header's CRC.
     bool readBackMatches(quint32 size);
@@ -136,6 +169,7 @@ private:
     quint16 m_headerCrc = 0;
     quint32 m_received = 0;
     quint16 m_crc = 0xFFFF;
+    bool m_windowHidden = false;
 };
 
 #endif // UPDATE_H
