@@ -56,6 +56,15 @@ private:
 
     static MainApplication* app() { return UiStation::app(); }
     static ParametersHandler* handler() { return UiStation::store()->handler(); }
+    // No gathering of network reports runs and no network command is
+    // awaited: each runs under a time limit of its own.
+    static bool networkIdle()
+    {
+        for (QTimer* timer : handler()->findChildren<QTimer*>())
+            if (timer->isActive())
+                return false;
+        return true;
+    }
     MainWindow* window() { return UiStation::window(); }
     QString currentClass() { return UiStation::currentClass(); }
     bool statusShown() { return qobject_cast<BaseStatusForm*>(UiStation::currentForm()); }
@@ -455,37 +464,44 @@ private slots:
         QCOMPARE(recordedCommands(), QStringList{"/bin/date -s 2037.12.01-14:09:05"});
     }
 
-    // Octet updates that come together make one command; octets that are no
-    // octets make none.
+    // Octet updates that come together make one change; octets that are no
+    // octets make none. Each row goes on from the setting the row before left.
     void networkSettingsGatherTheirOctets_data()
     {
         QTest::addColumn<QString>("reports");
-        QTest::addColumn<QString>("command"); // empty: none
-        // The gateway is judged against the address the row before gave.
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<int>("invalid"); // "not a valid IPv4 value" lines
+        // No gateway has been reported yet.
         QTest::newRow("address") << "864=192 865=168 866=1 867=20 868=255 869=255 870=255 871=0"
-                                 << "/sbin/ifconfig eth0 192.168.1.20 netmask 255.255.255.0";
-        QTest::newRow("gateway") << "2052=192 2053=168 2054=1 2055=1" << "/sbin/route add default gw 192.168.1.1 eth0";
-        QTest::newRow("octet above 255") << "867=300" << "";
-        QTest::newRow("fractional octet") << "2055=1.5" << "";
+                                 << QStringList{"/sbin/ifconfig eth0 192.168.1.20 netmask 255.255.255.0"} << 1;
+        QTest::newRow("gateway") << "2052=192 2053=168 2054=1 2055=1"
+                                 << QStringList{"/sbin/route del default", "/sbin/route add default gw 192.168.1.1 eth0"}
+                                 << 0;
+        QTest::newRow("octet above 255") << "867=300" << QStringList() << 1;
+        // The address is still not valid, and the gateway is judged with it.
+        QTest::newRow("fractional octet") << "2055=1.5" << QStringList() << 2;
     }
     void networkSettingsGatherTheirOctets()
     {
         QFETCH(QString, reports);
-        QFETCH(QString, command);
-        auto* gather = handler()->findChild<QTimer*>(reports.startsWith("20") ? "gatewayTimer" : "networkTimer");
-        if (command.isEmpty())
+        QFETCH(QStringList, commands);
+        QFETCH(int, invalid);
+        auto* gather = handler()->findChild<QTimer*>("networkTimer");
+        for (int i = 0; i < invalid; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a valid IPv4"));
-        else
+        for (const QString& command : commands)
             QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
         report(reports);
         QCOMPARE(gather->interval(), 500);
         QTRY_VERIFY2(!gather->isActive(), "the 500 ms gathering to end");
-        QCOMPARE(recordedCommands(), command.isEmpty() ? QStringList() : QStringList{command});
+        QVERIFY2(waitFor([this] { return networkIdle(); }), "the network's commands to end");
+        QCOMPARE(recordedCommands(), commands);
     }
 
     // Addresses, masks and gateways no station could mean are refused with a
     // "not applied" line and start nothing; the good ones still do. Each row
-    // reports the station's address and mask and, when given, a gateway.
+    // reports the station's address and mask and, when given, a gateway, over
+    // a setting of its own.
     void networkSettingsRefuseWhatNoStationCouldMean_data()
     {
         QTest::addColumn<QString>("address");
@@ -543,6 +559,15 @@ private slots:
                 reports += QString("%1=%2 ").arg(first + i).arg(parts.at(i));
             return reports;
         };
+        auto* gather = handler()->findChild<QTimer*>("networkTimer");
+        const auto applyNow = [gather] {
+            gather->stop();
+            QMetaObject::invokeMethod(gather, "timeout");
+            return waitFor([] { return networkIdle(); });
+        };
+        report(octets(864, "10.9.9.9") + octets(868, "255.255.255.0") + octets(2052, "10.9.9.1"));
+        QVERIFY2(applyNow(), "the setting before the row to be applied");
+        SystemCommands::clearRecorded();
         QStringList expected;
         const auto refusedOne = [&refused](const QStringList& starts) {
             for (const QString& reason : refused)
@@ -551,10 +576,11 @@ private slots:
                         return true;
             return false;
         };
-        if (!refusedOne({"address ", "mask "}))
+        if (!refusedOne({"address ", "mask "})) {
             expected << QString("/sbin/ifconfig eth0 %1 netmask %2").arg(address, mask);
-        if (!gateway.isEmpty() && !refusedOne({"Set Gateway"}))
-            expected << QString("/sbin/route add default gw %1 eth0").arg(gateway);
+            if (!gateway.isEmpty() && !refusedOne({"Set Gateway"}))
+                expected << "/sbin/route del default" << QString("/sbin/route add default gw %1 eth0").arg(gateway);
+        }
         for (const QString& command : expected)
             QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
         for (const QString& reason : refused)
@@ -562,14 +588,8 @@ private slots:
         LogCapture log;
         report(octets(864, address) + octets(868, mask) + (gateway.isEmpty() ? QString() : octets(2052, gateway)));
         // The gathering has begun; its end is not waited for.
-        for (const char* name : {"networkTimer", "gatewayTimer"}) {
-            auto* gather = handler()->findChild<QTimer*>(name);
-            QCOMPARE(gather->isActive(), name[0] == 'n' || !gateway.isEmpty());
-            if (gather->isActive()) {
-                gather->stop();
-                QMetaObject::invokeMethod(gather, "timeout");
-            }
-        }
+        QVERIFY(gather->isActive());
+        QVERIFY2(applyNow(), "the row's commands to end");
         QCOMPARE(recordedCommands(), expected);
         QCOMPARE(log.count("not applied"), refused.size());
     }

@@ -2,6 +2,7 @@
 #include "mainapplication.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "network_applier.h"
 #include "parameters.h"
 #include "saturate.h"
 #include "systemcommands.h"
@@ -11,9 +12,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QHostAddress>
 #include <QRegularExpression>
-#include <cmath>
 
 namespace {
 
@@ -26,79 +25,14 @@ MainWindow* mainWindow()
     return app ? app->getMainWindow() : nullptr;
 }
 
-QString dotted(quint32 address)
-{
-    return QHostAddress(address).toString();
-}
-
-int prefixLength(quint32 mask)
-{
-    return static_cast<int>(qPopulationCount(mask));
-}
-
-// Why a net mask cannot be the station's; empty when it can be. A zero mask
-// puts the whole Internet on the link, a full one leaves the station alone on
-// its network with no gateway it could reach.
-QString maskFault(quint32 mask)
-{
-    if (mask == 0)
-        return QStringLiteral("is zero");
-    const quint32 hosts = ~mask;
-    if ((hosts & (hosts + 1)) != 0)
-        return QStringLiteral("is not contiguous");
-    if (mask == 0xFFFFFFFFu)
-        return QStringLiteral("leaves no other host on the network");
-    return QString();
-}
-
-// Why an address cannot be a station's own or its gateway on a network of
-// this mask; empty when it can be.
-QString hostFault(quint32 address, quint32 mask)
-{
-    const quint32 first = address >> 24;
-    if (address == 0)
-        return QStringLiteral("is the unspecified address");
-    if (address == 0xFFFFFFFFu)
-        return QStringLiteral("is the broadcast address");
-    if (first == 0)
-        return QStringLiteral("names no host (0.0.0.0/8)");
-    if (first == 127)
-        return QStringLiteral("is a loopback address");
-    if (first >= 224 && first < 240)
-        return QStringLiteral("is a multicast address");
-    if (first >= 240)
-        return QStringLiteral("is a reserved address");
-    // On a network of two addresses (/31) both are hosts; on any larger one
-    // the first names the network and the last is its broadcast.
-    const quint32 hosts = ~mask;
-    if (hosts > 1) {
-        if ((address & hosts) == 0)
-            return QString("is the address of its network %1/%2").arg(dotted(address & mask)).arg(prefixLength(mask));
-        if ((address & hosts) == hosts)
-            return QString("is the broadcast address of its network %1/%2")
-                .arg(dotted(address & mask))
-                .arg(prefixLength(mask));
-    }
-    return QString();
-}
-
 } // namespace
 
 ParametersHandler::ParametersHandler(Parameters* parent)
     : QObject(parent)
     , m_store(parent)
-    , m_networkTimer(this)
-    , m_gatewayTimer(this)
+    , m_network(new NetworkApplier(parent, this))
     , m_wifiTimer(this)
 {
-    m_networkTimer.setObjectName(QStringLiteral("networkTimer"));
-    m_gatewayTimer.setObjectName(QStringLiteral("gatewayTimer"));
-    m_networkTimer.setSingleShot(true);
-    m_networkTimer.setInterval(500);
-    connect(&m_networkTimer, &QTimer::timeout, this, &ParametersHandler::setIpAddress);
-    m_gatewayTimer.setSingleShot(true);
-    m_gatewayTimer.setInterval(500);
-    connect(&m_gatewayTimer, &QTimer::timeout, this, &ParametersHandler::setGateway);
     m_wifiTimer.setSingleShot(true);
     m_wifiTimer.setInterval(2000);
     connect(&m_wifiTimer, &QTimer::timeout, this, &ParametersHandler::setWifi);
@@ -214,7 +148,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         break;
     case 864: case 865: case 866: case 867:
     case 868: case 869: case 870: case 871:
-        m_networkTimer.start();
+        m_network->reported();
         break;
     case 1209:
         if (MainWindow* window = mainWindow())
@@ -233,7 +167,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
             emit signalIndicationDelay();
         break;
     case 2052: case 2053: case 2054: case 2055:
-        m_gatewayTimer.start();
+        m_network->reported();
         break;
     default:
         break;
@@ -283,76 +217,6 @@ void ParametersHandler::updateAccessPointName()
     }
     if (name != m_apName)
         m_apName = name;
-}
-
-bool ParametersHandler::octets(quint16 first, quint32* address) const
-{
-    quint32 result = 0;
-    for (quint16 id = first; id < first + 4; ++id) {
-        const float octet = m_store->get(id);
-        if (!m_store->getValidity(id) || !std::isfinite(octet) || octet < 0.0f || octet > 255.0f
-            || octet != std::floor(octet))
-            return false;
-        result = (result << 8) | static_cast<quint32>(octet);
-    }
-    *address = result;
-    return true;
-}
-
-void ParametersHandler::setIpAddress()
-{
-    quint32 address = 0;
-    quint32 mask = 0;
-    if (!octets(864, &address) || !octets(868, &mask)) {
-        qWarning() << "Set Ip-address: address or mask is not a valid IPv4 value, not applied";
-        return;
-    }
-    // Such a setting would take the station off the plant network until
-    // someone mends it at the panel.
-    QString fault = maskFault(mask);
-    if (!fault.isEmpty()) {
-        qWarning().noquote() << QString("Set Ip-address: mask %1 %2, not applied").arg(dotted(mask), fault);
-        return;
-    }
-    fault = hostFault(address, mask);
-    if (!fault.isEmpty()) {
-        qWarning().noquote() << QString("Set Ip-address: address %1 %2, not applied").arg(dotted(address), fault);
-        return;
-    }
-    qDebug() << "Set Ip-address" << dotted(address) << dotted(mask);
-    const bool started =
-        SystemCommands::startDetached("/sbin/ifconfig", {"eth0", dotted(address), "netmask", dotted(mask)});
-    qDebug() << "ifconfig started:" << started;
-}
-
-void ParametersHandler::setGateway()
-{
-    quint32 gateway = 0;
-    if (!octets(2052, &gateway)) {
-        qWarning() << "Set Gateway: address is not a valid IPv4 value, not applied";
-        return;
-    }
-    // A gateway is only reachable inside the station's own network, so it is
-    // judged against the station's address and mask as they stand.
-    quint32 address = 0;
-    quint32 mask = 0;
-    QString fault;
-    if (!octets(864, &address) || !octets(868, &mask) || !maskFault(mask).isEmpty()
-        || !hostFault(address, mask).isEmpty())
-        fault = QStringLiteral("cannot be judged: the station's address or mask is not usable");
-    if (fault.isEmpty())
-        fault = hostFault(gateway, mask);
-    if (fault.isEmpty() && (gateway & mask) != (address & mask))
-        fault = QString("is outside the station's network %1/%2").arg(dotted(address & mask)).arg(prefixLength(mask));
-    if (fault.isEmpty() && gateway == address)
-        fault = QStringLiteral("is the station's own address");
-    if (!fault.isEmpty()) {
-        qWarning().noquote() << QString("Set Gateway: %1 %2, not applied").arg(dotted(gateway), fault);
-        return;
-    }
-    qDebug() << "Set Gateway" << dotted(gateway);
-    const bool started = SystemCommands::startDetached("/sbin/route", {"add", "default", "gw", dotted(gateway), "eth0"});
-    qDebug() << "route started:" << started;
 }
 
 void ParametersHandler::setDateTime()

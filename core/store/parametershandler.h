@@ -8,6 +8,7 @@
 
 #include "update.h"
 
+class NetworkApplier;
 class Parameters;
 
 // Carries out the actions bound to parameter values: network, clock, power,
@@ -25,9 +26,7 @@ public:
 
 public slots:
     void slotParamUpdated(quint16 id, quint8 cmd);
-    void setIpAddress();
     void setWifi();
-    void setGateway();
 
 signals:
     void signalCcsBlock(bool block);
@@ -58,10 +57,6 @@ private:
     void cmdPowerOff();
     void cmdReboot();
     void cmdUpdate();
-    // The address held by four octet parameters, first octet highest; false
-    // when any is not a finite integer 0..255, so no command is ever built
-    // from a bad value.
-    bool octets(quint16 first, quint32* address) const;
 
     Parameters* m_store;
     float m_prevPowerOff = 0.0f;
@@ -72,8 +67,8 @@ private:
     QString m_apName;
     bool m_clockSet = false;
     QPointer<Update> m_update;
-    QTimer m_networkTimer;
-    QTimer m_gatewayTimer;
+    // The address, the mask and the gateway, applied as one setting.
+    NetworkApplier* m_network;
     QTimer m_wifiTimer;
 };
 
