@@ -1,6 +1,5 @@
 #include "mainmenu.h"
 
-#include "base_status_form.h"
 #include "current_params_menu.h"
 #include "equipment_menu.h"
 #include "logmenu.h"
@@ -57,5 +56,5 @@ void MainMenu::setFormsList()
 void MainMenu::returnBackForm()
 {
     if (MainWindow* window = mainWindow())
-        window->addForm(BaseStatusForm::createNextForm(), 0, -1);
+        window->addForm(CurrentParamsMenu::createNextForm(), 0, -1);
 }
