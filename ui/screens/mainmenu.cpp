@@ -24,6 +24,12 @@ QList<MenuEntry> entries()
         << MenuEntry::of<OptionsMenu>(QObject::tr("Настройки"), QStringLiteral(":/images/options_menu"));
 }
 
+// The level the main menu stands in: itself alone.
+QList<BaseForm*> mainMenuLevel()
+{
+    return QList<BaseForm*>() << new MainMenu;
+}
+
 } // namespace
 
 MainMenu::MainMenu(QWidget* parent)
@@ -35,7 +41,9 @@ MainMenu::MainMenu(QWidget* parent)
 
 QList<BaseForm*> MainMenu::createNextForm()
 {
-    return MenuEntry::createForms(entries());
+    // The protection screens stand below the menus and cannot name this one:
+    // every screen built here is told its way back.
+    return MenuEntry::createForms(entries(), &mainMenuLevel, staticMetaObject);
 }
 
 QList<MenuEntry> MainMenu::menuEntries() const
