@@ -9,11 +9,11 @@
 //   opens it, within 100 ms, set against what listing every stop-reason text
 //   (codes 0 to 65534) would cost on its own: the page must not carry that list.
 #include "bench_support.h"
-#include "base_status_form.h"
 #include "basestatustextwidget.h"
 #include "basestatuswidget.h"
 #include "common.h"
 #include "current_main_params_form.h"
+#include "current_params_menu.h"
 #include "mainwindow.h"
 #include "notebook_menu.h"
 #include "pairlist.h"
@@ -63,14 +63,14 @@ void carousel(Station& st, MainWindow* window)
     st.report({{762, 0.f}, {1666, 1.f}, {1518, 1.f}, {1644, 1.f}, {39, 16.f}});
     // Every page shown from a new carousel (the idle return's way): the list
     // built, the old one deleted, the page built on its first show.
-    const QList<BaseForm*> probe = BaseStatusForm::createNextForm();
+    const QList<BaseForm*> probe = CurrentParamsMenu::createNextForm();
     std::vector<std::vector<double>> pageTimes(size_t(probe.size()));
     qDeleteAll(probe);
     QStringList pageNames;
     for (int run = 0; run < Runs; ++run) {
         for (size_t page = 0; page < pageTimes.size(); ++page) {
             pageTimes[page].push_back(
-                timeMs([&] { window->addForm(BaseStatusForm::createNextForm(), int(page), -1); }));
+                timeMs([&] { window->addForm(CurrentParamsMenu::createNextForm(), int(page), -1); }));
             if (run == 0)
                 pageNames << QLatin1String(window->currentForm()->metaObject()->className());
             settle();
@@ -85,7 +85,7 @@ void carousel(Station& st, MainWindow* window)
     std::printf("slowest page: %.2f ms, goal 50 ms: %s\n", slowest, slowest <= 50.0 ? "met" : "MISSED");
 
     st.report({{1666, 0.f}, {13, 0.f}});
-    window->addForm(BaseStatusForm::createNextForm(), 0, -1);
+    window->addForm(CurrentParamsMenu::createNextForm(), 0, -1);
     settle();
     auto* main = qobject_cast<CurrentMainParamsForm*>(window->currentForm());
     print("load/turbine swap",

@@ -28,6 +28,7 @@
 #include "spidriver.h"
 #include "spithread.h"
 #include "splashscreen.h"
+#include "station_screen_factory.h"
 #include "translations_resource.h"
 #include "vrx_revision.h"
 
@@ -306,7 +307,7 @@ void MainApplication::showMainWindow()
     m_parameters->set(1103, m_revision, 0);
 
     if (!m_mainWindow) {
-        m_mainWindow = new MainWindow;
+        m_mainWindow = new MainWindow(std::make_unique<StationScreenFactory>());
         m_mainWindow->createMainMenu();
         initAccess();
         initParametersCheck();

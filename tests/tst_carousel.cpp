@@ -13,6 +13,7 @@
 #include "basestatuswidget.h"
 #include "combobox.h"
 #include "common.h"
+#include "current_params_menu.h"
 #include "current_inputs_params_form.h"
 #include "current_main_params_form.h"
 #include "current_vsd_params_form.h"
@@ -147,7 +148,7 @@ private:
     }
     BaseForm* showPage(const QString& className)
     {
-        UiStation::window()->addForm(BaseStatusForm::createNextForm(), className);
+        UiStation::window()->addForm(CurrentParamsMenu::createNextForm(), className);
         settle();
         return UiStation::currentClass() == className ? UiStation::currentForm() : nullptr;
     }

@@ -11,7 +11,6 @@
 // waits to restart the pump (which lines it shows, how it is left), the
 // technologist's set-up page (the fourteen slots, each offering the candidates
 // that fit the voltages shown) and his page.
-#include "base_status_form.h"
 #include "basecombobox.h"
 #include "baseparamlabel.h"
 #include "baseprotectionform.h"
@@ -589,7 +588,7 @@ private slots:
     // The carousel turns at the period of parameter 762 (never at 0) until a key.
     void carousel()
     {
-        show(BaseStatusForm::createNextForm());
+        show(CurrentParamsMenu::createNextForm());
         auto* timer = stack()->findChild<QTimer*>(QStringLiteral("carouselTimer"));
         stack()->setCarouselEnabled(true);
         QVERIFY(!timer->isActive());
@@ -810,7 +809,7 @@ private slots:
         for (int slot = 0; slot < 14; ++slot)
             m_station->drive.report(quint16(1667 + slot), float(chosen[slot]));
         report("1666=3");
-        show(BaseStatusForm::createNextForm());
+        show(CurrentParamsMenu::createNextForm());
         QCOMPARE(window()->stackedForm()->formsList().size(), 1);
         QCOMPARE(currentClass(), QString("CurrentMenuTechnologForm"));
         QCOMPARE(cell(1, 0)->id(), quint16(10001));

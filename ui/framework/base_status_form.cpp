@@ -5,9 +5,9 @@
 #include "basestatuswidget.h"
 #include "common.h"
 #include "mainapplication.h"
-#include "mainmenu.h"
 #include "mainwindow.h"
 #include "parameters.h"
+#include "screen_factory.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -84,5 +84,5 @@ BaseStatusTextWidget* BaseStatusForm::addStatusText(quint16 id, const PairList& 
 void BaseStatusForm::returnBackForm()
 {
     if (MainWindow* window = mainWindow())
-        window->addForm(QList<BaseForm*>() << new MainMenu, 0, -1);
+        window->addForm(QList<BaseForm*>() << window->screens().createMainMenu(), 0, -1);
 }

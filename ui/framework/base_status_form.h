@@ -6,15 +6,12 @@
 class BaseStatusCheckPswWidget;
 
 // The base of the read-only status screens: cells at explicit grid positions
-// that never take the cursor. Its static list is the main status carousel.
+// that never take the cursor.
 class BaseStatusForm : public BaseForm
 {
     Q_OBJECT
 public:
     explicit BaseStatusForm(QWidget* parent = nullptr);
-
-    // The current-parameter pages, new each call.
-    static QList<BaseForm*> createNextForm();
 
     BaseStatusWidget* addStatusNum(const QString& name, quint16 id, int row, int col, bool bits = false);
     BaseStatusWidget* addStatusNum(quint16 id, int row, int col, bool bits = false);

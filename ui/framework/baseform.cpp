@@ -121,6 +121,19 @@ MainWindow* BaseForm::mainWindow()
     return app ? app->getMainWindow() : nullptr;
 }
 
+void BaseForm::setWayBack(LevelFactory level, const QString& menuClass)
+{
+    m_backLevel = level;
+    m_backMenu = menuClass;
+}
+
+void BaseForm::returnToMenu()
+{
+    MainWindow* window = mainWindow();
+    if (window && m_backLevel)
+        window->addForm(m_backLevel(), m_backMenu);
+}
+
 void BaseForm::createForm(int buttonIdx)
 {
     qDebug().noquote() << "createForm:" << objectName();

@@ -89,6 +89,14 @@ public:
 
     static MainWindow* mainWindow();
 
+    // A level of screens built anew, as a menu's static createNextForm() builds it.
+    using LevelFactory = QList<BaseForm*> (*)();
+    // The way back for a screen that cannot name the menu that opened it: the
+    // level that menu stands in, built anew by level, shown at the menu of class
+    // menuClass with the cursor on this screen's entry. The menu sets it on the
+    // screens it builds.
+    void setWayBack(LevelFactory level, const QString& menuClass);
+
 public slots:
     virtual void createForm() = 0;
     virtual void setFormsList() {}
@@ -119,6 +127,8 @@ protected:
     // An editable row: after a good edit the cursor may go on to the next row.
     void appendEditRow(QWidget* widget);
     QLayout* rowsLayout() const { return m_rowsLayout; }
+    // Goes the way back its menu set; a screen that no menu built stays.
+    void returnToMenu();
     QGridLayout* gridLayout() const;
     QWidget* contentWidget() const { return m_content; }
 
@@ -140,6 +150,8 @@ private:
     QList<QWidget*> m_rowWidgets;
     QTimer m_scrollTimer;
     QScrollBar* m_scrollBar = nullptr;
+    LevelFactory m_backLevel = nullptr;
+    QString m_backMenu;
 };
 
 #endif // BASEFORM_H

@@ -1,12 +1,12 @@
 #include "blockform.h"
 
-#include "base_status_form.h"
 #include "common.h"
 #include "mainapplication.h"
 #include "mainwindow.h"
 #include "parameters.h"
 #include "pushbutton.h"
 #include "saturate.h"
+#include "screen_factory.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -101,5 +101,5 @@ void BlockForm::resetBlock()
 void BlockForm::returnBackForm()
 {
     if (MainWindow* window = mainWindow())
-        window->addForm(BaseStatusForm::createNextForm(), 0, -1);
+        window->addForm(window->screens().createStatusPages(), 0, -1);
 }

@@ -1,8 +1,6 @@
 #include "mainwindow.h"
-#include "settings_wizard_form.h"
 #include "usbconnectdialog.h"
 
-#include "base_status_form.h"
 #include "baseform.h"
 #include "blockform.h"
 #include "common.h"
@@ -10,7 +8,6 @@
 #include "headermainwindow.h"
 #include "headerwidget.h"
 #include "mainapplication.h"
-#include "mainmenu.h"
 #include "messagedialog.h"
 #include "parameterdef.h"
 #include "parameters.h"
@@ -19,6 +16,7 @@
 #include "progressbardialog.h"
 #include "restartform.h"
 #include "saturate.h"
+#include "screen_factory.h"
 #include "stackedform.h"
 #include "test_switch.h"
 
@@ -83,13 +81,15 @@ void showMessage(const QString& text, MessageDialog::MsgType type, QWidget* pare
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<ScreenFactory> screens, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint)
+    , m_screens(std::move(screens))
     , m_idleTimer(this)
     , m_hlTimer(this)
     , m_backlightTimer(this)
     , m_guardTimer(this)
 {
+    Q_ASSERT(m_screens);
     setObjectName(QStringLiteral("MainWindow"));
     setFixedSize(640, 480);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -247,14 +247,14 @@ void MainWindow::showMainParamsForm()
         if (m_stack->currentIndexForm() != 0)
             m_stack->setCurrentForm(0, -1);
     } else {
-        addForm(BaseStatusForm::createNextForm(), 0, -1);
+        addForm(m_screens->createStatusPages(), 0, -1);
     }
     m_stack->setCarouselEnabled(true);
 }
 
 void MainWindow::createMainMenu()
 {
-    addForm(new MainMenu, -1);
+    addForm(m_screens->createMainMenu(), -1);
     const int state = intValue(633);
     if (state == 3)
         slotCcsBlock(true);
@@ -362,7 +362,7 @@ void MainWindow::showPreventParamDialog()
 
 void MainWindow::showSettingsWizard()
 {
-    addForm(new SettingsWizardForm, -1);
+    addForm(m_screens->createSettingsWizard(), -1);
 }
 
 void MainWindow::slotStartCcs()

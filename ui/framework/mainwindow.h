@@ -6,25 +6,31 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class BaseForm;
 class BlockForm;
 class FooterWidget;
 class HeaderMainWindow;
 class HeaderWidget;
 class RestartForm;
+class ScreenFactory;
 class StackedForm;
 
 // The one top-level window: header bar, title bar, form stack and info line.
 // Every navigation goes through addForm. The window also owns what belongs to
 // no single screen: the idle return to the status screens, the key light and
 // the backlight, the Start and Stop keys, the block and restart screens and the
-// dialogs the settings applier asks for.
+// dialogs the settings applier asks for. The screens it opens by itself come
+// from the factory it is given.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(std::unique_ptr<ScreenFactory> screens, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    const ScreenFactory& screens() const { return *m_screens; }
 
     // Shows, from a list of newly built screens, the one of class className
     // (the first when none is); the stack takes the list over.
@@ -88,6 +94,7 @@ private:
     void showSettingsWizard();
     static void writeSysfs(const char* path, int value);
 
+    const std::unique_ptr<ScreenFactory> m_screens;
     HeaderMainWindow* m_headerMain = nullptr;
     HeaderWidget* m_header = nullptr;
     FooterWidget* m_footer = nullptr;

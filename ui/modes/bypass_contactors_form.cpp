@@ -1,9 +1,5 @@
 #include "bypass_contactors_form.h"
 
-#include "equipment_menu.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 BypassContactorsForm::BypassContactorsForm(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void BypassContactorsForm::createForm()
 
 void BypassContactorsForm::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+    returnToMenu();
 }

@@ -1,9 +1,5 @@
 #include "dhs_menu.h"
 
-#include "equipment_menu.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 DhsMenu::DhsMenu(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void DhsMenu::createForm()
 
 void DhsMenu::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+    returnToMenu();
 }

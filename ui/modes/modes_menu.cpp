@@ -1,9 +1,5 @@
 #include "modes_menu.h"
 
-#include "mainmenu.h"
-#include "mainwindow.h"
-#include "technolog_params_menu.h"
-
 ModesMenu::ModesMenu(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void ModesMenu::createForm()
 
 void ModesMenu::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(TechnologParamsMenu::staticMetaObject.className()));
+    returnToMenu();
 }

@@ -1,9 +1,5 @@
 #include "motor_form.h"
 
-#include "equipment_menu.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 MotorForm::MotorForm(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void MotorForm::createForm()
 
 void MotorForm::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+    returnToMenu();
 }

@@ -1,9 +1,5 @@
 #include "pump_form.h"
 
-#include "equipment_menu.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 PumpForm::PumpForm(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void PumpForm::createForm()
 
 void PumpForm::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+    returnToMenu();
 }

@@ -1,9 +1,5 @@
 #include "trans_form.h"
 
-#include "equipment_menu.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 TransForm::TransForm(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void TransForm::createForm()
 
 void TransForm::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+    returnToMenu();
 }

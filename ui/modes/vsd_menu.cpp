@@ -1,9 +1,5 @@
 #include "vsd_menu.h"
 
-#include "equipment_menu.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 VsdMenu::VsdMenu(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -18,6 +14,5 @@ void VsdMenu::createForm()
 
 void VsdMenu::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QLatin1String(EquipmentMenu::staticMetaObject.className()));
+    returnToMenu();
 }

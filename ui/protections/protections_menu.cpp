@@ -1,8 +1,5 @@
 #include "protections_menu.h"
 
-#include "mainmenu.h"
-#include "mainwindow.h"
-
 ProtectionsMenu::ProtectionsMenu(QWidget* parent)
     : BaseForm(parent, true)
 {
@@ -17,6 +14,5 @@ void ProtectionsMenu::createForm()
 
 void ProtectionsMenu::returnBackForm()
 {
-    if (MainWindow* window = mainWindow())
-        window->addForm(new MainMenu, -1);
+    returnToMenu();
 }

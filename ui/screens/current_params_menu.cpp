@@ -1,6 +1,5 @@
 #include "current_params_menu.h"
 
-#include "base_status_form.h"
 #include "current_dhs_params_form.h"
 #include "current_extended_params_form.h"
 #include "current_inputs_params_form.h"
@@ -59,14 +58,9 @@ CurrentParamsMenu::CurrentParamsMenu(QWidget* parent)
     setTitle(QObject::tr("Текущие параметры"));
 }
 
-QList<MenuEntry> CurrentParamsMenu::pageEntries()
-{
-    return pages();
-}
-
 QList<BaseForm*> CurrentParamsMenu::createNextForm()
 {
-    return BaseStatusForm::createNextForm();
+    return MenuEntry::createForms(pages());
 }
 
 QList<MenuEntry> CurrentParamsMenu::menuEntries() const

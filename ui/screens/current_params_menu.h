@@ -13,11 +13,9 @@ class CurrentParamsMenu : public MenuForm
 public:
     explicit CurrentParamsMenu(QWidget* parent = nullptr);
 
-    // The current-parameter pages under the values of now, with the texts of
-    // their entries: the buttons of this menu and the carousel of the status
-    // screens (BaseStatusForm::createNextForm) come from this one list.
-    static QList<MenuEntry> pageEntries();
-    // The current-parameter pages under the values of now, new each call.
+    // The current-parameter pages under the values of now, new each call: the
+    // carousel of the status screens. The buttons of this menu come from the
+    // same list of entries.
     static QList<BaseForm*> createNextForm();
 
 public slots:

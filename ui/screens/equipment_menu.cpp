@@ -46,7 +46,9 @@ EquipmentMenu::EquipmentMenu(QWidget* parent)
 
 QList<BaseForm*> EquipmentMenu::createNextForm()
 {
-    return MenuEntry::createForms(entries());
+    // The mode screens stand below the menus and cannot name this one: every
+    // screen built here is told its way back.
+    return MenuEntry::createForms(entries(), &MainMenu::createNextForm, staticMetaObject);
 }
 
 QList<MenuEntry> EquipmentMenu::menuEntries() const

@@ -1,6 +1,5 @@
 #include "mainmenu.h"
 
-#include "base_status_form.h"
 #include "current_params_menu.h"
 #include "equipment_menu.h"
 #include "logmenu.h"
@@ -25,6 +24,12 @@ QList<MenuEntry> entries()
         << MenuEntry::of<OptionsMenu>(QObject::tr("Настройки"), QStringLiteral(":/images/options_menu"));
 }
 
+// The level the main menu stands in: itself alone.
+QList<BaseForm*> mainMenuLevel()
+{
+    return QList<BaseForm*>() << new MainMenu;
+}
+
 } // namespace
 
 MainMenu::MainMenu(QWidget* parent)
@@ -36,7 +41,9 @@ MainMenu::MainMenu(QWidget* parent)
 
 QList<BaseForm*> MainMenu::createNextForm()
 {
-    return MenuEntry::createForms(entries());
+    // The protection screens stand below the menus and cannot name this one:
+    // every screen built here is told its way back.
+    return MenuEntry::createForms(entries(), &mainMenuLevel, staticMetaObject);
 }
 
 QList<MenuEntry> MainMenu::menuEntries() const
@@ -57,5 +64,5 @@ void MainMenu::setFormsList()
 void MainMenu::returnBackForm()
 {
     if (MainWindow* window = mainWindow())
-        window->addForm(BaseStatusForm::createNextForm(), 0, -1);
+        window->addForm(CurrentParamsMenu::createNextForm(), 0, -1);
 }

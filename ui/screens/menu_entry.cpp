@@ -1,7 +1,5 @@
 #include "menu_entry.h"
 
-#include "baseform.h"
-
 QString MenuEntry::className() const
 {
     return QLatin1String(m_meta->className());
@@ -13,6 +11,16 @@ QList<BaseForm*> MenuEntry::createForms(const QList<MenuEntry>& entries)
     forms.reserve(entries.size());
     for (const MenuEntry& entry : entries)
         forms.append(entry.m_factory());
+    return forms;
+}
+
+QList<BaseForm*> MenuEntry::createForms(const QList<MenuEntry>& entries, BaseForm::LevelFactory level,
+                                        const QMetaObject& menu)
+{
+    const QList<BaseForm*> forms = createForms(entries);
+    const QString menuClass = QLatin1String(menu.className());
+    for (BaseForm* form : forms)
+        form->setWayBack(level, menuClass);
     return forms;
 }
 

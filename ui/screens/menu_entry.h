@@ -1,11 +1,12 @@
 #ifndef MENU_ENTRY_H
 #define MENU_ENTRY_H
 
+#include "baseform.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-class BaseForm;
 struct QMetaObject;
 
 // One entry of a menu: the text and icon of its button and the screen it opens.
@@ -26,6 +27,10 @@ public:
 
     // New screens, without parent, in entry order.
     static QList<BaseForm*> createForms(const QList<MenuEntry>& entries);
+    // The same, each screen told its way back to the menu of class menu, which
+    // stands in the level that level builds.
+    static QList<BaseForm*> createForms(const QList<MenuEntry>& entries, BaseForm::LevelFactory level,
+                                        const QMetaObject& menu);
     static QStringList classNames(const QList<MenuEntry>& entries);
     static QStringList classNames(const QList<BaseForm*>& forms);
 

@@ -27,7 +27,9 @@ TechnologParamsMenu::TechnologParamsMenu(QWidget* parent)
 
 QList<BaseForm*> TechnologParamsMenu::createNextForm()
 {
-    return MenuEntry::createForms(entries());
+    // The mode screens stand below the menus and cannot name this one: every
+    // screen built here is told its way back.
+    return MenuEntry::createForms(entries(), &MainMenu::createNextForm, staticMetaObject);
 }
 
 QList<MenuEntry> TechnologParamsMenu::menuEntries() const

@@ -1,12 +1,12 @@
 #include "restartform.h"
 
-#include "base_status_form.h"
 #include "baseparamlabel.h"
 #include "common.h"
 #include "mainapplication.h"
 #include "mainwindow.h"
 #include "parameters.h"
 #include "saturate.h"
+#include "screen_factory.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -155,5 +155,5 @@ void RestartForm::closeForm()
 void RestartForm::returnBackForm()
 {
     if (MainWindow* window = mainWindow())
-        window->addForm(BaseStatusForm::createNextForm(), 0, -1);
+        window->addForm(window->screens().createStatusPages(), 0, -1);
 }
