@@ -57,8 +57,9 @@ void print(const FloodOutcome& o, int seconds)
         std::printf("  last write reached the controller %lld ms after the client went   (bound: %d ms): %s\n",
                     static_cast<long long>(o.lastWriteMs), FloodBounds::DrainMs,
                     verdict(o.lastWriteMs <= FloodBounds::DrainMs));
-    std::printf("  load (no bound): %llu writes reached the controller, the client wrote %.1f MB in %d s\n",
-                static_cast<unsigned long long>(o.writesServed), o.bytesSent / 1048576.0, seconds);
+    std::printf("  load (no bound): the client wrote %.1f MB in %d s; %d writes reached the controller in %llu "
+                "requests\n",
+                o.bytesSent / 1048576.0, seconds, o.writes, static_cast<unsigned long long>(o.writeRequests));
 }
 
 } // namespace

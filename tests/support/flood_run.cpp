@@ -41,7 +41,8 @@ FloodOutcome runFlood(ProcessStation& station, quint16 port, const QByteArray& r
 
     outcome.residentBeforeKb = station.residentKb();
     outcome.residentHighestKb = outcome.residentBeforeKb;
-    const quint64 writesBefore = station.served(3);
+    const quint64 requestsBefore = station.served(3);
+    const int writesBefore = station.writes().size();
     QElapsedTimer clock;
     clock.start();
     Flooder flood(port, request.repeated(256));
@@ -90,6 +91,7 @@ FloodOutcome runFlood(ProcessStation& station, quint16 port, const QByteArray& r
     outcome.eventMs = eventAt < 0 ? -1 : eventAt - eventSet;
     outcome.lastWriteMs = lastWrite - stop;
     outcome.stillWriting = clock.elapsed() - lastWrite < plan.quietMs;
-    outcome.writesServed = writes - writesBefore;
+    outcome.writeRequests = writes - requestsBefore;
+    outcome.writes = station.writes().size() - writesBefore;
     return outcome;
 }

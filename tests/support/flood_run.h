@@ -39,9 +39,10 @@ struct FloodOutcome
     // (0: none after it); whether writes were still coming when the watch ended.
     qint64 lastWriteMs = 0;
     bool stillWriting = false;
-    // Writes the controller served from the flood's start to the watch's end,
-    // and the bytes the client sent.
-    quint64 writesServed = 0;
+    // From the flood's start to the watch's end: the write requests the
+    // controller served and the writes they carried; the bytes the client sent.
+    quint64 writeRequests = 0;
+    int writes = 0;
     qint64 bytesSent = 0;
 };
 
