@@ -61,6 +61,16 @@ bool parseHexWord(QString text, quint32* value)
     return ok;
 }
 
+// Lines "CMD COUNT", then "ok".
+QStringList countLines(const QMap<quint8, quint64>& counts)
+{
+    QStringList answer;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+        answer << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    answer << Ok;
+    return answer;
+}
+
 bool readFile(const QString& path, QByteArray* bytes, QString* reason)
 {
     QFile file(path);
@@ -74,22 +84,18 @@ bool readFile(const QString& path, QByteArray* bytes, QString* reason)
 
 } // namespace
 
-ControlProtocol::ControlProtocol(ControllerModel* model)
-    : m_model(model)
+// One command line: its words, blanks folded.
+struct ControlProtocol::Line
 {
-}
+    const Command* command = nullptr;
+    QString text;
+    QStringList words;
 
-QStringList ControlProtocol::execute(const QString& line)
-{
-    const QString text = line.trimmed();
-    if (text.isEmpty())
-        return QStringList();
-    const QStringList words = text.simplified().split(QLatin1Char(' '));
-    const QString& word = words.first();
-    const int count = words.size();
-
+    const QString& word() const { return words.first(); }
+    int count() const { return words.size(); }
     // The file name is the rest of the line after the fixed words, blanks included.
-    auto rest = [&](int skip) {
+    QString rest(int skip) const
+    {
         QString s = text;
         for (int i = 0; i < skip; ++i) {
             s = s.trimmed();
@@ -97,185 +103,277 @@ QStringList ControlProtocol::execute(const QString& line)
             s = blank < 0 ? QString() : s.mid(blank);
         }
         return s.trimmed();
-    };
+    }
+};
 
-    if (word == QLatin1String("set") || word == QLatin1String("min") || word == QLatin1String("max")) {
-        quint16 id;
+// In the order "help" lists them.
+const ControlProtocol::Command ControlProtocol::Commands[] = {
+    {"set", "ID FLOAT", "a value changed on the controller, as a float", 2, 2, &ControlProtocol::setValue},
+    {"setu", "ID UINT", "a value changed on the controller, its raw word in decimal", 2, 2,
+     &ControlProtocol::setValueWord},
+    {"setraw", "ID HEX8", "a value changed on the controller, its raw word in hexadecimal", 2, 2,
+     &ControlProtocol::setValueRaw},
+    {"min", "ID FLOAT", "a parameter's minimum", 2, 2, &ControlProtocol::setMinimum},
+    {"max", "ID FLOAT", "a parameter's maximum", 2, 2, &ControlProtocol::setMaximum},
+    {"physic", "ID UINT", "a parameter's quantity code", 2, 2, &ControlProtocol::setPhysic},
+    {"get", "ID", "a value's raw word: ID HEX8", 1, 1, &ControlProtocol::get},
+    {"event", "HEX42", "a new event record of 21 bytes; answers its address", 1, 1, &ControlProtocol::event},
+    {"memory", "ADDR FILE", "the file's bytes into the controller's memory at ADDR", 2, -1, &ControlProtocol::memory},
+    {"image", "FILE", "the file as the software image an update reads", 1, -1, &ControlProtocol::image},
+    {"archive", "CMD FILE", "the file as the archive of command 11, 12 or 14", 2, -1, &ControlProtocol::archive},
+    {"writes", "", "the writes received, a line ID HEX8 FLAG each", 0, 0, &ControlProtocol::writes},
+    {"stats", "", "the requests served, a line CMD COUNT per command", 0, 0, &ControlProtocol::stats},
+    {"requests", "", "the requests received (refused and unanswered too), a line CMD COUNT per command", 0, 0,
+     &ControlProtocol::requests},
+    {"watch", "ID HEX8", "takes the requests counts when that write next arrives", 2, 2, &ControlProtocol::watch},
+    {"watched", "", "the counts the watched write took, as requests gives them", 0, 0, &ControlProtocol::watched},
+    {"fault", "none|silent|corrupt N|latency MS|refuse N [CMD]", "how the controller answers from now on", 1, 3,
+     &ControlProtocol::fault},
+    {"quit", "", "ends the emulator", 0, -1, &ControlProtocol::quit},
+    {"help", "", "this list", 0, 0, &ControlProtocol::help},
+};
+
+// The command as its usage and its help give it: the word and its arguments.
+QString ControlProtocol::call(const Command& command)
+{
+    QString text = QLatin1String(command.name);
+    if (*command.arguments)
+        text += QLatin1Char(' ') + QLatin1String(command.arguments);
+    return text;
+}
+
+ControlProtocol::ControlProtocol(ControllerModel* model)
+    : m_model(model)
+{
+}
+
+QStringList ControlProtocol::execute(const QString& line)
+{
+    Line l;
+    l.text = line.trimmed();
+    if (l.text.isEmpty())
+        return QStringList();
+    l.words = l.text.simplified().split(QLatin1Char(' '));
+    for (const Command& command : Commands) {
+        if (l.word() != QLatin1String(command.name))
+            continue;
+        const int arguments = l.count() - 1;
+        l.command = &command;
+        if (arguments < command.minArguments || (command.maxArguments >= 0 && arguments > command.maxArguments))
+            return fail(QStringLiteral("usage: ") + call(command));
+        return (this->*command.handler)(l);
+    }
+    return fail(QStringLiteral("unknown command %1").arg(l.word()));
+}
+
+// "ID FLOAT" given to one of the model's setters.
+QStringList ControlProtocol::withFloat(const Line& line, bool (ControllerModel::*apply)(quint16, float))
+{
+    quint16 id;
+    bool ok = false;
+    if (!parseId(line.words.at(1), &id))
+        return fail(QStringLiteral("bad id"));
+    const float value = line.words.at(2).toFloat(&ok);
+    if (!ok)
+        return fail(QStringLiteral("bad value"));
+    return (m_model->*apply)(id, value) ? QStringList(Ok) : fail(QStringLiteral("unknown id"));
+}
+
+// "ID UINT" given to one of the model's setters.
+QStringList ControlProtocol::withUnsigned(const Line& line, bool (ControllerModel::*apply)(quint16, quint32))
+{
+    quint16 id;
+    bool ok = false;
+    if (!parseId(line.words.at(1), &id))
+        return fail(QStringLiteral("bad id"));
+    const quint32 value = line.words.at(2).toUInt(&ok, 10);
+    if (!ok)
+        return fail(QStringLiteral("bad value"));
+    return (m_model->*apply)(id, value) ? QStringList(Ok) : fail(QStringLiteral("unknown id"));
+}
+
+QStringList ControlProtocol::setValue(const Line& line)
+{
+    return withFloat(line, &ControllerModel::setFloat);
+}
+
+QStringList ControlProtocol::setValueWord(const Line& line)
+{
+    return withUnsigned(line, &ControllerModel::setRaw);
+}
+
+QStringList ControlProtocol::setMinimum(const Line& line)
+{
+    return withFloat(line, &ControllerModel::setMin);
+}
+
+QStringList ControlProtocol::setMaximum(const Line& line)
+{
+    return withFloat(line, &ControllerModel::setMax);
+}
+
+QStringList ControlProtocol::setPhysic(const Line& line)
+{
+    return withUnsigned(line, &ControllerModel::setPhysic);
+}
+
+QStringList ControlProtocol::setValueRaw(const Line& line)
+{
+    quint16 id;
+    quint32 value;
+    if (!parseId(line.words.at(1), &id))
+        return fail(QStringLiteral("bad id"));
+    if (!parseHexWord(line.words.at(2), &value))
+        return fail(QStringLiteral("bad raw word"));
+    return m_model->setRaw(id, value) ? QStringList(Ok) : fail(QStringLiteral("unknown id"));
+}
+
+QStringList ControlProtocol::get(const Line& line)
+{
+    quint16 id;
+    if (!parseId(line.words.at(1), &id))
+        return fail(QStringLiteral("bad id"));
+    if (!m_model->hasParameter(id))
+        return fail(QStringLiteral("unknown id"));
+    return QStringList() << QStringLiteral("%1 %2").arg(id).arg(hex8(m_model->raw(id))) << Ok;
+}
+
+QStringList ControlProtocol::event(const Line& line)
+{
+    const QString& hex = line.words.at(1);
+    const QByteArray record = QByteArray::fromHex(hex.toLatin1());
+    if (hex.size() != 2 * ControllerModel::EventRecordSize || record.size() != ControllerModel::EventRecordSize
+        || hex.contains(QRegularExpression(QStringLiteral("[^0-9A-Fa-f]"))))
+        return fail(QStringLiteral("an event record is 42 hex digits"));
+    const quint32 address = m_model->addEvent(record);
+    return QStringList() << QStringLiteral("0x%1").arg(hex8(address)) << Ok;
+}
+
+QStringList ControlProtocol::memory(const Line& line)
+{
+    quint32 address;
+    if (!parseU32(line.words.at(1), &address))
+        return fail(QStringLiteral("bad address"));
+    QByteArray bytes;
+    QString reason;
+    if (!readFile(line.rest(2), &bytes, &reason))
+        return fail(reason);
+    m_model->writeMemory(address, bytes);
+    return QStringList(Ok);
+}
+
+QStringList ControlProtocol::image(const Line& line)
+{
+    QByteArray bytes;
+    QString reason;
+    if (!readFile(line.rest(1), &bytes, &reason))
+        return fail(reason);
+    m_model->loadImage(bytes);
+    return QStringList(Ok);
+}
+
+QStringList ControlProtocol::archive(const Line& line)
+{
+    bool ok = false;
+    const uint command = line.words.at(1).toUInt(&ok, 10);
+    if (!ok || (command != ControllerModel::CmdReadArchive && command != ControllerModel::CmdReadArchiveCompressed
+                && command != ControllerModel::CmdReadArchiveCompressedRN))
+        return fail(QStringLiteral("archive commands are 11, 12 and 14"));
+    QByteArray bytes;
+    QString reason;
+    if (!readFile(line.rest(2), &bytes, &reason))
+        return fail(reason);
+    m_model->setArchive(static_cast<quint8>(command), bytes);
+    return QStringList(Ok);
+}
+
+QStringList ControlProtocol::writes(const Line&)
+{
+    QStringList answer;
+    const QVector<ControllerModel::WriteRecord> writes = m_model->writes();
+    for (const ControllerModel::WriteRecord& w : writes)
+        answer << QStringLiteral("%1 %2 %3").arg(w.id).arg(hex8(w.raw)).arg(w.flag);
+    answer << Ok;
+    return answer;
+}
+
+QStringList ControlProtocol::stats(const Line&)
+{
+    return countLines(m_model->stats());
+}
+
+QStringList ControlProtocol::requests(const Line&)
+{
+    return countLines(m_model->received());
+}
+
+QStringList ControlProtocol::watch(const Line& line)
+{
+    quint16 id;
+    quint32 raw;
+    if (!parseId(line.words.at(1), &id))
+        return fail(QStringLiteral("bad id"));
+    if (!parseHexWord(line.words.at(2), &raw))
+        return fail(QStringLiteral("bad raw word"));
+    m_model->watchWrite(id, raw);
+    return QStringList(Ok);
+}
+
+QStringList ControlProtocol::watched(const Line&)
+{
+    QMap<quint8, quint64> counts;
+    QString why;
+    if (!m_model->receivedAtWatchedWrite(&counts, &why))
+        return fail(why);
+    return countLines(counts);
+}
+
+QStringList ControlProtocol::fault(const Line& line)
+{
+    const QStringList& words = line.words;
+    const int count = line.count();
+    const QString kind = words.at(1);
+    if (count == 2 && kind == QLatin1String("none")) {
+        m_model->setFault(ControllerModel::Fault::None);
+        return QStringList(Ok);
+    }
+    if (count == 2 && kind == QLatin1String("silent")) {
+        m_model->setFault(ControllerModel::Fault::Silent);
+        return QStringList(Ok);
+    }
+    const QStringList counted{QStringLiteral("corrupt"), QStringLiteral("latency"), QStringLiteral("refuse")};
+    // "refuse N CMD" refuses only requests of one command.
+    const bool withCommand = count == 4 && kind == QLatin1String("refuse");
+    if ((count == 3 || withCommand) && counted.contains(kind)) {
         bool ok = false;
-        if (count != 3)
-            return fail(QStringLiteral("usage: %1 ID FLOAT").arg(word));
-        if (!parseId(words.at(1), &id))
-            return fail(QStringLiteral("bad id"));
-        const float value = words.at(2).toFloat(&ok);
-        if (!ok)
-            return fail(QStringLiteral("bad value"));
-        const bool known = word == QLatin1String("set")   ? m_model->setFloat(id, value)
-                           : word == QLatin1String("min") ? m_model->setMin(id, value)
-                                                          : m_model->setMax(id, value);
-        return known ? QStringList(Ok) : fail(QStringLiteral("unknown id"));
-    }
-    if (word == QLatin1String("setu") || word == QLatin1String("physic")) {
-        quint16 id;
-        bool ok = false;
-        if (count != 3)
-            return fail(QStringLiteral("usage: %1 ID UINT").arg(word));
-        if (!parseId(words.at(1), &id))
-            return fail(QStringLiteral("bad id"));
-        const quint32 value = words.at(2).toUInt(&ok, 10);
-        if (!ok)
-            return fail(QStringLiteral("bad value"));
-        const bool known = word == QLatin1String("setu") ? m_model->setRaw(id, value) : m_model->setPhysic(id, value);
-        return known ? QStringList(Ok) : fail(QStringLiteral("unknown id"));
-    }
-    if (word == QLatin1String("setraw")) {
-        quint16 id;
-        quint32 value;
-        if (count != 3)
-            return fail(QStringLiteral("usage: setraw ID HEX8"));
-        if (!parseId(words.at(1), &id))
-            return fail(QStringLiteral("bad id"));
-        if (!parseHexWord(words.at(2), &value))
-            return fail(QStringLiteral("bad raw word"));
-        return m_model->setRaw(id, value) ? QStringList(Ok) : fail(QStringLiteral("unknown id"));
-    }
-    if (word == QLatin1String("get")) {
-        quint16 id;
-        if (count != 2)
-            return fail(QStringLiteral("usage: get ID"));
-        if (!parseId(words.at(1), &id))
-            return fail(QStringLiteral("bad id"));
-        if (!m_model->hasParameter(id))
-            return fail(QStringLiteral("unknown id"));
-        return QStringList() << QStringLiteral("%1 %2").arg(id).arg(hex8(m_model->raw(id))) << Ok;
-    }
-    if (word == QLatin1String("event")) {
-        if (count != 2)
-            return fail(QStringLiteral("usage: event HEX42"));
-        const QByteArray record = QByteArray::fromHex(words.at(1).toLatin1());
-        if (words.at(1).size() != 2 * ControllerModel::EventRecordSize
-            || record.size() != ControllerModel::EventRecordSize
-            || words.at(1).contains(QRegularExpression(QStringLiteral("[^0-9A-Fa-f]"))))
-            return fail(QStringLiteral("an event record is 42 hex digits"));
-        const quint32 address = m_model->addEvent(record);
-        return QStringList() << QStringLiteral("0x%1").arg(hex8(address)) << Ok;
-    }
-    if (word == QLatin1String("memory")) {
-        quint32 address;
-        if (count < 3)
-            return fail(QStringLiteral("usage: memory ADDR FILE"));
-        if (!parseU32(words.at(1), &address))
-            return fail(QStringLiteral("bad address"));
-        QByteArray bytes;
-        QString reason;
-        if (!readFile(rest(2), &bytes, &reason))
-            return fail(reason);
-        m_model->writeMemory(address, bytes);
-        return QStringList(Ok);
-    }
-    if (word == QLatin1String("image")) {
-        if (count < 2)
-            return fail(QStringLiteral("usage: image FILE"));
-        QByteArray bytes;
-        QString reason;
-        if (!readFile(rest(1), &bytes, &reason))
-            return fail(reason);
-        m_model->loadImage(bytes);
-        return QStringList(Ok);
-    }
-    if (word == QLatin1String("archive")) {
-        bool ok = false;
-        if (count < 3)
-            return fail(QStringLiteral("usage: archive CMD FILE"));
-        const uint command = words.at(1).toUInt(&ok, 10);
-        if (!ok || (command != ControllerModel::CmdReadArchive && command != ControllerModel::CmdReadArchiveCompressed
-                    && command != ControllerModel::CmdReadArchiveCompressedRN))
-            return fail(QStringLiteral("archive commands are 11, 12 and 14"));
-        QByteArray bytes;
-        QString reason;
-        if (!readFile(rest(2), &bytes, &reason))
-            return fail(reason);
-        m_model->setArchive(static_cast<quint8>(command), bytes);
-        return QStringList(Ok);
-    }
-    if (word == QLatin1String("writes")) {
-        if (count != 1)
-            return fail(QStringLiteral("usage: writes"));
-        QStringList answer;
-        const QVector<ControllerModel::WriteRecord> writes = m_model->writes();
-        for (const ControllerModel::WriteRecord& w : writes)
-            answer << QStringLiteral("%1 %2 %3").arg(w.id).arg(hex8(w.raw)).arg(w.flag);
-        answer << Ok;
-        return answer;
-    }
-    if (word == QLatin1String("stats") || word == QLatin1String("requests")) {
-        if (count != 1)
-            return fail(QStringLiteral("usage: %1").arg(word));
-        QStringList answer;
-        const QMap<quint8, quint64> counts = word == QLatin1String("stats") ? m_model->stats() : m_model->received();
-        for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
-            answer << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-        answer << Ok;
-        return answer;
-    }
-    if (word == QLatin1String("watch")) {
-        quint16 id;
-        quint32 raw;
-        if (count != 3)
-            return fail(QStringLiteral("usage: watch ID HEX8"));
-        if (!parseId(words.at(1), &id))
-            return fail(QStringLiteral("bad id"));
-        if (!parseHexWord(words.at(2), &raw))
-            return fail(QStringLiteral("bad raw word"));
-        m_model->watchWrite(id, raw);
-        return QStringList(Ok);
-    }
-    if (word == QLatin1String("watched")) {
-        if (count != 1)
-            return fail(QStringLiteral("usage: watched"));
-        QMap<quint8, quint64> counts;
-        QString why;
-        if (!m_model->receivedAtWatchedWrite(&counts, &why))
-            return fail(why);
-        QStringList answer;
-        for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
-            answer << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-        answer << Ok;
-        return answer;
-    }
-    if (word == QLatin1String("fault")) {
-        const QString kind = words.value(1);
-        if (count == 2 && kind == QLatin1String("none")) {
-            m_model->setFault(ControllerModel::Fault::None);
-            return QStringList(Ok);
+        const int n = words.at(2).toInt(&ok, 10);
+        if (!ok || n < 0)
+            return fail(QStringLiteral("bad number"));
+        int command = -1;
+        if (withCommand) {
+            command = words.at(3).toInt(&ok, 10);
+            if (!ok || !isLinkCommand(command))
+                return fail(QStringLiteral("bad command"));
         }
-        if (count == 2 && kind == QLatin1String("silent")) {
-            m_model->setFault(ControllerModel::Fault::Silent);
-            return QStringList(Ok);
-        }
-        const QStringList counted{QStringLiteral("corrupt"), QStringLiteral("latency"), QStringLiteral("refuse")};
-        // "refuse N CMD" refuses only requests of one command.
-        const bool withCommand = count == 4 && kind == QLatin1String("refuse");
-        if ((count == 3 || withCommand) && counted.contains(kind)) {
-            bool ok = false;
-            const int n = words.at(2).toInt(&ok, 10);
-            if (!ok || n < 0)
-                return fail(QStringLiteral("bad number"));
-            int command = -1;
-            if (withCommand) {
-                command = words.at(3).toInt(&ok, 10);
-                if (!ok || !isLinkCommand(command))
-                    return fail(QStringLiteral("bad command"));
-            }
-            const ControllerModel::Fault faults[] = {ControllerModel::Fault::Corrupt, ControllerModel::Fault::Latency,
-                                                     ControllerModel::Fault::Refuse};
-            m_model->setFault(faults[counted.indexOf(kind)], n, command);
-            return QStringList(Ok);
-        }
-        return fail(QStringLiteral("usage: fault none|silent|corrupt N|latency MS|refuse N [CMD]"));
-    }
-    if (word == QLatin1String("quit")) {
-        m_quit = true;
+        const ControllerModel::Fault faults[] = {ControllerModel::Fault::Corrupt, ControllerModel::Fault::Latency,
+                                                 ControllerModel::Fault::Refuse};
+        m_model->setFault(faults[counted.indexOf(kind)], n, command);
         return QStringList(Ok);
     }
-    return fail(QStringLiteral("unknown command %1").arg(word));
+    return fail(QStringLiteral("usage: ") + call(*line.command));
+}
+
+QStringList ControlProtocol::quit(const Line&)
+{
+    m_quit = true;
+    return QStringList(Ok);
+}
+
+QStringList ControlProtocol::help(const Line&)
+{
+    QStringList answer;
+    for (const Command& command : Commands)
+        answer << QStringLiteral("%1  %2").arg(call(command), -22).arg(QLatin1String(command.help));
+    answer << Ok;
+    return answer;
 }

@@ -119,6 +119,26 @@ private slots:
         QCOMPARE(control.execute("requests"), (QStringList{"3 3", "9 2", "ok"}));
     }
 
+    // "help" lists the language a line a command, every word the tools
+    // outside the project use among them, and every word listed is taken.
+    void helpListsTheLanguage()
+    {
+        KnownModel model;
+        ControlProtocol control(&model);
+        const QStringList help = control.execute("help");
+        QCOMPARE(help.value(help.size() - 1), QString("ok"));
+        QStringList listed;
+        for (int i = 0; i < help.size() - 1; ++i)
+            listed << help.at(i).section(' ', 0, 0);
+        QCOMPARE(listed.removeDuplicates(), 0);
+        for (const char* word : {"set", "setu", "setraw", "min", "max", "physic", "get", "event", "memory", "image",
+                                 "archive", "writes", "stats", "requests", "watch", "watched", "fault", "quit", "help"})
+            QVERIFY2(listed.contains(word), word);
+        for (const QString& word : listed)
+            QVERIFY2(!control.execute(word).value(0).startsWith("error: unknown command"), qPrintable(word));
+        QCOMPARE(control.execute("bogus 1"), QStringList{"error: unknown command bogus"});
+    }
+
     void emulatorProcess()
     {
         ProcessStation emulator;

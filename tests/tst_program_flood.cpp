@@ -5,8 +5,7 @@
 // the program within a second (the change read back on a console connection
 // of its own), the program's memory stays flat, and once the client has gone
 // the writes stop reaching the controller soon.
-#include "console_client.h"
-#include "flooder.h"
+#include "flood_run.h"
 #include "process_station.h"
 #include "service_client.h"
 
@@ -15,11 +14,6 @@
 namespace {
 
 constexpr int FloodMs = 3000;
-constexpr int ArrivalBoundMs = 1000;
-constexpr int DrainBoundMs = 2000;
-constexpr long MemoryBoundKb = 10 * 1024;
-// A measurement the controller changes during the flood.
-constexpr quint16 ChangedId = 17;
 
 } // namespace
 
@@ -33,69 +27,22 @@ private:
     QByteArray log() { return m_station->programLog(); }
 
     // One client floods port with request, repeated; the bounds are checked
-    // (a failed check ends the calling test function).
+    // (a failed check ends the calling test function). Writes are watched
+    // for a second past their bound after the client has gone.
     void flood(quint16 port, const QByteArray& request)
     {
-        BlockClient watcher;
-        QVERIFY2(watcher.connectTo(5321) && watcher.ready(), "a service client watching for the event");
-        QByteArray record(21, '\0');
-        record[0] = char(port & 0xFF);
-        record[1] = char(port >> 8);
-        record.replace(2, 19, QByteArray("flood event record."));
-        const auto eventArrived = [&] {
-            return watcher.count([&](const Reply& r) { return r.command == 4 && r.first == record; }) > 0;
-        };
-        ConsoleClient reader;
-        QVERIFY2(reader.connectTo(4321), "a console client reading the change back");
-        const QByteArray value = QByteArray::number(port) + ".5";
-        const QByteArray changed = "El " + QByteArray::number(ChangedId) + " is " + value + "\n";
-
-        const long before = m_station->residentKb();
-        long highest = before;
-        QElapsedTimer clock;
-        clock.start();
-        Flooder flood(quint16(port), request.repeated(256));
-        QVERIFY2(flood.connected(), "the flooding client connected");
-        qint64 eventSet = -1, eventAt = -1, changeSet = -1, changeAt = -1;
-        while (clock.elapsed() < FloodMs) {
-            QTest::qWait(50);
-            highest = qMax(highest, m_station->residentKb());
-            if (eventSet < 0 && clock.elapsed() >= FloodMs / 3) {
-                QVERIFY(m_station->control("event " + record.toHex()).endsWith("ok\n"));
-                eventSet = clock.elapsed();
-                QVERIFY(m_station->control("set " + QByteArray::number(ChangedId) + " " + value).endsWith("ok\n"));
-                changeSet = clock.elapsed();
-            } else if (eventSet >= 0) {
-                if (eventAt < 0 && eventArrived())
-                    eventAt = clock.elapsed();
-                if (changeAt < 0 && reader.ask("get " + QByteArray::number(ChangedId) + "\n") == changed)
-                    changeAt = clock.elapsed();
-            }
-        }
-        flood.stop();
-        const qint64 stop = clock.elapsed();
-
-        // Writes reaching the controller after the client has gone, watched
-        // for a second past the bound.
-        quint64 writes = m_station->served(3);
-        qint64 lastWrite = stop;
-        while (clock.elapsed() - stop < DrainBoundMs + 1000) {
-            QTest::qWait(50);
-            highest = qMax(highest, m_station->residentKb());
-            const quint64 now = m_station->served(3);
-            if (now != writes) {
-                writes = now;
-                lastWrite = clock.elapsed();
-            }
-        }
+        using namespace FloodBounds;
+        const FloodOutcome o =
+            runFlood(*m_station, port, request, {FloodMs, FloodMs / 3, DrainMs + 1000, DrainMs + 1000});
+        QVERIFY2(o.failure.isEmpty(), o.failure.constData());
         qInfo("change after %lld ms, event after %lld ms; resident memory %ld -> %ld kB; "
               "last write %lld ms after the client went",
-              changeAt < 0 ? -1LL : changeAt - changeSet, eventAt < 0 ? -1LL : eventAt - eventSet, before, highest,
-              lastWrite - stop);
-        QVERIFY2(changeAt >= 0 && changeAt - changeSet <= ArrivalBoundMs, "the change within a second");
-        QVERIFY2(eventAt >= 0 && eventAt - eventSet <= ArrivalBoundMs, "the event within a second");
-        QVERIFY2(lastWrite - stop <= DrainBoundMs, "no write more than 2 s after the client went");
-        QVERIFY2(before > 0 && highest - before <= MemoryBoundKb, "resident memory up by 10 MB at most");
+              o.changeMs, o.eventMs, o.residentBeforeKb, o.residentHighestKb, o.lastWriteMs);
+        QVERIFY2(o.changeMs >= 0 && o.changeMs <= ArrivalMs, "the change within a second");
+        QVERIFY2(o.eventMs >= 0 && o.eventMs <= ArrivalMs, "the event within a second");
+        QVERIFY2(o.lastWriteMs <= DrainMs, "no write more than 2 s after the client went");
+        QVERIFY2(o.residentBeforeKb > 0 && o.residentHighestKb - o.residentBeforeKb <= MemoryKb,
+                 "resident memory up by 10 MB at most");
     }
 
 private slots:
