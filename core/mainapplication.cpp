@@ -240,10 +240,21 @@ void MainApplication::initSpi()
     m_spiThread = new SpiThread;
     m_spiThread->setObjectName("SpiThread");
     m_spiDriver = new SpiDriver(m_spiThread, debug);
-    m_spiDriver->setPeers(m_parameters, m_logEvent);
+    m_spiDriver->setPeers(m_parameters);
+    connectEventCache(m_spiDriver, m_logEvent);
     m_spiDriver->moveToThread(m_spiThread);
     connect(m_spiDriver, &SpiDriver::signalConnectCore, this, &MainApplication::slotConnectCore);
     m_spiThread->start(QThread::LowPriority);
+}
+
+void MainApplication::connectEventCache(SpiDriver* driver, LogEvent* cache)
+{
+    if (!driver || !cache)
+        return;
+    // Automatic connections: queued across the SPI thread and the cache's.
+    connect(driver, &SpiDriver::signalStart, cache, &LogEvent::syncAllEvent);
+    connect(driver, &SpiDriver::signalNewEvent, cache, &LogEvent::slotNewEvent);
+    connect(cache, &LogEvent::signalEventRead, driver, &SpiDriver::slotEventRead);
 }
 
 void MainApplication::setStyleApplication()
