@@ -5,6 +5,7 @@
 #include "database.h"
 #include "keyboard.h"
 #include "log_event.h"
+#include "mainmenu.h"
 #include "mainwindow.h"
 #include "messagedialog.h"
 #include "ntpclient.h"
@@ -318,6 +319,7 @@ void MainApplication::showMainWindow()
 
     if (!m_mainWindow) {
         m_mainWindow = new MainWindow;
+        connectWindow();
         m_mainWindow->createMainMenu();
         initAccess();
         initParametersCheck();
@@ -325,6 +327,18 @@ void MainApplication::showMainWindow()
         m_mainWindow->raise();
         m_mainWindow->activateWindow();
     }
+}
+
+void MainApplication::connectWindow()
+{
+    // What the settings applier asks of the screen; the connections end with the window.
+    MainWindow* window = m_mainWindow;
+    ParametersHandler* handler = m_parameters->handler();
+    connect(handler, &ParametersHandler::signalLanguageChanged, window,
+            [window] { window->addForm(new MainMenu, 0); });
+    connect(handler, &ParametersHandler::signalSetBacklight, window, &MainWindow::slotSetBacklight);
+    connect(handler, &ParametersHandler::signalShowUpdateDialog, window, &MainWindow::updateShowDialog);
+    connect(handler, &ParametersHandler::signalSetHlKeyboard, window, &MainWindow::slotSetHlKeyboard);
 }
 
 void MainApplication::initParametersCheck()

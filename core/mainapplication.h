@@ -150,6 +150,8 @@ private:
     void initSpi();
     void initKeyboard();
     void initParametersCheck();
+    // The settings applier's signals to the main window, once it is built.
+    void connectWindow();
     void quitScada();
     void quitSpi();
 

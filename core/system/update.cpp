@@ -321,8 +321,10 @@ void Update::install()
         return;
     }
 
-    if (MainWindow* window = mainWindow())
+    if (MainWindow* window = mainWindow()) {
         window->hide();
+        m_hidesWindow = true;
+    }
     m_state = Installed;
     m_progressTimer.stop();
     emit signalReadCancel();
@@ -419,6 +421,7 @@ void Update::slotFinished()
         // Nobody will replace the program: give the operator the screen back.
         if (MainWindow* window = mainWindow())
             window->show();
+        m_hidesWindow = false;
         fail(QString("Update. Cannot start %1").arg(updaterFile()));
         return;
     }

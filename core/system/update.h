@@ -80,6 +80,9 @@ public:
     quint32 received() const { return m_received; }
     quint16 headerCrc() const { return m_headerCrc; }
     quint16 crc() const { return m_crc; }
+    // True from when the update hid the main window for the updater until it
+    // showed it again.
+    bool hidesWindow() const { return m_hidesWindow; }
 
 public slots:
     void slotStarted();
@@ -136,6 +139,7 @@ private:
     quint16 m_headerCrc = 0;
     quint32 m_received = 0;
     quint16 m_crc = 0xFFFF;
+    bool m_hidesWindow = false;
 };
 
 #endif // UPDATE_H
