@@ -241,10 +241,21 @@ void MainApplication::initSpi()
     m_spiThread = new SpiThread;
     m_spiThread->setObjectName("SpiThread");
     m_spiDriver = new SpiDriver(m_spiThread, debug);
-    m_spiDriver->setPeers(m_parameters, m_logEvent);
+    m_spiDriver->setPeers(m_parameters);
+    connectEventCache(m_spiDriver, m_logEvent);
     m_spiDriver->moveToThread(m_spiThread);
     connect(m_spiDriver, &SpiDriver::signalConnectCore, this, &MainApplication::slotConnectCore);
     m_spiThread->start(QThread::LowPriority);
+}
+
+void MainApplication::connectEventCache(SpiDriver* driver, LogEvent* cache)
+{
+    if (!driver || !cache)
+        return;
+    // Automatic connections: queued across the SPI thread and the cache's.
+    connect(driver, &SpiDriver::signalStart, cache, &LogEvent::syncAllEvent);
+    connect(driver, &SpiDriver::signalNewEvent, cache, &LogEvent::slotNewEvent);
+    connect(cache, &LogEvent::signalEventRead, driver, &SpiDriver::slotEventRead);
 }
 
 void MainApplication::setStyleApplication()
@@ -308,15 +319,29 @@ void MainApplication::showMainWindow()
 
     if (!m_mainWindow) {
         m_mainWindow = new MainWindow(std::make_unique<StationScreenFactory>());
+        connectWindow();
         m_mainWindow->createMainMenu();
         initAccess();
         initParametersCheck();
-        connect(m_parameters->handler(), &ParametersHandler::signalHideMainWindow, m_mainWindow, &QWidget::hide);
-        connect(m_parameters->handler(), &ParametersHandler::signalShowMainWindow, m_mainWindow, &QWidget::show);
         m_mainWindow->show();
         m_mainWindow->raise();
         m_mainWindow->activateWindow();
     }
+}
+
+void MainApplication::connectWindow()
+{
+    // What the settings applier asks of the screen; the connections end with the window.
+    MainWindow* window = m_mainWindow;
+    ParametersHandler* handler = m_parameters->handler();
+    connect(handler, &ParametersHandler::signalLanguageChanged, window,
+            [window] { window->addForm(window->screens().createMainMenu(), 0); });
+    connect(handler, &ParametersHandler::signalSetBacklight, window, &MainWindow::slotSetBacklight);
+    connect(handler, &ParametersHandler::signalShowUpdateDialog, window, &MainWindow::updateShowDialog);
+    connect(handler, &ParametersHandler::signalSetHlKeyboard, window, &MainWindow::slotSetHlKeyboard);
+    // The update hides the window while the updater replaces the program.
+    connect(handler, &ParametersHandler::signalHideMainWindow, window, &QWidget::hide);
+    connect(handler, &ParametersHandler::signalShowMainWindow, window, &QWidget::show);
 }
 
 void MainApplication::initParametersCheck()

@@ -59,6 +59,11 @@ public:
     // runs it first; tests run it alone.
     void initStore();
     void initNtp();
+    // The event cache on the link: the link's start and the records it reads
+    // go to the cache, the cache's reads to the link. Made once the link's
+    // store is set (SpiDriver::setPeers), so that the store's
+    // synchronisation is asked for first.
+    static void connectEventCache(SpiDriver* driver, LogEvent* cache);
 
     Parameters* getParameters() const { return m_parameters; }
     LogEvent* getLogEvent() const { return m_logEvent; }
@@ -145,6 +150,8 @@ private:
     void initSpi();
     void initKeyboard();
     void initParametersCheck();
+    // The settings applier's signals to the main window, once it is built.
+    void connectWindow();
     void quitScada();
     void quitSpi();
 

@@ -8,6 +8,7 @@
 // refusals, reads asked again only while someone waits for them.
 #include "log_capture.h"
 #include "log_event.h"
+#include "mainapplication.h"
 #include "model_link.h"
 #include "rawbits.h"
 #include "scripted_transport.h"
@@ -278,18 +279,26 @@ private slots:
     }
 
     // With the cache wired to the link as the program wires it, the first
-    // synchronisation reads the 975 slots, ten a request; a new event the
-    // controller announces then reaches the cache.
+    // synchronisation reads the 975 slots, ten a request, asked for after the
+    // store's values; a new event the controller announces then reaches the
+    // cache.
     void firstSynchronisationFillsTheEventCache()
     {
         QVERIFY(ModelStation::keepParametersBelow(300));
         int records = 0;
         LogEvent log;
         ModelStation s; // stopped first
-        s.link.driver->setPeers(&s.parameters, &log);
+        MainApplication::connectEventCache(s.link.driver, &log);
         connect(s.link.driver, &SpiDriver::signalNewEvent, &log, [&records](QByteArray) { ++records; });
+        int asked = 0;
+        bool storeFirst = false;
+        connect(&log, &LogEvent::signalEventRead, &log, [&](quint32) {
+            if (asked++ == 0)
+                storeFirst = s.parameters.isSyncRunning();
+        });
         s.link.start();
         QVERIFY2(waitFor([&] { return records >= 975; }, 8000), "the 975 records of the first synchronisation");
+        QVERIFY2(storeFirst, "the store's synchronisation begun before the cache asks");
         QVERIFY(s.link.model.stats().value(ControllerModel::CmdReadEvents) >= 98); // ten at most a request
         const quint32 address = s.link.model.addEvent(eventRecord(900000));
         QVERIFY2(waitFor([&] { return log.records().contains(900000); }), "the new event in the cache");

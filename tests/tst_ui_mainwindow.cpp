@@ -243,6 +243,14 @@ private slots:
         for (seen << lights(); timer("backlightTimer")->isActive(); seen << lights())
             fire("backlightTimer");
         QCOMPARE(seen, QStringList({"0/1", "1/2", "1/3", "1/4", "1/5", "1/5"}));
+        // A report of the backlight's maximum (1209) raises it a step too.
+        fire("hlKeyboardTimer");
+        QCOMPARE(lights(), QString("0/1"));
+        report("1209=5");
+        QCOMPARE(lights(), QString("0/2"));
+        while (timer("backlightTimer")->isActive())
+            fire("backlightTimer");
+        QCOMPARE(lights(), QString("0/5"));
     }
 
     void idleReturnAndGuard()
@@ -685,9 +693,13 @@ private slots:
         report(QStringLiteral("%1=0 %1=1 %1=1").arg(id)); // 0 without a preceding 1: nothing
         QVERIFY(recordedCommands().isEmpty());
         QCOMPARE(writesOf(writes), Writes() << qMakePair(id, bitsFromFloat(0.f)));
+        key(Qt::Key_F8); // the key light on
+        lights(true);
         QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
         report(QStringLiteral("%1=0").arg(id));
         QCOMPARE(recordedCommands(), QStringList{command});
+        // Powering off puts the key light out and dims the screen; a reboot leaves both.
+        QCOMPARE(lights(), id == 694 ? QString("0/1") : QString("x/x"));
     }
 };
 

@@ -482,6 +482,58 @@ private slots:
         QCOMPARE(cached, 0);
     }
 
+    // The controller's 763 = 0 releases the update only once the main window
+    // is up, and never the installed one that hid the window for the
+    // updater. First of the tests with a window: it builds it.
+    void releasedAtZeroOnlyWhileTheWindowIsShown()
+    {
+        ControllerModel model;
+        model.loadImage(pattern(5000, 5));
+        QFile::remove(file("vrx_gui_tmp"));
+        MainApplication* app = MainApplication::getInstance();
+        Parameters* store = app->getParameters();
+        ParametersHandler* handler = store->handler();
+        auto report = [store](float value) {
+            store->slotParamUpdated(Update::IdUpdate, bitsFromFloat(value), Parameters::KindValue);
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        };
+        // Reads unanswered: the update waits on its first.
+        QVERIFY(!app->getMainWindow());
+        report(1.0f);
+        QPointer<Update> waiting = handler->update();
+        QVERIFY(waiting);
+        report(0.0f);
+        QVERIFY2(waiting && handler->update() == waiting, "kept while there is no window");
+        app->showMainWindow();
+        report(0.0f);
+        QVERIFY(!handler->update());
+        QVERIFY2(waitFor([&] { return !waiting; }), "the released update deleted");
+
+        // The link's part: each read answered one event-loop turn later.
+        QObject context;
+        QByteArray buffer;
+        connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), &context,
+                [&](quint32 address, quint16 size) {
+                    QTimer::singleShot(0, &context, [&, address, size] {
+                        buffer = model.readMemory(address, size);
+                        emit handler->signalSoftwareRead(address, size, reinterpret_cast<quint8*>(buffer.data()));
+                    });
+                });
+        report(1.0f);
+        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
+                 "the image installed");
+        QPointer<Update> installed = handler->update();
+        QVERIFY(app->getMainWindow()->isHidden());
+        report(0.0f);
+        QVERIFY2(waitFor([] { return !SystemCommands::recorded().isEmpty(); }, 2000), "the updater's start");
+        report(0.0f);
+        QVERIFY2(installed && handler->update() == installed, "the installed update kept");
+        delete installed.data();
+        app->getMainWindow()->show();
+    }
+
+
     // Through the settings applier and the program's window: 763 = 1 from
     // the controller installs an image of several file pieces byte for byte;
     // the progress (724) and 763 = 0 go to the controller, and the window out
@@ -580,6 +632,7 @@ private slots:
             QCOMPARE(cancels - before, ended ? 0 : 1);
         }
     }
+
 };
 
 VRX_TEST_APPLICATION_MAIN(TestUpdate)

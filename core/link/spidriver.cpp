@@ -1,5 +1,4 @@
 #include "spidriver.h"
-#include "log_event.h"
 #include "parameters.h"
 #include "parametershandler.h"
 #include "spithread.h"
@@ -127,10 +126,14 @@ void SpiDriver::setTransport(std::unique_ptr<SpiTransport> transport)
     m_transport = std::move(transport);
 }
 
-void SpiDriver::setPeers(Parameters* parameters, LogEvent* logEvent)
+void SpiDriver::setPeers(Parameters* parameters)
 {
     m_parameters = parameters;
-    m_logEvent = logEvent;
+    // Connected here, not when the thread starts (signalStart is emitted
+    // only then), so that the store's synchronisation is asked for ahead of
+    // the listeners connected after the peers are set: the event cache.
+    if (m_parameters)
+        connect(this, &SpiDriver::signalStart, m_parameters, &Parameters::syncAllParams, Qt::UniqueConnection);
 }
 
 bool SpiDriver::stopping() const
@@ -153,7 +156,6 @@ void SpiDriver::process()
 {
     spiDebug("SPIDrive: Process thread is started", QtWarningMsg);
     if (m_parameters) {
-        connect(this, &SpiDriver::signalStart, m_parameters, &Parameters::syncAllParams);
         // Queued, followed by a barrier per reply (see waitForStore): the SPI
         // thread still waits for the store, but a quit never deadlocks on it.
         connect(this, &SpiDriver::signalParamUpdated, m_parameters, &Parameters::slotParamUpdated,
@@ -172,11 +174,6 @@ void SpiDriver::process()
         connect(handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead), this,
                 &SpiDriver::slotSoftwareRead);
         connect(handler, &ParametersHandler::signalSoftwareReadCancel, this, &SpiDriver::slotSoftwareReadCancel);
-    }
-    if (m_logEvent) {
-        connect(this, &SpiDriver::signalStart, m_logEvent, &LogEvent::syncAllEvent);
-        connect(this, &SpiDriver::signalNewEvent, m_logEvent, &LogEvent::slotNewEvent);
-        connect(m_logEvent, &LogEvent::signalEventRead, this, &SpiDriver::slotEventRead);
     }
 
     resetConnectCounters();

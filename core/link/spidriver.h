@@ -19,7 +19,6 @@ class QTimer;
 class SpiThread;
 class SpiTransport;
 class Parameters;
-class LogEvent;
 
 // The link to the controller: one request/reply exchange at a time, driven by
 // a single-shot timer in the SPI thread. Other parts only call its slots
@@ -72,8 +71,10 @@ public:
     // Set before the thread starts. Without a transport the one named by the
     // environment is made at the first exchange.
     void setTransport(std::unique_ptr<SpiTransport> transport);
-    // The store and the event cache the first synchronisation connects to.
-    void setPeers(Parameters* parameters, LogEvent* logEvent);
+    // The store the first synchronisation connects to. Its synchronisation
+    // is the first to hear signalStart: the listeners the application adds
+    // afterwards (the event cache) are asked after it.
+    void setPeers(Parameters* parameters);
 
     // Readable from any thread: the SCADA map waits for its packets to go out.
     int scadaPacketCount() const { return m_scadaCount.load(); }
@@ -212,7 +213,6 @@ private:
     quint8 m_linkState = 0;
     std::unique_ptr<SpiTransport> m_transport;
     Parameters* m_parameters = nullptr;
-    LogEvent* m_logEvent = nullptr;
 
     quint8 m_rx[SpiFrame::BufferSize] = {};
     quint8 m_tx[SpiFrame::BufferSize] = {};

@@ -1,11 +1,11 @@
 #include "spiframe.h"
-#include "common.h"
+#include "common_helpers.h"
 
 void SpiFrame::setCrc(quint8* frame, int n)
 {
     if (n < 2)
         return;
-    const unsigned short crc = Common::crc16(frame, static_cast<unsigned int>(n - 2), 0xFFFF);
+    const unsigned short crc = CommonHelpers::crc16(frame, static_cast<unsigned int>(n - 2), 0xFFFF);
     frame[n - 2] = static_cast<quint8>(crc >> 8);
     frame[n - 1] = static_cast<quint8>(crc & 0xFF);
 }
@@ -14,7 +14,7 @@ bool SpiFrame::checkCrc(const quint8* frame, int n)
 {
     if (n < 2)
         return false;
-    const unsigned short crc = Common::crc16(frame, static_cast<unsigned int>(n - 2), 0xFFFF);
+    const unsigned short crc = CommonHelpers::crc16(frame, static_cast<unsigned int>(n - 2), 0xFFFF);
     return frame[n - 2] == static_cast<quint8>(crc >> 8) && frame[n - 1] == static_cast<quint8>(crc & 0xFF);
 }
 

@@ -2,8 +2,8 @@
 #include "parametershandler.h"
 #include "rawbits.h"
 #include "saturate.h"
+#include "unit_texts.h"
 #include "units.h"
-#include "common.h"
 
 #include <QDebug>
 #include <QSqlQuery>
@@ -169,7 +169,7 @@ QString Parameters::getTextUnit(const ParameterDef* def) const
 {
     if (!def)
         return QString();
-    return Common::getTextUnitOfQuantity(Units::quantity(def->physicCode()), userUnit(def));
+    return UnitTexts::getTextUnitOfQuantity(Units::quantity(def->physicCode()), userUnit(def));
 }
 
 // --- writes ----------------------------------------------------------------------

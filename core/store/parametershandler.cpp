@@ -1,7 +1,5 @@
 #include "parametershandler.h"
 #include "mainapplication.h"
-#include "mainmenu.h"
-#include "mainwindow.h"
 #include "network_applier.h"
 #include "parameters.h"
 #include "saturate.h"
@@ -18,12 +16,6 @@ namespace {
 
 // Kinds that never act: limits, the quantity code and the "no kind" default.
 constexpr quint16 IgnoredKinds = 0x8181;
-
-MainWindow* mainWindow()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->getMainWindow() : nullptr;
-}
 
 } // namespace
 
@@ -70,12 +62,10 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
             // Only the menus are rebuilt in the new language: the cursor on
             // the first entry, nothing of the start-up (block or restart
             // screen, update notice) comes back.
-            if (MainWindow* window = mainWindow())
-                window->addForm(new MainMenu, 0);
+            emit signalLanguageChanged();
             m_prevLanguage = v;
         }
-        if (MainWindow* window = mainWindow())
-            window->slotSetBacklight(true);
+        emit signalSetBacklight(true);
         break;
     case 578:
         if (v != m_prevScada) {
@@ -108,10 +98,8 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         m_prevPowerOff = v;
         break;
     case 757:
-        if (v == 1.0f || v == 3.0f) {
-            if (MainWindow* window = mainWindow())
-                window->updateShowDialog();
-        }
+        if (v == 1.0f || v == 3.0f)
+            emit signalShowUpdateDialog();
         break;
     case 759:
         if (v == 0.0f && m_prevReboot == 1.0f)
@@ -135,11 +123,14 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
     case 763:
         if (v == 1.0f) {
             cmdUpdate();
-        } else if (v == 0.0f && m_update && !m_update->windowHidden()) {
-            // An update that hid the window stays: the updater it started
-            // is about to replace the program.
-            m_update->deleteLater();
-            m_update = nullptr;
+        } else if (v == 0.0f && m_update) {
+            // Released, though not before the window is built, nor while it
+            // is the update that keeps the window hidden for the updater it
+            // started, which is about to replace the program.
+            if (app && app->getMainWindow() && !m_update->windowHidden()) {
+                m_update->deleteLater();
+                m_update = nullptr;
+            }
         }
         break;
     case 765:
@@ -151,8 +142,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         m_network->reported();
         break;
     case 1209:
-        if (MainWindow* window = mainWindow())
-            window->slotSetBacklight(true);
+        emit signalSetBacklight(true);
         break;
     case 1353: case 1354: case 1355: case 1356: case 1357: case 1358: case 1367:
         if (app)
@@ -232,8 +222,7 @@ void ParametersHandler::setDateTime()
 void ParametersHandler::cmdPowerOff()
 {
     qDebug() << "Power Off...";
-    if (MainWindow* window = mainWindow())
-        window->slotSetHlKeyboard(0);
+    emit signalSetHlKeyboard(0);
     SystemCommands::startDetached("/sbin/poweroff", {});
     MainApplication::requestQuit();
 }

@@ -48,6 +48,16 @@ signals:
     void signalHideMainWindow();
     void signalShowMainWindow();
     void signalShowErrorDialog(int error);
+    // The interface language has changed and the program's texts are
+    // translated anew: the menus are built again in it, the cursor on their
+    // first entry.
+    void signalLanguageChanged();
+    // The screen's backlight goes on (a report of the language or of 1209).
+    void signalSetBacklight(bool enable);
+    // The controller has begun a software update (757): its progress dialog.
+    void signalShowUpdateDialog();
+    // The key light, switched off before the station powers off.
+    void signalSetHlKeyboard(int enable);
 
 private:
     void changedCondition(int state);

@@ -1,5 +1,5 @@
 #include "update.h"
-#include "common.h"
+#include "common_helpers.h"
 #include "systemcommands.h"
 
 #include <QCoreApplication>
@@ -256,7 +256,7 @@ void Update::takeHeader(const quint8* data)
 void Update::takeChunk(const quint8* data, quint16 size)
 {
     m_image.append(reinterpret_cast<const char*>(data), size);
-    m_crc = Common::crc16(data, size, m_crc);
+    m_crc = CommonHelpers::crc16(data, size, m_crc);
     m_received += size;
     if (m_received < m_imageSize) {
         const quint32 remaining = m_imageSize - m_received;
@@ -430,8 +430,8 @@ bool Update::readBackMatches(quint32 size)
         }
         if (n == 0)
             break;
-        crc = Common::crc16(reinterpret_cast<const unsigned char*>(chunk.constData()), static_cast<unsigned int>(n),
-                            crc);
+        crc = CommonHelpers::crc16(reinterpret_cast<const unsigned char*>(chunk.constData()),
+                                   static_cast<unsigned int>(n), crc);
         total += quint64(n);
     }
     if (total != size)

@@ -52,7 +52,7 @@ struct ModelStation
 {
     Parameters parameters;
     ModelLink link{true};
-    ModelStation() { link.driver->setPeers(&parameters, nullptr); }
+    ModelStation() { link.driver->setPeers(&parameters); }
     // Keeps the test database's parameters below an id, so that a first
     // synchronisation takes a moment; before the store is made.
     static bool keepParametersBelow(int id)

@@ -1,4 +1,4 @@
-#include "common.h"
+#include "unit_texts.h"
 
 #include <QObject>
 
@@ -6,7 +6,7 @@ namespace {
 const QChar Degree(0x00B0);
 }
 
-QString Common::getTextUnitOfQuantity(int quantity, unsigned char unit)
+QString UnitTexts::getTextUnitOfQuantity(int quantity, unsigned char unit)
 {
     switch (quantity) {
     case 0: return getTextUnitNumeric(unit);
@@ -46,13 +46,13 @@ QString Common::getTextUnitOfQuantity(int quantity, unsigned char unit)
     }
 }
 
-QString Common::getTextUnitNumeric(unsigned char unit)
+QString UnitTexts::getTextUnitNumeric(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QString();
 }
 
-QString Common::getTextUnitDateTime(unsigned char unit)
+QString UnitTexts::getTextUnitDateTime(unsigned char unit)
 {
     switch (unit) {
     case 0: return QObject::tr("с");
@@ -62,7 +62,7 @@ QString Common::getTextUnitDateTime(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitTime(unsigned char unit)
+QString UnitTexts::getTextUnitTime(unsigned char unit)
 {
     switch (unit) {
     case 0: return QObject::tr("с");
@@ -78,13 +78,13 @@ QString Common::getTextUnitTime(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitPercent(unsigned char unit)
+QString UnitTexts::getTextUnitPercent(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QStringLiteral("%");
 }
 
-QString Common::getTextUnitLenght(unsigned char unit)
+QString UnitTexts::getTextUnitLenght(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("мл");
@@ -93,19 +93,19 @@ QString Common::getTextUnitLenght(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitDensity(unsigned char unit)
+QString UnitTexts::getTextUnitDensity(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("кг/м3");
 }
 
-QString Common::getTextUnitSpace(unsigned char unit)
+QString UnitTexts::getTextUnitSpace(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("мм2");
 }
 
-QString Common::getTextUnitFreq(unsigned char unit)
+QString UnitTexts::getTextUnitFreq(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кГц");
@@ -113,7 +113,7 @@ QString Common::getTextUnitFreq(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitVoltage(unsigned char unit)
+QString UnitTexts::getTextUnitVoltage(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кВ");
@@ -121,7 +121,7 @@ QString Common::getTextUnitVoltage(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitCurrent(unsigned char unit)
+QString UnitTexts::getTextUnitCurrent(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("мА");
@@ -129,7 +129,7 @@ QString Common::getTextUnitCurrent(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitActivePower(unsigned char unit)
+QString UnitTexts::getTextUnitActivePower(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кВт");
@@ -137,7 +137,7 @@ QString Common::getTextUnitActivePower(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitFullPower(unsigned char unit)
+QString UnitTexts::getTextUnitFullPower(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кВА");
@@ -145,7 +145,7 @@ QString Common::getTextUnitFullPower(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitReactivePower(unsigned char unit)
+QString UnitTexts::getTextUnitReactivePower(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кВАр");
@@ -153,25 +153,25 @@ QString Common::getTextUnitReactivePower(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitAnglePower(unsigned char unit)
+QString UnitTexts::getTextUnitAnglePower(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QStringLiteral("%1").arg(Degree);
 }
 
-QString Common::getTextUnitRPM(unsigned char unit)
+QString UnitTexts::getTextUnitRPM(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("Об/мин");
 }
 
-QString Common::getTextUnitTemp(unsigned char unit)
+QString UnitTexts::getTextUnitTemp(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("Гц/с");
 }
 
-QString Common::getTextUnitResistance(unsigned char unit)
+QString UnitTexts::getTextUnitResistance(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кОм");
@@ -181,13 +181,13 @@ QString Common::getTextUnitResistance(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitResistCable(unsigned char unit)
+QString UnitTexts::getTextUnitResistCable(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("Ом/км");
 }
 
-QString Common::getTextUnitPressure(unsigned char unit)
+QString UnitTexts::getTextUnitPressure(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("атм");
@@ -199,12 +199,12 @@ QString Common::getTextUnitPressure(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitTemperature(unsigned char unit)
+QString UnitTexts::getTextUnitTemperature(unsigned char unit)
 {
     return (unit == 1 ? QStringLiteral("%1F") : QStringLiteral("%1C")).arg(Degree);
 }
 
-QString Common::getTextUnitAcceleration(unsigned char unit)
+QString UnitTexts::getTextUnitAcceleration(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("м/с2");
@@ -213,7 +213,7 @@ QString Common::getTextUnitAcceleration(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitSpeed(unsigned char unit)
+QString UnitTexts::getTextUnitSpeed(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("мм/с");
@@ -221,13 +221,13 @@ QString Common::getTextUnitSpeed(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitViscosity(unsigned char unit)
+QString UnitTexts::getTextUnitViscosity(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("МПа/с");
 }
 
-QString Common::getTextUnitFlow(unsigned char unit)
+QString UnitTexts::getTextUnitFlow(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("м3/ч");
@@ -237,36 +237,36 @@ QString Common::getTextUnitFlow(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitPower(unsigned char unit)
+QString UnitTexts::getTextUnitPower(unsigned char unit)
 {
     return getTextUnitPowerMotor(unit);
 }
 
-QString Common::getTextUnitActiveEnergy(unsigned char unit)
+QString UnitTexts::getTextUnitActiveEnergy(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("кВт·ч");
 }
 
-QString Common::getTextUnitReactiveEnergy(unsigned char unit)
+QString UnitTexts::getTextUnitReactiveEnergy(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("кВАр·ч");
 }
 
-QString Common::getTextUnitFullEnergy(unsigned char unit)
+QString UnitTexts::getTextUnitFullEnergy(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("кВ·А·ч");
 }
 
-QString Common::getTextUnitRate(unsigned char unit)
+QString UnitTexts::getTextUnitRate(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("Н·м");
 }
 
-QString Common::getTextUnitIndunc(unsigned char unit)
+QString UnitTexts::getTextUnitIndunc(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("мкГн");
@@ -274,19 +274,19 @@ QString Common::getTextUnitIndunc(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitCapacity(unsigned char unit)
+QString UnitTexts::getTextUnitCapacity(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("мкФ");
 }
 
-QString Common::getTextUnitEmfSpecific(unsigned char unit)
+QString UnitTexts::getTextUnitEmfSpecific(unsigned char unit)
 {
     Q_UNUSED(unit);
     return QObject::tr("В/Об/мин");
 }
 
-QString Common::getTextUnitPowerMotor(unsigned char unit)
+QString UnitTexts::getTextUnitPowerMotor(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("кВт");
@@ -295,7 +295,7 @@ QString Common::getTextUnitPowerMotor(unsigned char unit)
     }
 }
 
-QString Common::getTextUnitCableCross(unsigned char unit)
+QString UnitTexts::getTextUnitCableCross(unsigned char unit)
 {
     switch (unit) {
     case 1: return QObject::tr("AWG");
@@ -305,7 +305,7 @@ QString Common::getTextUnitCableCross(unsigned char unit)
 
 // --- analog inputs: their own unit numbering per measured quantity -------------
 
-QString Common::getTextAiUnitPressure(unsigned char unit)
+QString UnitTexts::getTextAiUnitPressure(unsigned char unit)
 {
     switch (unit) {
     case 1: return getTextUnitPressure(1);
@@ -317,45 +317,45 @@ QString Common::getTextAiUnitPressure(unsigned char unit)
     }
 }
 
-QString Common::getTextAiUnitTemp(unsigned char unit)
+QString UnitTexts::getTextAiUnitTemp(unsigned char unit)
 {
     return getTextUnitTemperature(unit == 1 ? 1 : 0);
 }
 
-QString Common::getTextAiUnitVibrAcceler(unsigned char unit)
+QString UnitTexts::getTextAiUnitVibrAcceler(unsigned char unit)
 {
     return getTextUnitAcceleration(unit);
 }
 
-QString Common::getTextAiUnitVibrSpeed(unsigned char unit)
+QString UnitTexts::getTextAiUnitVibrSpeed(unsigned char unit)
 {
     return getTextUnitSpeed(unit == 0 ? 0 : 1);
 }
 
-QString Common::getTextAiUnitResistIsol(unsigned char unit)
+QString UnitTexts::getTextAiUnitResistIsol(unsigned char unit)
 {
     Q_UNUSED(unit);
     return getTextUnitResistance(1);
 }
 
-QString Common::getTextAiUnitConsumption(unsigned char unit)
+QString UnitTexts::getTextAiUnitConsumption(unsigned char unit)
 {
     return getTextUnitFlow(unit);
 }
 
-QString Common::getTextAiUnitFreq(unsigned char unit)
+QString UnitTexts::getTextAiUnitFreq(unsigned char unit)
 {
     Q_UNUSED(unit);
     return getTextUnitFreq(0);
 }
 
-QString Common::getTextAiUnitCurrent(unsigned char unit)
+QString UnitTexts::getTextAiUnitCurrent(unsigned char unit)
 {
     Q_UNUSED(unit);
     return getTextUnitCurrent(0);
 }
 
-QString Common::getTextAiUnit(unsigned char quantity, unsigned char unit)
+QString UnitTexts::getTextAiUnit(unsigned char quantity, unsigned char unit)
 {
     switch (quantity) {
     case 1: return getTextAiUnitPressure(unit);
@@ -370,7 +370,7 @@ QString Common::getTextAiUnit(unsigned char quantity, unsigned char unit)
     }
 }
 
-QString Common::getTextAiParamUnits(unsigned short quantity, unsigned short unit)
+QString UnitTexts::getTextAiParamUnits(unsigned short quantity, unsigned short unit)
 {
     if (quantity < 1 || quantity > 8)
         return QString::number(unit);
