@@ -294,7 +294,7 @@ private slots:
         Update::setProgramFile(file("vrx_gui"));
         Update::setFreeSpaceOverride(Update::FreeSpaceFromFileSystem);
         Update::setBeforeReadBack(nullptr);
-        Update::setUpdaterStarter(nullptr);
+        SystemCommands::clearDryRunBehaviours();
     }
 
     // Third probe byte 0: the header lies at 0x800100. 10,000 bytes are read
@@ -598,7 +598,9 @@ private slots:
         window->show();
         ControllerModel model;
         model.loadImage(pattern(10000, 5));
-        Update::setUpdaterStarter([](const QString&, const QString&) { return false; });
+        SystemCommands::DryRunBehaviour cannotStart;
+        cannotStart.failsToStart = true;
+        SystemCommands::setDryRunBehaviour(file("vrx_updater_new"), cannotStart);
         ApplierRun run(model);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Update. Cannot start .*/vrx_updater_new$"));
         run.report(1.0f);

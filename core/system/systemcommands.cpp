@@ -87,7 +87,8 @@ bool SystemCommands::startDetached(const QString& program, const QStringList& ar
     record(program, arguments, workingDirectory);
     if (!isLive()) {
         qWarning().noquote() << "[dry-run]" << Call{program, arguments, QString()}.text();
-        return true;
+        QMutexLocker lock(&recordMutex);
+        return !dryRunBehaviours.value(program).failsToStart;
     }
     return QProcess::startDetached(program, arguments, workingDirectory);
 }

@@ -29,10 +29,10 @@ public:
         QString text() const;
     };
 
-    // How a job started by start() ends in a build that starts nothing, per
-    // program: tests play a tool that fails, cannot be started, or is still
-    // running when the next step would begin. By default it ends at once with
-    // exit code 0.
+    // How a program ends in a build that starts nothing, per program: tests
+    // play a tool that fails, cannot be started, or is still running when the
+    // next step would begin. By default a job of start() ends at once with
+    // exit code 0; startDetached() heeds only failsToStart.
     struct DryRunBehaviour
     {
         int exitCode = 0;

@@ -25,7 +25,6 @@ namespace {
 QString programFileOverride;
 qint64 freeSpaceOverride = Update::FreeSpaceFromFileSystem;
 std::function<void(const QString&)> beforeReadBack;
-std::function<bool(const QString&, const QString&)> updaterStarter;
 
 QString lastError()
 {
@@ -154,11 +153,6 @@ void Update::setFreeSpaceOverride(qint64 bytes)
 void Update::setBeforeReadBack(const std::function<void(const QString&)>& hook)
 {
     beforeReadBack = hook;
-}
-
-void Update::setUpdaterStarter(const std::function<bool(const QString&, const QString&)>& starter)
-{
-    updaterStarter = starter;
 }
 
 void Update::setAnswerTimeout(int ms)
@@ -462,9 +456,7 @@ void Update::slotFinished()
     qWarning() << "Update finish";
     // By its own path, and in the program's directory, where the updater
     // finds the image: neither depends on where the program was started from.
-    const bool started = updaterStarter ? updaterStarter(updaterFile(), m_directory)
-                                        : SystemCommands::startDetached(updaterFile(), QStringList(), m_directory);
-    if (!started) {
+    if (!SystemCommands::startDetached(updaterFile(), QStringList(), m_directory)) {
         // Nobody will replace the program. The image goes, as at every other
         // failure: a boot script that finds it would install an update the
         // controller is told has failed. The operator gets the screen back.

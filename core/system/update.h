@@ -87,8 +87,6 @@ public:
     static constexpr qint64 FreeSpaceUnknown = -2;
     static void setFreeSpaceOverride(qint64 bytes);
     static void setBeforeReadBack(const std::function<void(const QString& partFile)>& hook);
-    static void setUpdaterStarter(
-        const std::function<bool(const QString& program, const QString& workingDirectory)>& starter);
 
     void setAnswerTimeout(int ms);
     State state() const { return m_state; }
