@@ -11,6 +11,7 @@ PACKAGES=(
   sqlite3 fonts-open-sans git
   libclang-rt-14-dev
   xvfb xauth socat netcat-openbsd
+  python3
 )
 
 missing=()

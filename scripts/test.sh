@@ -10,6 +10,9 @@ bash scripts/deps.sh
 BUILD=${VRX_TEST_BUILD_DIR:-$ROOT/build-test}
 JOBS=$(nproc)
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DVRX_SANITIZE=ON >/dev/null
+# Includes between folders run one way: checked before anything is compiled,
+# with the include folders the configured build gives each file.
+bash scripts/check_layers.sh "$BUILD"
 cmake --build "$BUILD" -j "$JOBS"
 
 export QT_QPA_PLATFORM=offscreen

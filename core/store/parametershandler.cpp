@@ -273,6 +273,8 @@ void ParametersHandler::setWifi()
     qDebug() << "WIFI init...";
     // The name ends up between quotes in a comma-separated list of the access
     // point's settings: only what can neither end the field nor add one passes.
+    // \A and \z bind the whole name: '$' would also match before a final
+    // newline and let it through.
     static const QRegularExpression plainName(QStringLiteral("\\A[A-Za-z0-9_-]+\\z"));
     if (!plainName.match(m_apName).hasMatch()) {
         qWarning() << "WIFI init: access-point name" << m_apName
