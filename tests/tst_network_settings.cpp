@@ -6,6 +6,7 @@
 #include "parameters.h"
 #include "parametershandler.h"
 #include "store_driver.h"
+#include "recorded_commands.h"
 #include "systemcommands.h"
 #include "test_database.h"
 #include "wait_for.h"
@@ -32,13 +33,6 @@ QString routeAdd(const QString& gateway)
     return QString("/sbin/route add default gw %1 eth0").arg(gateway);
 }
 
-QStringList recordedCommands()
-{
-    QStringList texts;
-    for (const SystemCommands::Call& call : SystemCommands::recorded())
-        texts << call.text();
-    return texts;
-}
 
 } // namespace
 

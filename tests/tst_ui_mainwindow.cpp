@@ -22,6 +22,7 @@
 #include "progressbardialog.h"
 #include "pushbutton.h"
 #include "stackedform.h"
+#include "recorded_commands.h"
 #include "systemcommands.h"
 #include "test_application.h"
 #include "ui_station.h"
@@ -33,18 +34,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <ctime>
-
-namespace {
-
-QStringList recordedCommands()
-{
-    QStringList texts;
-    for (const SystemCommands::Call& call : SystemCommands::recorded())
-        texts << call.text();
-    return texts;
-}
-
-} // namespace
 
 class TestUiMainWindow : public QObject
 {
