@@ -470,7 +470,10 @@ private slots:
     {
         struct statfs fs;
         QVERIFY(::statfs(QFile::encodeName(m_dir.path()).constData(), &fs) == 0);
-        if (fs.f_type == TMPFS_MAGIC || fs.f_type == RAMFS_MAGIC)
+        // f_type is a signed word of the platform's width, the magic numbers
+        // unsigned: compared as the 32 bits they are.
+        const quint32 type = static_cast<quint32>(fs.f_type);
+        if (type == quint32(TMPFS_MAGIC) || type == quint32(RAMFS_MAGIC))
             QSKIP("the temporary directory's pages live only in memory");
         ControllerModel model;
         model.loadImage(pattern(16 * 4096, 9));
