@@ -1,9 +1,9 @@
 #include "emulator_server.h"
+#include "control_connection.h"
 #include "controller_model.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QLocalSocket>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
@@ -41,6 +41,31 @@ qint64 inFlightNs(msghdr& message)
     return 0;
 }
 
+// A listening Unix-domain socket of the type at path, replacing a socket file
+// an earlier run left; -1 with the reason in error when it cannot be made.
+int listenAt(const QString& path, int type, int backlog, QString* error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address;
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || name.size() >= static_cast<int>(sizeof address.sun_path)) {
+        *error = QStringLiteral("socket path too long: %1").arg(path);
+        return -1;
+    }
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    // A socket file left by an earlier run would make bind fail.
+    ::unlink(name.constData());
+    const int fd = ::socket(AF_UNIX, type | SOCK_CLOEXEC, 0);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) < 0 || ::listen(fd, backlog) < 0) {
+        *error = QStringLiteral("cannot listen on %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 EmulatorServer::EmulatorServer(ControllerModel* model, QObject* parent)
@@ -49,7 +74,6 @@ EmulatorServer::EmulatorServer(ControllerModel* model, QObject* parent)
     , m_protocol(model)
 {
     m_message.resize(LinkHeaderSize + MaxTransfer);
-    connect(&m_control, &QLocalServer::newConnection, this, &EmulatorServer::acceptControl);
 }
 
 EmulatorServer::~EmulatorServer()
@@ -59,36 +83,21 @@ EmulatorServer::~EmulatorServer()
 
 bool EmulatorServer::listen(const QString& linkPath, const QString& controlPath, QString* error)
 {
-    const QByteArray path = QFile::encodeName(linkPath);
-    sockaddr_un address;
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    if (path.isEmpty() || path.size() >= static_cast<int>(sizeof address.sun_path)) {
-        *error = QStringLiteral("socket path too long: %1").arg(linkPath);
+    m_listenFd = listenAt(linkPath, SOCK_SEQPACKET, 4, error);
+    if (m_listenFd < 0)
         return false;
-    }
-    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
-
-    // A socket file left by an earlier run would make bind fail.
-    ::unlink(path.constData());
-    m_listenFd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    if (m_listenFd < 0 || ::bind(m_listenFd, reinterpret_cast<const sockaddr*>(&address), sizeof address) < 0
-        || ::listen(m_listenFd, 4) < 0) {
-        *error = QStringLiteral("cannot listen on %1: %2").arg(linkPath, QString::fromLocal8Bit(std::strerror(errno)));
-        close();
-        return false;
-    }
     m_linkPath = linkPath;
     m_listenNotifier = new QSocketNotifier(m_listenFd, QSocketNotifier::Read, this);
     connect(m_listenNotifier, &QSocketNotifier::activated, this, &EmulatorServer::acceptLink);
 
-    QLocalServer::removeServer(controlPath);
-    if (!m_control.listen(controlPath)) {
-        *error = QStringLiteral("cannot listen on %1: %2").arg(controlPath, m_control.errorString());
+    m_controlFd = listenAt(controlPath, SOCK_STREAM, 50, error);
+    if (m_controlFd < 0) {
         close();
         return false;
     }
     m_controlPath = controlPath;
+    m_controlNotifier = new QSocketNotifier(m_controlFd, QSocketNotifier::Read, this);
+    connect(m_controlNotifier, &QSocketNotifier::activated, this, &EmulatorServer::acceptControl);
     return true;
 }
 
@@ -105,12 +114,17 @@ void EmulatorServer::close()
         ::unlink(QFile::encodeName(m_linkPath).constData());
         m_linkPath.clear();
     }
-    const QList<QLocalSocket*> clients = m_control.findChildren<QLocalSocket*>();
-    for (QLocalSocket* client : clients)
-        client->abort();
-    m_control.close();
+    const QList<ControlConnection*> clients = findChildren<ControlConnection*>();
+    for (ControlConnection* client : clients)
+        client->closeNow();
+    delete m_controlNotifier;
+    m_controlNotifier = nullptr;
+    if (m_controlFd >= 0) {
+        ::close(m_controlFd);
+        m_controlFd = -1;
+    }
     if (!m_controlPath.isEmpty()) {
-        QFile::remove(m_controlPath);
+        ::unlink(QFile::encodeName(m_controlPath).constData());
         m_controlPath.clear();
     }
 }
@@ -191,30 +205,9 @@ void EmulatorServer::serveLink()
 
 void EmulatorServer::acceptControl()
 {
-    while (QLocalSocket* client = m_control.nextPendingConnection()) {
-        connect(client, &QLocalSocket::readyRead, this, &EmulatorServer::readControl);
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-    }
-}
-
-void EmulatorServer::readControl()
-{
-    auto* client = qobject_cast<QLocalSocket*>(sender());
-    if (!client)
+    const int fd = ::accept4(m_controlFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0)
         return;
-    while (client->canReadLine()) {
-        const QString line = QString::fromUtf8(client->readLine());
-        const QStringList answer = m_protocol.execute(line);
-        if (answer.isEmpty())
-            continue;
-        client->write((answer.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-        // At once: a client that has closed its sending side is disconnected
-        // as soon as the end of its input is read, and the buffer with it.
-        client->flush();
-        if (m_protocol.quitRequested()) {
-            client->waitForBytesWritten(1000);
-            emit quitRequested();
-            return;
-        }
-    }
+    auto* client = new ControlConnection(fd, &m_protocol, this);
+    connect(client, &ControlConnection::signalQuitRequested, this, &EmulatorServer::quitRequested);
 }

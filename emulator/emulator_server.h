@@ -4,12 +4,10 @@
 #include "control_protocol.h"
 
 #include <QByteArray>
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 
 class ControllerModel;
-class QLocalSocket;
 class QSocketNotifier;
 
 // Serves a ControllerModel on two Unix-domain sockets in the thread's event
@@ -28,26 +26,26 @@ public:
     void close();
 
 signals:
-    // A control client sent "quit" (its answer is already written).
+    // A control client sent "quit" (its answer handed to its socket).
     void quitRequested();
 
 private slots:
     void acceptLink();
     void serveLink();
     void acceptControl();
-    void readControl();
 
 private:
     void dropLink();
 
     ControllerModel* m_model;
     ControlProtocol m_protocol;
-    QLocalServer m_control;
     QString m_linkPath;
     QString m_controlPath;
     int m_listenFd = -1;
     int m_linkFd = -1;
+    int m_controlFd = -1;
     QSocketNotifier* m_listenNotifier = nullptr;
+    QSocketNotifier* m_controlNotifier = nullptr;
     QSocketNotifier* m_linkNotifier = nullptr;
     QByteArray m_message;
     QByteArray m_reply;
