@@ -1,16 +1,20 @@
 // The controller emulator: the model answering the program's own side of the
 // link, its faults, its control language, and the controller_emu program
 // through its control socket (socat included) and the socket transport.
+#include "control_connection.h"
 #include "control_protocol.h"
 #include "model_transport.h"
 #include "process_station.h"
 #include "rawbits.h"
+#include "raw_client.h"
 #include "socketspitransport.h"
 #include "spidriver.h"
+#include "wait_for.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -38,6 +42,58 @@ struct KnownModel : ControllerModel, Master
     }
     quint8 notice() { return quint8(ask(1).at(3)); }
 };
+
+// A descriptor closed when the test leaves, failed or not.
+struct Descriptor
+{
+    const int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Sends all of bytes on a non-blocking socket within 5 s; false when the
+// peer stops taking them or is gone.
+bool sendAll(int fd, const QByteArray& bytes)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int sent = 0; sent < bytes.size();) {
+        pollfd room = {fd, POLLOUT, 0};
+        if (::poll(&room, 1, int(qMax<qint64>(0, 5000 - timer.elapsed()))) != 1)
+            return false;
+        const ssize_t n = ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n > 0)
+            sent += int(n);
+        else if (n == 0 || (errno != EAGAIN && errno != EINTR))
+            return false;
+    }
+    return true;
+}
+
+// What a non-blocking socket gives until its end (a reset ends it too) or
+// until 5 s have passed; *ended tells which.
+QByteArray readToEnd(int fd, bool* ended)
+{
+    QByteArray got;
+    QByteArray part(65536, '\0');
+    QElapsedTimer timer;
+    timer.start();
+    *ended = false;
+    pollfd ready = {fd, POLLIN, 0};
+    while (::poll(&ready, 1, int(qMax<qint64>(0, 5000 - timer.elapsed()))) == 1) {
+        const ssize_t n = ::recv(fd, part.data(), size_t(part.size()), 0);
+        if (n > 0) {
+            got.append(part.constData(), int(n));
+        } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            *ended = true;
+            break;
+        }
+    }
+    return got;
+}
 
 } // namespace
 
@@ -137,6 +193,64 @@ private slots:
         for (const QString& word : listed)
             QVERIFY2(!control.execute(word).value(0).startsWith("error: unknown command"), qPrintable(word));
         QCOMPARE(control.execute("bogus 1"), QStringList{"error: unknown command bogus"});
+    }
+
+    // A client may write all its commands, close its sending side and only
+    // then read: every line is answered before the connection ends, however
+    // many answers wait meanwhile.
+    void halfClosingClientGetsEveryAnswer()
+    {
+        ProcessStation emulator;
+        QVERIFY2(emulator.startEmulator(), "controller_emu and its control socket");
+        const QByteArray answer = emulator.control("get 570");
+        QVERIFY(answer.endsWith("\nok\n"));
+        const int lines = 30000;
+        const Descriptor client{rawLocalClient(emulator.directory() + "/control.sock")};
+        QVERIFY2(client.fd >= 0, "a connection to the control socket");
+        QElapsedTimer timer;
+        timer.start();
+        // Far more answers than the socket holds: the emulator must take the
+        // lines while their answers wait.
+        QVERIFY2(sendAll(client.fd, QByteArray("get 570\n").repeated(lines)),
+                 "the emulator taking every line while their answers wait");
+        const qint64 sending = timer.elapsed();
+        ::shutdown(client.fd, SHUT_WR);
+        QThread::msleep(1000);
+        bool ended = false;
+        timer.restart();
+        const QByteArray got = readToEnd(client.fd, &ended);
+        qInfo("%d lines sent in %lld ms, their answers read in %lld ms", lines, sending, timer.elapsed());
+        QVERIFY2(ended, "the emulator ending the connection after the answers");
+        QVERIFY2(got == answer.repeated(lines), qPrintable(QString("%1 answers of %2").arg(got.count("ok\n")).arg(lines)));
+    }
+
+    // A client that never reads is dropped, with a line in the log, once
+    // its unread answers pass the cap; another is answered all along.
+    void unreadAnswersAreBounded()
+    {
+        ProcessStation emulator;
+        QVERIFY2(emulator.startEmulator(), "controller_emu and its control socket");
+        const int help = emulator.control("help").size();
+        QVERIFY(help > 100);
+        const Descriptor client{rawLocalClient(emulator.directory() + "/control.sock")};
+        QVERIFY2(client.fd >= 0, "a connection to the control socket");
+        // Answers of half the cap, far more than the socket holds, then more
+        // than the cap.
+        const QByteArray half = QByteArray("help\n").repeated(ControlConnection::MaxUnreadAnswerBytes / 2 / help + 1);
+        QVERIFY2(sendAll(client.fd, half), "the emulator taking lines while their answers wait");
+        const QByteArray meanwhile = emulator.control("get 570");
+        QVERIFY2(meanwhile.endsWith("\nok\n"), "an answer to another client meanwhile");
+        sendAll(client.fd, half + half + half); // fails once the client is dropped
+        bool ended = false;
+        readToEnd(client.fd, &ended);
+        QVERIFY2(ended, "the emulator dropping the client that does not read");
+        QByteArray log;
+        QVERIFY2(waitFor([&] {
+                     log += emulator.emulator().readAll();
+                     return log.contains("controller_emu: dropped a control client that left more than");
+                 }),
+                 "the log's line on the dropped client");
+        QCOMPARE(emulator.control("get 570"), meanwhile);
     }
 
     void emulatorProcess()

@@ -2,15 +2,19 @@
 #define RAW_CLIENT_H
 
 #include <QByteArray>
+#include <QFile>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-// Clients of a local port without Qt, for suites that hold many connections
-// or must not run an event loop while they wait.
+// Clients of a local port or socket file without Qt, for suites that hold
+// many connections, must not run an event loop while they wait, or shut one
+// direction of a connection down.
 
 inline sockaddr_in loopbackAddress(quint16 port)
 {
@@ -45,6 +49,23 @@ inline int rawClient(quint16 port)
         return fd;
     }
     ::close(fd);
+    return -1;
+}
+
+// A non-blocking client of the stream socket at path; -1 when it cannot connect.
+inline int rawLocalClient(const QString& path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= int(sizeof address.sun_path))
+        return -1;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
     return -1;
 }
 
