@@ -62,6 +62,13 @@ void ControlConnection::slotReadable()
     for (int end; !m_protocol->quitRequested() && (end = m_input.indexOf('\n', start)) >= 0; start = end + 1)
         execute(m_input.mid(start, end + 1 - start));
     m_input.remove(0, start);
+    if (m_input.size() > MaxLineBytes && !m_protocol->quitRequested()) {
+        qWarning().noquote() << "controller_emu: dropped a control client that sent more than" << MaxLineBytes
+                             << "bytes without a line's end";
+        writeAnswers();
+        finish();
+        return;
+    }
     if (m_protocol->quitRequested()) {
         // Nothing after "quit" is served.
         m_inputEnded = true;

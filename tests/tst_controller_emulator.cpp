@@ -251,6 +251,19 @@ private slots:
                  }),
                  "the log's line on the dropped client");
         QCOMPARE(emulator.control("get 570"), meanwhile);
+        // Nor is a line without an end held without a limit.
+        const Descriptor endless{rawLocalClient(emulator.directory() + "/control.sock")};
+        QVERIFY2(endless.fd >= 0, "a second connection to the control socket");
+        sendAll(endless.fd, "get 570\n" + QByteArray(ControlConnection::MaxLineBytes + 1, 'x'));
+        ended = false;
+        QCOMPARE(readToEnd(endless.fd, &ended), meanwhile);
+        QVERIFY2(ended, "the emulator dropping the client whose line has no end");
+        QVERIFY2(waitFor([&] {
+                     log += emulator.emulator().readAll();
+                     return log.contains("controller_emu: dropped a control client that sent more than");
+                 }),
+                 "the log's line on the endless line");
+        QCOMPARE(emulator.control("get 570"), meanwhile);
     }
 
     void emulatorProcess()
