@@ -293,6 +293,7 @@ private slots:
         SystemCommands::clearRecorded();
         Update::setProgramFile(file("vrx_gui"));
         Update::setFreeSpaceOverride(Update::FreeSpaceFromFileSystem);
+        Update::setCapacityOverride(Update::FreeSpaceFromFileSystem);
         Update::setBeforeReadBack(nullptr);
         SystemCommands::clearDryRunBehaviours();
     }
@@ -462,6 +463,45 @@ private slots:
         run.answer(run.reads.last().first, run.reads.last().second);
         QCOMPARE(run.done.count(), 1);
         QCOMPARE(run.update.state(), Update::Failed);
+    }
+
+    // What an earlier attempt left, a partial file or a whole image the
+    // updater did not take, is room for the image: the install removes it
+    // before it writes. On a file system with room for one image and the
+    // spare but not two, a leftover of the image's size neither refuses the
+    // update nor stays; it is not removed before the install.
+    void leftoverCountsAsRoom_data()
+    {
+        QTest::addColumn<QString>("leftover");
+        QTest::newRow("partial file") << "vrx_gui_tmp.part";
+        QTest::newRow("older image") << "vrx_gui_tmp";
+    }
+
+    void leftoverCountsAsRoom()
+    {
+        QFETCH(QString, leftover);
+        ControllerModel model;
+        const QByteArray image = pattern(200000, 13);
+        model.loadImage(image);
+        for (const char* name : {"vrx_gui_tmp", "vrx_gui_tmp.part", "vrx_updater_new"})
+            QFile::remove(file(name));
+        qint64 others = 0;
+        for (const QFileInfo& f : QDir(m_dir.path()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+            others += f.size();
+        QVERIFY(writeFile(file(leftover.toUtf8().constData()), QByteArray(image.size(), 'l')));
+        Update::setCapacityOverride(others + image.size() + qint64(Update::SpareRoom) + image.size() / 2);
+        Run run(model);
+        bool keptAtHeader = false;
+        QObject::connect(&run.update, &Update::signalRead, &run.update, [&](quint32 address, quint16) {
+            if (address == ControllerModel::ImageDataAddress)
+                keptAtHeader = QFile::exists(file(leftover.toUtf8().constData()));
+        });
+        QVERIFY2(run.installed(), "the update installed");
+        QVERIFY(keptAtHeader);
+        QCOMPARE(readFile(file("vrx_gui_tmp")), image);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"vrx_gui", "vrx_gui_tmp"}));
+        QCOMPARE(run.writesOf(763), QList<float>{0.0f});
     }
 
     // The written image is read back as the flash holds it: none of its
