@@ -507,6 +507,9 @@ void Update::slotFinished()
         fail(QString("Update. Cannot start %1").arg(updaterFile()));
         return;
     }
+    // Over: whether the updater replaces the program is its own business,
+    // and should it end without doing so, a new request begins anew.
+    m_state = UpdaterStarted;
     emit signalDone(true);
 }
 

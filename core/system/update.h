@@ -17,7 +17,9 @@
 // gives it the name the updater installs from ("vrx_gui_tmp"), has the main
 // window hidden and starts "vrx_updater_new" from the program's directory.
 // A failure once it has begun to write, the updater's start included,
-// removes both files.
+// removes both files. Once the updater has been started the update is over:
+// should the updater end without replacing the program, a new request makes
+// a new update.
 //
 // It tells and does not write: the result (signalResult, for 763: 0
 // installed, 2 failed), the progress (signalProgress, KiB, every second while
@@ -27,7 +29,10 @@ class Update : public QObject
 {
     Q_OBJECT
 public:
-    enum State { Idle, ReadingProbe, ReadingHeader, ReadingImage, Installed, Failed };
+    // Installed: the image waits under the updater's name for the updater's
+    // start, 100 ms later. UpdaterStarted: the update is over, the program
+    // waits to be replaced.
+    enum State { Idle, ReadingProbe, ReadingHeader, ReadingImage, Installed, UpdaterStarted, Failed };
 
     static constexpr quint32 ProbeAddress = 0x800000;
     static constexpr quint16 ProbeSize = 3;
@@ -104,6 +109,11 @@ public:
     // has it shown again: while it holds, the program waits for the updater
     // to replace it.
     bool windowHidden() const { return m_windowHidden; }
+    // The main window is out of sight already, hidden by an earlier update
+    // whose updater was started and did not replace the program: this update
+    // keeps it so (windowHidden() true from its start) and shows it again
+    // only where it would show a window it had hidden itself.
+    void takeOverHiddenWindow() { m_windowHidden = true; }
 
 public slots:
     void slotStarted();
