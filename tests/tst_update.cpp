@@ -293,6 +293,7 @@ private slots:
         SystemCommands::clearRecorded();
         Update::setProgramFile(file("vrx_gui"));
         Update::setFreeSpaceOverride(Update::FreeSpaceFromFileSystem);
+        Update::setCapacityOverride(Update::FreeSpaceFromFileSystem);
         Update::setBeforeReadBack(nullptr);
         SystemCommands::clearDryRunBehaviours();
     }
@@ -464,6 +465,45 @@ private slots:
         QCOMPARE(run.update.state(), Update::Failed);
     }
 
+    // What an earlier attempt left, a partial file or a whole image the
+    // updater did not take, is room for the image: the install removes it
+    // before it writes. On a file system with room for one image and the
+    // spare but not two, a leftover of the image's size neither refuses the
+    // update nor stays; it is not removed before the install.
+    void leftoverCountsAsRoom_data()
+    {
+        QTest::addColumn<QString>("leftover");
+        QTest::newRow("partial file") << "vrx_gui_tmp.part";
+        QTest::newRow("older image") << "vrx_gui_tmp";
+    }
+
+    void leftoverCountsAsRoom()
+    {
+        QFETCH(QString, leftover);
+        ControllerModel model;
+        const QByteArray image = pattern(200000, 13);
+        model.loadImage(image);
+        for (const char* name : {"vrx_gui_tmp", "vrx_gui_tmp.part", "vrx_updater_new"})
+            QFile::remove(file(name));
+        qint64 others = 0;
+        for (const QFileInfo& f : QDir(m_dir.path()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+            others += f.size();
+        QVERIFY(writeFile(file(leftover.toUtf8().constData()), QByteArray(image.size(), 'l')));
+        Update::setCapacityOverride(others + image.size() + qint64(Update::SpareRoom) + image.size() / 2);
+        Run run(model);
+        bool keptAtHeader = false;
+        QObject::connect(&run.update, &Update::signalRead, &run.update, [&](quint32 address, quint16) {
+            if (address == ControllerModel::ImageDataAddress)
+                keptAtHeader = QFile::exists(file(leftover.toUtf8().constData()));
+        });
+        QVERIFY2(run.installed(), "the update installed");
+        QVERIFY(keptAtHeader);
+        QCOMPARE(readFile(file("vrx_gui_tmp")), image);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"vrx_gui", "vrx_gui_tmp"}));
+        QCOMPARE(run.writesOf(763), QList<float>{0.0f});
+    }
+
     // The written image is read back as the flash holds it: none of its
     // pages is left in the cache from the write.
     void imageReadBackPastTheCache()
@@ -524,7 +564,7 @@ private slots:
                     });
                 });
         report(1.0f);
-        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
+        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->windowHidden(); }, 5000),
                  "the image installed");
         QPointer<Update> installed = handler->update();
         QVERIFY(app->getMainWindow()->isHidden());
@@ -573,7 +613,7 @@ private slots:
 
         QTest::ignoreMessage(QtWarningMsg, "Update already running, request ignored");
         run.report(1.0f);
-        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->state() == Update::Installed; }, 5000),
+        QVERIFY2(waitFor([&] { return handler->update() && handler->update()->windowHidden(); }, 5000),
                  "the image installed");
         const Update* installed = handler->update();
         QVERIFY2(waitFor([] { return !SystemCommands::recorded().isEmpty(); }, 2000), "the updater's start");
@@ -615,6 +655,63 @@ private slots:
         QVERIFY(run.handler->update());
         run.report(0.0f);
         QVERIFY2(waitFor([&] { return !run.handler->update(); }, 2000), "the update released at 763 = 0");
+    }
+
+    // The updater started and ended without replacing the program (here it
+    // only dry-runs): that update is over, and the controller's 763 = 1 again
+    // makes a new one, which reads the image now in the controller's memory,
+    // installs it and starts the updater once more. The window the first hid
+    // stays out of sight; while the new update reads, the controller's 763 =
+    // 0 does not release it and its 763 = 1 is refused.
+    void requestAfterTheUpdaterStartedBeginsAnew()
+    {
+        MainApplication::getInstance()->showMainWindow();
+        QWidget* window = MainApplication::getInstance()->getMainWindow();
+        QVERIFY(window);
+        window->show();
+        ControllerModel model;
+        model.loadImage(pattern(10000, 17));
+        ApplierRun run(model);
+        // The applier reads the value when its queued call comes: each
+        // report is taken before the next, as the link delivers them.
+        auto report = [&run](float value) {
+            run.report(value);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        };
+        report(1.0f);
+        QVERIFY2(waitFor([] { return SystemCommands::recorded().size() == 1; }, 5000), "the updater's first start");
+        QPointer<Update> first = run.handler->update();
+        QVERIFY(first);
+        report(0.0f); // the controller takes the result
+        QVERIFY(window->isHidden());
+
+        const QByteArray image = pattern(3 * Update::ChunkSize + 100, 19);
+        model.loadImage(image);
+        const int readsBefore = run.reads;
+        bool hiddenWhileReading = false;
+        QObject::connect(run.handler, QOverload<quint32, quint16>::of(&ParametersHandler::signalSoftwareRead),
+                         &run.context, [&](quint32 address, quint16) {
+                             if (address != ControllerModel::ImageDataAddress)
+                                 return;
+                             hiddenWhileReading = window->isHidden();
+                             QTimer::singleShot(0, &run.context, [&] {
+                                 report(0.0f);
+                                 report(1.0f);
+                             });
+                         });
+        QTest::ignoreMessage(QtWarningMsg, "Update already running, request ignored");
+        report(1.0f);
+        QVERIFY2(waitFor([] { return SystemCommands::recorded().size() == 2; }, 5000), "the updater's second start");
+        QVERIFY2(waitFor([&] { return !first; }), "the first update deleted");
+        // Probe, header and four image reads: one update, not released.
+        QCOMPARE(run.reads - readsBefore, 6);
+        QCOMPARE(run.results, (QList<float>{0.0f, 0.0f}));
+        QCOMPARE(readFile(file("vrx_gui_tmp")), image);
+        QVERIFY(hiddenWhileReading);
+        QVERIFY(window->isHidden());
+        QVERIFY(run.handler->update() && run.handler->update()->windowHidden());
+        delete run.handler->update();
+        window->show();
     }
 
     // Released while a read is unanswered (the controller set 763 back to 0):

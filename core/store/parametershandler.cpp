@@ -240,15 +240,23 @@ void ParametersHandler::cmdUpdate()
     // A repeated request while an image is being read would take the one
     // memory-read slot of the link from the running update; once the image
     // is installed, it would delete the update before it starts the updater
-    // and leave the screen it hid blank.
+    // and leave the screen it hid blank. Once the updater has been started,
+    // the update is over: the updater may have ended without replacing the
+    // program, and the controller may try again.
     if (m_update && (m_update->state() == Update::ReadingProbe || m_update->state() == Update::ReadingHeader
                      || m_update->state() == Update::ReadingImage || m_update->state() == Update::Installed)) {
         qWarning() << "Update already running, request ignored";
         return;
     }
+    // The window an earlier update hid for its updater stays out of sight,
+    // and the new update is the one that keeps it so: 763 = 0 does not
+    // release it while the window is hidden.
+    const bool windowHidden = m_update && m_update->windowHidden();
     if (m_update)
         m_update->deleteLater();
     m_update = new Update;
+    if (windowHidden)
+        m_update->takeOverHiddenWindow();
     connect(m_update, &Update::signalRead, this,
             static_cast<void (ParametersHandler::*)(quint32, quint16)>(&ParametersHandler::signalSoftwareRead));
     connect(this, static_cast<void (ParametersHandler::*)(quint32, quint16, quint8*)>(

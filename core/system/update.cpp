@@ -24,6 +24,7 @@ namespace {
 
 QString programFileOverride;
 qint64 freeSpaceOverride = Update::FreeSpaceFromFileSystem;
+qint64 capacityOverride = Update::FreeSpaceFromFileSystem;
 std::function<void(const QString&)> beforeReadBack;
 
 QString lastError()
@@ -35,6 +36,14 @@ QString lastError()
 // with the reason when it cannot tell.
 bool freeSpace(const QString& dir, quint64* bytes, QString* error)
 {
+    if (capacityOverride >= 0) {
+        quint64 used = 0;
+        const QFileInfoList files = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QFileInfo& f : files)
+            used += quint64(f.size());
+        *bytes = quint64(capacityOverride) > used ? quint64(capacityOverride) - used : 0;
+        return true;
+    }
     if (freeSpaceOverride == Update::FreeSpaceUnknown) {
         *error = QStringLiteral("the file system cannot tell");
         return false;
@@ -148,6 +157,11 @@ QString Update::updaterFile() const
 void Update::setFreeSpaceOverride(qint64 bytes)
 {
     freeSpaceOverride = bytes;
+}
+
+void Update::setCapacityOverride(qint64 bytes)
+{
+    capacityOverride = bytes;
 }
 
 void Update::setBeforeReadBack(const std::function<void(const QString&)>& hook)
@@ -335,15 +349,42 @@ bool Update::roomFor(quint64 size) const
         qWarning().noquote() << QString("Update. Cannot tell the room free in %1: %2").arg(m_directory, why);
         return false;
     }
+    // A file that an earlier attempt left, a partial one from a power cut
+    // or a whole image the updater did not take, goes before the write: its
+    // room is the image's. Counted, not removed, here: a whole image stays
+    // until this update has one to put in its place.
+    const quint64 leftovers = leftoverBytes();
+    room += leftovers;
     const quint64 needed = size + SpareRoom;
     if (room < needed) {
+        const QString held =
+            leftovers > 0 ? QString(", %1 of them held by an earlier attempt's files").arg(leftovers) : QString();
         qWarning().noquote() << QString("Update. No room for the image: %1 bytes needed, %2 bytes free in %3")
-                                    .arg(needed)
-                                    .arg(room)
-                                    .arg(m_directory);
+                                        .arg(needed)
+                                        .arg(room)
+                                        .arg(m_directory)
+                                    + held;
         return false;
     }
     return true;
+}
+
+quint64 Update::leftoverBytes() const
+{
+    quint64 bytes = 0;
+    for (const QString& path : {partFile(), imageFile()}) {
+        struct stat st;
+        // Removing a name frees blocks only of a regular file that has no
+        // other name. Of its length and its blocks, the lesser is sure to be
+        // freed: a file cut short by a power cut may have blocks missing,
+        // and blocks hold more than the length.
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)
+            continue;
+        const quint64 length = quint64(st.st_size);
+        const quint64 blocks = quint64(st.st_blocks) * 512u;
+        bytes += qMin(length, blocks);
+    }
+    return bytes;
 }
 
 bool Update::writeImage(const QByteArray& image, quint32 mode)
@@ -466,6 +507,9 @@ void Update::slotFinished()
         fail(QString("Update. Cannot start %1").arg(updaterFile()));
         return;
     }
+    // Over: whether the updater replaces the program is its own business,
+    // and should it end without doing so, a new request begins anew.
+    m_state = UpdaterStarted;
     emit signalDone(true);
 }
 

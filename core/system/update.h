@@ -17,7 +17,9 @@
 // gives it the name the updater installs from ("vrx_gui_tmp"), has the main
 // window hidden and starts "vrx_updater_new" from the program's directory.
 // A failure once it has begun to write, the updater's start included,
-// removes both files.
+// removes both files. Once the updater has been started the update is over:
+// should the updater end without replacing the program, a new request makes
+// a new update.
 //
 // It tells and does not write: the result (signalResult, for 763: 0
 // installed, 2 failed), the progress (signalProgress, KiB, every second while
@@ -27,7 +29,10 @@ class Update : public QObject
 {
     Q_OBJECT
 public:
-    enum State { Idle, ReadingProbe, ReadingHeader, ReadingImage, Installed, Failed };
+    // Installed: the image waits under the updater's name for the updater's
+    // start, 100 ms later. UpdaterStarted: the update is over, the program
+    // waits to be replaced.
+    enum State { Idle, ReadingProbe, ReadingHeader, ReadingImage, Installed, UpdaterStarted, Failed };
 
     static constexpr quint32 ProbeAddress = 0x800000;
     static constexpr quint16 ProbeSize = 3;
@@ -74,18 +79,24 @@ public:
     QString updaterFile() const;
 
     // The room the image needs beyond its own size, so that the file system
-    // the program runs from is never filled to its last byte.
+    // the program runs from is never filled to its last byte. The room is the
+    // file system's free space plus what the files of an earlier attempt
+    // (partFile() and imageFile()) hold, which the install removes before it
+    // writes.
     static constexpr quint64 SpareRoom = 1024 * 1024;
 
-    // Test seams. The room the file system has for the image
+    // Test seams. The free space the file system reports
     // (FreeSpaceFromFileSystem, the default, asks the file system;
-    // FreeSpaceUnknown answers as a file system that cannot tell); a hook
-    // that runs after the image is written and synced, before it is read
-    // back (none by default); what starts the updater, true when it started
-    // (none by default: the system's commands).
+    // FreeSpaceUnknown answers as a file system that cannot tell); in its
+    // place, a file system of a capacity that holds nothing but the files of
+    // the program's directory (its free space is the capacity less their
+    // sizes; FreeSpaceFromFileSystem, the default, for none); a hook that
+    // runs after the image is written and synced, before it is read back
+    // (none by default).
     static constexpr qint64 FreeSpaceFromFileSystem = -1;
     static constexpr qint64 FreeSpaceUnknown = -2;
     static void setFreeSpaceOverride(qint64 bytes);
+    static void setCapacityOverride(qint64 bytes);
     static void setBeforeReadBack(const std::function<void(const QString& partFile)>& hook);
 
     void setAnswerTimeout(int ms);
@@ -98,6 +109,11 @@ public:
     // has it shown again: while it holds, the program waits for the updater
     // to replace it.
     bool windowHidden() const { return m_windowHidden; }
+    // The main window is out of sight already, hidden by an earlier update
+    // whose updater was started and did not replace the program: this update
+    // keeps it so (windowHidden() true from its start) and shows it again
+    // only where it would show a window it had hidden itself.
+    void takeOverHiddenWindow() { m_windowHidden = true; }
 
 public slots:
     void slotStarted();
@@ -134,8 +150,11 @@ private:
     void takeChunk(const quint8* data, quint16 size);
     void install();
     // Whether the file system holding the program has room for an image of
-    // size bytes; false with the reason logged, also when it cannot tell.
+    // size bytes, counting what removeLeftovers() would free; false with the
+    // reason logged, also when it cannot tell.
     bool roomFor(quint64 size) const;
+    // The bytes that removing partFile() and imageFile() would give back.
+    quint64 leftoverBytes() const;
     // Creates partFile() with the given permission bits, writes the image
     // into it, syncs it to the flash and drops its cached pages; false with
     // the reason logged, the partial file left for the caller.
