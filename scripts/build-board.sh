@@ -38,6 +38,8 @@ LAUNCHER=()
 command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 mkdir -p "$BUILD"
+# An archive of an earlier run must not outlive a run that fails.
+rm -f "$BUILD"/vrx_gui-*.tar.gz
 LOG=$BUILD/build-board.log
 echo "build-board: configuring $BUILD"
 if ! cmake -S . -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/armv7-linux-gnueabihf.cmake" \
@@ -64,7 +66,6 @@ if grep -q 'warning:' "$LOG"; then
 fi
 
 echo "build-board: packing"
-rm -f "$BUILD"/vrx_gui-*.tar.gz
 (cd "$BUILD" && cpack -G TGZ >>"$LOG" 2>&1) || fail "cpack failed (log: $LOG)"
 archive=$(ls "$BUILD"/vrx_gui-*-armv7.tar.gz 2>/dev/null | head -n 1)
 [ -n "$archive" ] || fail "cpack made no vrx_gui-<version>-armv7.tar.gz (log: $LOG)"
