@@ -77,11 +77,21 @@ QEMU_LEFT_OUT=(
   tst_program_settings     # starts vrx_gui and controller_emu
   tst_program_update       # starts vrx_gui and controller_emu
 )
-UNSHARE=(unshare -n -p -f --mount-proc)
-[ "$(id -u)" -eq 0 ] || UNSHARE=(unshare -r -n -p -f --mount-proc)
+USER_NS=()
+[ "$(id -u)" -eq 0 ] || USER_NS=(-r)
+if unshare "${USER_NS[@]}" -m --mount-proc true 2>/dev/null; then
+  UNSHARE=(unshare "${USER_NS[@]}" -n -p -f --mount-proc)
+  MOUNT_PROC=""
+else
+  # In a chroot, whose root is no mount point, unshare cannot make the root
+  # private: the chroot's /proc is made private and the namespace's proc
+  # mounted on it by hand.
+  UNSHARE=(unshare "${USER_NS[@]}" -n -p -f -m --propagation unchanged)
+  MOUNT_PROC="mount --make-private /proc && mount -t proc proc /proc &&"
+fi
 echo "test: the in-process suites on armhf under qemu-user (left out: ${QEMU_LEFT_OUT[*]})"
 left_out=$(IFS='|'; echo "${QEMU_LEFT_OUT[*]}")
-"${UNSHARE[@]}" bash -c 'ip link set lo up && cd "$1" && ctest --output-on-failure -j "$2" -E "$3"' \
+"${UNSHARE[@]}" bash -c "$MOUNT_PROC"' ip link set lo up && cd "$1" && ctest --output-on-failure -j "$2" -E "$3"' \
   qemu-suites "$ARMHF" "$JOBS" "^($left_out)\$"
 
 # The board's archive, as scripts/build-board.sh makes it, and what it holds.
