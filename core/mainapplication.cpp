@@ -48,7 +48,7 @@
 #include <unistd.h>
 
 
-const char* const MainApplication::Version = "3.38.0";
+const char* const MainApplication::Version = VRX_VERSION;
 
 namespace {
 
