@@ -357,15 +357,15 @@ void MainApplication::connectWindow()
 
 void MainApplication::initParametersCheck()
 {
-    m_parametersCheck = new ParametersCheck(this, m_parameters);
+    m_parametersCheck = new ParametersCheck(m_parameters, this);
 }
 
 void MainApplication::initServer()
 {
     if (m_tcpServer)
         return;
-    m_tcpServer = new TcpServer(this);
-    m_commandServer = new CommandServer(this);
+    m_tcpServer = new TcpServer(m_parameters, m_spiDriver, this);
+    m_commandServer = new CommandServer(m_parameters, m_spiDriver, this);
     m_commandServer->start();
 }
 
