@@ -236,7 +236,7 @@ void MainApplication::initLogEvent()
 
 void MainApplication::initNtp()
 {
-    m_ntpClient = new NtpClient;
+    m_ntpClient = new NtpClient([this] { return currentDateTimeUtc(); });
     connect(m_ntpClient, &NtpClient::replyReceived, this, &MainApplication::replyReceivedNtp);
     m_ntpTimer.setSingleShot(true);
     connect(&m_ntpTimer, &QTimer::timeout, this, &MainApplication::sendRequestNtp);
