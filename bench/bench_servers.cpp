@@ -102,8 +102,8 @@ std::vector<double> consoleRoundTrips(quint16 port, int count)
 int main(int argc, char* argv[])
 {
     Station st(argc, argv);
-    TcpServer service(nullptr, 0, st.store, nullptr);
-    CommandServer console(nullptr, 0, st.store);
+    TcpServer service(st.store, nullptr, nullptr, 0);
+    CommandServer console(st.store, nullptr, nullptr, 0);
     console.start();
     if (!service.isListening() || !console.isListening()) {
         std::printf("servers could not listen\n");

@@ -214,8 +214,18 @@ void MainApplication::initParameters()
     }
     connect(m_parameters, &Parameters::signalSyncEnd, this, &MainApplication::showMainWindow);
     connect(m_parameters, &Parameters::signalSyncEnd, this, &MainApplication::initServer);
-    connect(m_parameters->handler(), &ParametersHandler::signalShowWaitDialog, this,
-            &MainApplication::slotShowWaitDialog);
+    ParametersHandler* handler = m_parameters->handler();
+    connect(handler, &ParametersHandler::signalShowWaitDialog, this, &MainApplication::slotShowWaitDialog);
+    // Direct: each runs within the applier's handling of the report, at the
+    // point the applier asks for it (the language before the menus are
+    // rebuilt, the quit within power-off or reboot).
+    connect(handler, &ParametersHandler::signalTranslateApplication, this, &MainApplication::translateApplication,
+            Qt::DirectConnection);
+    connect(handler, &ParametersHandler::signalInitScada, this, &MainApplication::initScada, Qt::DirectConnection);
+    connect(handler, &ParametersHandler::signalSetSyncTimerNtp, this, &MainApplication::setSyncTimerNtp,
+            Qt::DirectConnection);
+    connect(handler, &ParametersHandler::signalRequestQuit, this, &MainApplication::requestQuit,
+            Qt::DirectConnection);
 }
 
 void MainApplication::initLogEvent()
@@ -226,7 +236,7 @@ void MainApplication::initLogEvent()
 
 void MainApplication::initNtp()
 {
-    m_ntpClient = new NtpClient;
+    m_ntpClient = new NtpClient([this] { return currentDateTimeUtc(); });
     connect(m_ntpClient, &NtpClient::replyReceived, this, &MainApplication::replyReceivedNtp);
     m_ntpTimer.setSingleShot(true);
     connect(&m_ntpTimer, &QTimer::timeout, this, &MainApplication::sendRequestNtp);
@@ -319,6 +329,7 @@ void MainApplication::showMainWindow()
 
     if (!m_mainWindow) {
         m_mainWindow = new MainWindow(std::make_unique<StationScreenFactory>());
+        m_parameters->handler()->setWindowBuilt(true);
         connectWindow();
         m_mainWindow->createMainMenu();
         initAccess();
@@ -346,15 +357,15 @@ void MainApplication::connectWindow()
 
 void MainApplication::initParametersCheck()
 {
-    m_parametersCheck = new ParametersCheck(this, m_parameters);
+    m_parametersCheck = new ParametersCheck(m_parameters, this);
 }
 
 void MainApplication::initServer()
 {
     if (m_tcpServer)
         return;
-    m_tcpServer = new TcpServer(this);
-    m_commandServer = new CommandServer(this);
+    m_tcpServer = new TcpServer(m_parameters, m_spiDriver, this);
+    m_commandServer = new CommandServer(m_parameters, m_spiDriver, this);
     m_commandServer->start();
 }
 
@@ -373,6 +384,8 @@ void MainApplication::quitApplication()
     m_tcpServer = nullptr;
     delete m_mainWindow;
     m_mainWindow = nullptr;
+    if (m_parameters)
+        m_parameters->handler()->setWindowBuilt(false);
     delete m_parametersCheck;
     m_parametersCheck = nullptr;
     qWarning("*** Quit application! ***");

@@ -318,13 +318,13 @@ private slots:
         m_echo.reset();
         reportCritical(5.f, 0.f);
         QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
-        ParametersCheck check(nullptr, UiStation::store());
+        ParametersCheck check(UiStation::store());
         QCOMPARE(confirmations(writes), QList<float>() << 1.f << 0.f);
         QVERIFY(!check.isConfirmed(10015));
 
         m_ui.drive.report(1418, 1.f);
         writes.clear();
-        ParametersCheck confirmed(nullptr, UiStation::store());
+        ParametersCheck confirmed(UiStation::store());
         QCOMPARE(confirmations(writes), QList<float>() << 1.f);
         QVERIFY(confirmed.isConfirmed(10015));
     }
@@ -332,7 +332,7 @@ private slots:
     void confirmationAndTheEditingWindow()
     {
         reportCritical(5.f, 1.f);
-        ParametersCheck check(nullptr, UiStation::store());
+        ParametersCheck check(UiStation::store());
         QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
         // Less than one step of the scale: kept.
         m_ui.drive.report(32, 5.f + 0.1f / float(UiStation::store()->getParameter(32)->discret));
@@ -357,7 +357,7 @@ private slots:
     void confirmationOfFilterAndInductance()
     {
         reportCritical(5.f, 1.f);
-        ParametersCheck check(nullptr, UiStation::store());
+        ParametersCheck check(UiStation::store());
         QVERIFY(check.isConfirmed());
         // The filter off: its parameters are not watched.
         m_ui.drive.report(695, 9.f);

@@ -570,7 +570,7 @@ private slots:
                    && qFromLittleEndian<quint32>(frame.constData() + 2 + 3) >= refusedFrom;
         });
         const std::shared_ptr<void> servedAgain(nullptr, [&model](void*) { model.setRefusal(nullptr); });
-        TcpServer service(nullptr, 0, m_store, driver);
+        TcpServer service(m_store, driver, nullptr, 0);
         BlockClient client;
         QVERIFY(client.connectTo(service.serverPort()) && client.ready());
         QObject here;

@@ -151,12 +151,12 @@ private slots:
         QSignalSpy end(&m_station->parameters, &Parameters::signalSyncEnd);
         m_station->link.start();
         QVERIFY2(end.wait(10000), "the first synchronisation");
-        m_server.reset(new TcpServer(nullptr, 0, &m_station->parameters, m_station->link.driver));
+        m_server.reset(new TcpServer(&m_station->parameters, m_station->link.driver, nullptr, 0));
         m_port = m_server->serverPort();
         m_bank.reset(new Parameters);
         m_bank->slotParamUpdated(13, bitsFromFloat(5.0f), Parameters::KindValue);
         m_bank->slotParamUpdated(14, bitsFromFloat(1234567.0f), Parameters::KindValue);
-        m_console.reset(new CommandServer(nullptr, 0, m_bank.get()));
+        m_console.reset(new CommandServer(m_bank.get(), nullptr, nullptr, 0));
         m_console->start();
         m_consolePort = m_console->serverPort();
     }
@@ -529,7 +529,7 @@ private slots:
     void deafClientsAndDeletingTheServer()
     {
         SpiDriver driver(nullptr, false);
-        auto* server = new TcpServer(nullptr, 0, &m_station->parameters, &driver);
+        auto* server = new TcpServer(&m_station->parameters, &driver, nullptr, 0);
         BlockClient reader, busy;
         const int deaf = deafClient(server->serverPort());
         QVERIFY(reader.connectTo(server->serverPort()) && busy.connectTo(server->serverPort()) && reader.ready());
@@ -867,7 +867,7 @@ private slots:
     {
         QFETCH(bool, console);
         SpiDriver* driver = m_station->link.driver;
-        CommandServer consoleServer(nullptr, 0, &m_station->parameters, driver);
+        CommandServer consoleServer(&m_station->parameters, driver, nullptr, 0);
         consoleServer.start();
         LogCapture log;
         driver->setWriteStall(300);
@@ -955,7 +955,7 @@ private slots:
         QFETCH(bool, console);
         ModelStation& s = *m_station;
         ControllerModel& model = s.link.model;
-        CommandServer consoleServer(nullptr, 0, &s.parameters, s.link.driver);
+        CommandServer consoleServer(&s.parameters, s.link.driver, nullptr, 0);
         consoleServer.start();
         BlockClient watcher;
         QVERIFY(watcher.connectTo(m_port) && watcher.ready());
@@ -1103,7 +1103,7 @@ private slots:
         driver.setWriteStall(stallMs);
         // The driver's own mark, which its loop sets as it sends.
         WriteBacklog& link = const_cast<WriteBacklog&>(*driver.writeBacklog());
-        TcpServer server(nullptr, 0, &m_station->parameters, &driver);
+        TcpServer server(&m_station->parameters, &driver, nullptr, 0);
         LogCapture log;
         BlockClient client;
         QVERIFY(client.connectTo(server.serverPort()) && client.ready());

@@ -4,8 +4,9 @@
 // key light and backlight through the sysfs files, the idle return and its
 // guard, Start and Stop, the block and restart screens, the bounded command
 // dialogs, a language change, the error dialog shown once, the deviation
-// warning acknowledged, the well name in the header, and the applier's system
-// commands, writes and signals for replayed reports.
+// warning acknowledged, the well name in the header, the SCADA protocol's
+// map switch, and the applier's system commands, writes and signals for
+// replayed reports.
 #include "accessdialog.h"
 #include "base_status_form.h"
 #include "blockform.h"
@@ -384,6 +385,8 @@ private slots:
         report("570=1");
         QCOMPARE(app()->getLanguage(), 1);
         QCOMPARE(currentClass(), QString("MainMenu"));
+        // Built once the translation is loaded, so in the new language.
+        QCOMPARE(window()->currentForm()->title(), QString("MENU"));
         QCOMPARE(window()->currentForm()->currentRow(), window()->currentForm()->subFormButtons().value(0));
         QVERIFY(!window()->isBlocked());
         QCOMPARE(lights(), QString("x/5"));
@@ -664,6 +667,16 @@ private slots:
         QVERIFY(UiStation::store()->isSyncRunning());
     }
 
+    // The first report of the SCADA protocol builds the map on the
+    // application's SCADA thread (0: the thread, no map).
+    void scadaProtocolBuildsTheMap()
+    {
+        QVERIFY2(!app()->getScadaThread(), "no SCADA protocol reported before");
+        report("578=0");
+        QVERIFY2(app()->getScadaThread(), "the SCADA thread, made at the report");
+        QVERIFY(!app()->getScada());
+    }
+
     // The controller sets the command to 1, the program answers 0 once, and
     // the fall from 1 to 0 runs the command once. Last: both end the program's
     // event loops.
@@ -679,6 +692,7 @@ private slots:
         QFETCH(quint16, id);
         QFETCH(QString, command);
         QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy quit(handler(), &ParametersHandler::signalRequestQuit);
         report(QStringLiteral("%1=0 %1=1 %1=1").arg(id)); // 0 without a preceding 1: nothing
         QVERIFY(recordedCommands().isEmpty());
         QCOMPARE(writesOf(writes), Writes() << qMakePair(id, bitsFromFloat(0.f)));
@@ -687,6 +701,8 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, qPrintable("[dry-run] " + command));
         report(QStringLiteral("%1=0").arg(id));
         QCOMPARE(recordedCommands(), QStringList{command});
+        QCOMPARE(quit.count(), 1);
+        QVERIFY2(app()->isQuitting(), "the program's stop");
         // Powering off puts the key light out and dims the screen; a reboot leaves both.
         QCOMPARE(lights(), id == 694 ? QString("0/1") : QString("x/x"));
     }

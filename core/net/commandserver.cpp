@@ -1,27 +1,21 @@
 #include "commandserver.h"
 #include "commandsocket.h"
-#include "mainapplication.h"
 #include "spidriver.h"
 #include "tcp_acceptor.h"
 #include "tcp_keepalive.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QThread>
 
-CommandServer::CommandServer(QObject* parent, quint16 port, Parameters* parameters, SpiDriver* driver)
+CommandServer::CommandServer(Parameters* parameters, SpiDriver* driver, QObject* parent, quint16 port)
     : QTcpServer(parent)
     , m_port(port)
     , m_parameters(parameters)
     , m_idleMs(CommandSocket::DefaultIdleMs)
 {
-    if (MainApplication* app = MainApplication::getInstance()) {
-        if (!m_parameters)
-            m_parameters = app->getParameters();
-        if (!driver)
-            driver = app->getSpiDriver();
-    }
     if (driver)
         m_writeBacklog = driver->writeBacklog();
     if (QCoreApplication* app = QCoreApplication::instance())

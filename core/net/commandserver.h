@@ -24,10 +24,9 @@ public:
     // station's threads and memory.
     static constexpr int MaxConnections = 8;
 
-    // The store and the SPI driver (whose write backlog a "set" waits on)
-    // default to the application's.
-    explicit CommandServer(QObject* parent = nullptr, quint16 port = 4321, Parameters* parameters = nullptr,
-                           SpiDriver* driver = nullptr);
+    // The connections serve the store given; a "set" waits on the write
+    // backlog of the SPI driver, when one is given (it may be null).
+    CommandServer(Parameters* parameters, SpiDriver* driver, QObject* parent = nullptr, quint16 port = 4321);
     ~CommandServer() override;
     void start();
 

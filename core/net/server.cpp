@@ -1,25 +1,19 @@
 #include "server.h"
-#include "mainapplication.h"
 #include "socketserver.h"
 #include "tcp_acceptor.h"
 #include "tcp_keepalive.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QThread>
 
-TcpServer::TcpServer(QObject* parent, quint16 port, Parameters* parameters, SpiDriver* driver)
+TcpServer::TcpServer(Parameters* parameters, SpiDriver* driver, QObject* parent, quint16 port)
     : QTcpServer(parent)
     , m_parameters(parameters)
     , m_driver(driver)
 {
-    if (MainApplication* app = MainApplication::getInstance()) {
-        if (!m_parameters)
-            m_parameters = app->getParameters();
-        if (!m_driver)
-            m_driver = app->getSpiDriver();
-    }
     // The connections read the store: they must be gone before it is, also
     // when the server outlives the event loop.
     if (QCoreApplication* app = QCoreApplication::instance())

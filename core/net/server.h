@@ -22,9 +22,9 @@ public:
     // station's threads and memory.
     static constexpr int MaxConnections = 8;
 
-    // Listens at once. The store and the driver default to the application's.
-    explicit TcpServer(QObject* parent = nullptr, quint16 port = 5321, Parameters* parameters = nullptr,
-                       SpiDriver* driver = nullptr);
+    // Listens at once. The connections serve the store given; the driver's
+    // values, events and archives reach them when one is given (it may be null).
+    TcpServer(Parameters* parameters, SpiDriver* driver, QObject* parent = nullptr, quint16 port = 5321);
     ~TcpServer() override;
 
     // Connections whose threads still run.

@@ -1,5 +1,4 @@
 #include "parameterscheck.h"
-#include "mainapplication.h"
 #include "parameters.h"
 #include "rawbits.h"
 #include "saturate.h"
@@ -11,9 +10,9 @@ const quint16 ParametersCheck::generalIdList[generalIdListSize] = {10015, 10016,
                                                   33,    698,   1213,  1172,  1173,  1339,  1176, 1174};
 const quint16 ParametersCheck::filterIdList[filterIdListSize] = {695, 714, 1340};
 
-ParametersCheck::ParametersCheck(QObject* parent, Parameters* store)
+ParametersCheck::ParametersCheck(Parameters* store, QObject* parent)
     : QObject(parent)
-    , m_store(store ? store : MainApplication::getInstance()->getParameters())
+    , m_store(store)
 {
     for (quint16 id : generalIdList) {
         auto* def = new ParameterCheckDef;

@@ -26,8 +26,8 @@ public:
     static const quint16 filterIdList[filterIdListSize];
     static constexpr int EditingWindowMs = 1800000;
 
-    // The store defaults to the application's.
-    explicit ParametersCheck(QObject* parent = nullptr, Parameters* store = nullptr);
+    // Keeps the confirmations of the store given.
+    explicit ParametersCheck(Parameters* store, QObject* parent = nullptr);
     ~ParametersCheck() override;
 
     bool isConfirmed();

@@ -1,5 +1,4 @@
 #include "parametershandler.h"
-#include "mainapplication.h"
 #include "network_applier.h"
 #include "parameters.h"
 #include "saturate.h"
@@ -40,7 +39,6 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         return;
 
     const float v = m_store->get(id);
-    MainApplication* app = MainApplication::getInstance();
 
     switch (id) {
     case 13:
@@ -57,8 +55,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         break;
     case 570:
         if (v != m_prevLanguage) {
-            if (app)
-                app->translateApplication();
+            emit signalTranslateApplication();
             // Only the menus are rebuilt in the new language: the cursor on
             // the first entry, nothing of the start-up (block or restart
             // screen, update notice) comes back.
@@ -69,8 +66,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         break;
     case 578:
         if (v != m_prevScada) {
-            if (app)
-                app->initScada();
+            emit signalInitScada();
             m_prevScada = v;
         }
         break;
@@ -127,7 +123,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
             // Released, though not before the window is built, nor while it
             // is the update that keeps the window hidden for the updater it
             // started, which is about to replace the program.
-            if (app && app->getMainWindow() && !m_update->windowHidden()) {
+            if (m_windowBuilt && !m_update->windowHidden()) {
                 m_update->deleteLater();
                 m_update = nullptr;
             }
@@ -145,8 +141,7 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         emit signalSetBacklight(true);
         break;
     case 1353: case 1354: case 1355: case 1356: case 1357: case 1358: case 1367:
-        if (app)
-            app->setSyncTimerNtp();
+        emit signalSetSyncTimerNtp();
         break;
     case 1478:
         if (v == 1.0f)
@@ -224,7 +219,7 @@ void ParametersHandler::cmdPowerOff()
     qDebug() << "Power Off...";
     emit signalSetHlKeyboard(0);
     SystemCommands::startDetached("/sbin/poweroff", {});
-    MainApplication::requestQuit();
+    emit signalRequestQuit();
 }
 
 void ParametersHandler::cmdReboot()
@@ -232,7 +227,7 @@ void ParametersHandler::cmdReboot()
     qDebug() << "Reboot...";
     const bool started = SystemCommands::startDetached("/sbin/reboot", {});
     qDebug() << "reboot started:" << started;
-    MainApplication::requestQuit();
+    emit signalRequestQuit();
 }
 
 void ParametersHandler::cmdUpdate()

@@ -23,6 +23,9 @@ public:
     QString accessPointName() const { return m_apName; }
     bool isClockSet() const { return m_clockSet; }
     Update* update() const { return m_update; }
+    // Whether the main window stands: the update ended (763 = 0) is released
+    // only then. Told by whoever builds and removes the window.
+    void setWindowBuilt(bool built) { m_windowBuilt = built; }
 
 public slots:
     void slotParamUpdated(quint16 id, quint8 cmd);
@@ -58,6 +61,17 @@ signals:
     void signalShowUpdateDialog();
     // The key light, switched off before the station powers off.
     void signalSetHlKeyboard(int enable);
+    // The language (570) is loaded anew, before the menus are rebuilt in it:
+    // the receiver must run at once (a direct connection).
+    void signalTranslateApplication();
+    // The SCADA protocol (578) has changed: the register map is built anew.
+    void signalInitScada();
+    // An NTP setting (1353-1358, 1367) has been reported: the request timer
+    // is re-armed.
+    void signalSetSyncTimerNtp();
+    // Power-off or reboot has been started: the program ends. The receiver
+    // must run at once, at the point of the command.
+    void signalRequestQuit();
 
 private:
     void changedCondition(int state);
@@ -76,6 +90,7 @@ private:
     float m_prevLanguage = -1.0f;
     QString m_apName;
     bool m_clockSet = false;
+    bool m_windowBuilt = false;
     QPointer<Update> m_update;
     // The address, the mask and the gateway, applied as one setting.
     NetworkApplier* m_network;

@@ -1,5 +1,4 @@
 #include "ntpclient.h"
-#include "mainapplication.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -19,31 +18,20 @@ QString senderText(const QHostAddress& address, quint16 port)
 
 } // namespace
 
-NtpClient::NtpClient(QObject* parent)
-    : QObject(parent)
+NtpClient::NtpClient(Clock clock, QObject* parent)
+    : NtpClient(std::move(clock), QHostAddress::Any, 0, parent)
 {
-    init(QHostAddress::Any, 0);
 }
 
-NtpClient::NtpClient(const QHostAddress& bindAddress, quint16 bindPort, QObject* parent)
+NtpClient::NtpClient(Clock clock, const QHostAddress& bindAddress, quint16 bindPort, QObject* parent)
     : QObject(parent)
-{
-    init(bindAddress, bindPort);
-}
-
-void NtpClient::init(const QHostAddress& bindAddress, quint16 bindPort)
+    , m_clock(std::move(clock))
 {
     qRegisterMetaType<NtpReply>("NtpReply");
     qRegisterMetaType<QHostAddress>("QHostAddress");
     m_socket = new QUdpSocket(this);
     m_socket->bind(bindAddress, bindPort);
     connect(m_socket, &QUdpSocket::readyRead, this, &NtpClient::readPendingDatagrams);
-}
-
-QDateTime NtpClient::stationClockUtc()
-{
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->currentDateTimeUtc() : QDateTime::currentDateTimeUtc();
 }
 
 quint32 NtpClient::requestNoise()
@@ -80,7 +68,7 @@ bool NtpClient::sendRequest(const QHostAddress& address, quint16 port)
 {
     if (m_socket->state() != QAbstractSocket::BoundState)
         return false;
-    const QByteArray packet = requestPacket(stationClockUtc(), requestNoise());
+    const QByteArray packet = requestPacket(m_clock(), requestNoise());
     // A new request supersedes the one before: only its answer is awaited,
     // and its origin must echo all 64 bits that were sent.
     m_outstanding = m_socket->writeDatagram(packet, address, port) == packet.size();
@@ -144,6 +132,6 @@ void NtpClient::readPendingDatagrams()
             continue;
         }
         packet.truncate(static_cast<int>(n));
-        emit replyReceived(sender, port, NtpReply(packet, stationClockUtc()));
+        emit replyReceived(sender, port, NtpReply(packet, m_clock()));
     }
 }

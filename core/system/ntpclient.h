@@ -4,18 +4,24 @@
 #include "log_throttle.h"
 #include "ntpreply.h"
 
+#include <QDateTime>
 #include <QHostAddress>
 #include <QObject>
+#include <functional>
 
 class QUdpSocket;
 
-// Sends SNTP client requests and hands every answer to the application.
+// Sends SNTP client requests and hands every answer on.
 class NtpClient : public QObject
 {
     Q_OBJECT
 public:
-    explicit NtpClient(QObject* parent = nullptr);
-    NtpClient(const QHostAddress& bindAddress, quint16 bindPort, QObject* parent = nullptr);
+    // The station clock in UTC, which stamps each request and each answer's
+    // arrival; given by whoever makes the client, and callable for its life.
+    using Clock = std::function<QDateTime()>;
+
+    explicit NtpClient(Clock clock, QObject* parent = nullptr);
+    NtpClient(Clock clock, const QHostAddress& bindAddress, quint16 bindPort, QObject* parent = nullptr);
 
     bool sendRequest(const QHostAddress& address, quint16 port);
     // Random bits added to a request's transmit fraction: below 2^22, less
@@ -53,10 +59,8 @@ signals:
 private:
     enum DropKind { DropUnreadable, DropShort, DropUnasked, DropSender, DropOrigin, DropUnusable };
 
-    void init(const QHostAddress& bindAddress, quint16 bindPort);
     void logDrop(DropKind kind, const QString& reason);
-    static QDateTime stationClockUtc();
-
+    Clock m_clock;
     QUdpSocket* m_socket = nullptr;
     // The request awaiting its answer: where it went and its transmit time.
     bool m_outstanding = false;

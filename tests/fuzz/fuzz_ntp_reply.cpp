@@ -27,7 +27,7 @@ struct Client
     char name[8] = "fuzz";
     char* argv[2] = {name, nullptr};
     QCoreApplication app{argc, argv};
-    NtpClient client{QHostAddress(QHostAddress::LocalHost), 0};
+    NtpClient client{[] { return QDateTime::currentDateTimeUtc(); }, QHostAddress(QHostAddress::LocalHost), 0};
     // Where the requests go: a socket of our own, never read.
     QUdpSocket server;
     Client()
