@@ -1,3 +1,4 @@
 #pragma once
-// The application object: anything may include it.
+// Read like any other header: the window it includes is core reaching up.
+#include "window.h"
 struct MainApplication {};
