@@ -23,13 +23,15 @@ The check fails when
   1. a room of core/ (core itself or any room under it) includes a header of a
      room outside core/;
   2. rooms include each other, directly or around a circle;
-  3. a file in core/ other than core/mainapplication.h and .cpp includes
-     core/mainapplication.h (the rooms outside core/ may include it);
+  3. a file anywhere in core/ other than core/mainapplication.h and .cpp
+     includes core/mainapplication.h (the rooms outside core/ may include it);
   4. product code reads the environment anywhere but core/base/test_switch.h,
-     the one place that reads the VRX_ test switches: a qgetenv, getenv,
-     secure_getenv, qEnvironmentVariable..., QProcessEnvironment or
-     systemEnvironment outside comments and strings. Product code is every
-     file of a room and the assemblers; the program reads no other variable.
+     the one place that reads the VRX_ test switches. The program reads no
+     other variable, so any read elsewhere fails, whatever its name: a
+     qgetenv, getenv, secure_getenv, qEnvironmentVariable...,
+     QProcessEnvironment or systemEnvironment outside comments and strings.
+     Product code is every file of a room (the emulator's too) and the
+     assemblers.
 
 The assemblers, core/mainapplication.cpp and main.cpp, put the program
 together: their includes are not charged (rule 4 binds them still). That is the
