@@ -1,23 +1,47 @@
 #!/usr/bin/env python3
 """The one-way rule between the program's folders ("rooms").
 
-Every quoted #include of product code is resolved as the compiler resolves it:
-first beside the including file, then through the -I folders the build gives
-that file (read from CMake's compile_commands.json). The include is then charged
-to the room of the file it found. The check fails when
+Rooms. A room is every folder, at any depth, that holds .cpp or .h files of
+product code other than the assemblers (below); they are found from the tree,
+not from a list. Not product code, and so no rooms: the top folders tests/,
+bench/, scripts/, cmake/ and resources/, hidden folders, and build folders
+(named build*, or holding a CMakeCache.txt), with everything under them. A file
+belongs to the room of its own folder: core/mainapplication.h to the room
+"core", core/store/store.h to "core/store". The top folder is the room "."
+once it holds a file other than main.cpp.
 
-  - a room in core/ includes a header of a room above it (texts/, eventlog/,
-    scada/, ui/..., emulator/), or
-  - the rooms include each other, directly or around a circle.
+Includes. Every #include of product code is resolved as the compiler resolves
+it, with the -iquote, -I and -isystem folders the build gives that file (read
+from CMake's compile_commands.json; a header takes those of the sources of its
+folder, or of all sources when its folder has none). A quoted include is looked
+for beside the including file first, then in those folders; an include in
+angle brackets only in those folders. An include is charged to the room of the
+file it finds; one that finds no file of a room (Qt, the standard library,
+generated files) is not charged.
 
-The single application object is the one exception by design: includes of
-mainapplication.h do not count, and mainapplication.cpp and main.cpp may
-include anything, since they put the program together.
+The check fails when
+  1. a room of core/ (core itself or any room under it) includes a header of a
+     room outside core/;
+  2. rooms include each other, directly or around a circle;
+  3. a file anywhere in core/ other than core/mainapplication.h and .cpp
+     includes core/mainapplication.h (the rooms outside core/ may include it);
+  4. product code reads the environment anywhere but core/base/test_switch.h,
+     the one place that reads the VRX_ test switches. The program reads no
+     other variable, so any read elsewhere fails, whatever its name: a
+     qgetenv, getenv, secure_getenv, qEnvironmentVariable...,
+     QProcessEnvironment or systemEnvironment outside comments and strings.
+     Product code is every file of a room (the emulator's too) and the
+     assemblers.
+
+The assemblers, core/mainapplication.cpp and main.cpp, put the program
+together: their includes are not charged (rule 4 binds them still). That is the
+only exemption; core/mainapplication.h is read like any other header, so what
+it includes is charged to core.
 
 Usage:
   check_layers.py --root DIR --compile-commands FILE [--graph]
 
-Exit status 0 when the tree keeps the rule, 1 when it does not, 2 on a usage
+Exit status 0 when the tree keeps the rules, 1 when it does not, 2 on a usage
 error (a missing compile_commands.json, say).
 """
 
@@ -28,63 +52,83 @@ import re
 import shlex
 import sys
 
-# A room is a folder of product code; a file belongs to the longest room that
-# holds it. Folders not listed (tests/, bench/, build trees) are not rooms.
-ROOMS = [
-    "core/base", "core/link", "core/store", "core/net", "core/system",
-    "texts", "eventlog", "scada",
-    "ui/framework", "ui/screens", "ui/modes", "ui/protections",
-    "emulator",
-]
-# What a room in core/ may never include: every room outside core/.
-CORE_PREFIX = "core/"
-
-# The application object puts the program together: it may include anything,
-# and anything may include its header.
+NOT_ROOMS = {"tests", "bench", "scripts", "cmake", "resources"}  # top folders
+CORE = "core"
 ASSEMBLERS = {"core/mainapplication.cpp", "main.cpp"}
-EXEMPT_HEADERS = {"core/mainapplication.h"}
+APPLICATION_HEADER = "core/mainapplication.h"
+APPLICATION_FILES = {"core/mainapplication.h", "core/mainapplication.cpp"}
+ENVIRONMENT_READER = "core/base/test_switch.h"
 
-INCLUDE_RE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 SOURCE_SUFFIXES = (".cpp", ".h")
+INCLUDE_RE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*([<"])([^>"\n]+)[>"]', re.MULTILINE)
+ENVIRONMENT_READ_RE = re.compile(
+    r"\b(qgetenv|getenv|secure_getenv|qEnvironmentVariable\w*|QProcessEnvironment|systemEnvironment)\b")
+# Comments, string and character literals, in the order they open.
+TOKEN_RE = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'', re.DOTALL)
 
 
-def room_of(rel):
-    """The room of a path relative to the root, or None for files in no room."""
-    best = None
-    for room in ROOMS:
-        if rel == room or rel.startswith(room + "/"):
-            if best is None or len(room) > len(best):
-                best = room
-    if best is None and rel.startswith(CORE_PREFIX) and rel.count("/") >= 2:
-        # A new folder in core/ is a room of its own, bound by core's rule.
-        best = "/".join(rel.split("/")[:2])
-    return best
+def code_of(text, keep_strings):
+    """The text without its comments (and without the contents of its
+    literals unless keep_strings), its lines where they were."""
+    def replace(match):
+        token = match.group(0)
+        if token[0] == "/":
+            return " " + "\n" * token.count("\n")
+        return token if keep_strings else token[0] * 2
+    return TOKEN_RE.sub(replace, text)
+
+
+def in_core(room):
+    return room == CORE or room.startswith(CORE + "/")
+
+
+def product_files(root):
+    """Every .cpp and .h of product code, as paths relative to the root."""
+    found = []
+    for top, dirs, files in os.walk(root):
+        rel_top = os.path.relpath(top, root).replace(os.sep, "/")
+        if "CMakeCache.txt" in files:
+            dirs[:] = []
+            continue
+        dirs[:] = sorted(d for d in dirs
+                         if not d.startswith(".") and not d.startswith("build")
+                         and not (rel_top == "." and d in NOT_ROOMS))
+        for name in sorted(files):
+            if name.endswith(SOURCE_SUFFIXES):
+                found.append(name if rel_top == "." else f"{rel_top}/{name}")
+    return found
+
+
+def folder_of(rel):
+    return os.path.dirname(rel) or "."
 
 
 def include_dirs_of(command, directory):
-    """The -I folders of one compile command, in order, made absolute."""
+    """The folders a quoted and an angle-bracket include are looked for in
+    (beyond the including file's own folder), in the compiler's order."""
     if "arguments" in command:
         args = list(command["arguments"])
     else:
         args = shlex.split(command["command"])
-    dirs = []
+    found = {"-iquote": [], "-I": [], "-isystem": []}
     i = 0
     while i < len(args):
-        arg = args[i]
-        path = None
-        if arg in ("-I", "-isystem", "-iquote") and i + 1 < len(args):
-            path = args[i + 1]
-            i += 1
-        elif arg.startswith("-I"):
-            path = arg[2:]
-        if path is not None:
-            dirs.append(os.path.normpath(os.path.join(directory, path)))
+        for option in found:
+            if args[i] == option and i + 1 < len(args):
+                found[option].append(args[i + 1])
+                i += 1
+                break
+            if args[i].startswith(option) and len(args[i]) > len(option):
+                found[option].append(args[i][len(option):])
+                break
         i += 1
-    return dirs
+    absolute = {k: [os.path.normpath(os.path.join(directory, d)) for d in v] for k, v in found.items()}
+    return {'"': absolute["-iquote"] + absolute["-I"] + absolute["-isystem"],
+            "<": absolute["-I"] + absolute["-isystem"]}
 
 
 def load_compile_commands(path):
-    """Maps each compiled file (absolute) to its -I folders."""
+    """Maps each compiled file (absolute) to its include folders."""
     with open(path, encoding="utf-8") as f:
         commands = json.load(f)
     base = os.path.dirname(os.path.abspath(path))
@@ -96,38 +140,28 @@ def load_compile_commands(path):
     return flags
 
 
-def product_files(root):
-    for top, dirs, files in os.walk(root):
-        dirs[:] = [d for d in dirs if not d.startswith(".") and not d.startswith("build")]
-        for name in files:
-            if name.endswith(SOURCE_SUFFIXES):
-                path = os.path.join(top, name)
-                rel = os.path.relpath(path, root)
-                if room_of(rel) is not None or rel in ASSEMBLERS:
-                    yield path, rel
-
-
 def dirs_for(path, flags):
-    """The -I folders the build gives a file. A header is not compiled on its
-    own: it is read with the folders of the sources of its own folder (all of
-    them, in the order first seen), or, when its folder has none, of every
-    source of the same room."""
+    """The include folders the build gives a file. A header is not compiled on
+    its own: it is read with the folders of the sources of its own folder (all
+    of them, in the order first seen), or, when its folder has none, of every
+    source."""
     if path in flags:
         return flags[path]
     folder = os.path.dirname(path)
-    merged = []
-    for source, dirs in sorted(flags.items()):
-        if os.path.dirname(source) == folder:
-            merged.extend(d for d in dirs if d not in merged)
-    if merged:
-        return merged
-    for dirs in flags.values():
-        merged.extend(d for d in dirs if d not in merged)
+    sources = [dirs for source, dirs in sorted(flags.items()) if os.path.dirname(source) == folder]
+    if not sources:
+        sources = list(flags.values())
+    merged = {'"': [], "<": []}
+    for dirs in sources:
+        for kind in merged:
+            merged[kind].extend(d for d in dirs[kind] if d not in merged[kind])
     return merged
 
 
-def resolve(name, including, dirs):
-    for folder in [os.path.dirname(including)] + dirs:
+def resolve(name, kind, including, dirs):
+    # Only a quoted include is looked for beside the file that includes it.
+    beside = [os.path.dirname(including)] if kind == '"' else []
+    for folder in beside + dirs[kind]:
         candidate = os.path.normpath(os.path.join(folder, name))
         if os.path.isfile(candidate):
             return candidate
@@ -202,35 +236,47 @@ def main():
         return 2
     flags = load_compile_commands(options.compile_commands)
 
+    files = product_files(root)
+    rooms = sorted({folder_of(rel) for rel in files if rel not in ASSEMBLERS})
+    room_set = set(rooms)
+
     # (from room, to room) -> the includes that make that edge, for the messages.
     evidence = {}
-    for path, rel in product_files(root):
-        if rel in ASSEMBLERS:
-            continue
-        source_room = room_of(rel)
+    application_header_includes = []
+    environment_reads = []
+    for rel in files:
+        path = os.path.join(root, rel)
         with open(path, encoding="utf-8", errors="replace") as f:
             text = f.read()
+        if rel != ENVIRONMENT_READER:
+            code = code_of(text, keep_strings=False)
+            for match in ENVIRONMENT_READ_RE.finditer(code):
+                line = code.count("\n", 0, match.start()) + 1
+                environment_reads.append(f"{rel}:{line}: {match.group(1)}")
+        if rel in ASSEMBLERS:
+            continue
+        source_room = folder_of(rel)
         dirs = dirs_for(path, flags)
-        for name in INCLUDE_RE.findall(text):
-            target = resolve(name, path, dirs)
+        for kind, name in INCLUDE_RE.findall(code_of(text, keep_strings=True)):
+            target = resolve(name, kind, path, dirs)
             if target is None:
-                continue  # generated files, or headers of no room
-            target_rel = os.path.relpath(target, root)
-            if target_rel in EXEMPT_HEADERS:
-                continue
-            target_room = room_of(target_rel)
-            if target_room is None or target_room == source_room:
+                continue  # Qt, the standard library, generated files
+            target_rel = os.path.relpath(target, root).replace(os.sep, "/")
+            if (target_rel == APPLICATION_HEADER and in_core(source_room)
+                    and rel not in APPLICATION_FILES):
+                application_header_includes.append(f"{rel} -> {target_rel}")
+            target_room = folder_of(target_rel)
+            if target_room not in room_set or target_room == source_room:
                 continue
             evidence.setdefault((source_room, target_room), []).append(f"{rel} -> {target_rel}")
 
-    edges = {}
+    edges = {room: set() for room in rooms}
     for (a, b) in evidence:
-        edges.setdefault(a, set()).add(b)
-        edges.setdefault(b, set())
+        edges[a].add(b)
 
     failures = 0
     for (a, b), lines in sorted(evidence.items()):
-        if a.startswith(CORE_PREFIX) and not b.startswith(CORE_PREFIX):
+        if in_core(a) and not in_core(b):
             failures += 1
             print(f"layers: {a} includes {b} above it:")
             for line in lines:
@@ -243,17 +289,28 @@ def main():
         for a, b in zip(circle, circle[1:]):
             for line in evidence.get((a, b), [])[:3]:
                 print(f"    {line}")
+    if application_header_includes:
+        failures += 1
+        print(f"layers: in core/, only the application object's own files include {APPLICATION_HEADER}:")
+        for line in application_header_includes:
+            print(f"    {line}")
+    if environment_reads:
+        failures += 1
+        print(f"layers: product code reads the environment only in {ENVIRONMENT_READER}:")
+        for line in environment_reads:
+            print(f"    {line}")
 
     if options.graph:
-        for a in sorted(edges):
-            if edges[a]:
-                print(f"{a}: {', '.join(sorted(edges[a]))}")
+        for a in rooms:
+            print(f"{a}: {', '.join(sorted(edges[a])) or '(no other room)'}")
 
     if failures:
         print(f"layers: {failures} breach(es) of the one-way rule")
         return 1
-    print(f"layers: {len(edges)} rooms, {sum(len(v) for v in edges.values())} "
-          "one-way includes between them, no cycle, nothing in core/ reaching up")
+    print(f"layers: {len(rooms)} rooms, {sum(len(v) for v in edges.values())} "
+          "one-way includes between them, no cycle, nothing in core/ reaching up, "
+          f"{APPLICATION_HEADER} included in core/ by the application object only, "
+          f"the environment read in {ENVIRONMENT_READER} only")
     return 0
 
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The one-way rule between folders (scripts/check_layers.py), checked twice:
-# first on a small fixture tree that breaks it in each way the check knows (it
-# must fail, and name exactly those breaches), then on the project, resolving
-# includes with the -I folders of a configured build's compile_commands.json.
+# The one-way rule between folders, and where the environment may be read
+# (scripts/check_layers.py), checked twice: first on a small fixture tree that
+# breaks each rule the check knows (it must fail, and name exactly those
+# breaches), then on the project, resolving includes with the include folders
+# of a configured build's compile_commands.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build-test}

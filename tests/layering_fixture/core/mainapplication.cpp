@@ -1,4 +1,6 @@
-// The application object puts the program together and may include anything.
+// The application object puts the program together and may include anything:
+// without that exemption, core would reach up to texts and ui/screens and
+// round a circle with core/link.
 #include "mainapplication.h"
 #include "menu.h"
 #include "catalogue.h"

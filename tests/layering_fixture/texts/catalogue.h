@@ -1,3 +1,5 @@
 #pragma once
 #include "store.h"
+// Outside core/, the application object's header may be included.
+#include "mainapplication.h"
 const char* catalogueText();

@@ -1,0 +1,3 @@
+#pragma once
+#include "../log.h"
+struct Entry {};
