@@ -39,7 +39,7 @@ void BaseAddrEditWidget::showValue(Parameters& parameters)
         m_fieldDef.min.store(def->min.load());
         m_fieldDef.max.store(def->max.load());
         m_fieldDef.validity.store(def->validity.load());
-        m_fieldDef.unitOut = def->unitOut;
+        m_fieldDef.unitOut.store(def->unitOut.load());
         m_fieldDef.value.store(def->value.load());
         m_fieldDef.mask = def->mask;
         m_fieldDef.discret = def->discret;

@@ -151,11 +151,12 @@ bool BaseParamWidget::setValue(const QString& text)
         return false;
     Parameters* parameters = store();
     const int quantity = Units::quantity(m_def->physic.load());
+    const quint8 unit = m_def->unitOut.load();
 
     if (quantity == 2) {
         const QStringList parts = text.split(QLatin1Char(':'));
         qint64 seconds = 0;
-        switch (m_def->unitOut) {
+        switch (unit) {
         case 3:
             seconds = timePart(parts, 0) * 1000 + timePart(parts, 1);
             break;
@@ -188,12 +189,12 @@ bool BaseParamWidget::setValue(const QString& text)
     }
 
     if (quantity == 1) {
-        if (m_def->unitOut == 1 || m_def->unitOut == 2) {
+        if (unit == 1 || unit == 2) {
             // Read the fields as they are written and take them as UTC: a local
             // reading could fall into a daylight-saving gap of the machine's zone.
             QDate date;
             QTime clock(0, 0);
-            if (m_def->unitOut == 1) {
+            if (unit == 1) {
                 if (text.length() != 19 || text.at(10) != QLatin1Char(' '))
                     return false;
                 date = QDate::fromString(text.left(10), QStringLiteral("yyyy.MM.dd"));
