@@ -706,6 +706,38 @@ private slots:
             QCOMPARE(fieldState(edit), 4);
     }
 
+    // A change of one step, up or down, on a row of three decimals and one of
+    // one decimal, is written once with the value typed: a float is a little
+    // off its decimal (1.402 is 1.40199995...), so cut to the step below it
+    // would be the stored value's step.
+    void oneStepChangeIsWritten_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("1.401 to 1.402") << int(DecRow) << "479=1.401" << "1.402";
+        QTest::newRow("1.402 to 1.401") << int(DecRow) << "479=1.402" << "1.401";
+        QTest::newRow("50.2 to 50.3") << int(TenthRow) << "790=50.2" << "50.3";
+        QTest::newRow("50.3 to 50.2") << int(TenthRow) << "790=50.3" << "50.2";
+    }
+    void oneStepChangeIsWritten()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        auto* edit = static_cast<BaseEditWidget*>(row(index));
+        report(stored);
+        edit->slotUpdateValue();
+        QSignalSpy writes(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy ends(edit, &BaseEditWidget::signalEditingEnd);
+        selectRow(m_form, index);
+        press("F4 " + typed);
+        QCOMPARE(shown(edit), typed);
+        press("Enter");
+        checkEnded(edit, ends, true);
+        QCOMPARE(writesOf(writes), (Writes{{edit->id(), f(typed.toFloat())}}));
+    }
+
     // Once the first key has cleared a widened field, the entry is bounded by
     // the limits again: Right stops before the fourth place of 0 ... 99.9;
     // limits reported later bound the next entry.

@@ -30,6 +30,8 @@ struct ParameterDef
 
     // The value as a float, whatever the raw word holds.
     float valueFloat() const;
+    // The scale of the resolution (10^decimals), at least 1.
+    unsigned int scale() const { return discret > 1 ? static_cast<unsigned int>(discret) : 1u; }
     // Physical-quantity code as used by the unit tables: the low byte only.
     quint8 physicCode() const { return static_cast<quint8>(physic.load() & 0xFFu); }
 

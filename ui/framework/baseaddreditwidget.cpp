@@ -15,8 +15,7 @@ const quint32 DateTimeQuantity = 1;
 // An octet passes its own parameter's range.
 bool inRange(const ParameterDef* def, float value)
 {
-    return def && Common::checkRange(value, def->min.load(), def->max.load(),
-                                     static_cast<unsigned int>(qMax(1, def->discret)));
+    return def && Common::checkRange(value, def->min.load(), def->max.load(), def->scale());
 }
 
 } // namespace
