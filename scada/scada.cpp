@@ -524,7 +524,7 @@ void Scada::fillUnitDefinition(const ScadaParameter& entry, ParameterDef* def) c
 {
     def->id = entry.id;
     def->physic = entry.physic;
-    def->unitOut = entry.unit;
+    def->unitOut.store(entry.unit);
 }
 
 unTypeData Scada::registerValue(const ScadaParameter& entry, quint32 raw) const

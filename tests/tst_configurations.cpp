@@ -4,8 +4,10 @@
 // while the motor turns; the profiles stored, a bit set, deciding the choices
 // of the default profile and the buttons of the load page. And the
 // confirmation of the settings critical for running the pump, which the
-// settings wizard gives.
+// settings wizard gives, and what counts as a change of one at its
+// resolution, for the check and for the rows the operator enters it on.
 #include "basecombobox.h"
+#include "baseparamwidget.h"
 #include "configurations_form.h"
 #include "echo_controller.h"
 #include "mainwindow.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -380,6 +383,90 @@ private slots:
         for (quint16 id : ParametersCheck::filterIdList)
             check.slotSetValueParam(id, bitsFromFloat(5.f));
         QVERIFY(check.isConfirmed());
+    }
+
+    // The same at a parameter's resolution is the same step. Across the
+    // values a critical setting of each scale takes, a step up or down from
+    // the stored value is a change: an entry of it is written, and reported,
+    // it withdraws the confirmations outside the editing window. Less than
+    // half a step either way is neither.
+    void oneStepIsAChange_data()
+    {
+        QTest::addColumn<quint16>("id");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("lastStep"); // the format's largest value, in steps
+        QTest::newRow("scale 10, 99999.9") << quint16(32) << 10 << 999999;
+        QTest::newRow("scale 100, 999.99") << quint16(10019) << 100 << 99999;
+        QTest::newRow("scale 1000, 999.999") << quint16(696) << 1000 << 999999;
+    }
+    void oneStepIsAChange()
+    {
+        QFETCH(quint16, id);
+        QFETCH(int, scale);
+        QFETCH(int, lastStep);
+        QCOMPARE(int(UiStation::store()->getParameter(id)->scale()), scale);
+        m_echo.reset();
+        reportCritical(5.f, 1.f);
+        m_ui.drive.reportAll(QStringLiteral("%1:min=-1 %1:max=1000000").arg(id));
+        // Two debug lines an entry.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        struct DebugBack
+        {
+            ~DebugBack() { QLoggingCategory::setFilterRules(QString()); }
+        } debugBack;
+
+        // Every step of the first two thousand, then two thousand spread up
+        // to the format's largest value; each as the nearest float, as an
+        // entry is read.
+        QVector<int> steps;
+        for (int k = 0; k < 2000; ++k)
+            steps << k;
+        for (int i = 1; i <= 2000; ++i)
+            steps << 2000 + int(qint64(lastStep - 2000) * i / 2000);
+        const auto value = [scale](double step) { return float(step / scale); };
+
+        BaseParamWidget row(id);
+        QSignalSpy written(&row, &BaseParamWidget::signalParamWrite);
+        // Wrong answers of the row and of the check: a step taken for no
+        // change, less than half a step taken for one.
+        int rowMissed = 0, checkMissed = 0, rowMoved = 0, checkMoved = 0, changes = 0, cases = 0;
+        QStringList examples;
+        for (int k : steps) {
+            for (double offset : {1.0, -1.0, 0.45, -0.45}) {
+                const float stored = value(k);
+                const float entry = value(k + offset);
+                const bool change = qAbs(offset) >= 1.0;
+                m_ui.drive.report(id, stored);
+                written.clear();
+                QVERIFY(row.setValue(entry));
+                const bool rowWrote = !written.isEmpty();
+                bool checkSaw = false;
+                {
+                    ParametersCheck check(UiStation::store());
+                    m_ui.drive.report(id, entry);
+                    checkSaw = check.isEditingWindowOpen();
+                }
+                ++cases;
+                changes += change;
+                (change ? rowMissed : rowMoved) += rowWrote != change;
+                (change ? checkMissed : checkMoved) += checkSaw != change;
+                if ((rowWrote != change || checkSaw != change) && examples.size() < 4)
+                    examples << QStringLiteral("%1 -> %2: row %3, check %4")
+                                    .arg(double(stored), 0, 'g', 9)
+                                    .arg(double(entry), 0, 'g', 9)
+                                    .arg(rowWrote ? "wrote" : "kept", checkSaw ? "withdrew" : "kept");
+            }
+        }
+        QVERIFY2(examples.isEmpty(),
+                 qPrintable(QStringLiteral("of %1 one-step changes the row missed %2, the check %3; of %4 changes "
+                                           "under half a step the row wrote %5, the check withdrew on %6; e.g. %7")
+                                .arg(changes)
+                                .arg(rowMissed)
+                                .arg(checkMissed)
+                                .arg(cases - changes)
+                                .arg(rowMoved)
+                                .arg(checkMoved)
+                                .arg(examples.join(QStringLiteral("; ")))));
     }
 };
 

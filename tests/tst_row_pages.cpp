@@ -613,10 +613,10 @@ private slots:
         m_drive.report(1631, 10.f, Parameters::KindPhysic);
         m_drive.report(1635, 10.f, Parameters::KindPhysic);
         const ParameterDef* power = p->getParameter(10013);
-        QVERIFY(power->unitOut != p->getParameter(1631)->unitOut);
+        QVERIFY(power->unitOut.load() != p->getParameter(1631)->unitOut.load());
         open("AnalogOutput3Form", "1631:min=0 1631:max=100000 1631=2500 1617=1 1627=10013");
-        QCOMPARE(p->getParameter(1631)->unitOut, power->unitOut);
-        QCOMPARE(p->getParameter(1635)->unitOut, power->unitOut);
+        QCOMPARE(p->getParameter(1631)->unitOut.load(), power->unitOut.load());
+        QCOMPARE(p->getParameter(1635)->unitOut.load(), power->unitOut.load());
         auto* minimum = qobject_cast<BaseEditWidget*>(current()->rowWidget(3));
         QCOMPARE(minimum->unitLabel()->text(), p->getTextUnit(power));
         QCOMPARE(qobject_cast<BaseEditWidget*>(current()->rowWidget(4))->unitLabel()->text(), p->getTextUnit(power));
@@ -630,16 +630,16 @@ private slots:
         QCOMPARE(floatFromBits(m_echo->writesOf(1631).at(0).value), p->convertTo(30.f, power, false));
         window()->addForm(new MainMenu, 0);
         settle();
-        QCOMPARE(p->getParameter(1631)->unitOut, power->unitOut);
+        QCOMPARE(p->getParameter(1631)->unitOut.load(), power->unitOut.load());
 
         // A source that names no parameter: no value row, the scale ends keep
         // their units; a later valid source brings the value row.
-        const quint8 units[] = {p->getParameter(1632)->unitOut, p->getParameter(1636)->unitOut};
+        const quint8 units[] = {p->getParameter(1632)->unitOut.load(), p->getParameter(1636)->unitOut.load()};
         QVERIFY(!p->getParameter(5000));
         open("AnalogOutput4Form", "1618=2 1628=5000");
         QCOMPARE(rows(), QString("combo:1618, combo:1628, edit:1632, edit:1636"));
-        QCOMPARE(p->getParameter(1632)->unitOut, units[0]);
-        QCOMPARE(p->getParameter(1636)->unitOut, units[1]);
+        QCOMPARE(p->getParameter(1632)->unitOut.load(), units[0]);
+        QCOMPARE(p->getParameter(1636)->unitOut.load(), units[1]);
         QCOMPARE(qobject_cast<BaseComboBox*>(current()->rowWidget(1))->comboBox()->currentData().toInt(), 5000);
         report("1628=15008");
         QCOMPARE(rows(), QString("combo:1618, combo:1628, num:15008, edit:1632, edit:1636"));

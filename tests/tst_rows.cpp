@@ -4,8 +4,9 @@
 // row, the wheel turns nothing), an update never overwriting a field being
 // edited, a value shown whole however short the entry its limits allow, an
 // end with nothing typed or chosen writing nothing on every kind of row, a
-// part of a value never received written only when typed, the reading of
-// entries, the virtual keyboard the text row is typed on. Showing: a text up
+// part of a value never received written only when typed, an end writing
+// what the field shows (a change of one step, the parts of an address or a
+// long number not typed into), the reading of entries, the virtual keyboard the text row is typed on. Showing: a text up
 // to its first zero byte, one refresh per burst of updates, the read-only
 // rows, the condition banner's cases and rule order, the modes, run-time and
 // sensor rows.
@@ -573,11 +574,12 @@ private slots:
              {{526, f(60)}}, nullptr},
             {"password", PassRow, "", "573=42.6", "573=12345", false, "573=nan", "Enter", "1", {{PassId, f(1000)}},
              nullptr},
-            // The value beyond is in the part the first digit is typed into.
+            // The value beyond is in the part the first digit is typed into;
+            // it takes the whole text away, and the mask's fill is written.
             {"address", AddrRow, "", "864=10 865=0 866=0 867=1", "864=1000 865=0 866=0 867=1", false,
-             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 1), nullptr},
+             "864=10 865=nan 866=0 867=1", "Enter", "1", ip(100, 0, 0, 0), nullptr},
             {"long number", LongRow, "", "540=0x75BCD15 885=0x2A", "540=0x75BCD15 885=0x3E8", true,
-             "540=nan 885=0x2A", "Enter", "1", {{540, 123456789u}, {885, 10u}}, nullptr},
+             "540=nan 885=0x2A", "Enter", "1", {{540, 0u}, {885, 10u}}, nullptr},
             {"text", TextRow, "format=nnnn", "1657=0x4241 1658=0", "1657=0x44434241 1658=0x48474645", true,
              "1657=nan 1658=0", keyboardEnter, "b", {{1657, word("B\0\0\0")}, {1658, 0u}}, nullptr},
             {"date and time", ClockRow, "", "534=0x65E078C8", "534=0x77359401", true, "534=nan", "Enter", "Left 2",
@@ -616,7 +618,7 @@ private slots:
         // A cursor key first leaves the field as shown, the mask's fill in
         // that part: one digit typed into another part is refused. Typed
         // into that part, it is written, and the parts not typed into as the
-        // controller holds them, also one it changed during the edit.
+        // field shows them, also one the controller changed during the edit.
         const auto parts = [](const char* name, int row, const char* before, const char* during, const char* keys,
                               const Writes& writes, bool ok) {
             QTest::newRow(name) << row << QString() << QStringList{QStringLiteral("%1|%2|%3").arg(before, during, keys)}
@@ -627,17 +629,15 @@ private slots:
         parts("address: one part never received, a digit typed into another", AddrRow, secondOctetNever, "",
               "Left 5 Enter", {}, false);
         parts("address: one part never received and typed", AddrRow, secondOctetNever, "867=3",
-              "Left Left Left Left Left Left Left Left Left 1 Enter", ip(10, 100, 0, 3), true);
+              "Left Left Left Left Left Left Left Left Left 1 Enter", ip(10, 100, 0, 1), true);
         parts("long number: one part never received, a digit typed into another", LongRow, highNever, "",
               "Left 5 Enter", {}, false);
         parts("long number: one part never received and typed", LongRow, highNever, "540=0x3ADE68B1",
-              "Left Left Left Left Left Left Left Left Left Left 7 Enter", {{540, 987654321u}, {885, 7u}}, true);
+              "Left Left Left Left Left Left Left Left Left Left 7 Enter", {{540, 123456789u}, {885, 7u}}, true);
         // The edit begins with the whole field selected: the first digit
         // takes the selection away, but is typed into the first part alone.
         parts("address: one part never received, the first digit typed", AddrRow, secondOctetNever, "", "1 Enter", {},
               false);
-        parts("address: the first digit typed", AddrRow, "864=10 865=20 866=30 867=1", "", "1 Enter",
-              ip(100, 20, 30, 1), true);
         parts("long number: the low part never received, the first digit typed", LongRow, "540=nan 885=0x2A", "",
               "1 Enter", {}, false);
     }
@@ -704,6 +704,61 @@ private slots:
         // A refusal shows in red on the rows that have a warning state.
         if (!ok && index != PassRow && index != ComboRow)
             QCOMPARE(fieldState(edit), 4);
+    }
+
+    // Enter writes what the field shows then, once. A change of one step, up
+    // or down, on a row of three decimals and on one of one decimal: a float
+    // lies a little off its decimal (1.402 is 1.40199995...), and cut to the
+    // step below, it fell on the stored value's step. On an address and a
+    // long number the parts not typed into too: the first digit takes the
+    // whole selected text away and leaves the mask's fill; after a cursor key
+    // the other parts keep the stored value.
+    void enterWritesWhatTheFieldShows_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("keys"); // after F4
+        QTest::addColumn<QString>("atEnter");
+        QTest::addColumn<Writes>("writes");
+        const auto step = [](const char* name, int row, const char* stored, const char* typed) {
+            QTest::newRow(name) << row << QString(stored) << QString(typed) << QString(typed)
+                                << Writes{{row == DecRow ? DecId : quint16(790), f(QString(typed).toFloat())}};
+        };
+        step("three decimals, 1.401 to 1.402", DecRow, "479=1.401", "1.402");
+        step("three decimals, 1.402 to 1.401", DecRow, "479=1.402", "1.401");
+        step("one decimal, 50.2 to 50.3", TenthRow, "790=50.2", "50.3");
+        step("one decimal, 50.3 to 50.2", TenthRow, "790=50.3", "50.2");
+        const char* const address = "864=10 865=20 866=30 867=1";
+        const char* const number = "540=0x75BCD15 885=0x2A";
+        QTest::newRow("address, one digit") << int(AddrRow) << address << "1"
+                                            << "100.000.000.000" << ip(100, 0, 0, 0);
+        QTest::newRow("address, a cursor key and a digit")
+            << int(AddrRow) << address << "Left 7" << "010.020.030.007" << ip(10, 20, 30, 7);
+        QTest::newRow("long number, one digit")
+            << int(LongRow) << number << "1" << "10000000000" << Writes{{540, 0u}, {885, 10u}};
+        QTest::newRow("long number, a cursor key and a digit")
+            << int(LongRow) << number << "Left 5" << "42123456785" << Writes{{540, 123456785u}, {885, 42u}};
+    }
+    void enterWritesWhatTheFieldShows()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, stored);
+        QFETCH(QString, keys);
+        QFETCH(QString, atEnter);
+        QFETCH(Writes, writes);
+        QWidget* edit = row(index);
+        report(stored);
+        QMetaObject::invokeMethod(edit, "slotUpdateValue");
+        QSignalSpy sent(UiStation::store(), &Parameters::signalParamWrite);
+        QSignalSpy ends(edit, SIGNAL(signalEditingEnd(bool)));
+        selectRow(m_form, index);
+        press("F4 " + keys);
+        QCOMPARE(shown(edit), atEnter);
+        press("Enter");
+        QVERIFY2(nameState(edit) != 2, "the edit to end");
+        QCOMPARE(ends.size(), 1);
+        QVERIFY(ends.at(0).at(0).toBool());
+        QCOMPARE(writesOf(sent), writes);
     }
 
     // Once the first key has cleared a widened field, the entry is bounded by

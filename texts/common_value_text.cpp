@@ -105,9 +105,10 @@ QString Common::getTextValue(unTypeData value, const ParameterDef* def, bool val
         return QStringLiteral("---");
 
     const int quantity = Units::quantity(def->physic.load());
+    const quint8 unit = def->unitOut.load();
     if (quantity == 1)
-        return dateTimeText(value.u, def->unitOut);
-    if (quantity == 2 && def->unitOut >= 3 && def->unitOut <= 8)
-        return durationText(value.f, def->mask, def->unitOut, pad);
+        return dateTimeText(value.u, unit);
+    if (quantity == 2 && unit >= 3 && unit <= 8)
+        return durationText(value.f, def->mask, unit, pad);
     return fixedText(value.f, maskDecimals(def->mask));
 }

@@ -2,6 +2,7 @@
 #define SATURATE_H
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <type_traits>
 
@@ -35,6 +36,18 @@ template <typename T>
 T saturatingRound(double value)
 {
     return saturatingCast<T>(std::round(value));
+}
+
+// The step a value stands on at a parameter's resolution (scale = 10^decimals):
+// the nearest one, saturating like saturatingCast. Two values are the same at
+// that resolution exactly when their steps are equal. The nearest, not the one
+// below: a float lies a little off its decimal (1.402f is 1.40199995...), and
+// cut toward zero it would fall on the step of 1.401, so a one-step change
+// would look like none. The product is taken in double, where a float times a
+// scale up to 2^29 is exact: the same step on the ARM board as on x86.
+inline std::int64_t saturatingStep(double value, unsigned int scale)
+{
+    return saturatingRound<std::int64_t>(value * static_cast<double>(scale));
 }
 
 #endif // SATURATE_H

@@ -44,7 +44,7 @@ void Parameters::init()
             def->access = static_cast<quint8>(query.value(1).toUInt());
             def->operation = static_cast<quint8>(query.value(2).toUInt());
             def->physic = query.value(3).toUInt();
-            def->unitOut = static_cast<quint8>(query.value(4).toUInt());
+            def->unitOut.store(static_cast<quint8>(query.value(4).toUInt()));
             def->mask = query.value(5).toString();
             def->discret = query.value(6).toInt();
             m_params.insert(id, def);
@@ -120,34 +120,37 @@ quint8 Parameters::getValidity(quint16 id) const
 
 // --- units ---------------------------------------------------------------------
 
-quint8 Parameters::userUnit(const ParameterDef* def) const
+quint8 Parameters::userUnit(quint32 physic, quint8 unitOut) const
 {
-    switch (Units::quantity(def->physicCode())) {
+    switch (Units::quantity(physic)) {
     case 18: return Units::unitIndexFromValue(get(IdUnitPressure));
     case 19: return Units::unitIndexFromValue(get(IdUnitTemperature));
     case 20: return Units::unitIndexFromValue(get(IdUnitAcceleration));
     case 23: return Units::unitIndexFromValue(get(IdUnitFlow));
     case 32: return Units::unitIndexFromValue(get(IdUnitMotorPower));
-    default: return Units::unitIndex(def->unitOut);
+    default: return Units::unitIndex(unitOut);
     }
 }
 
+// The quantity and the display unit may change meanwhile (a report of the
+// quantity, a page giving a unit): each conversion reads them once.
 float Parameters::convertFrom(float value, const ParameterDef* def, bool allTime, bool userUnits) const
 {
     if (!def)
         return value;
     // The unit tables know the low byte of the code only.
     const quint32 physic = def->physicCode();
+    const quint8 unitOut = def->unitOut.load();
     if (!userUnits) {
-        const Units::Entry e = Units::entry(physic, def->unitOut);
+        const Units::Entry e = Units::entry(physic, unitOut);
         return value * e.scale + e.offset;
     }
     const int q = Units::quantity(physic);
     if (q == 1)
         return value;
-    if (q == 2 && def->unitOut != 1 && def->unitOut != 2 && !allTime)
+    if (q == 2 && unitOut != 1 && unitOut != 2 && !allTime)
         return value;
-    const Units::Entry e = Units::entry(physic, userUnit(def));
+    const Units::Entry e = Units::entry(physic, userUnit(physic, unitOut));
     return value * e.scale + e.offset;
 }
 
@@ -156,12 +159,13 @@ float Parameters::convertTo(float value, const ParameterDef* def, bool allTime) 
     if (!def)
         return value;
     const quint32 physic = def->physicCode();
+    const quint8 unitOut = def->unitOut.load();
     const int q = Units::quantity(physic);
     if (q == 1)
         return value;
-    if (q == 2 && def->unitOut != 1 && def->unitOut != 2 && !allTime)
+    if (q == 2 && unitOut != 1 && unitOut != 2 && !allTime)
         return value;
-    const Units::Entry e = Units::entry(physic, userUnit(def));
+    const Units::Entry e = Units::entry(physic, userUnit(physic, unitOut));
     return (value - e.offset) / e.scale;
 }
 
@@ -169,7 +173,8 @@ QString Parameters::getTextUnit(const ParameterDef* def) const
 {
     if (!def)
         return QString();
-    return UnitTexts::getTextUnitOfQuantity(Units::quantity(def->physicCode()), userUnit(def));
+    const quint32 physic = def->physicCode();
+    return UnitTexts::getTextUnitOfQuantity(Units::quantity(physic), userUnit(physic, def->unitOut.load()));
 }
 
 // --- writes ----------------------------------------------------------------------

@@ -73,8 +73,9 @@ signals:
 
 private:
     void init();
-    // Unit index a conversion or unit text uses for this parameter.
-    quint8 userUnit(const ParameterDef* def) const;
+    // Unit index a conversion or unit text uses for a parameter of the
+    // quantity code physic whose own display unit is unitOut.
+    quint8 userUnit(quint32 physic, quint8 unitOut) const;
 
     ParametersHandler* m_handler = nullptr;
     QHash<quint16, ParameterDef*> m_params;

@@ -115,12 +115,12 @@ void ParametersCheck::slotParamUpdated(quint16 id)
     if (!def)
         return;
 
+    // A value on the same step as the last one seen is no change, a step or
+    // more away always is; a zero always counts.
     const ParameterDef* param = m_store->getParameter(id);
-    const float scale = static_cast<float>(static_cast<unsigned int>(param ? param->discret : 1));
+    const unsigned int scale = param ? param->scale() : 1u;
     const quint32 raw = m_store->getData(id);
-    const int before = saturatingInt(scale * floatFromBits(def->value));
-    const int now = saturatingInt(scale * floatFromBits(raw));
-    if (before == now && raw != 0)
+    if (saturatingStep(floatFromBits(def->value), scale) == saturatingStep(floatFromBits(raw), scale) && raw != 0)
         return;
 
     def->value = raw;

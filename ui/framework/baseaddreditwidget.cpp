@@ -15,8 +15,7 @@ const quint32 DateTimeQuantity = 1;
 // An octet passes its own parameter's range.
 bool inRange(const ParameterDef* def, float value)
 {
-    return def && Common::checkRange(value, def->min.load(), def->max.load(),
-                                     static_cast<unsigned int>(qMax(1, def->discret)));
+    return def && Common::checkRange(value, def->min.load(), def->max.load(), def->scale());
 }
 
 } // namespace
@@ -39,7 +38,7 @@ void BaseAddrEditWidget::showValue(Parameters& parameters)
         m_fieldDef.min.store(def->min.load());
         m_fieldDef.max.store(def->max.load());
         m_fieldDef.validity.store(def->validity.load());
-        m_fieldDef.unitOut = def->unitOut;
+        m_fieldDef.unitOut.store(def->unitOut.load());
         m_fieldDef.value.store(def->value.load());
         m_fieldDef.mask = def->mask;
         m_fieldDef.discret = def->discret;
@@ -63,21 +62,14 @@ bool BaseAddrEditWidget::commitEntry(const QString& text)
     QVector<float> values;
     for (int i = 0; i < parts.size(); ++i) {
         const int place = i * (OctetPlaces + 1);
-        bool ok = true;
-        float value = 0.0f;
-        // The field's other places hold what was shown when the edit began:
-        // the mask's fill for an octet never reported, an octet changed
-        // since then as it was.
-        const ParameterDef* def = definition(i);
-        if (lineEdit()->isTypedWithin(place, place + OctetPlaces))
-            value = parts.at(i).toFloat(&ok);
-        else if (def && isReceived(i))
-            value = def->valueFloat();
-        else
-            ok = false;
-        // One octet out of its range, or never reported and not typed,
-        // leaves the whole address as it was.
-        if (!ok || !inRange(def, value))
+        // What the field shows is written, typed or not: the first digit
+        // takes the whole selected text away, and the octets it leaves show
+        // the mask's fill. Only an octet never reported and not typed, whose
+        // fill is no value, refuses the entry, as one out of its range does;
+        // either leaves the whole address as it was.
+        bool ok = lineEdit()->isTypedWithin(place, place + OctetPlaces) || isReceived(i);
+        const float value = ok ? parts.at(i).toFloat(&ok) : 0.0f;
+        if (!ok || !inRange(definition(i), value))
             return false;
         values.append(value);
     }

@@ -6,9 +6,9 @@
 
 // An IPv4 address over four parameters of one octet each, shown and typed as
 // 192.168.001.010. An entry is written only when every octet passes its own
-// parameter's range: then all four are written, in octet order. An octet the
-// operator did not type into is written as the controller holds it, and one
-// the controller never reported only when the operator typed it.
+// parameter's range: then all four are written, in octet order, as the field
+// shows them. An octet the controller never reported is written only when the
+// operator typed it.
 class BaseAddrEditWidget : public BaseMultiParamEditWidget
 {
     Q_OBJECT

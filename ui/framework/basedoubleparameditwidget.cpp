@@ -55,12 +55,11 @@ void BaseDoubleParamEditWidget::showValue(Parameters& parameters)
 
 bool BaseDoubleParamEditWidget::partEntry(int part, const QString& digits, int from, quint32* value) const
 {
-    if (lineEdit()->isTypedWithin(from, from + digits.length()))
-        *value = partValue(digits);
-    else if (isReceived(part) && definition(part))
-        *value = definition(part)->value.load();
-    else
+    // The part is written as the field shows it, typed or not; one never
+    // reported shows the mask's fill, no value, until it is typed.
+    if (!lineEdit()->isTypedWithin(from, from + digits.length()) && !isReceived(part))
         return false;
+    *value = partValue(digits);
     return true;
 }
 

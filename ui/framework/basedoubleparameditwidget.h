@@ -5,9 +5,9 @@
 
 // A long decimal number over two parameters: the low 9 digits in one, the
 // digits above them in the other, as many as the low part's format text has
-// beyond 9. Each part keeps its own places in the field. A part the operator
-// did not type into is written as the controller holds it, and one the
-// controller never reported only when the operator typed it.
+// beyond 9. Each part keeps its own places in the field and is written as the
+// field shows it; a part the controller never reported only when the operator
+// typed it.
 class BaseDoubleParamEditWidget : public BaseMultiParamEditWidget
 {
     Q_OBJECT
@@ -25,9 +25,8 @@ protected:
     bool commitEntry(const QString& text) override;
 
 private:
-    // A part's value for the end: the digits typed into its places, or the
-    // value the controller holds; false for a part never reported and not
-    // typed.
+    // A part's value for the end: the digits its places show; false for a
+    // part never reported and not typed.
     bool partEntry(int part, const QString& digits, int from, quint32* value) const;
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 bool isFullDateTime(const ParameterDef* def)
 {
-    return def && Units::quantity(def->physic.load()) == 1 && def->unitOut == 1;
+    return def && Units::quantity(def->physic.load()) == 1 && def->unitOut.load() == 1;
 }
 
 } // namespace
@@ -105,7 +105,8 @@ bool BaseEditWidget::editHasFocus() const
 void BaseEditWidget::openEdit()
 {
     const int quantity = Units::quantity(m_def->physic.load());
-    if (quantity == 2 && m_def->unitOut != 1 && m_def->unitOut != 2) {
+    const quint8 unit = m_def->unitOut.load();
+    if (quantity == 2 && unit != 1 && unit != 2) {
         unTypeData raw;
         raw.u = m_def->value.load();
         // Whole, in the layout of the field's mask when it has one.

@@ -96,14 +96,15 @@ bool BaseParamWidget::setValue(float value)
     const float max = m_def->max.load();
     const quint32 raw = m_def->value.load();
     qDebug() << "BaseParamWidget::setValue (check range)" << m_id << value << raw << min << max;
-    const unsigned int scale = static_cast<unsigned int>(qMax(1, m_def->discret));
+    const unsigned int scale = m_def->scale();
     if (!Common::checkRange(value, min, max, scale))
         return false;
 
     emit signalSetValue(m_id, bitsFromFloat(value));
 
-    const qint64 a = saturatingCast<qint64>(static_cast<double>(value) * scale);
-    const qint64 b = saturatingCast<qint64>(static_cast<double>(scale) * floatFromBits(raw));
+    // The same at the parameter's resolution: the same step.
+    const qint64 a = saturatingStep(value, scale);
+    const qint64 b = saturatingStep(floatFromBits(raw), scale);
     qDebug() << "BaseParamWidget::setValue (signalParamWrite)" << a << b;
     // A value never received (or invalid) reads as 0 here: it must not make an
     // entry of 0 look unchanged.
@@ -123,8 +124,7 @@ bool BaseParamWidget::reenterStoredValue()
     // and nobody told.
     if (Units::quantity(m_def->physic.load()) == 1)
         return static_cast<float>(raw) >= min;
-    const unsigned int scale = static_cast<unsigned int>(qMax(1, m_def->discret));
-    if (!Common::checkRange(floatFromBits(raw), min, m_def->max.load(), scale))
+    if (!Common::checkRange(floatFromBits(raw), min, m_def->max.load(), m_def->scale()))
         return false;
     emit signalSetValue(m_id, raw);
     return true;
@@ -151,11 +151,12 @@ bool BaseParamWidget::setValue(const QString& text)
         return false;
     Parameters* parameters = store();
     const int quantity = Units::quantity(m_def->physic.load());
+    const quint8 unit = m_def->unitOut.load();
 
     if (quantity == 2) {
         const QStringList parts = text.split(QLatin1Char(':'));
         qint64 seconds = 0;
-        switch (m_def->unitOut) {
+        switch (unit) {
         case 3:
             seconds = timePart(parts, 0) * 1000 + timePart(parts, 1);
             break;
@@ -188,12 +189,12 @@ bool BaseParamWidget::setValue(const QString& text)
     }
 
     if (quantity == 1) {
-        if (m_def->unitOut == 1 || m_def->unitOut == 2) {
+        if (unit == 1 || unit == 2) {
             // Read the fields as they are written and take them as UTC: a local
             // reading could fall into a daylight-saving gap of the machine's zone.
             QDate date;
             QTime clock(0, 0);
-            if (m_def->unitOut == 1) {
+            if (unit == 1) {
                 if (text.length() != 19 || text.at(10) != QLatin1Char(' '))
                     return false;
                 date = QDate::fromString(text.left(10), QStringLiteral("yyyy.MM.dd"));

@@ -37,7 +37,7 @@ BaseStatusWidget::BaseStatusWidget(unsigned short id, int index, QWidget* parent
     m_layout->addWidget(m_unitLabel);
 
     // A full date and time needs the room of the value and the unit together.
-    if (m_def && Units::quantity(m_def->physic.load()) == 1 && m_def->unitOut == 1) {
+    if (m_def && Units::quantity(m_def->physic.load()) == 1 && m_def->unitOut.load() == 1) {
         m_valueLabel->setFixedWidth(198);
         m_unitLabel->hide();
     }

@@ -71,7 +71,7 @@ void LineEdit::init(const ParameterDef* def)
     m_maskWidened = false;
 
     const int physic = Units::quantity(def->physic.load());
-    const quint8 unit = def->unitOut;
+    const quint8 unit = def->unitOut.load();
     const bool colonTime = physic == 2 && (unit == 3 || unit == 5 || unit == 7 || unit == 8);
 
     bool masked = false;

@@ -38,8 +38,8 @@ public:
     // since the field took the focus; a selection that a key replaced or
     // erased counts only where a character went. Meant for a field the first
     // key does not clear, whose places keep their meaning (the octets of an
-    // address): a place the operator never typed into still holds what was
-    // shown.
+    // address): a place the operator never typed into holds what was shown
+    // or, where a key took the selection away, the mask's fill.
     bool isTypedWithin(int from, int to) const;
 
     // The input mask the field takes while it is being edited (empty for plain numbers).

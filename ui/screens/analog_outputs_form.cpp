@@ -79,7 +79,7 @@ void AnalogOutputsForm::createForm()
                 // source's unit. The unit stays with them after the page closes.
                 for (quint16 end : {m_minimumId, m_maximumId}) {
                     if (ParameterDef* def = parameters->getParameter(end))
-                        def->unitOut = sourceDef->unitOut;
+                        def->unitOut.store(sourceDef->unitOut.load());
                 }
             } else {
                 // A source the store does not know has no value to show and no
