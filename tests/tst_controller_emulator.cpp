@@ -130,6 +130,15 @@ QByteArray readAnswer(int fd, int waitMs = 5000)
     return got;
 }
 
+// Waits until the emulator's log, gathered into log, holds text.
+bool waitForLog(ProcessStation& station, QByteArray& log, const char* text)
+{
+    return waitFor([&] {
+        log += station.emulator().readAll();
+        return log.contains(text);
+    });
+}
+
 // A "Name:   N kB" line of a process's /proc status, in kB; -1 when it
 // cannot be read.
 long statusKb(qint64 pid, const QByteArray& name)
@@ -262,15 +271,16 @@ private slots:
             return true;
         };
         QVERIFY2(writeUpTo(M::MaxWriteRecords), "every write served");
+        const auto line = [](int raw) { return QString("13 %1 3").arg(raw, 8, 16, QChar('0')).toUpper(); };
         QStringList answer = control.execute("writes");
         QCOMPARE(answer.size(), M::MaxWriteRecords + 1);
-        QCOMPARE(answer.first(), QString("13 00000000 3"));
-        QCOMPARE(answer.at(answer.size() - 2), QString("13 %1 3").arg(M::MaxWriteRecords - 1, 8, 16, QChar('0')).toUpper());
+        QCOMPARE(answer.first(), line(0));
+        QCOMPARE(answer.at(answer.size() - 2), line(M::MaxWriteRecords - 1));
         QVERIFY2(writeUpTo(M::MaxWriteRecords + 5), "every write served");
         answer = control.execute("writes");
         QCOMPARE(answer.size(), M::MaxWriteRecords + 2);
-        QCOMPARE(answer.first(), QString("13 00000005 3"));
-        QCOMPARE(answer.at(answer.size() - 3), QString("13 %1 3").arg(M::MaxWriteRecords + 4, 8, 16, QChar('0')).toUpper());
+        QCOMPARE(answer.first(), line(5));
+        QCOMPARE(answer.at(answer.size() - 3), line(M::MaxWriteRecords + 4));
         QCOMPARE(answer.at(answer.size() - 2), QString("dropped 5"));
         QCOMPARE(answer.last(), QString("ok"));
         quint64 dropped = 0;
@@ -358,7 +368,8 @@ private slots:
         // Answers of half the cap, far more than the socket holds: kept.
         const int lines = 200000;
         const int half = ControlConnection::MaxUnreadAnswerBytes / 2 / help + 1;
-        QVERIFY2(sendAll(client.fd, QByteArray("help\n").repeated(half)), "the emulator taking lines while their answers wait");
+        QVERIFY2(sendAll(client.fd, QByteArray("help\n").repeated(half)),
+                 "the emulator taking lines while their answers wait");
         const QByteArray meanwhile = emulator.control("get 570");
         QVERIFY2(meanwhile.endsWith("\nok\n"), "an answer to another client meanwhile");
         // Then answers of some 250 MB: more than the cap in every read the
@@ -368,14 +379,12 @@ private slots:
         readToEnd(client.fd, &ended);
         QVERIFY2(ended, "the emulator dropping the client that does not read");
         QByteArray log;
-        QVERIFY2(waitFor([&] {
-                     log += emulator.emulator().readAll();
-                     return log.contains("controller_emu: dropped a control client that left more than");
-                 }),
+        QVERIFY2(waitForLog(emulator, log, "controller_emu: dropped a control client that left more than"),
                  "the log's line on the dropped client");
         const long peak = statusKb(pid, "VmHWM");
         const long boundKb = (ControlConnection::MaxUnreadAnswerBytes + MemorySlackBytes) / 1024;
-        qInfo("peak resident size %ld kB above the %ld kB before the flood, bound %ld kB", peak - before, before, boundKb);
+        qInfo("peak resident size %ld kB above the %ld kB before the flood, bound %ld kB", peak - before, before,
+              boundKb);
         QVERIFY2(before > 0 && peak - before <= boundKb,
                  qPrintable(QString("the emulator grew by %1 kB for a client that does not read").arg(peak - before)));
         QCOMPARE(emulator.control("get 570"), meanwhile);
@@ -386,10 +395,7 @@ private slots:
         ended = false;
         QCOMPARE(readToEnd(endless.fd, &ended), meanwhile);
         QVERIFY2(ended, "the emulator dropping the client whose line has no end");
-        QVERIFY2(waitFor([&] {
-                     log += emulator.emulator().readAll();
-                     return log.contains("controller_emu: dropped a control client that sent more than");
-                 }),
+        QVERIFY2(waitForLog(emulator, log, "controller_emu: dropped a control client that sent more than"),
                  "the log's line on the endless line");
         QCOMPARE(emulator.control("get 570"), meanwhile);
     }
@@ -413,10 +419,7 @@ private slots:
         QCOMPARE(readToEnd(refused.fd, &ended), QByteArray("error: too many control clients\n"));
         QVERIFY2(ended, "the client over the cap closed");
         QByteArray log;
-        QVERIFY2(waitFor([&] {
-                     log += emulator.emulator().readAll();
-                     return log.contains("controller_emu: refused a control client");
-                 }),
+        QVERIFY2(waitForLog(emulator, log, "controller_emu: refused a control client"),
                  "the log's line on the refused client");
         clients.pop_back();
         QVERIFY2(waitFor([&] { return emulator.control("get 570") == answer; }), "a client served once one has left");
