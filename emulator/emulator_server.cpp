@@ -224,8 +224,11 @@ int EmulatorServer::acceptFrom(int listenFd, int flags, QSocketNotifier* notifie
     // readable, and accepting again at once would spin as long as that lasts.
     quint64 held = 0;
     if (m_log.pass(LogAcceptFailed, &held))
-        qWarning().noquote() << "controller_emu: cannot accept a connection:" << std::strerror(error)
-                             << "; trying again every" << AcceptRetryMs << "ms" + LogThrottle::heldText(held);
+        qWarning().noquote() << QStringLiteral("controller_emu: cannot accept a connection: %1; trying again every "
+                                               "%2 ms%3")
+                                    .arg(QString::fromLocal8Bit(std::strerror(error)))
+                                    .arg(AcceptRetryMs)
+                                    .arg(LogThrottle::heldText(held));
     notifier->setEnabled(false);
     m_acceptRetry.start();
     return -1;
