@@ -1,5 +1,6 @@
 #include "control_connection.h"
 #include "control_protocol.h"
+#include "log_throttle.h"
 
 #include <QDebug>
 #include <QSocketNotifier>
@@ -13,13 +14,22 @@ namespace {
 // Read at a time: a client sending without pause still lets the event loop
 // serve the link and the other clients in between.
 const int ReadChunk = 64 * 1024;
+// Answers wait in blocks of this size, each allocated once (an answer longer
+// than a block is a block of its own): the emulator holds what is unread and
+// little more, where one growing buffer would hold up to twice as much, and
+// briefly more again at each reallocation.
+const int OutputBlock = 64 * 1024;
+
+// The kinds of line on dropped clients.
+enum DropKind { DropUnread, DropEndless };
 
 } // namespace
 
-ControlConnection::ControlConnection(int fd, ControlProtocol* protocol, QObject* parent)
+ControlConnection::ControlConnection(int fd, ControlProtocol* protocol, LogThrottle* log, QObject* parent)
     : QObject(parent)
     , m_fd(fd)
     , m_protocol(protocol)
+    , m_log(log)
     , m_readNotifier(new QSocketNotifier(fd, QSocketNotifier::Read, this))
     , m_writeNotifier(new QSocketNotifier(fd, QSocketNotifier::Write, this))
 {
@@ -32,6 +42,15 @@ ControlConnection::~ControlConnection()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+void ControlConnection::endInput()
+{
+    if (m_fd < 0)
+        return;
+    m_inputEnded = true;
+    m_readNotifier->setEnabled(false);
+    slotWritable();
 }
 
 void ControlConnection::closeNow()
@@ -59,12 +78,17 @@ void ControlConnection::slotReadable()
         m_readNotifier->setEnabled(false);
     }
     int start = 0;
-    for (int end; !m_protocol->quitRequested() && (end = m_input.indexOf('\n', start)) >= 0; start = end + 1)
+    for (int end; !m_protocol->quitRequested() && (end = m_input.indexOf('\n', start)) >= 0; start = end + 1) {
         execute(m_input.mid(start, end + 1 - start));
+        if (!withinCap())
+            return;
+    }
     m_input.remove(0, start);
     if (m_input.size() > MaxLineBytes && !m_protocol->quitRequested()) {
-        qWarning().noquote() << "controller_emu: dropped a control client that sent more than" << MaxLineBytes
-                             << "bytes without a line's end";
+        quint64 held = 0;
+        if (m_log->pass(DropEndless, &held))
+            qWarning().noquote() << "controller_emu: dropped a control client that sent more than" << MaxLineBytes
+                                 << "bytes without a line's end" + LogThrottle::heldText(held);
         writeAnswers();
         finish();
         return;
@@ -81,9 +105,36 @@ void ControlConnection::slotReadable()
 
 void ControlConnection::execute(const QByteArray& line)
 {
-    const QStringList answer = m_protocol->execute(QString::fromUtf8(line));
-    if (!answer.isEmpty())
-        m_output += (answer.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    const QStringList lines = m_protocol->execute(QString::fromUtf8(line));
+    if (lines.isEmpty())
+        return;
+    const QByteArray answer = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    m_unread += answer.size();
+    if (!m_output.empty() && m_output.back().size() + answer.size() <= OutputBlock) {
+        m_output.back() += answer;
+    } else if (answer.size() < OutputBlock) {
+        m_output.emplace_back();
+        m_output.back().reserve(OutputBlock);
+        m_output.back() += answer;
+    } else {
+        m_output.push_back(answer);
+    }
+}
+
+bool ControlConnection::withinCap()
+{
+    if (unread() <= MaxUnreadAnswerBytes)
+        return true;
+    // What the socket takes at once is no longer the emulator's to hold.
+    const bool here = writeAnswers();
+    if (here && unread() <= MaxUnreadAnswerBytes)
+        return true;
+    quint64 held = 0;
+    if (here && m_log->pass(DropUnread, &held))
+        qWarning().noquote() << "controller_emu: dropped a control client that left more than" << MaxUnreadAnswerBytes
+                             << "bytes of answers unread" + LogThrottle::heldText(held);
+    finish();
+    return false;
 }
 
 void ControlConnection::slotWritable()
@@ -94,43 +145,31 @@ void ControlConnection::slotWritable()
         finish();
         return;
     }
-    const int unread = m_output.size() - m_written;
-    if (unread > MaxUnreadAnswerBytes) {
-        qWarning().noquote() << "controller_emu: dropped a control client that left more than"
-                             << MaxUnreadAnswerBytes << "bytes of answers unread";
+    if (unread() == 0 && m_inputEnded) {
         finish();
         return;
     }
-    if (unread == 0 && m_inputEnded) {
-        finish();
-        return;
-    }
-    m_writeNotifier->setEnabled(unread > 0);
+    m_writeNotifier->setEnabled(unread() > 0);
 }
 
 bool ControlConnection::writeAnswers()
 {
-    bool gone = false;
-    while (m_fd >= 0 && m_written < m_output.size()) {
-        const ssize_t n = ::send(m_fd, m_output.constData() + m_written, size_t(m_output.size() - m_written),
+    while (m_fd >= 0 && !m_output.empty()) {
+        const QByteArray& block = m_output.front();
+        const ssize_t n = ::send(m_fd, block.constData() + m_written, size_t(block.size() - m_written),
                                  MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) {
+            m_unread -= int(n);
             m_written += int(n);
+            if (m_written == block.size()) {
+                m_output.pop_front();
+                m_written = 0;
+            }
         } else if (n == 0 || errno != EINTR) {
-            gone = !(n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK));
-            break;
+            return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
         }
     }
-    // Written answers are let go of, at once when all are, else once they
-    // are most of the buffer, so a slow reader costs no copying per write.
-    if (m_written == m_output.size()) {
-        m_output.clear();
-        m_written = 0;
-    } else if (m_written > m_output.size() / 2) {
-        m_output.remove(0, m_written);
-        m_written = 0;
-    }
-    return !gone;
+    return true;
 }
 
 void ControlConnection::finish()
@@ -142,4 +181,5 @@ void ControlConnection::finish()
     ::close(m_fd);
     m_fd = -1;
     deleteLater();
+    emit signalClosed();
 }

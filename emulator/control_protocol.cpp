@@ -289,10 +289,16 @@ QStringList ControlProtocol::archive(const Line& line)
 
 QStringList ControlProtocol::writes(const Line&)
 {
+    quint64 dropped = 0;
+    const QVector<ControllerModel::WriteRecord> writes = m_model->writes(&dropped);
     QStringList answer;
-    const QVector<ControllerModel::WriteRecord> writes = m_model->writes();
+    answer.reserve(writes.size() + 2);
     for (const ControllerModel::WriteRecord& w : writes)
         answer << QStringLiteral("%1 %2 %3").arg(w.id).arg(hex8(w.raw)).arg(w.flag);
+    // The older writes let go of: one space, so that no reader of the
+    // "ID HEX8 FLAG" lines takes it for a write.
+    if (dropped > 0)
+        answer << QStringLiteral("dropped %1").arg(dropped);
     answer << Ok;
     return answer;
 }

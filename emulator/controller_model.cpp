@@ -16,6 +16,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <sys/prctl.h>
 #include <thread>
 
@@ -511,10 +512,15 @@ ControllerModel::Fault ControllerModel::fault() const
     return m_fault;
 }
 
-QVector<ControllerModel::WriteRecord> ControllerModel::writes() const
+QVector<ControllerModel::WriteRecord> ControllerModel::writes(quint64* dropped) const
 {
     QMutexLocker lock(&m_mutex);
-    return m_writes;
+    if (dropped)
+        *dropped = m_writesDropped;
+    QVector<WriteRecord> writes;
+    writes.reserve(int(m_writes.size()));
+    std::copy(m_writes.begin(), m_writes.end(), std::back_inserter(writes));
+    return writes;
 }
 
 QList<QByteArray> ControllerModel::scadaPackets() const
@@ -747,7 +753,11 @@ QByteArray ControllerModel::replyToLocked(const quint8* frame, int length)
                 const quint8* r = payload + 7 * i;
                 const quint16 id = getU16(r);
                 const quint32 value = getU32(r + 2);
-                m_writes.append(WriteRecord{id, value, r[6]});
+                if (m_writes.size() == size_t(MaxWriteRecords)) {
+                    m_writes.pop_front();
+                    ++m_writesDropped;
+                }
+                m_writes.push_back(WriteRecord{id, value, r[6]});
                 if (m_watching && !m_watchedWritten && id == m_watchedId && value == m_watchedRaw) {
                     m_watchedWritten = true;
                     m_receivedAtWatched = m_received;

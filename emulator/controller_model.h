@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QString>
 #include <QVector>
+#include <deque>
 
 // The controller's side of the SPI link, for a development machine: its
 // parameters (value, limits, physical-quantity code), the change notices, the
@@ -64,6 +65,9 @@ public:
     static constexpr float DefaultMax = 999999.0f;
     // At most this many records per reply: the program counts records in 8 bits.
     static constexpr int MaxRecords = 255;
+    // The writes kept for writes(): the newest, so that a long run holds no
+    // more than a few MB; the oldest go first.
+    static constexpr int MaxWriteRecords = 100000;
 
     // The event area: 5 pages of 4096 bytes, 195 records of 21 bytes each.
     static constexpr int EventRecordSize = 21;
@@ -164,7 +168,9 @@ public:
     void setRefusal(std::function<bool(const QByteArray& request)> refuses);
 
     // --- what the program did --------------------------------------------------
-    QVector<WriteRecord> writes() const;
+    // The writes received, oldest first: the last MaxWriteRecords of them.
+    // dropped, when given, gets how many came before those.
+    QVector<WriteRecord> writes(quint64* dropped = nullptr) const;
     QList<QByteArray> scadaPackets() const;
     // Requests served, by command code.
     QMap<quint8, quint64> stats() const;
@@ -224,7 +230,8 @@ private:
     QHash<quint32, QByteArray> m_memoryPages;
     QHash<quint8, QByteArray> m_archives;
 
-    QVector<WriteRecord> m_writes;
+    std::deque<WriteRecord> m_writes;
+    quint64 m_writesDropped = 0;
     QList<QByteArray> m_scadaPackets;
     QMap<quint8, quint64> m_stats;
     QMap<quint8, quint64> m_received;

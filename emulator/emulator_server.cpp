@@ -18,6 +18,9 @@ const int LinkHeaderSize = 8;
 // Largest transfer one message may carry (the program's longest is a 4121-byte frame, escaped).
 const int MaxTransfer = 65536;
 
+// The kinds of line the server logs on its own.
+enum LogKind { LogAcceptFailed, LogTooManyClients };
+
 quint32 getU32Le(const char* p)
 {
     const auto* b = reinterpret_cast<const quint8*>(p);
@@ -56,7 +59,7 @@ int listenAt(const QString& path, int type, int backlog, QString* error)
     std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
     // A socket file left by an earlier run would make bind fail.
     ::unlink(name.constData());
-    const int fd = ::socket(AF_UNIX, type | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) < 0 || ::listen(fd, backlog) < 0) {
         *error = QStringLiteral("cannot listen on %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         if (fd >= 0)
@@ -74,6 +77,12 @@ EmulatorServer::EmulatorServer(ControllerModel* model, QObject* parent)
     , m_protocol(model)
 {
     m_message.resize(LinkHeaderSize + MaxTransfer);
+    m_acceptRetry.setSingleShot(true);
+    m_acceptRetry.setInterval(AcceptRetryMs);
+    connect(&m_acceptRetry, &QTimer::timeout, this, &EmulatorServer::slotRetryAccept);
+    m_quitWait.setSingleShot(true);
+    m_quitWait.setInterval(QuitWaitMs);
+    connect(&m_quitWait, &QTimer::timeout, this, &EmulatorServer::slotQuitNow);
 }
 
 EmulatorServer::~EmulatorServer()
@@ -103,6 +112,8 @@ bool EmulatorServer::listen(const QString& linkPath, const QString& controlPath,
 
 void EmulatorServer::close()
 {
+    m_acceptRetry.stop();
+    m_quitWait.stop();
     dropLink();
     delete m_listenNotifier;
     m_listenNotifier = nullptr;
@@ -133,7 +144,7 @@ void EmulatorServer::acceptLink()
 {
     if (m_linkFd >= 0)
         return;
-    const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+    const int fd = acceptFrom(m_listenFd, SOCK_CLOEXEC, m_listenNotifier);
     if (fd < 0)
         return;
     m_linkFd = fd;
@@ -157,7 +168,7 @@ void EmulatorServer::dropLink()
         ::close(m_linkFd);
         m_linkFd = -1;
     }
-    if (m_listenNotifier)
+    if (m_listenNotifier && !m_acceptRetry.isActive())
         m_listenNotifier->setEnabled(true);
 }
 
@@ -203,11 +214,89 @@ void EmulatorServer::serveLink()
         dropLink();
 }
 
+int EmulatorServer::acceptFrom(int listenFd, int flags, QSocketNotifier* notifier)
+{
+    const int fd = ::accept4(listenFd, nullptr, nullptr, flags);
+    const int error = errno;
+    if (fd >= 0 || error == EAGAIN || error == EWOULDBLOCK || error == EINTR || error == ECONNABORTED)
+        return fd;
+    // Out of descriptors or memory: the waiting connection keeps the socket
+    // readable, and accepting again at once would spin as long as that lasts.
+    quint64 held = 0;
+    if (m_log.pass(LogAcceptFailed, &held))
+        qWarning().noquote() << QStringLiteral("controller_emu: cannot accept a connection: %1; trying again every "
+                                               "%2 ms%3")
+                                    .arg(QString::fromLocal8Bit(std::strerror(error)))
+                                    .arg(AcceptRetryMs)
+                                    .arg(LogThrottle::heldText(held));
+    notifier->setEnabled(false);
+    m_acceptRetry.start();
+    return -1;
+}
+
+void EmulatorServer::slotRetryAccept()
+{
+    if (m_listenNotifier && m_linkFd < 0)
+        m_listenNotifier->setEnabled(true);
+    if (m_controlNotifier && !m_quitting)
+        m_controlNotifier->setEnabled(true);
+}
+
 void EmulatorServer::acceptControl()
 {
-    const int fd = ::accept4(m_controlFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    const int fd = acceptFrom(m_controlFd, SOCK_NONBLOCK | SOCK_CLOEXEC, m_controlNotifier);
     if (fd < 0)
         return;
-    auto* client = new ControlConnection(fd, &m_protocol, this);
-    connect(client, &ControlConnection::signalQuitRequested, this, &EmulatorServer::quitRequested);
+    if (m_controlClients >= MaxControlClients) {
+        static const char refusal[] = "error: too many control clients\n";
+        const ssize_t ignored = ::send(fd, refusal, sizeof refusal - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+        (void)ignored;
+        ::close(fd);
+        quint64 held = 0;
+        if (m_log.pass(LogTooManyClients, &held))
+            qWarning().noquote() << "controller_emu: refused a control client:" << MaxControlClients
+                                 << "are connected" + LogThrottle::heldText(held);
+        return;
+    }
+    ++m_controlClients;
+    auto* client = new ControlConnection(fd, &m_protocol, &m_clientLog, this);
+    connect(client, &ControlConnection::signalQuitRequested, this, &EmulatorServer::slotControlQuit);
+    connect(client, &ControlConnection::signalClosed, this, &EmulatorServer::slotControlClosed);
+}
+
+void EmulatorServer::slotControlQuit()
+{
+    if (m_quitting)
+        return;
+    // Nothing more is read; what was read is answered, and the emulator ends
+    // once every client has taken its answers, or after QuitWaitMs.
+    m_quitting = true;
+    if (m_controlNotifier)
+        m_controlNotifier->setEnabled(false);
+    const QList<ControlConnection*> clients = findChildren<ControlConnection*>();
+    for (ControlConnection* client : clients)
+        client->endInput();
+    if (m_controlClients == 0)
+        slotQuitNow();
+    else
+        m_quitWait.start();
+}
+
+void EmulatorServer::slotControlClosed()
+{
+    --m_controlClients;
+    if (m_quitting && m_controlClients == 0)
+        slotQuitNow();
+}
+
+void EmulatorServer::slotQuitNow()
+{
+    if (m_quitSent)
+        return;
+    m_quitSent = true;
+    m_quitWait.stop();
+    if (m_controlClients > 0)
+        qWarning().noquote() << "controller_emu: quit with" << m_controlClients
+                             << "control clients' answers not taken within" << QuitWaitMs << "ms";
+    emit quitRequested();
 }

@@ -2,10 +2,12 @@
 #define EMULATOR_SERVER_H
 
 #include "control_protocol.h"
+#include "log_throttle.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class ControllerModel;
 class QSocketNotifier;
@@ -13,11 +15,22 @@ class QSocketNotifier;
 // Serves a ControllerModel on two Unix-domain sockets in the thread's event
 // loop: the SPI link (SOCK_SEQPACKET, one program at a time, one message per
 // transfer: {u32 speedHz, u32 length, length bytes}, answered by length bytes)
-// and the control channel (stream, line commands, any number of clients).
+// and the control channel (stream, line commands, up to MaxControlClients
+// clients at once).
 class EmulatorServer : public QObject
 {
     Q_OBJECT
 public:
+    // Control clients at once; the next is answered "error: too many control
+    // clients" and closed.
+    static const int MaxControlClients = 64;
+    // A failed accept (out of descriptors, say) pauses accepting this long:
+    // the listening socket stays readable while the shortage lasts.
+    static const int AcceptRetryMs = 250;
+    // After "quit", the longest wait for the clients to take the answers to
+    // the lines they sent before it.
+    static const int QuitWaitMs = 2000;
+
     explicit EmulatorServer(ControllerModel* model, QObject* parent = nullptr);
     ~EmulatorServer() override;
 
@@ -26,16 +39,24 @@ public:
     void close();
 
 signals:
-    // A control client sent "quit" (its answer handed to its socket).
+    // A control client sent "quit", and every control client has taken its
+    // answers or QuitWaitMs have passed.
     void quitRequested();
 
 private slots:
     void acceptLink();
     void serveLink();
     void acceptControl();
+    void slotControlQuit();
+    void slotControlClosed();
+    void slotRetryAccept();
+    void slotQuitNow();
 
 private:
     void dropLink();
+    // A connection from the listening socket, or -1; on a failure other than
+    // an empty or aborted backlog, notifier rests for AcceptRetryMs.
+    int acceptFrom(int listenFd, int flags, QSocketNotifier* notifier);
 
     ControllerModel* m_model;
     ControlProtocol m_protocol;
@@ -49,6 +70,14 @@ private:
     QSocketNotifier* m_linkNotifier = nullptr;
     QByteArray m_message;
     QByteArray m_reply;
+    int m_controlClients = 0;
+    bool m_quitting = false;
+    bool m_quitSent = false;
+    QTimer m_acceptRetry;
+    QTimer m_quitWait;
+    LogThrottle m_log;
+    // For the lines on dropped clients, which the clients log.
+    LogThrottle m_clientLog;
 };
 
 #endif // EMULATOR_SERVER_H

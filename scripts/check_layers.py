@@ -1,26 +1,41 @@
 #!/usr/bin/env python3
 """The one-way rule between the program's folders ("rooms").
 
-Rooms. A room is every folder, at any depth, that holds .cpp or .h files of
-product code other than the assemblers (below); they are found from the tree,
-not from a list. Not product code, and so no rooms: the top folders tests/,
-bench/, scripts/, cmake/ and resources/, hidden folders, and build folders
-(named build*, or holding a CMakeCache.txt), with everything under them. A file
-belongs to the room of its own folder: core/mainapplication.h to the room
+Sources. Product code is every C or C++ source of the tree (.h, .hh, .hpp,
+.hxx, .inl, .ipp, .c, .cc, .cpp, .cxx), and every file, whatever its name,
+that product code includes. Left out are the top folders tests/, bench/,
+scripts/, cmake/ and resources/ (a file of theirs is product code once product
+code includes it), and, with all they hold, the hidden folders at the top
+(.git, .ci) and the build folders.
+
+Build folders. Only folders at the project's top are build folders: those the
+shell scripts of scripts/ and .ci/ build in. A script names one as
+$ROOT/NAME (or ${ROOT}/NAME), the project's top as the scripts call it, or as
+the folder it gives cmake (-B NAME, --build NAME); a variable the script sets
+(BUILD=${VRX_BUILD_DIR:-$ROOT/build}, its default) stands for its value, so
+"$BUILD-qt" names build-qt. What a script leaves to the run ($QT, ${VERSION},
+$(...)) matches any text: $ROOT/build-qt$QT names every build-qt* folder. A
+folder deeper down is never a build folder, whatever its name or content: CMake
+compiles core/store/builders/ like any other.
+
+Rooms. A room is every folder, at any depth, that holds product code other
+than the assemblers (below); they are found from the tree, not from a list. A
+file belongs to the room of its own folder: core/mainapplication.h to the room
 "core", core/store/store.h to "core/store". The top folder is the room "."
 once it holds a file other than main.cpp.
 
 Includes. Every #include of product code is resolved as the compiler resolves
 it, with the -iquote, -I and -isystem folders the build gives that file (read
-from CMake's compile_commands.json; a header takes those of the sources of its
-folder, or of all sources when its folder has none). A quoted include is looked
-for beside the including file first, then in those folders; an include in
-angle brackets only in those folders. An include is charged to the room of the
-file it finds; one that finds no file of a room (Qt, the standard library,
-generated files) is not charged.
+from CMake's compile_commands.json; a file not compiled on its own takes those
+of the sources of its folder, or of all sources when its folder has none). A
+quoted include is looked for beside the including file first, then in the
+-iquote, -I and -isystem folders; an include in angle brackets only in the -I
+and -isystem folders. An include is charged to the room of the file it finds;
+one that finds no product file (Qt, the standard library, generated files in
+a build folder) is not charged.
 
 The check fails when
-  1. a room of core/ (core itself or any room under it) includes a header of a
+  1. a room of core/ (core itself or any room under it) includes a file of a
      room outside core/;
   2. rooms include each other, directly or around a circle;
   3. a file anywhere in core/ other than core/mainapplication.h and .cpp
@@ -29,9 +44,8 @@ The check fails when
      the one place that reads the VRX_ test switches. The program reads no
      other variable, so any read elsewhere fails, whatever its name: a
      qgetenv, getenv, secure_getenv, qEnvironmentVariable...,
-     QProcessEnvironment or systemEnvironment outside comments and strings.
-     Product code is every file of a room (the emulator's too) and the
-     assemblers.
+     QProcessEnvironment, systemEnvironment or environ outside comments and
+     strings. The assemblers are bound too.
 
 The assemblers, core/mainapplication.cpp and main.cpp, put the program
 together: their includes are not charged (rule 4 binds them still). That is the
@@ -46,6 +60,8 @@ error (a missing compile_commands.json, say).
 """
 
 import argparse
+import collections
+import fnmatch
 import json
 import os
 import re
@@ -53,18 +69,31 @@ import shlex
 import sys
 
 NOT_ROOMS = {"tests", "bench", "scripts", "cmake", "resources"}  # top folders
+SCRIPT_FOLDERS = ("scripts", ".ci")  # top folders of the build scripts
 CORE = "core"
 ASSEMBLERS = {"core/mainapplication.cpp", "main.cpp"}
 APPLICATION_HEADER = "core/mainapplication.h"
 APPLICATION_FILES = {"core/mainapplication.h", "core/mainapplication.cpp"}
 ENVIRONMENT_READER = "core/base/test_switch.h"
 
-SOURCE_SUFFIXES = (".cpp", ".h")
+SOURCE_SUFFIXES = (".h", ".hh", ".hpp", ".hxx", ".inl", ".ipp", ".c", ".cc", ".cpp", ".cxx")
 INCLUDE_RE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*([<"])([^>"\n]+)[>"]', re.MULTILINE)
-ENVIRONMENT_READ_RE = re.compile(
-    r"\b(qgetenv|getenv|secure_getenv|qEnvironmentVariable\w*|QProcessEnvironment|systemEnvironment)\b")
+ENVIRONMENT_READS = ("qgetenv", "getenv", "secure_getenv", r"qEnvironmentVariable\w*", "QProcessEnvironment",
+                     "systemEnvironment", "environ")
+ENVIRONMENT_READ_RE = re.compile(r"\b(" + "|".join(ENVIRONMENT_READS) + r")\b")
 # Comments, string and character literals, in the order they open.
 TOKEN_RE = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'', re.DOTALL)
+
+# The build scripts, read as text. A name of a folder: letters, digits, _ . + -
+# and what the script leaves to the run ($X, ${...}, $(...)).
+SHELL_EXPANSION = r"\$\{[^}\n]*\}|\$\([^)\n]*\)|\$\w+"
+FOLDER_NAME = r"(?:[\w.+-]|" + SHELL_EXPANSION + r")+"
+ASSIGNMENT_RE = re.compile(r"^[ \t]*(?:(?:export|local|readonly)[ \t]+)?([A-Za-z_]\w*)=(\S+)", re.MULTILINE)
+ROOT_PREFIX = r"\$(?:ROOT\b|\{ROOT\})/"
+UNDER_ROOT_RE = re.compile(ROOT_PREFIX + "(" + FOLDER_NAME + r")(?![\w.+/$-])")
+# A value that names a top folder: $ROOT/NAME, or NAME alone.
+TOP_FOLDER_VALUE_RE = re.compile("(?:" + ROOT_PREFIX + ")?" + FOLDER_NAME)
+BUILD_TREE_RE = re.compile(r"(?<!\S)(?:-B|--build)[ \t]+[\"']?(?:\./)?(" + FOLDER_NAME + r")/?[\"']?(?![^\s;|&)])")
 
 
 def code_of(text, keep_strings):
@@ -82,17 +111,65 @@ def in_core(room):
     return room == CORE or room.startswith(CORE + "/")
 
 
-def product_files(root):
-    """Every .cpp and .h of product code, as paths relative to the root."""
+def script_texts(root):
+    """The shell scripts of scripts/ and .ci/: files named .sh, or starting
+    with a #! line that runs a shell."""
+    for folder in SCRIPT_FOLDERS:
+        top = os.path.join(root, folder)
+        if not os.path.isdir(top):
+            continue
+        for name in sorted(os.listdir(top)):
+            path = os.path.join(top, name)
+            if not os.path.isfile(path):
+                continue
+            with open(path, encoding="utf-8", errors="replace") as f:
+                text = f.read()
+            first = text.split("\n", 1)[0]
+            if name.endswith(".sh") or (first.startswith("#!") and re.search(r"\b(ba|da|z)?sh\b", first)):
+                yield text
+
+
+def value_of(word):
+    """An assignment's value as a script sets it: the default of
+    ${VAR:-DEFAULT}, quotes taken off."""
+    word = word.strip("\"'")
+    default = re.fullmatch(r"\$\{\w+:?-(.*)\}", word)
+    return default.group(1).strip("\"'") if default else word
+
+
+def build_folder_patterns(root):
+    """The names (fnmatch patterns) of the top folders the scripts build in."""
+    patterns = set()
+    for text in script_texts(root):
+        values = {name: value_of(word) for name, word in ASSIGNMENT_RE.findall(text)
+                  if name != "ROOT" and TOP_FOLDER_VALUE_RE.fullmatch(value_of(word))}
+        # A variable stands for its value: three rounds reach a variable set
+        # from a variable set from a third.
+        for _ in range(3):
+            for name, value in values.items():
+                text = re.sub(r"\$(?:" + name + r"\b|\{" + name + r"\})", lambda _m: value, text)
+        names = UNDER_ROOT_RE.findall(text) + BUILD_TREE_RE.findall(text)
+        for name in names:
+            pattern = re.sub(r"\*+", "*", re.sub(SHELL_EXPANSION, "*", name))
+            if pattern.strip("*"):  # "$1" alone names no folder
+                patterns.add(pattern)
+    return sorted(patterns)
+
+
+def is_build_or_hidden(top, build_patterns):
+    """A top folder that is hidden or a build folder: never product code."""
+    return top.startswith(".") or any(fnmatch.fnmatchcase(top, p) for p in build_patterns)
+
+
+def source_files(root, build_patterns):
+    """Every C and C++ source of the tree outside the skipped folders, as
+    paths relative to the root."""
     found = []
     for top, dirs, files in os.walk(root):
         rel_top = os.path.relpath(top, root).replace(os.sep, "/")
-        if "CMakeCache.txt" in files:
-            dirs[:] = []
-            continue
-        dirs[:] = sorted(d for d in dirs
-                         if not d.startswith(".") and not d.startswith("build")
-                         and not (rel_top == "." and d in NOT_ROOMS))
+        if rel_top == ".":
+            dirs[:] = [d for d in dirs if d not in NOT_ROOMS and not is_build_or_hidden(d, build_patterns)]
+        dirs.sort()
         for name in sorted(files):
             if name.endswith(SOURCE_SUFFIXES):
                 found.append(name if rel_top == "." else f"{rel_top}/{name}")
@@ -168,6 +245,39 @@ def resolve(name, kind, including, dirs):
     return None
 
 
+def read_product(root, flags, build_patterns):
+    """Reads product code: the sources, then every file they include, until
+    no include finds a file not yet read. Returns, for each file (relative
+    path, in the order read), its environment reads as (line, word) and the
+    product files its includes find, relative."""
+    queue = collections.deque(source_files(root, build_patterns))
+    seen = set(queue)
+    product = {}
+    while queue:
+        rel = queue.popleft()
+        path = os.path.join(root, rel)
+        with open(path, encoding="utf-8", errors="replace") as f:
+            text = f.read()
+        code = code_of(text, keep_strings=False)
+        reads = [(code.count("\n", 0, m.start()) + 1, m.group(1)) for m in ENVIRONMENT_READ_RE.finditer(code)]
+        includes = []
+        dirs = dirs_for(path, flags)
+        for kind, name in INCLUDE_RE.findall(code_of(text, keep_strings=True)):
+            target = resolve(name, kind, path, dirs)
+            if target is None:
+                continue  # Qt, the standard library, generated files outside the tree
+            target_rel = os.path.relpath(target, root).replace(os.sep, "/")
+            top = target_rel.split("/")[0]
+            if top == ".." or ("/" in target_rel and is_build_or_hidden(top, build_patterns)):
+                continue  # outside the tree, or generated
+            includes.append(target_rel)
+            if target_rel not in seen:
+                seen.add(target_rel)
+                queue.append(target_rel)
+        product[rel] = (reads, includes)
+    return product
+
+
 def find_cycles(edges):
     """Strongly connected components of more than one room (Tarjan)."""
     index = {}
@@ -235,33 +345,25 @@ def main():
         print(f"layers: no {options.compile_commands}: configure the build first", file=sys.stderr)
         return 2
     flags = load_compile_commands(options.compile_commands)
+    build_patterns = build_folder_patterns(root)
+    print(f"layers: build folders, as the scripts name them: {' '.join(build_patterns) or '(none)'}")
 
-    files = product_files(root)
-    rooms = sorted({folder_of(rel) for rel in files if rel not in ASSEMBLERS})
+    product = read_product(root, flags, build_patterns)
+    rooms = sorted({folder_of(rel) for rel in product if rel not in ASSEMBLERS})
     room_set = set(rooms)
 
     # (from room, to room) -> the includes that make that edge, for the messages.
     evidence = {}
     application_header_includes = []
     environment_reads = []
-    for rel in files:
-        path = os.path.join(root, rel)
-        with open(path, encoding="utf-8", errors="replace") as f:
-            text = f.read()
+    for rel in sorted(product):
+        reads, includes = product[rel]
         if rel != ENVIRONMENT_READER:
-            code = code_of(text, keep_strings=False)
-            for match in ENVIRONMENT_READ_RE.finditer(code):
-                line = code.count("\n", 0, match.start()) + 1
-                environment_reads.append(f"{rel}:{line}: {match.group(1)}")
+            environment_reads.extend(f"{rel}:{line}: {word}" for line, word in reads)
         if rel in ASSEMBLERS:
             continue
         source_room = folder_of(rel)
-        dirs = dirs_for(path, flags)
-        for kind, name in INCLUDE_RE.findall(code_of(text, keep_strings=True)):
-            target = resolve(name, kind, path, dirs)
-            if target is None:
-                continue  # Qt, the standard library, generated files
-            target_rel = os.path.relpath(target, root).replace(os.sep, "/")
+        for target_rel in includes:
             if (target_rel == APPLICATION_HEADER and in_core(source_room)
                     and rel not in APPLICATION_FILES):
                 application_header_includes.append(f"{rel} -> {target_rel}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The one-way rule between folders, and where the environment may be read
 # (scripts/check_layers.py), checked twice: first on a small fixture tree that
-# breaks each rule the check knows (it must fail, and name exactly those
+# breaks each rule the check knows in each of its forms, and names build
+# folders each way a script can (it must fail, and name exactly those
 # breaches), then on the project, resolving includes with the include folders
 # of a configured build's compile_commands.json.
 set -euo pipefail

@@ -3,6 +3,7 @@
 // through its control socket (socat included) and the socket transport.
 #include "control_connection.h"
 #include "control_protocol.h"
+#include "emulator_server.h"
 #include "model_transport.h"
 #include "process_station.h"
 #include "rawbits.h"
@@ -11,15 +12,29 @@
 #include "spidriver.h"
 #include "wait_for.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
+#include <memory>
+#include <vector>
 
 namespace {
 
 using M = ControllerModel;
+
+// What the emulator may grow by beyond the unread answers it holds for a
+// client: the answer that passed the cap, the lines read at once, the
+// allocator's and the sanitizer's own.
+const int MemorySlackBytes = 4 * 1024 * 1024;
+// AddressSanitizer holds freed memory back in a quarantine: without one, the
+// resident size shows what the emulator holds.
+const char* const NoQuarantine = "ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0";
+// An emulator with nothing to do but wait uses no more than a fifth of a
+// second's processor time in a second.
+const long MaxIdleTicksPerSecond = ::sysconf(_SC_CLK_TCK) / 5;
 
 QByteArray be(quint32 v, int bytes)
 {
@@ -93,6 +108,67 @@ QByteArray readToEnd(int fd, bool* ended)
         }
     }
     return got;
+}
+
+// One answer on a non-blocking socket, up to its "ok" or "error:" line,
+// within waitMs; what came of it when the time is up.
+QByteArray readAnswer(int fd, int waitMs = 5000)
+{
+    QByteArray got;
+    char part[4096];
+    QElapsedTimer timer;
+    timer.start();
+    pollfd ready = {fd, POLLIN, 0};
+    while (!got.endsWith("ok\n") && !got.contains("error:")
+           && ::poll(&ready, 1, int(qMax<qint64>(0, waitMs - timer.elapsed()))) == 1) {
+        const ssize_t n = ::recv(fd, part, sizeof part, 0);
+        if (n > 0)
+            got.append(part, int(n));
+        else if (n == 0 || (errno != EAGAIN && errno != EINTR))
+            break;
+    }
+    return got;
+}
+
+// Waits until the emulator's log, gathered into log, holds text.
+bool waitForLog(ProcessStation& station, QByteArray& log, const char* text)
+{
+    return waitFor([&] {
+        log += station.emulator().readAll();
+        return log.contains(text);
+    });
+}
+
+// A "Name:   N kB" line of a process's /proc status, in kB; -1 when it
+// cannot be read.
+long statusKb(qint64 pid, const QByteArray& name)
+{
+    QFile status(QString("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// Makes a process's peak resident size (VmHWM) its present one.
+bool resetPeak(qint64 pid)
+{
+    QFile clear(QString("/proc/%1/clear_refs").arg(pid));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+// The processor time a process has used, user and system, in clock ticks.
+qint64 cpuTicks(qint64 pid)
+{
+    QFile stat(QString("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    // The fields after the program's name, which may hold blanks: state first.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12 ? fields.at(11).toLongLong() + fields.at(12).toLongLong() : -1;
 }
 
 } // namespace
@@ -175,6 +251,43 @@ private slots:
         QCOMPARE(control.execute("requests"), (QStringList{"3 3", "9 2", "ok"}));
     }
 
+    // The list of writes keeps the newest; once older ones went, "writes"
+    // says how many in a line of its own, which no reader takes for a write.
+    void writesKeepTheNewest()
+    {
+        KnownModel model;
+        ControlProtocol control(&model);
+        const int perFrame = 40;
+        int sent = 0;
+        auto writeUpTo = [&](int count) {
+            while (sent < count) {
+                QByteArray frame;
+                for (int i = 0; i < perFrame && sent < count; ++i, ++sent)
+                    frame += be(13, 2) + be(quint32(sent), 4) + '\3';
+                const QByteArray reply = model.ask(3, frame);
+                if (reply.size() < 3 || reply.at(2) != 0)
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY2(writeUpTo(M::MaxWriteRecords), "every write served");
+        const auto line = [](int raw) { return QString("13 %1 3").arg(raw, 8, 16, QChar('0')).toUpper(); };
+        QStringList answer = control.execute("writes");
+        QCOMPARE(answer.size(), M::MaxWriteRecords + 1);
+        QCOMPARE(answer.first(), line(0));
+        QCOMPARE(answer.at(answer.size() - 2), line(M::MaxWriteRecords - 1));
+        QVERIFY2(writeUpTo(M::MaxWriteRecords + 5), "every write served");
+        answer = control.execute("writes");
+        QCOMPARE(answer.size(), M::MaxWriteRecords + 2);
+        QCOMPARE(answer.first(), line(5));
+        QCOMPARE(answer.at(answer.size() - 3), line(M::MaxWriteRecords + 4));
+        QCOMPARE(answer.at(answer.size() - 2), QString("dropped 5"));
+        QCOMPARE(answer.last(), QString("ok"));
+        quint64 dropped = 0;
+        QCOMPARE(model.writes(&dropped).size(), M::MaxWriteRecords);
+        QCOMPARE(dropped, quint64(5));
+    }
+
     // "help" lists the language a line a command, every word the tools
     // outside the project use among them, and every word listed is taken.
     void helpListsTheLanguage()
@@ -197,9 +310,18 @@ private slots:
 
     // A client may write all its commands, close its sending side and only
     // then read: every line is answered before the connection ends, however
-    // many answers wait meanwhile.
+    // many answers wait meanwhile; a script that ends in "quit" too, before
+    // the emulator ends.
+    void halfClosingClientGetsEveryAnswer_data()
+    {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("lines") << false;
+        QTest::newRow("lines and quit") << true;
+    }
+
     void halfClosingClientGetsEveryAnswer()
     {
+        QFETCH(bool, quit);
         ProcessStation emulator;
         QVERIFY2(emulator.startEmulator(), "controller_emu and its control socket");
         const QByteArray answer = emulator.control("get 570");
@@ -211,45 +333,60 @@ private slots:
         timer.start();
         // Far more answers than the socket holds: the emulator must take the
         // lines while their answers wait.
-        QVERIFY2(sendAll(client.fd, QByteArray("get 570\n").repeated(lines)),
+        QVERIFY2(sendAll(client.fd, QByteArray("get 570\n").repeated(lines) + (quit ? "quit\n" : "")),
                  "the emulator taking every line while their answers wait");
         const qint64 sending = timer.elapsed();
         ::shutdown(client.fd, SHUT_WR);
+        // Within the wait "quit" gives the clients to take their answers.
         QThread::msleep(1000);
         bool ended = false;
         timer.restart();
         const QByteArray got = readToEnd(client.fd, &ended);
         qInfo("%d lines sent in %lld ms, their answers read in %lld ms", lines, sending, timer.elapsed());
         QVERIFY2(ended, "the emulator ending the connection after the answers");
-        QVERIFY2(got == answer.repeated(lines), qPrintable(QString("%1 answers of %2").arg(got.count("ok\n")).arg(lines)));
+        QVERIFY2(got == answer.repeated(lines) + (quit ? "ok\n" : ""),
+                 qPrintable(QString("%1 answers of %2").arg(got.count("ok\n")).arg(lines + quit)));
+        if (quit)
+            QVERIFY2(emulator.emulator().waitForFinished(5000), "the emulator ending after the quit");
     }
 
-    // A client that never reads is dropped, with a line in the log, once
-    // its unread answers pass the cap; another is answered all along.
+    // A client that never reads is dropped, with a line in the log, as soon
+    // as its unread answers pass the cap, so the emulator holds no more than
+    // the cap and an answer for it; another is answered all along.
     void unreadAnswersAreBounded()
     {
         ProcessStation emulator;
-        QVERIFY2(emulator.startEmulator(), "controller_emu and its control socket");
+        QVERIFY2(emulator.startEmulator(QString(), {NoQuarantine}),
+                 "controller_emu and its control socket");
         const int help = emulator.control("help").size();
         QVERIFY(help > 100);
+        const qint64 pid = emulator.emulator().processId();
+        QVERIFY2(resetPeak(pid), "the emulator's peak resident size reset (/proc/PID/clear_refs)");
+        const long before = statusKb(pid, "VmHWM");
         const Descriptor client{rawLocalClient(emulator.directory() + "/control.sock")};
         QVERIFY2(client.fd >= 0, "a connection to the control socket");
-        // Answers of half the cap, far more than the socket holds, then more
-        // than the cap.
-        const QByteArray half = QByteArray("help\n").repeated(ControlConnection::MaxUnreadAnswerBytes / 2 / help + 1);
-        QVERIFY2(sendAll(client.fd, half), "the emulator taking lines while their answers wait");
+        // Answers of half the cap, far more than the socket holds: kept.
+        const int lines = 200000;
+        const int half = ControlConnection::MaxUnreadAnswerBytes / 2 / help + 1;
+        QVERIFY2(sendAll(client.fd, QByteArray("help\n").repeated(half)),
+                 "the emulator taking lines while their answers wait");
         const QByteArray meanwhile = emulator.control("get 570");
         QVERIFY2(meanwhile.endsWith("\nok\n"), "an answer to another client meanwhile");
-        sendAll(client.fd, half + half + half); // fails once the client is dropped
+        // Then answers of some 250 MB: more than the cap in every read the
+        // emulator makes.
+        sendAll(client.fd, QByteArray("help\n").repeated(lines - half)); // fails once the client is dropped
         bool ended = false;
         readToEnd(client.fd, &ended);
         QVERIFY2(ended, "the emulator dropping the client that does not read");
         QByteArray log;
-        QVERIFY2(waitFor([&] {
-                     log += emulator.emulator().readAll();
-                     return log.contains("controller_emu: dropped a control client that left more than");
-                 }),
+        QVERIFY2(waitForLog(emulator, log, "controller_emu: dropped a control client that left more than"),
                  "the log's line on the dropped client");
+        const long peak = statusKb(pid, "VmHWM");
+        const long boundKb = (ControlConnection::MaxUnreadAnswerBytes + MemorySlackBytes) / 1024;
+        qInfo("peak resident size %ld kB above the %ld kB before the flood, bound %ld kB", peak - before, before,
+              boundKb);
+        QVERIFY2(before > 0 && peak - before <= boundKb,
+                 qPrintable(QString("the emulator grew by %1 kB for a client that does not read").arg(peak - before)));
         QCOMPARE(emulator.control("get 570"), meanwhile);
         // Nor is a line without an end held without a limit.
         const Descriptor endless{rawLocalClient(emulator.directory() + "/control.sock")};
@@ -258,12 +395,76 @@ private slots:
         ended = false;
         QCOMPARE(readToEnd(endless.fd, &ended), meanwhile);
         QVERIFY2(ended, "the emulator dropping the client whose line has no end");
-        QVERIFY2(waitFor([&] {
-                     log += emulator.emulator().readAll();
-                     return log.contains("controller_emu: dropped a control client that sent more than");
-                 }),
+        QVERIFY2(waitForLog(emulator, log, "controller_emu: dropped a control client that sent more than"),
                  "the log's line on the endless line");
         QCOMPARE(emulator.control("get 570"), meanwhile);
+    }
+
+    // Control clients are capped: the next is told so and closed, and once
+    // one leaves another is served.
+    void controlClientsAreCapped()
+    {
+        ProcessStation emulator;
+        QVERIFY2(emulator.startEmulator(), "controller_emu and its control socket");
+        const QByteArray answer = emulator.control("get 570");
+        QVERIFY(answer.endsWith("\nok\n"));
+        std::vector<std::unique_ptr<Descriptor>> clients;
+        for (int i = 0; i < EmulatorServer::MaxControlClients; ++i) {
+            clients.emplace_back(new Descriptor{rawLocalClient(emulator.directory() + "/control.sock")});
+            QVERIFY2(sendAll(clients.back()->fd, "get 570\n") && readAnswer(clients.back()->fd) == answer,
+                     qPrintable(QString("control client %1 served").arg(i + 1)));
+        }
+        const Descriptor refused{rawLocalClient(emulator.directory() + "/control.sock")};
+        bool ended = false;
+        QCOMPARE(readToEnd(refused.fd, &ended), QByteArray("error: too many control clients\n"));
+        QVERIFY2(ended, "the client over the cap closed");
+        QByteArray log;
+        QVERIFY2(waitForLog(emulator, log, "controller_emu: refused a control client"),
+                 "the log's line on the refused client");
+        clients.pop_back();
+        QVERIFY2(waitFor([&] { return emulator.control("get 570") == answer; }), "a client served once one has left");
+    }
+
+    // Out of descriptors, the emulator stops accepting for a while rather
+    // than try again at once as long as the shortage lasts, and takes the
+    // waiting client once one is free.
+    void acceptFailuresBackOff()
+    {
+        const int openFiles = 32;
+        ProcessStation emulator;
+        QVERIFY2(emulator.startEmulator(QString(), QStringList(), openFiles), "controller_emu and its control socket");
+        const QByteArray answer = emulator.control("get 570");
+        QVERIFY(answer.endsWith("\nok\n"));
+        const qint64 pid = emulator.emulator().processId();
+        // Clients, each served, until the emulator has no descriptor left
+        // for the next: that one waits in the socket's backlog.
+        std::vector<std::unique_ptr<Descriptor>> clients;
+        QByteArray log;
+        bool full = false;
+        while (!full && int(clients.size()) < openFiles) {
+            clients.emplace_back(new Descriptor{rawLocalClient(emulator.directory() + "/control.sock")});
+            QVERIFY2(sendAll(clients.back()->fd, "get 570\n"), "a client's line taken");
+            QByteArray got;
+            QVERIFY2(waitFor([&] {
+                         got += readAnswer(clients.back()->fd, 0);
+                         log += emulator.emulator().readAll();
+                         full = log.contains("controller_emu: cannot accept a connection");
+                         return got == answer || full;
+                     }),
+                     qPrintable(QString("control client %1 served, or the log's line on the failed accept: ")
+                                    .arg(clients.size()) + log));
+        }
+        QVERIFY2(full, "the emulator out of descriptors");
+        const int waiting = clients.back()->fd;
+        const qint64 ticks = cpuTicks(pid);
+        QThread::msleep(1000);
+        const qint64 spent = cpuTicks(pid) - ticks;
+        qInfo("%lld clock ticks of processor time in 1 s without descriptors", spent);
+        QVERIFY2(ticks >= 0 && spent <= MaxIdleTicksPerSecond,
+                 qPrintable(QString("the emulator busy for %1 ticks in 1 s while it cannot accept").arg(spent)));
+        // A served client leaves: the waiting one is taken.
+        clients.erase(clients.begin());
+        QCOMPARE(readAnswer(waiting), answer);
     }
 
     void emulatorProcess()

@@ -8,6 +8,19 @@
 #include <QThread>
 #include <sys/resource.h>
 
+namespace {
+
+// This process's environment and the given NAME=VALUE pairs.
+QProcessEnvironment environmentWith(const QStringList& pairs)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& pair : pairs)
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    return env;
+}
+
+} // namespace
+
 void LimitedProcess::setupChildProcess()
 {
     rlimit limit = {};
@@ -44,8 +57,10 @@ bool ProcessStation::stationPortsFree()
     return true;
 }
 
-bool ProcessStation::startEmulator(const QString& seed)
+bool ProcessStation::startEmulator(const QString& seed, const QStringList& environment, int openFiles)
 {
+    m_emulator.openFiles = openFiles;
+    m_emulator.setProcessEnvironment(environmentWith(environment));
     m_emulator.start(VRX_BINARY_DIR "/emulator/controller_emu",
                      {"--socket", linkSocket(), "--control", m_dir.path() + "/control.sock", "--seed",
                       seed.isEmpty() ? VRX_BINARY_DIR "/emulator/seed.csv" : seed});
@@ -58,13 +73,10 @@ bool ProcessStation::startProgram(const QStringList& arguments, const QStringLis
     const QString exe = m_dir.path() + "/vrx_gui";
     if (!QFile::exists(exe) && QFile::copy(VRX_BINARY_DIR "/vrx_gui", exe))
         QFile::setPermissions(exe, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VRX_CONTROLLER_SOCKET", linkSocket());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("VRX_SYSFS_ROOT", m_dir.path() + "/sys");
-    for (const QString& pair : environment)
-        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
-    m_program.setProcessEnvironment(env);
+    m_program.setProcessEnvironment(environmentWith(QStringList{"VRX_CONTROLLER_SOCKET=" + linkSocket(),
+                                                                "QT_QPA_PLATFORM=offscreen",
+                                                                "VRX_SYSFS_ROOT=" + m_dir.path() + "/sys"}
+                                                    + environment));
     m_program.setWorkingDirectory(m_dir.path());
     m_program.start(exe, arguments);
     return m_program.waitForStarted(5000);

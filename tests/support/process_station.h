@@ -22,9 +22,10 @@ protected:
 class ProcessStation
 {
 public:
-    // For startProgram's environment: AddressSanitizer holds freed memory
-    // back in a quarantine of 256 MB by default, so the resident size would
-    // grow whatever the program keeps; a small one makes it show what is kept.
+    // For startProgram's and startEmulator's environment: AddressSanitizer
+    // holds freed memory back in a quarantine of 256 MB by default, so the
+    // resident size would grow whatever the process keeps; a small one makes
+    // it show what is kept.
     static constexpr const char* SmallQuarantine =
         "ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=4:thread_local_quarantine_size_kb=256";
 
@@ -34,8 +35,11 @@ public:
     // Whether the station's ports (502, 5321, 4321) are free for the program.
     static bool stationPortsFree();
 
-    // With the emulator's own seed unless another is given.
-    bool startEmulator(const QString& seed = QString());
+    // With the emulator's own seed unless another is given; extra
+    // environment as NAME=VALUE; with openFiles above 0, the emulator may
+    // hold that many files at most.
+    bool startEmulator(const QString& seed = QString(), const QStringList& environment = QStringList(),
+                       int openFiles = 0);
     // Starts the program against the emulator; extra environment as NAME=VALUE;
     // with openFiles above 0, the program may hold that many files at most.
     bool startProgram(const QStringList& arguments = QStringList(), const QStringList& environment = QStringList(),
@@ -69,7 +73,7 @@ private:
     quint64 commandCount(const QByteArray& control, int command) const;
 
     QTemporaryDir m_dir;
-    QProcess m_emulator;
+    LimitedProcess m_emulator;
     LimitedProcess m_program;
     QByteArray m_log;
 };

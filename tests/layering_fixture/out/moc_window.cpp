@@ -1,3 +1,4 @@
-// A build folder (it holds a CMakeCache.txt) is no room.
+// A build folder (a script configures it with -B out) is no room: nothing in
+// it is read.
 #include "menu.h"
 bool offscreen() { return qEnvironmentVariableIsSet("QT_QPA_PLATFORM"); }

@@ -1,2 +1,3 @@
 #pragma once
+#include "commands.def"
 int frameCrc();

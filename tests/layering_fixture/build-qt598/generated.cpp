@@ -1,0 +1,3 @@
+// A build folder that a script names: no room, nothing in it read.
+#include <cstdlib>
+const char* generated() { return getenv("HOME"); }

@@ -1,0 +1,2 @@
+// Upward, from a .ipp.
+#include "catalogue.h"

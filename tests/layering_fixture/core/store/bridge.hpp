@@ -1,0 +1,3 @@
+#pragma once
+// Upward, from a .hpp.
+#include "window.h"

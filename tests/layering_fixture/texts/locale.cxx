@@ -1,0 +1,2 @@
+#include <QtGlobal>
+int localeIndex() { return qEnvironmentVariableIntValue("LOCALE_INDEX"); }
