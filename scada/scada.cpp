@@ -709,11 +709,15 @@ bool Scada::sendSoftwarePacket(const QByteArray& packet, int timeoutMs)
                                     .arg(packet.size()).arg(SpiDriver::MaxScadaPacket);
         return false;
     }
+    QElapsedTimer elapsed;
+    elapsed.start();
+    if (!waitSoftwareQueueEmpty(timeoutMs))
+        return false;
     // Counted before it leaves, so the queue never looks empty while the
     // packet is still on its way to the driver.
     m_packetsInFlight->fetch_add(1);
     emit signalSoftwareWrite(packet);
-    return waitSoftwareQueueEmpty(timeoutMs);
+    return waitSoftwareQueueEmpty(int(qMax<qint64>(0, timeoutMs - elapsed.elapsed())));
 }
 
 bool Scada::isSoftwareQueueEmpty() const

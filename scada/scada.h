@@ -130,8 +130,12 @@ public:
     // --- software packets (SCADA thread) ------------------------------------------
     // u16 file, u16 part, u16 byte count, then the data; little-endian.
     static QByteArray softwarePacket(quint16 file, quint16 part, const QByteArray& data);
-    // Hands one packet to the SPI driver and waits until it has left the
-    // driver's queue; false after TransferTimeoutMs, when stopped or without driver.
+    // Hands one packet to the SPI driver and waits until the controller has
+    // taken it; false after TransferTimeoutMs, when stopped or without
+    // driver. The driver keeps a packet the controller refuses until it goes
+    // through, also one given up on here: the next is handed over only once
+    // that one has gone, within the same time, so the driver holds one of the
+    // map's packets at a time.
     bool sendSoftwarePacket(quint16 file, quint16 part, const QByteArray& data);
     bool sendSoftwarePacket(const QByteArray& packet, int timeoutMs = TransferTimeoutMs);
     // True when no packet of this map waits for the SPI link; any thread.

@@ -2,6 +2,7 @@
 // working copy, loading, validity, writes, the synchronisation's bookkeeping,
 // and the unit conversions with the worked examples of the unit system.
 #include "common.h"
+#include "database.h"
 #include "parameters.h"
 #include "rawbits.h"
 #include "store_driver.h"
@@ -152,6 +153,20 @@ private slots:
             QCOMPARE(end.count(), 1);
         }
         QVERIFY(QSqlDatabase::database().open());
+    }
+
+    // A database that cannot be put in place or opened is told in the log's
+    // words, the line break a real one; the store then loads nothing.
+    void databaseThatCannotOpen()
+    {
+        Database::setDirectory(m_db->directory() + "/missing");
+        QTest::ignoreMessage(QtCriticalMsg, "The database file does not exist!");
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Cannot open SQLite database! \nError: \\S.*$"));
+        Database::initialization();
+        QCOMPARE(Parameters().ids().size(), 0);
+        Database::setDirectory(m_db->directory());
+        Database::initialization();
+        QCOMPARE(Parameters().ids().size(), m_p->ids().size());
     }
 
     // The worked examples of the unit system; only the low byte of the code counts.

@@ -5,15 +5,18 @@
 // the error dialog and is acknowledged with 765 = 0. The protection switch
 // asks for a password, and Back closes the dialog even in its lock-out; a
 // stop request while that dialog and the controller's deviation warning wait
-// ends the program and answers neither.
+// ends the program and answers neither. A write the controller refuses for
+// seconds is not lost.
 //
 // The keypad is the panel's sysfs GPIO lines. The left-hand column (the
 // digits 1 to 4) and the two right-hand ones (the arrow, Enter and Back keys)
 // are named pipes fed by this test in step with the program's scan: each read
 // of a column gets "0" (key down) only when the scan is on the row of the key
 // wanted, so a key is pressed exactly once.
+#include "console_client.h"
 #include "keyboard.h"
 #include "process_station.h"
+#include "service_client.h"
 #include "wait_for.h"
 
 #include <QDir>
@@ -186,6 +189,42 @@ private slots:
         // The controller has finished.
         QCOMPARE(m_station.control("set 1080 0"), QByteArray("ok\n"));
         QTRY_VERIFY2(logged("~ProgressBarDialog") == 1, "the progress dialog to close");
+    }
+
+    // Noise on the line that damages the long write frames and them only:
+    // the controller refuses the next 40 write requests (about 4 s) and
+    // answers everything else. The operator's write (the save to USB asked
+    // again) and a console write made after it both reach the controller
+    // once the refusals end, in that order. Meanwhile a change on the
+    // controller still reaches the program, and the link shows down to a
+    // service client, then up again.
+    void writesOutlastRefusedFrames()
+    {
+        BlockClient service;
+        ConsoleClient console;
+        QVERIFY(service.connectTo(5321) && service.ready() && console.connectTo(4321));
+        const int writesBefore = m_station.writes().size();
+        const quint64 triesBefore = m_station.received(3);
+        QVERIFY2(press({KeyEnter}, "create: MessageDialog", logged("create: MessageDialog") + 1), log());
+        QCOMPARE(m_station.control("fault refuse 40 3"), QByteArray("ok\n"));
+        QVERIFY2(press({KeyLeft, KeyEnter}, "create: ProgressBarDialog", 2), log());
+        QCOMPARE(console.ask("set 17 33.25\n"), QByteArray("[I] added to queue\n"));
+
+        QCOMPARE(m_station.control("set 18 12.5"), QByteArray("ok\n"));
+        QVERIFY2(service.waitCount(valueIs(18, 2, 0x41480000), 1, 3000), "the controller's change");
+        QVERIFY2(m_station.received(3) - triesBefore < 40, "the change while the writes were refused");
+        const auto link = [](quint32 up) { return [up](const Reply& r) { return r.command == 8 && r.value == up; }; };
+        QVERIFY2(service.waitCount(link(0), 1, 8000), "the link shown down");
+        // Up when the writes have gone through, not before.
+        QVERIFY2(service.waitCount(link(1), 1, 8000), "the link shown up again");
+        QCOMPARE(service.count([](const Reply& r) { return r.command == 8; }), 2);
+        QCOMPARE(m_station.writes().mid(writesBefore),
+                 (QList<QByteArrayList>{{"1080", "3F800000", "1"}, {"17", "42050000", "3"}}));
+        QCOMPARE(m_station.received(3) - triesBefore, quint64(41));
+
+        // The controller has finished.
+        QCOMPARE(m_station.control("set 1080 0"), QByteArray("ok\n"));
+        QTRY_VERIFY2(logged("~ProgressBarDialog") == 2, "the progress dialog to close");
     }
 
     void missingDrive()

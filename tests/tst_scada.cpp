@@ -401,6 +401,19 @@ private slots:
         const QByteArray tooLong = Scada::softwarePacket(7, 1, QByteArray(SpiDriver::MaxScadaPacket - 5, 'x'));
         QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, tooLong), Q_ARG(int, 5000)).value(0), QVariant(false));
         QCOMPARE(m_link->model.scadaPackets().size(), 1);
+
+        // A packet the controller refuses is given up on, but the driver
+        // keeps it until it goes through; the next is not handed over while
+        // it waits there, so the driver never holds more than one.
+        m_link->model.setFault(ControllerModel::Fault::Refuse, 1000000, ControllerModel::CmdScadaWrite);
+        const QByteArray refused = Scada::softwarePacket(7, 2, "def");
+        const QByteArray next = Scada::softwarePacket(7, 3, "ghi");
+        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, refused), Q_ARG(int, 300)).value(0), QVariant(false));
+        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, next), Q_ARG(int, 300)).value(0), QVariant(false));
+        QCOMPARE(m_link->driver->scadaPacketCount(), 1);
+        m_link->model.setFault(ControllerModel::Fault::None);
+        QCOMPARE(transfer("slotSendPacket", Q_ARG(QByteArray, next), Q_ARG(int, 5000)).value(0), QVariant(true));
+        QCOMPARE(m_link->model.scadaPackets(), QList<QByteArray>({packet, refused, next}));
     }
 
     void archiveRepliesOfBothCommands_data()

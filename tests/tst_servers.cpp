@@ -859,6 +859,36 @@ private slots:
             QCOMPARE(model.writes().at(before + i).raw, quint32(i));
     }
 
+    // A controller that refuses every write frame and answers everything
+    // else makes a link that takes no writes, once it counts as down for
+    // them: the console's writes that wait for room in the backlog are
+    // dropped after the stall limit, as on a stuck link, and the line behind
+    // them is answered. Those queued before reach the controller once it
+    // takes writes again.
+    void refusedWritesDropTheWaitingOnes()
+    {
+        SpiDriver* driver = m_station->link.driver;
+        ControllerModel& model = m_station->link.model;
+        CommandServer consoleServer(&m_station->parameters, driver, nullptr, 0);
+        consoleServer.start();
+        const int before = model.writes().size();
+        driver->setWriteStall(300);
+        model.setFault(ControllerModel::Fault::Refuse, 1000000, ControllerModel::CmdWriteValues);
+        ConsoleClient client;
+        QVERIFY(client.connectTo(consoleServer.serverPort()));
+        const int writes = WriteBacklog::Cap + 50;
+        client.send(QByteArray("set 600 1\n").repeated(writes) + "get 13\n");
+        const bool answered = waitFor([&] { return client.received().contains("El 13 is "); }, 8000);
+        model.setFault(ControllerModel::Fault::None);
+        driver->setWriteStall(WriteBacklog::DefaultStallMs);
+        QVERIFY2(answered, "the line behind the writes answered");
+        const QByteArray answers = client.received();
+        QVERIFY(answers.count("[E] Not added to queue, the SPI link takes no writes\n") > 0);
+        QCOMPARE(answers.count(Queued) + answers.count("[E] Not added to queue"), writes);
+        QVERIFY2(waitFor([&] { return model.writes().size() - before == answers.count(Queued); }),
+                 "every write queued at the controller");
+    }
+
     // A link that sends no write for a while holds no client without end:
     // the writes that wait then are dropped, with a line in the log, and what
     // the client sends behind them is answered while the link stays stuck.

@@ -4,8 +4,9 @@
 // that must hold a whole frame; a first synchronisation that outlasts a
 // refusing controller, the event cache filled by the first synchronisation and
 // fed by the controller's notices; refused requests that wait their turn while
-// the rest of the link goes on: writes and SCADA packets dropped after 20
-// refusals, reads asked again only while someone waits for them.
+// the rest of the link goes on: writes and SCADA packets kept in order until
+// they go through, a link that carries no write shown down, reads asked again
+// only while someone waits for them.
 #include "log_capture.h"
 #include "log_event.h"
 #include "mainapplication.h"
@@ -307,32 +308,48 @@ private slots:
     }
 
     // Thirty-six writes queued before the first step: the first 35 go in
-    // one request, refused until given up, status requests served between
-    // the tries and the link never shown down; the last write, waiting
-    // meanwhile, goes out.
-    void refusedWritesAreDroppedWithTheirIds()
+    // one request, refused twice LinkDownAfter times in a row, status
+    // requests answered between the tries. No write is lost: all 36 reach
+    // the controller in their order once the refusals end. Although every
+    // status request is answered, the link shows down at the LinkDownAfter-th
+    // refusal of the write frame and up at the frame's first success; one
+    // line names the writes that wait.
+    void refusedWritesWaitInOrder()
     {
         ControllerModel model;
         model.loadDatabase();
         model.setWireTimeSimulated(false);
-        Master master(new ModelTransport(&model));
+        auto* transport = new RecordingTransport(&model);
+        Master master(transport);
         SpiDriver& driver = master.driver;
-        QStringList ids;
+        QStringList ids, expected;
         for (int i = 0; i < 36; ++i) {
-            driver.slotParamWrite(quint16(100 + i), bitsFromFloat(float(i)), 1);
+            driver.slotParamWrite(quint16(100 + i), bitsFromFloat(float(i)), 1 + i % 3);
             ids << QString::number(100 + i);
+            expected << QString("%1 %2 %3").arg(100 + i).arg(bitsFromFloat(float(i))).arg(1 + i % 3);
         }
-        QSignalSpy link(&driver, &SpiDriver::signalConnectCore);
-        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals, ControllerModel::CmdWriteValues);
-        ids.removeLast();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 3 refused 20 times, writes dropped: "
-                                                              + ids.join(", ") + "$"));
+        // The link's state, and the write requests sent when it changed.
+        QList<QPair<bool, int>> link;
+        connect(&driver, &SpiDriver::signalConnectCore, &driver, [&](bool up) {
+            link << qMakePair(up, transport->count(ControllerModel::CmdWriteValues));
+        });
+        const int refused = 2 * SpiDriver::LinkDownAfter;
+        model.setFault(ControllerModel::Fault::Refuse, refused, ControllerModel::CmdWriteValues);
+        LogCapture log;
         driver.process();
-        QVERIFY2(waitFor([&] { return model.writes().size() == 1; }, 8000), "the last write");
-        const ControllerModel::WriteRecord w = model.writes().first();
-        QVERIFY(w.id == 135 && w.raw == bitsFromFloat(35.0f) && w.flag == 1);
-        QVERIFY(model.stats().value(ControllerModel::CmdStatus) >= quint64(SpiDriver::MaxRefusals - 1));
-        QCOMPARE(link.count(), 0);
+        QVERIFY2(waitFor([&] { return model.writes().size() == 36; }, 9000), "every write");
+        QStringList written;
+        for (const ControllerModel::WriteRecord& w : model.writes())
+            written << QString("%1 %2 %3").arg(w.id).arg(w.raw).arg(w.flag);
+        QCOMPARE(written, expected);
+        QCOMPARE(link, (QList<QPair<bool, int>>{{false, SpiDriver::LinkDownAfter}, {true, refused + 1}}));
+        QVERIFY(model.stats().value(ControllerModel::CmdStatus) >= quint64(refused));
+        ids.removeLast();
+        const QStringList lines = log.lines("command 3 refused (");
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().endsWith("command 3 refused (1 in a row), asked again later; writes waiting: "
+                                        + ids.join(", ") + ", 1 more behind them"),
+                 qPrintable(lines.first()));
     }
 
     // A refused reply brings the controller's notices like any other: a
@@ -411,22 +428,33 @@ private slots:
         QVERIFY(!link.first().first().toBool() && link.last().first().toBool());
     }
 
-    // A good answer clears the refusals counted against a SCADA packet: two
-    // packets, each refused one time short of being dropped, both go out.
-    void goodAnswerClearsTheRefusals()
+    // SCADA packets refused for as long as write frames that take the link
+    // down all go out, in their order. A packet counts as waiting, for the
+    // SCADA map that waits for it, until the controller has taken it: also
+    // while its request is on the wire.
+    void refusedScadaPacketsWaitInOrder()
     {
         ControllerModel model;
         model.setWireTimeSimulated(false);
-        Master master(new ModelTransport(&model));
+        auto* transport = new RecordingTransport(&model);
+        Master master(transport);
         SpiDriver& driver = master.driver;
-        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals - 1, ControllerModel::CmdScadaWrite);
+        QList<int> waiting; // as each request of command 13 goes
+        transport->onRequest = [&](int command) {
+            if (command == ControllerModel::CmdScadaWrite)
+                waiting << driver.scadaPacketCount();
+        };
+        model.setFault(ControllerModel::Fault::Refuse, 2 * SpiDriver::LinkDownAfter, ControllerModel::CmdScadaWrite);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("command 13 refused \\(1 in a row\\), asked again later$"));
         driver.slotScadaSoftwareWrite("first");
-        driver.process();
-        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 1; }, 8000), "the first packet");
-        model.setFault(ControllerModel::Fault::Refuse, SpiDriver::MaxRefusals - 1, ControllerModel::CmdScadaWrite);
         driver.slotScadaSoftwareWrite("second");
-        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 2; }, 8000), "the second packet");
+        driver.process();
+        QVERIFY2(waitFor([&] { return model.scadaPackets().size() == 2; }, 9000), "both packets");
         QCOMPARE(model.scadaPackets(), QList<QByteArray>({"first", "second"}));
+        QCOMPARE(model.received().value(ControllerModel::CmdScadaWrite), quint64(2 * SpiDriver::LinkDownAfter + 2));
+        QCOMPARE(waiting.count(2), 2 * SpiDriver::LinkDownAfter + 1);
+        QCOMPARE(waiting.last(), 1);
+        QCOMPARE(driver.scadaPacketCount(), 0);
     }
 
     // A read the controller keeps refusing waits its turn: other requests go

@@ -4,13 +4,14 @@
 // key light and backlight through the sysfs files, the idle return and its
 // guard, Start and Stop, the block and restart screens, the bounded command
 // dialogs, a language change, the error dialog shown once, the deviation
-// warning acknowledged, the well name in the header, the SCADA protocol's
-// map switch, and the applier's system commands, writes and signals for
-// replayed reports.
+// warning acknowledged, the well name in the header and the start-prevent
+// banner shown whole, the SCADA protocol's map switch, and the applier's
+// system commands, writes and signals for replayed reports.
 #include "accessdialog.h"
 #include "base_status_form.h"
 #include "blockform.h"
 #include "common.h"
+#include "generalconditionwidget.h"
 #include "headermainwindow.h"
 #include "headerwidget.h"
 #include "log_capture.h"
@@ -33,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtEndian>
 #include <ctime>
 
@@ -71,6 +73,16 @@ private:
             both += (mark ? QString::number(file.write("x")) : QString::fromLatin1(file.readAll())) + "/";
         }
         return both.left(both.size() - 1);
+    }
+    // A label's text as it is drawn: read as markup where the label takes it so.
+    static QString rendered(const QLabel* label)
+    {
+        const Qt::TextFormat format = label->textFormat();
+        if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text())))
+            return label->text();
+        QTextDocument document;
+        document.setHtml(label->text());
+        return document.toPlainText();
     }
     // A single-shot timer's expiry.
     void fire(const char* name) { timer(name)->stop(); QMetaObject::invokeMethod(timer(name), "timeout"); settle(); }
@@ -454,6 +466,31 @@ private slots:
         window()->headerMainWindow()->slotUpdateValue();
         QCOMPARE(well->text(), QString::fromUtf8("М-е-AB куст-1 скв-12345678"));
         QCOMPARE(HeaderMainWindow::wellName(), well->text());
+        // A name that reads like markup is shown as typed.
+        report("1657=0x413E623C 1658=0");
+        window()->headerMainWindow()->slotUpdateValue();
+        QCOMPARE(rendered(well), QString::fromUtf8("М-е-<b>A куст-1 скв-12345678"));
+    }
+
+    // The start condition's text holds a "<": the start-prevent banner of the
+    // status screen shows it whole, in Russian and in English.
+    void preventBannerShowsItsWholeText()
+    {
+        for (int id : Common::preventIdsList())
+            m_station->drive.report(quint16(qMax(id, 0)), 0.f);
+        report("666=0 685=1 702=1 1360=1359 1359=1172");
+        const QString shown[] = {QString::fromUtf8("ПУСК ЗАПРЕЩЕН\nЗначение %1 < %2, увеличьте %3"),
+                                 QStringLiteral("START INHIBITED\nValue %1 < %2, increase %3")};
+        for (int language : {0, 1}) {
+            report(QStringLiteral("570=%1").arg(language));
+            window()->showMainParamsForm();
+            auto* banner = window()->currentForm()->findChild<GeneralConditionWidget*>();
+            QVERIFY2(banner, "the banner on the first status screen");
+            const QString expected = shown[language].arg(Common::getTextFromId(1172), Common::getTextFromId(1173),
+                                                         Common::getTextFromId(698));
+            QTRY_COMPARE(rendered(banner->conditionLabel()), expected);
+        }
+        report("570=0 1360=0");
     }
 
     void clockSetOncePerRun()

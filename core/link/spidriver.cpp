@@ -220,7 +220,7 @@ void SpiDriver::slotParamWrite(quint16 id, quint32 value, int flag)
 {
     if (!hasRoom(m_writes.size(), MaxWriteQueue, "write", m_writesDropped))
         return;
-    m_writes.append(Write{id, value, static_cast<quint8>(flag), 0});
+    m_writes.append(Write{id, value, static_cast<quint8>(flag)});
     noteWriteQueue();
     setTask(TaskWrite, true);
 }
@@ -317,7 +317,7 @@ void SpiDriver::slotScadaSoftwareWrite(QByteArray packet)
     }
     QMutexLocker lock(&m_scadaMutex);
     m_scadaPackets.append(packet);
-    m_scadaCount = m_scadaPackets.size();
+    noteScadaCount();
     setTask(TaskScada, true);
 }
 
@@ -484,8 +484,11 @@ void SpiDriver::loop()
         m_currentTask = static_cast<quint8>(task);
         buildRequest(m_currentTask);
         // The link moves: the clients waiting for it wait on (a request
-        // lost and sent again unchanged is no move).
-        m_writeBacklog->noteSent();
+        // lost and sent again unchanged is no move). Down for its refused
+        // writes, the link takes no writes whatever else it sends: the
+        // clients that wait to write stop waiting after the stall limit.
+        if (!m_downByWrites)
+            m_writeBacklog->noteSent();
     }
 
     bool refused = false;
@@ -501,8 +504,12 @@ void SpiDriver::loop()
         return;
 
     if (ok) {
-        if (m_failures != 0 || m_downByRefusals)
+        // Down for its refused writes, the link is up again only when they
+        // go through, whatever else is answered meanwhile.
+        if (m_downByWrites ? m_currentTask == TaskWrite : (m_failures != 0 || m_downByRefusals))
             emit signalConnectCore(true);
+        if (m_currentTask == TaskWrite)
+            m_downByWrites = false;
         m_failures = 0;
         m_refusedInRow = 0;
         m_downByRefusals = false;
@@ -537,6 +544,14 @@ void SpiDriver::loop()
             m_downByRefusals = true;
             spiDebug("[E] SPIDrive: loop ---------------------------------------", QtWarningMsg);
         }
+        // The write frame is the longest the link sends, the first that
+        // noise damages: while the short requests get through, a write that
+        // cannot is a link that does not carry what the station is told.
+        if (m_currentTask == TaskWrite && m_refusals[TaskWrite] == LinkDownAfter) {
+            emit signalConnectCore(false);
+            m_downByWrites = true;
+            spiDebug("[E] SPIDrive: loop ---------------------------------------", QtWarningMsg);
+        }
         m_loopTimer->start(15);
         return;
     }
@@ -555,7 +570,7 @@ void SpiDriver::loop()
 void SpiDriver::setAsideRefusedRequest()
 {
     const int task = m_currentTask;
-    if (m_refusals[task] < 255)
+    if (m_refusals[task] < std::numeric_limits<int>::max())
         ++m_refusals[task];
     // The refused request alone waits: a read goes back to its queue with a
     // time of its own, so the requests queued behind it are not held back;
@@ -569,38 +584,36 @@ void SpiDriver::setAsideRefusedRequest()
     // master or a service client for its archive block. The request goes
     // back to its queue (or its task is marked again) and is asked after the
     // other tasks. Writes and SCADA packets go back to the head of their
-    // queue, so that their order holds, until refused MaxRefusals times.
+    // queue, so that their order holds, however often they are refused.
     const quint8* p = m_request + 2;
-    QString dropped;
+    QString waiting;
     bool askedAgain = true;
+    LogKind kind = LogRefusal;
     switch (m_currentCommand) {
     case CmdWriteValues: {
         QStringList ids;
-        for (int i = m_sentWrites.size() - 1; i >= 0; --i) {
-            Write w = m_sentWrites.at(i);
-            if (++w.refusals >= MaxRefusals)
-                ids.prepend(QString::number(w.id));
-            else
-                m_writes.prepend(w);
-        }
-        noteWriteQueue();
-        if (ids.size() < m_sentWrites.size())
-            setTask(TaskWrite, true);
+        for (const Write& w : qAsConst(m_sentWrites))
+            ids << QString::number(w.id);
+        const int behind = m_writes.size();
+        for (int i = m_sentWrites.size() - 1; i >= 0; --i)
+            m_writes.prepend(m_sentWrites.at(i));
         m_sentWrites.clear();
-        if (!ids.isEmpty())
-            dropped = "writes dropped: " + ids.join(", ");
+        noteWriteQueue();
+        setTask(TaskWrite, true);
+        kind = LogWritesRefused;
+        waiting = "; writes waiting: " + ids.join(", ");
+        if (behind > 0)
+            waiting += QString(", %1 more behind them").arg(behind);
         break;
     }
-    case CmdScadaSoftware:
-        if (m_refusals[task] >= MaxRefusals) {
-            dropped = "dropped";
-        } else {
-            QMutexLocker lock(&m_scadaMutex);
-            m_scadaPackets.prepend(m_sentScada);
-            m_scadaCount = m_scadaPackets.size();
-            setTask(TaskScada, true);
-        }
+    case CmdScadaSoftware: {
+        QMutexLocker lock(&m_scadaMutex);
+        m_scadaPackets.prepend(m_sentScada);
+        m_scadaInFlight = false;
+        noteScadaCount();
+        setTask(TaskScada, true);
         break;
+    }
     case CmdReadEvents:
         for (int i = 0; i < m_requestCount; ++i)
             m_eventAddresses.appendOnce(be32(p + 4 * i), retryAt);
@@ -645,22 +658,15 @@ void SpiDriver::setAsideRefusedRequest()
         break;
     }
 
-    if (!dropped.isEmpty()) {
-        // At most one line per MaxRefusals refusals of one request.
-        spiDebug(QString("[E] SPIDrive: loop - command %1 refused %2 times, %3")
-                     .arg(m_currentCommand)
-                     .arg(MaxRefusals)
-                     .arg(dropped),
-                 QtWarningMsg);
-        m_refusals[task] = 0;
-        return;
-    }
+    // Writes have a line of their own: a refused read logged a moment ago
+    // must not hide which writes wait.
     quint64 held = 0;
-    if (m_logThrottle.pass(LogRefusal, &held))
-        spiDebug(QString("[E] SPIDrive: loop - command %1 refused (%2 in a row), %3%4")
+    if (m_logThrottle.pass(kind, &held))
+        spiDebug(QString("[E] SPIDrive: loop - command %1 refused (%2 in a row), %3%4%5")
                      .arg(m_currentCommand)
                      .arg(m_refusals[task])
                      .arg(askedAgain ? "asked again later" : "dropped")
+                     .arg(waiting)
                      .arg(LogThrottle::heldText(held)),
                  QtWarningMsg);
 }
@@ -774,10 +780,10 @@ void SpiDriver::buildRequest(int task)
         QMutexLocker lock(&m_scadaMutex);
         m_currentCommand = CmdScadaSoftware;
         QByteArray packet;
-        if (!m_scadaPackets.isEmpty()) {
+        m_scadaInFlight = !m_scadaPackets.isEmpty();
+        if (m_scadaInFlight)
             packet = m_scadaPackets.takeFirst();
-            m_scadaCount = m_scadaPackets.size();
-        }
+        noteScadaCount();
         m_sentScada = packet;
         std::memcpy(m_request + 2, packet.constData(), static_cast<size_t>(packet.size()));
         m_requestLength = static_cast<quint32>(packet.size() + 4);
@@ -951,6 +957,12 @@ void SpiDriver::handleReply()
     case CmdReadLog:
     case CmdReadLogCompress:
     case CmdReadLogCompressRN: handleArchive(); break;
+    case CmdScadaSoftware: {
+        QMutexLocker lock(&m_scadaMutex);
+        m_scadaInFlight = false;
+        noteScadaCount();
+        break;
+    }
     default: break;
     }
 }

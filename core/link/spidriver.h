@@ -40,13 +40,16 @@ public:
     static constexpr quint32 ReadSpeedHz = 5000000;
     static constexpr int LinkDownAfter = 20;
     // A refused request is an answer, not a lost exchange: it is not resent
-    // at once, and the link goes down only when every request is refused. It
-    // is set aside and tried again no sooner than this, after the other
-    // pending work; the requests queued behind it go meanwhile at the link's
-    // pace. Writes and SCADA packets are dropped after MaxRefusals refusals;
-    // reads are asked again while awaited.
+    // at once. It is set aside and tried again no sooner than this, after the
+    // other pending work; the requests queued behind it go meanwhile at the
+    // link's pace. Reads are asked again while awaited. Writes and SCADA
+    // packets are never dropped: the controller refuses a frame whose bytes
+    // came in damaged, and the long write frames are the first that noise on
+    // the line damages. They keep their place at the head of their queue
+    // until a try goes through. The link counts as down after LinkDownAfter
+    // refusals in a row of everything, status requests included, until the
+    // next good answer; or of the write frame, until that goes through.
     static constexpr int RefusedRetryMs = 100;
-    static constexpr int MaxRefusals = 20;
     // A service client's archive request that the controller keeps refusing
     // is given up this long after it was first sent: nobody waits longer.
     static constexpr int ArchiveAwaitMs = 30000;
@@ -77,6 +80,8 @@ public:
     void setPeers(Parameters* parameters);
 
     // Readable from any thread: the SCADA map waits for its packets to go out.
+    // A packet counts until the controller has taken it: one on the wire may
+    // yet be refused and wait again.
     int scadaPacketCount() const { return m_scadaCount.load(); }
     // The writes on their way to the controller, for the clients that write
     // from the network to hold back on; shared, any thread.
@@ -148,7 +153,6 @@ private:
         quint16 id;
         quint32 value;
         quint8 flag;
-        quint8 refusals;
     };
     struct ArchiveRequest
     {
@@ -161,7 +165,7 @@ private:
     // Kinds of the lines that the controller or a client can repeat: the
     // first is written, then at most one per interval, with the count of
     // those left out.
-    enum LogKind { LogRefusal, LogArchiveDrop11, LogArchiveDrop12, LogArchiveDrop14 };
+    enum LogKind { LogRefusal, LogWritesRefused, LogArchiveDrop11, LogArchiveDrop12, LogArchiveDrop14 };
 
     void setTask(unsigned char task, bool add);
     bool isPending(int task) const;
@@ -194,10 +198,12 @@ private:
     // PacedQueue::append.
     void queueChange(quint8 kind, quint16 id, qint64 readyAt = 0);
     void noteWriteQueue() { m_writeBacklog->queued = m_writes.size(); }
+    // With the SCADA packet lock held.
+    void noteScadaCount() { m_scadaCount = m_scadaPackets.size() + (m_scadaInFlight ? 1 : 0); }
     // False, with a log line now and then, when a queue is full.
     bool hasRoom(int size, int cap, const char* queue, quint64& dropped);
-    // After a refusal: puts the request back (reads while awaited) or drops
-    // it (writes and SCADA packets after MaxRefusals).
+    // After a refusal: puts the request back (writes, SCADA packets, reads
+    // while awaited) or drops it (reads nobody awaits any more).
     void setAsideRefusedRequest();
     void dropArchiveRequest(quint8 command, const ArchiveRequest& request, const QString& why);
     void dropExpiredArchiveRequests();
@@ -232,7 +238,7 @@ private:
     QTimer* m_qualityTimer = nullptr;
     int m_failures = 0;
     // Refusals in a row of each task's request; a good answer clears it.
-    quint8 m_refusals[TaskCount] = {};
+    int m_refusals[TaskCount] = {};
     // On m_clock: a task whose one request, or whose request at the head of
     // its ordered queue (writes, SCADA packets), was refused is not chosen
     // again before this. The read queues keep a time per request.
@@ -243,6 +249,9 @@ private:
     // everything is as lost to the program as a silent one.
     int m_refusedInRow = 0;
     bool m_downByRefusals = false;
+    // Down because the write frame at the head of the queue was refused
+    // LinkDownAfter times in a row: only its going through brings it up.
+    bool m_downByWrites = false;
     LogThrottle m_logThrottle;
     quint64 m_writesDropped = 0;
     quint64 m_eventsDropped = 0;
@@ -271,6 +280,7 @@ private:
     mutable QMutex m_scadaMutex;
     QList<QByteArray> m_scadaPackets;
     QByteArray m_sentScada; // the packet in flight
+    bool m_scadaInFlight = false;
     std::atomic<int> m_scadaCount{0};
 };
 

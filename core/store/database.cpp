@@ -57,7 +57,7 @@ void Database::initialization()
     if (db.open())
         setPragma();
     else
-        qCritical() << QString("Cannot open SQLite database! \nError: %1").arg(db.lastError().text());
+        qCritical().noquote() << QString("Cannot open SQLite database! \nError: %1").arg(db.lastError().text());
 }
 
 void Database::setPragma()

@@ -35,8 +35,6 @@ const char* const StyleGreen = "background: #00C600; color: #FFFFFF;";
 const char* const StyleOrange = "background: #FF8000; color: #FFFFFF;";
 const char* const StyleRed = "background: #FF0000; color: #FFFFFF;";
 
-const QString LineBreak = QStringLiteral("<br>");
-
 // What a running delay adds after the protection's name.
 enum DetailKind { VsdWarning, AiAlarmSide, DiFunction, PinKind };
 
@@ -174,9 +172,14 @@ QString GeneralConditionWidget::getNameDelay()
     return name;
 }
 
-QString GeneralConditionWidget::wrapText(const QString& text)
+QString GeneralConditionWidget::wrapText(const QStringList& lines)
 {
-    return QStringLiteral("<div style=\"line-height:90%\"><center>") + text + QStringLiteral("</center></div>");
+    QStringList escaped;
+    escaped.reserve(lines.size());
+    for (const QString& line : lines)
+        escaped << line.toHtmlEscaped();
+    return QStringLiteral("<div style=\"line-height:90%\"><center>") + escaped.join(QStringLiteral("<br>"))
+           + QStringLiteral("</center></div>");
 }
 
 GeneralConditionWidget::Banner GeneralConditionWidget::banner()
@@ -184,54 +187,54 @@ GeneralConditionWidget::Banner GeneralConditionWidget::banner()
     const int condition = intValue(IdCondition);
     const QString conditionText = Common::getTextCondition(condition);
     const QString reason = Common::getTextReasonStop(intValue(IdReasonStop));
+    const auto line = [](const QString& caption, quint16 id) { return caption + QLatin1Char(' ') + valueText(id); };
 
     switch (condition) {
     case 1:
-        return Banner{1, QString::fromLatin1(StyleWhite), conditionText};
+        return Banner{1, QString::fromLatin1(StyleWhite), {conditionText}};
     case 2:
     case 3: {
-        QString text = conditionText;
+        QStringList lines{conditionText};
         if (value(IdPeriodicMode) != 0.0f) {
-            text += LineBreak + QObject::tr("До останова:") + QLatin1Char(' ') + valueText(IdTimeToStop);
+            lines << line(QObject::tr("До останова:"), IdTimeToStop);
         } else if (value(IdAlternationMode) != 0.0f) {
             if (value(IdFrequency) == value(IdFrequencyF1))
-                text += LineBreak + QObject::tr("До перехода на F2:") + QLatin1Char(' ') + valueText(IdTimeToF2);
+                lines << line(QObject::tr("До перехода на F2:"), IdTimeToF2);
             if (value(IdFrequency) == value(IdFrequencyF2))
-                text += LineBreak + QObject::tr("До перехода на F1:") + QLatin1Char(' ') + valueText(IdTimeToF1);
+                lines << line(QObject::tr("До перехода на F1:"), IdTimeToF1);
         }
-        return Banner{condition, QString::fromLatin1(StyleGreen), text};
+        return Banner{condition, QString::fromLatin1(StyleGreen), lines};
     }
     case 4:
-        return Banner{4, QString::fromLatin1(StyleOrange), conditionText + LineBreak + getNameDelay()};
+        return Banner{4, QString::fromLatin1(StyleOrange), {conditionText, getNameDelay()}};
     case 5: {
-        QString text = conditionText + LineBreak + reason + LineBreak + QObject::tr("До") + QLatin1Char(' ');
+        QString restart = QObject::tr("До") + QLatin1Char(' ');
         if (value(IdGuaranteedStart) != 0.0f)
-            text += QObject::tr("гарант.") + QLatin1Char(' ');
-        text += QObject::tr("пуска:") + QLatin1Char(' ') + valueText(IdTimeToRestart);
-        return Banner{5, QString::fromLatin1(StyleOrange), text};
+            restart += QObject::tr("гарант.") + QLatin1Char(' ');
+        restart += line(QObject::tr("пуска:"), IdTimeToRestart);
+        return Banner{5, QString::fromLatin1(StyleOrange), {conditionText, reason, restart}};
     }
     case 6:
-        return Banner{6, QString::fromLatin1(StyleRed), conditionText + LineBreak + reason};
+        return Banner{6, QString::fromLatin1(StyleRed), {conditionText, reason}};
     default:
         break;
     }
 
-    const QString refused = QObject::tr("ПУСК ЗАПРЕЩЕН") + LineBreak;
+    const QString refused = QObject::tr("ПУСК ЗАПРЕЩЕН");
     const QString prevent = Common::getTextPrevent();
     if (!prevent.isEmpty())
-        return Banner{CaseRulePrevent, QString::fromLatin1(StyleRed), refused + prevent};
+        return Banner{CaseRulePrevent, QString::fromLatin1(StyleRed), {refused, prevent}};
     if (low16(IdDriveType) == 0)
-        return Banner{CaseRuleNoDriveType, QString::fromLatin1(StyleRed), refused + QObject::tr("Не выбран тип ЧРП")};
+        return Banner{CaseRuleNoDriveType, QString::fromLatin1(StyleRed), {refused, QObject::tr("Не выбран тип ЧРП")}};
     if (value(IdDriveLink) == 0.0f)
-        return Banner{CaseRuleNoDriveLink, QString::fromLatin1(StyleRed), refused + QObject::tr("Нет связи с ЧРП")};
+        return Banner{CaseRuleNoDriveLink, QString::fromLatin1(StyleRed), {refused, QObject::tr("Нет связи с ЧРП")}};
     if (value(IdDelayedStart) != 0.0f && value(IdStartMode) >= 1.0f)
-        return Banner{CaseRuleDelayedStart, QString::fromLatin1(StyleOrange), conditionText + LineBreak + reason};
+        return Banner{CaseRuleDelayedStart, QString::fromLatin1(StyleOrange), {conditionText, reason}};
     if (value(IdGuaranteedStart) != 0.0f && value(IdStartMode) >= 2.0f) {
         return Banner{CaseRuleGuaranteedStart, QString::fromLatin1(StyleOrange),
-                      conditionText + LineBreak + reason + LineBreak + QObject::tr("Запуск:") + QLatin1Char(' ')
-                          + valueText(IdTimeToStart)};
+                      {conditionText, reason, line(QObject::tr("Запуск:"), IdTimeToStart)}};
     }
-    return Banner{CaseRuleStopped, QString::fromLatin1(StyleWhite), conditionText + LineBreak + reason};
+    return Banner{CaseRuleStopped, QString::fromLatin1(StyleWhite), {conditionText, reason}};
 }
 
 void GeneralConditionWidget::slotUpdateValue()
@@ -244,7 +247,7 @@ void GeneralConditionWidget::slotUpdateValue()
         m_case = shown.colourCase;
         m_label->setStyleSheet(shown.styleSheet);
     }
-    const QString text = wrapText(shown.text);
+    const QString text = wrapText(shown.lines);
     if (m_label->text() != text)
         m_label->setText(text);
 }

@@ -1,6 +1,7 @@
 #ifndef GENERALCONDITIONWIDGET_H
 #define GENERALCONDITIONWIDGET_H
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,7 +30,7 @@ public:
     {
         int colourCase;
         QString styleSheet;
-        QString text;
+        QStringList lines; // plain text, a line each
     };
 
     explicit GeneralConditionWidget(QWidget* parent = nullptr);
@@ -38,13 +39,14 @@ public:
     int colourCase() const { return m_case; }
     const QTimer* refreshTimer() const { return &m_timer; }
 
-    // What the banner shows for the present values of the store (the text
-    // before it is wrapped for the label).
+    // What the banner shows for the present values of the store (the lines
+    // before they are wrapped for the label).
     static Banner banner();
     // The protection whose trip delay runs now, with its detail; empty if none.
     static QString getNameDelay();
-    // The label text for a banner text.
-    static QString wrapText(const QString& text);
+    // The label's rich text for plain lines: each escaped, since a text such
+    // as "Значение %1 < %2" would otherwise open a tag and lose the rest.
+    static QString wrapText(const QStringList& lines);
 
 public slots:
     void slotUpdateValue();

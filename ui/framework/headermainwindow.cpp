@@ -73,6 +73,9 @@ HeaderMainWindow::HeaderMainWindow(QWidget* parent)
     }
 
     m_wellLabel = new QLabel(this);
+    // The names are typed by people, on the panel or over the network: a
+    // "<" in them is a character, never the start of markup.
+    m_wellLabel->setTextFormat(Qt::PlainText);
     layout->addWidget(m_wellLabel, 1);
 
     for (QLabel*& label : m_connectLabels) {
