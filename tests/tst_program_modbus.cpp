@@ -57,7 +57,9 @@ private slots:
         QVERIFY2(ProcessStation::stationPortsFree(), "the station's ports held by another program");
         m_station = new ProcessStation;
         QVERIFY(m_station->startEmulator() && m_station->startProgram({}, {SmallerQuarantine}));
-        QVERIFY2(waitFor([this] { return log().contains("SCADA: Modbus unit identifier"); }, 30000), log().constData());
+        // Started up: the window built, which takes memory of its own.
+        QVERIFY2(waitFor([this] { return log().contains("[I] CS: Server started") && log().contains("SCADA: Modbus unit identifier"); }, 30000),
+                 log().constData());
         // What the guard needs of QtSerialBus is there, on this Qt too.
         QVERIFY2(!log().contains("out of reach"), log().constData());
     }
