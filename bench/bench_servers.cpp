@@ -16,11 +16,11 @@
 #include "commandserver.h"
 #include "flooder.h"
 #include "modbus_master.h"
+#include "process_station.h"
 #include "scada.h"
 #include "server.h"
 
 #include <QAbstractEventDispatcher>
-#include <QFile>
 #include <QThread>
 #include <QtEndian>
 #include <QTcpServer>
@@ -113,17 +113,6 @@ std::vector<double> consoleRoundTrips(quint16 port, int count)
     return micros;
 }
 
-long residentKb()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 double percentile(std::vector<double> v, int percent)
 {
     std::sort(v.begin(), v.end());
@@ -159,7 +148,7 @@ struct ModbusFlood
                 }
             });
         std::this_thread::sleep_for(std::chrono::seconds(2));
-        residentBeforeKb = residentHighestKb = residentKb();
+        residentBeforeKb = residentHighestKb = residentKbOf("self");
         phase = During;
         // Reads of 125 registers, pipelined through a 4 KiB receive buffer,
         // none of the answers read; again whenever the server drops it.
@@ -170,7 +159,7 @@ struct ModbusFlood
             Flooder flooder(port, requests, Flooder::LeaveRepliesUnread, 4096);
             while (!flooder.closedByPeer() && clock.elapsed() < floodSeconds * 1000LL) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                residentHighestKb = std::max(residentHighestKb, residentKb());
+                residentHighestKb = std::max(residentHighestKb, residentKbOf("self"));
             }
             drops += flooder.closedByPeer();
             flooderBytes += flooder.bytesSent();

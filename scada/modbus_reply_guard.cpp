@@ -6,6 +6,8 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <linux/sockios.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 
@@ -51,34 +53,42 @@ void ModbusReplyGuard::hold(qint64 backlog)
     m_heldPoll.start();
 }
 
+bool ModbusReplyGuard::isReset() const
+{
+    tcp_info info = {};
+    socklen_t length = sizeof info;
+    return ::getsockopt(static_cast<int>(m_socket->socketDescriptor()), IPPROTO_TCP, TCP_INFO, &info, &length) == 0
+           && info.tcpi_state == TCP_CLOSE;
+}
+
 void ModbusReplyGuard::slotHeldPoll()
 {
-    switch (m_socket->state()) {
-    case QAbstractSocket::ConnectedState:
-        break;
-    case QAbstractSocket::UnconnectedState:
-        // Lost while held back (a reset met the replies going out): its
-        // owner, who missed the signal, lets it go once told.
-        m_heldPoll.stop();
-        m_socket->blockSignals(false);
+    const QAbstractSocket::SocketState state = m_socket->state();
+    if (state == QAbstractSocket::ConnectedState && !isReset()) {
+        const qint64 waiting = backlog();
+        if (waiting < m_lowest) {
+            m_lowest = waiting;
+            m_unread.start();
+        }
+        if (waiting <= ResumeBacklog)
+            resume();
+        else if (m_unread.elapsed() >= UnreadLimitMs)
+            drop(ReasonUnread, waiting);
+        return;
+    }
+    m_heldPoll.stop();
+    m_socket->blockSignals(false);
+    if (state == QAbstractSocket::ConnectedState) {
+        // Reset by the master: the socket, reading and writing nothing
+        // while held back, has not seen it.
+        m_socket->abort();
+    } else if (state == QAbstractSocket::UnconnectedState) {
+        // The socket saw the end (a reset met the replies it was sending):
+        // its owner, who missed the signal, lets it go once told.
         emit m_socket->disconnected();
-        return;
-    default:
-        // Closing with the server: what it still sends goes, and the end is
-        // told as it comes.
-        m_heldPoll.stop();
-        m_socket->blockSignals(false);
-        return;
     }
-    const qint64 waiting = backlog();
-    if (waiting < m_lowest) {
-        m_lowest = waiting;
-        m_unread.start();
-    }
-    if (waiting <= ResumeBacklog)
-        resume();
-    else if (m_unread.elapsed() >= UnreadLimitMs)
-        drop(ReasonUnread, waiting);
+    // Else closing with the server: what it still sends goes, and the end
+    // is told as it comes.
 }
 
 void ModbusReplyGuard::resume()

@@ -25,7 +25,8 @@ class QTcpSocket;
 //   the master back. It goes on once the master has read them down to
 //   ResumeBacklog;
 // - a master held back that reads nothing for UnreadLimitMs, or whose
-//   replies pass HardBacklog, is disconnected, with a line naming it.
+//   replies pass HardBacklog, is disconnected, with a line naming it; one
+//   that resets its connection meanwhile is let go at once.
 class ModbusReplyGuard : public QObject
 {
     Q_OBJECT
@@ -59,6 +60,8 @@ private:
     enum Reason { ReasonUnread, ReasonHardCap };
     // Bytes of replies the master has not taken.
     qint64 backlog() const;
+    // Whether the system has seen the connection reset.
+    bool isReset() const;
     void hold(qint64 backlog);
     // Lets the socket's signals through again; QtSerialBus is handed what
     // came meanwhile.
