@@ -3,6 +3,7 @@
 #include "connectionthreads.h"
 #include "log_throttle.h"
 #include "mainapplication.h"
+#include "modbus_reply_guard.h"
 #include "parameterdef.h"
 #include "parameters.h"
 #include "rawbits.h"
@@ -92,9 +93,9 @@ QByteArray registerBytes(const QVector<quint16>& words)
 // Reaches the protected accepting of a QTcpServer that is not ours.
 struct ListenerAccess : QTcpServer
 {
-    static void take(QTcpServer* server, qintptr descriptor)
+    static void hand(QTcpServer* server, QTcpSocket* socket)
     {
-        (server->*(&ListenerAccess::incomingConnection))(descriptor);
+        (server->*(&ListenerAccess::addPendingConnection))(socket);
         emit server->newConnection();
     }
 };
@@ -112,13 +113,14 @@ public:
         // The station's Qt has no connection observer: the connections are
         // accepted here instead, on QtSerialBus's own listening QTcpServer
         // (its one QTcpServer child), capped and probed before QtSerialBus
-        // takes them.
+        // takes them, and guarded while it serves them.
         m_listener = findChild<QTcpServer*>(QString(), Qt::FindDirectChildrenOnly);
         if (m_listener)
             m_acceptor = new TcpAcceptor(m_listener, [this](qintptr descriptor) { admit(descriptor); },
                                          QStringLiteral("SCADA:"), QStringLiteral("SCADA:"));
         else
-            qWarning() << "SCADA: the Modbus TCP listener is out of reach; its clients are neither capped nor probed";
+            qWarning() << "SCADA: the Modbus TCP listener is out of reach; its clients are neither capped nor probed,"
+                          " nor held back when they leave their replies unread";
     }
 
     ~ScadaModbusServer() override
@@ -252,8 +254,9 @@ private:
 
     // Hands a connection to QtSerialBus while fewer than the cap are open
     // (the sockets it holds stay children of its QTcpServer), as the
-    // QTcpServer's own accepting would: it makes the socket a pending
-    // connection and tells. Over the cap the connection is closed at once.
+    // QTcpServer's own accepting would: it makes a socket, a child of the
+    // QTcpServer, a pending connection and tells; QtSerialBus takes it then.
+    // Over the cap the connection is closed at once.
     void admit(qintptr descriptor)
     {
         int open = 0;
@@ -262,7 +265,7 @@ private:
                 ++open;
         if (open >= Scada::MaxConnections) {
             quint64 held = 0;
-            if (m_refusals.pass(&held))
+            if (m_refusals.pass(RefusedOverCap, &held))
                 qWarning().noquote() << QStringLiteral("SCADA: Modbus TCP client refused: %1 clients connected%2")
                                             .arg(Scada::MaxConnections)
                                             .arg(LogThrottle::heldText(held));
@@ -270,14 +273,29 @@ private:
             return;
         }
         TcpKeepAlive::enable(descriptor);
-        ListenerAccess::take(m_listener, descriptor);
+        auto* socket = new QTcpSocket(m_listener);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            quint64 held = 0;
+            if (m_refusals.pass(RefusedUnusable, &held))
+                qWarning().noquote() << QStringLiteral("SCADA: Modbus TCP client refused: %1%2")
+                                            .arg(socket->errorString(), LogThrottle::heldText(held));
+            delete socket;
+            ConnectionThreads::refuse(descriptor);
+            return;
+        }
+        ListenerAccess::hand(m_listener, socket);
+        new ModbusReplyGuard(socket, m_replyDrops);
     }
+
+    enum Refusal { RefusedOverCap, RefusedUnusable };
 
     Scada* m_map;
     QTcpServer* m_listener = nullptr;
     TcpAcceptor* m_acceptor = nullptr;
     // A flood of refused clients is logged now and then, not line by line.
     LogThrottle m_refusals;
+    // So are the masters dropped for leaving their replies unread.
+    std::shared_ptr<LogThrottle> m_replyDrops = std::make_shared<LogThrottle>();
 };
 
 std::atomic<Scada::ArchiveReplyHook> archiveReplyHook{nullptr};

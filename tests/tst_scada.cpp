@@ -1,13 +1,15 @@
 // The SCADA engine over its real links: a Modbus TCP master against a map in
 // its own thread, the store behind it, and the SPI driver talking to the
 // in-process controller for software packets and both archive commands; the
-// cap on Modbus TCP clients, the probing of quiet ones, and accepting again
-// after the descriptors ran out.
+// cap on Modbus TCP clients, the probing of quiet ones, a master held back
+// for leaving its replies unread, and accepting again after the descriptors
+// ran out.
 #include "accepted_socket.h"
 #include "descriptors_taken.h"
 #include "driver_hold.h"
 #include "log_capture.h"
 #include "model_link.h"
+#include "modbus_master.h"
 #include "raw_client.h"
 #include "parameters.h"
 #include "rawbits.h"
@@ -22,14 +24,17 @@
 
 #include <QModbusReply>
 #include <QModbusTcpClient>
+#include <QPointer>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <QtEndian>
 #include <QtTest>
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -199,6 +204,15 @@ private:
     {
         return waitFor([this] { return !m_done.isEmpty(); }, 10000) ? m_done.first() : QList<QVariant>();
     }
+    // Whether check holds, run in the map's thread (where the map's sockets
+    // live); false also when it has not run within 5 s.
+    bool inMapThread(const std::function<bool()>& check)
+    {
+        const auto result = std::make_shared<std::atomic<int>>(-1);
+        QTimer::singleShot(0, m_map, [check, result] { *result = check() ? 1 : 0; });
+        waitFor([&] { return *result >= 0; });
+        return *result == 1;
+    }
     QList<QVariant> transfer(const char* slot, QGenericArgument a, QGenericArgument b, QGenericArgument c = {},
                              QGenericArgument d = {})
     {
@@ -363,6 +377,60 @@ private slots:
         if (!vanished)
             QSKIP("closing a client without a word takes the right to repair sockets");
         QVERIFY2(placeTaken, "the vanished client's place taken again");
+    }
+
+    // A master held back for leaving its replies unread that goes, its
+    // connection reset, is let go at once, well before the time bound would
+    // drop it: the server keeps nothing of it. The replies held back wait in
+    // the system's queue, or, when it is small, partly in the socket, which
+    // then meets the reset itself.
+    void heldBackMasterThatGoesIsLetGo_data()
+    {
+        QTest::addColumn<int>("sendBuffer");
+        QTest::newRow("the system's queue") << 0;
+        QTest::newRow("the socket's too") << 4096;
+    }
+
+    void heldBackMasterThatGoesIsLetGo()
+    {
+        QFETCH(int, sendBuffer);
+        const int fd = rawClient(m_port, 4096);
+        const quint16 clientPort = fd >= 0 ? AcceptedSocket::localPort(fd) : 0;
+        int end = -1;
+        QVERIFY2(fd >= 0 && waitFor([&] { return (end = AcceptedSocket::find(m_port, clientPort)) >= 0; }), "the master connected");
+        // The server's socket for it, looked at in the map's thread only.
+        const auto socket = std::make_shared<QPointer<QTcpSocket>>();
+        QVERIFY2(waitFor([&] {
+                     return inMapThread([this, socket, clientPort] {
+                         for (QTcpSocket* s : m_map->findChildren<QTcpSocket*>())
+                             if (s->peerPort() == clientPort)
+                                 *socket = s;
+                         return !socket->isNull();
+                     });
+                 }),
+                 "the server's socket for the master");
+        if (sendBuffer > 0)
+            ::setsockopt(end, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+        // Requests until none is taken for 300 ms, none of the answers read.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+        const QByteArray requests = ModbusMaster::readRequest(1, 125).repeated(256);
+        QElapsedTimer flood, unchanged;
+        flood.start();
+        unchanged.start();
+        for (int at = 0; unchanged.elapsed() < 300 && flood.elapsed() < 5000;) {
+            const ssize_t n = ::send(fd, requests.constData() + at, size_t(requests.size() - at), MSG_NOSIGNAL);
+            if (n > 0) {
+                at = int((at + n) % requests.size());
+                unchanged.restart();
+            } else {
+                QThread::msleep(1);
+            }
+        }
+        const linger reset = {1, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        ::close(fd);
+        QVERIFY2(unchanged.elapsed() >= 300, "what the master sends no longer taken");
+        QVERIFY2(waitFor([&] { return inMapThread([socket] { return socket->isNull(); }); }, 2000), "the master's socket let go");
     }
 
     // With no descriptor left a client cannot be accepted; it is, once

@@ -9,15 +9,19 @@
 #include <thread>
 
 // A client that writes the same bytes whenever its socket takes them and
-// reads (and drops) what comes back, from a thread of its own, until
-// stopped; then it goes as a client process that ends does: its unread
-// replies make the close a reset.
+// reads (and drops) what comes back, or reads nothing, from a thread of its
+// own, until stopped or closed by the other end; then it goes as a client
+// process that ends does: its unread replies make the close a reset.
 class Flooder
 {
 public:
-    Flooder(quint16 port, const QByteArray& chunk)
-        : m_fd(rawClient(port))
+    enum Replies { ReadReplies, LeaveRepliesUnread };
+
+    // A receive buffer of so many bytes, if given, is the connection's.
+    Flooder(quint16 port, const QByteArray& chunk, Replies replies = ReadReplies, int receiveBuffer = 0)
+        : m_fd(rawClient(port, receiveBuffer))
         , m_chunk(chunk)
+        , m_reads(replies == ReadReplies)
     {
         if (m_fd < 0)
             return;
@@ -31,6 +35,16 @@ public:
     bool connected() const { return m_fd >= 0; }
     // Bytes the socket has taken so far.
     qint64 bytesSent() const { return m_sent.load(); }
+    // Whether the other end has closed or reset the connection.
+    bool closedByPeer() const { return m_closed.load(); }
+    quint16 localPort() const
+    {
+        sockaddr_in address = {};
+        socklen_t length = sizeof address;
+        return m_fd >= 0 && ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length) == 0
+                   ? ntohs(address.sin_port)
+                   : 0;
+    }
     void stop()
     {
         if (m_thread.joinable()) {
@@ -51,7 +65,7 @@ private:
         int offset = 0;
         char in[65536];
         while (m_running) {
-            pollfd p = {m_fd, POLLIN | POLLOUT, 0};
+            pollfd p = {m_fd, short(m_reads ? POLLIN | POLLOUT : POLLOUT), 0};
             if (::poll(&p, 1, 10) < 0)
                 return;
             if (p.revents & POLLOUT) {
@@ -61,14 +75,20 @@ private:
                     offset = int((offset + n) % m_chunk.size());
                 }
             }
-            if ((p.revents & (POLLIN | POLLHUP | POLLERR)) && ::recv(m_fd, in, sizeof in, 0) <= 0)
+            const bool ended = m_reads ? (p.revents & (POLLIN | POLLHUP | POLLERR)) && ::recv(m_fd, in, sizeof in, 0) <= 0
+                                       : (p.revents & (POLLHUP | POLLERR)) != 0;
+            if (ended) {
+                m_closed = true;
                 return;
+            }
         }
     }
 
     int m_fd;
     QByteArray m_chunk;
+    bool m_reads;
     std::atomic<bool> m_running{true};
+    std::atomic<bool> m_closed{false};
     std::atomic<qint64> m_sent{0};
     std::thread m_thread;
 };

@@ -138,15 +138,20 @@ qint64 ProcessStation::receivedAtWatchedWrite(int command) const
     return 0;
 }
 
-long ProcessStation::residentKb() const
+long residentKbOf(const QString& pid)
 {
-    QFile status(QString("/proc/%1/status").arg(m_program.processId()));
+    QFile status(QString("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
+}
+
+long ProcessStation::residentKb() const
+{
+    return residentKbOf(QString::number(m_program.processId()));
 }
 
 QByteArray ProcessStation::programLog()

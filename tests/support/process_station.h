@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// The resident memory in kB of the process pid names ("self": this one);
+// -1 when it cannot be read.
+long residentKbOf(const QString& pid);
+
 // A process that starts with a limit of its own on open files, when given one.
 class LimitedProcess : public QProcess
 {

@@ -27,12 +27,15 @@ inline sockaddr_in loopbackAddress(quint16 port)
 
 // A connected client: its descriptor, or -1 when the connection is not made
 // within 5 s (a server that stopped accepting lets its backlog fill, and a
-// blocking connect would then wait for minutes).
-inline int rawClient(quint16 port)
+// blocking connect would then wait for minutes). A receive buffer of so many
+// bytes, if given, is set before connecting, so the window offered matches it.
+inline int rawClient(quint16 port, int receiveBuffer = 0)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0)
         return -1;
+    if (receiveBuffer > 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
     const int flags = ::fcntl(fd, F_GETFL);
     ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
     const sockaddr_in address = loopbackAddress(port);
