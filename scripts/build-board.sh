@@ -98,5 +98,8 @@ echo "build-board: packing"
 archives=("$BUILD"/vrx_gui-*-armv7-qt*.tar.gz)
 [ -f "${archives[0]}" ] || fail "cpack made no vrx_gui-<version>-armv7-qt<Qt version>.tar.gz (log: $LOG)"
 archive=${archives[0]}
-bash scripts/check_board_archive.sh "$archive" || fail "the archive $archive is not what the board runs"
+if ! bash scripts/check_board_archive.sh "$archive"; then
+  rm -f "$archive"
+  fail "the archive was not what the board runs; removed"
+fi
 echo "$archive"

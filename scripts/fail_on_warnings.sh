@@ -16,5 +16,5 @@ count=$(grep -cE "$pattern" "$LOG" || true)
 [ "$count" -eq 0 ] && exit 0
 grep -E -A3 "$pattern" "$LOG" >&2 || true
 cmake --build "$BUILD" --target clean >/dev/null 2>&1 || true
-echo "$WHAT: FAILED: $count warnings (log: $LOG); $BUILD cleaned, so the next run fails as well" >&2
+echo "$WHAT: FAILED: $count warning lines (log: $LOG); $BUILD cleaned, so the next run fails as well" >&2
 exit 1

@@ -208,36 +208,43 @@ board_program_runs() {  # <archive> <armhf Qt>
   rm -rf "$run"
 }
 
-# The ARM builds, their suites under qemu and the board's archives, one after
-# the other, while the host's suites run (they mostly wait on sockets and
-# timers); compiled at a lower priority. In a process group of their own, so
-# that a failure of the host's suites stops them all; their output goes to a
-# log, shown when they end.
-mkdir -p "$ARMHF"
-ARM_LOG=$ARMHF/arm-steps.log
-echo "test: the ARM builds, their suites under qemu and the board's archives, beside the host's suites (log: $ARM_LOG)"
+# Beside the host's suites (they mostly wait on sockets and timers), at a
+# lower priority: two chains, each an ARM build, its suites under qemu and the
+# board's archive against the same Qt (Debian's; Qt 5.9.8), and the host build
+# against Qt 5.9.8. Each in a process group of its own, so that a failure of
+# the host's suites stops them all; a chain's output goes to its log, shown
+# when it ends.
+LOGS=()
+PIDS=()
 set -m
+mkdir -p "$ARMHF"
+LOGS+=("$ARMHF/arm-steps.log")
 (
   set -e
   armhf_build "$ARMHF"
   qemu_suites "$ARMHF"
   board_archive "$ARMHF/board-archive"
-  if [ $QT598 = yes ]; then
+) >"${LOGS[-1]}" 2>&1 &
+PIDS+=($!)
+if [ $QT598 = yes ]; then
+  mkdir -p "$ARMHF598"
+  LOGS+=("$ARMHF598/arm-steps.log")
+  (
+    set -e
     armhf_build "$ARMHF598" -DCMAKE_PREFIX_PATH="$QT598_ARMHF"
     qemu_suites "$ARMHF598" "${QEMU598_ENV[@]}"
     board_archive "$ARMHF598/board-archive" VRX_BOARD_QT="$QT598_ARMHF"
     board_program_runs "$(cat "$ARMHF598/board-archive")" "$QT598_ARMHF"
-  fi
-) >"$ARM_LOG" 2>&1 &
-ARM_PID=$!
-BUILD598_PID=""
-if [ $QT598 = yes ]; then
-  # The host build against Qt 5.9.8, compiled beside the first suites.
+  ) >"${LOGS[-1]}" 2>&1 &
+  PIDS+=($!)
   (nice cmake --build "$BUILD598" -j "$JOBS" >"$BUILD598/build.log" 2>&1) &
   BUILD598_PID=$!
+  PIDS+=("$BUILD598_PID")
 fi
 set +m
-trap 'kill -- -"$ARM_PID" 2>/dev/null || true; [ -z "$BUILD598_PID" ] || kill -- -"$BUILD598_PID" 2>/dev/null || true' EXIT
+echo "test: beside the host's suites: the ARM builds, their suites under qemu and the board's archives" \
+     "(logs: ${LOGS[*]})"
+trap 'for pid in "${PIDS[@]}"; do kill -- -"$pid" 2>/dev/null || true; done' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -257,11 +264,15 @@ if [ $QT598 = yes ]; then
   (cd "$BUILD598" && QT_PLUGIN_PATH="$QT598_X86/plugins" QT_NO_GLIB=1 ctest --no-tests=error --output-on-failure -j "$JOBS")
 fi
 
-arm_status=0
-wait "$ARM_PID" || arm_status=$?
+arm_failed=0
+for i in "${!LOGS[@]}"; do
+  status=0
+  wait "${PIDS[$i]}" || status=$?
+  cat "${LOGS[$i]}"
+  [ "$status" -eq 0 ] || { echo "test: FAILED: an ARM step failed (log: ${LOGS[$i]})" >&2; arm_failed=1; }
+done
 trap - EXIT
-cat "$ARM_LOG"
-[ "$arm_status" -eq 0 ] || fail "an ARM step failed (log: $ARM_LOG)"
+[ "$arm_failed" -eq 0 ] || exit 1
 
 if [ -x scripts/fuzz.sh ]; then
   bash scripts/fuzz.sh
