@@ -1,7 +1,7 @@
 # Toolchain for the station board: Linux on ARMv7, 32-bit, hard float
 # (VFPv3-D16, the ARMv7 hard-float baseline every such board has).
 #
-#   cmake -S . -B build-board -DCMAKE_TOOLCHAIN_FILE=cmake/armv7-linux-gnueabihf.cmake -DVRX_TARGET_BOARD=ON
+#   cmake -S . -B build-arm -DCMAKE_TOOLCHAIN_FILE=cmake/armv7-linux-gnueabihf.cmake -DVRX_TARGET_BOARD=ON
 #
 # Which Qt and which C and C++ runtimes:
 # - By default, Debian 12's cross compiler (arm-linux-gnueabihf-g++) with its
