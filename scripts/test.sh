@@ -62,7 +62,7 @@ unpacked_qt() {
 if [ $QT598 = yes ]; then
   QT598_X86=$(unpacked_qt "$QT598_X86")
   QT598_ARMHF=$(unpacked_qt "$QT598_ARMHF")
-  echo "test: the board's Qt 5.9.8: $QT598_X86 (x86-64), $QT598_ARMHF (armhf)"
+  echo "test: [${SECONDS}s] the board's Qt 5.9.8: $QT598_X86 (x86-64), $QT598_ARMHF (armhf)"
 fi
 
 BUILD=${VRX_TEST_BUILD_DIR:-$ROOT/build-test}
@@ -83,6 +83,7 @@ fi
 bash scripts/check_layers.sh "$BUILD"
 # Every operator text of the sources is in both catalogues, translated.
 bash scripts/check_translations.sh
+echo "test: [${SECONDS}s] the packages are there; building in $BUILD"
 cmake --build "$BUILD" -j "$JOBS"
 
 # Namespaces for the programs run under qemu-user. Each run has its own PID
@@ -125,7 +126,7 @@ armhf_build() {  # <build dir> [cmake arguments]
   local build=$1 log=$1/armhf-build.log
   shift
   mkdir -p "$build"
-  echo "test: building for armhf in $build (log: $log)"
+  echo "test: [${SECONDS}s] building for armhf in $build (log: $log)"
   if ! { cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/armv7-linux-gnueabihf.cmake" \
            -DCMAKE_BUILD_TYPE=Release "${LAUNCHER[@]}" "$@" &&
          nice cmake --build "$build" -j "$JOBS"; } >"$log" 2>&1; then
@@ -134,7 +135,7 @@ armhf_build() {  # <build dir> [cmake arguments]
     return 1
   fi
   bash scripts/fail_on_warnings.sh "$build" "$log" "test: the armhf build in $build"
-  echo "test: the armhf build in $build done, 0 warnings"
+  echo "test: [${SECONDS}s] the armhf build in $build done, 0 warnings"
 }
 
 # The in-process suites of an armhf build under qemu-user (the toolchain file
@@ -143,7 +144,7 @@ qemu_suites() {  # <build dir> [VARIABLE=value...]
   local build=$1 left_out
   shift
   left_out=$(IFS='|'; echo "${QEMU_LEFT_OUT[*]}")
-  echo "test: the in-process suites of $build under qemu-user (left out: ${QEMU_LEFT_OUT[*]})"
+  echo "test: [${SECONDS}s] the in-process suites of $build under qemu-user (left out: ${QEMU_LEFT_OUT[*]})"
   "${UNSHARE[@]}" env "$@" bash -c "$MOUNT_PROC"' ip link set lo up && cd "$1" &&
     ctest --no-tests=error --output-on-failure -j "$2" -E "$3"' qemu-suites "$build" "$JOBS" "^($left_out)\$"
 }
@@ -152,7 +153,7 @@ qemu_suites() {  # <build dir> [VARIABLE=value...]
 board_archive() {  # <file> [VARIABLE=value...]
   local out=$1
   shift
-  echo "test: the board's build and archive, $([ $# -gt 0 ] && echo "$*" || echo "Debian's armhf Qt")"
+  echo "test: [${SECONDS}s] the board's build and archive, $([ $# -gt 0 ] && echo "$*" || echo "Debian's armhf Qt")"
   env "$@" bash scripts/build-board.sh | tee "$out.log"
   tail -n 1 "$out.log" >"$out"
 }
@@ -173,7 +174,7 @@ board_program_runs() {  # <archive> <armhf Qt>
     chown -R 65534:65534 "$run"
     as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   fi
-  echo "test: $(basename "$archive")'s vrx_gui under qemu-user with $qt"
+  echo "test: [${SECONDS}s] $(basename "$archive")'s vrx_gui under qemu-user with $qt"
   "${UNSHARE[@]}" bash -c "$MOUNT_PROC"' cd "$1" || exit 1
     env -i PATH="$PATH" HOME="$1" QEMU_LD_PREFIX=/usr/arm-linux-gnueabihf LD_LIBRARY_PATH="$2/lib:/lib" \
       QT_PLUGIN_PATH="$2/plugins" QT_QPA_FONTDIR="$2/lib/fonts" QT_QPA_PLATFORM=offscreen LD_BIND_NOW=1 \
@@ -203,7 +204,7 @@ board_program_runs() {  # <archive> <armhf Qt>
     rm -rf "$run"
     return 1
   fi
-  echo "test: the board's vrx_gui started as $(if [ ${#as_user[@]} -gt 0 ]; then echo "user 65534"; else id -un; fi)," \
+  echo "test: [${SECONDS}s] the board's vrx_gui started as $(if [ ${#as_user[@]} -gt 0 ]; then echo "user 65534"; else id -un; fi)," \
        "loaded its resources and $expected parameters, and ended on SIGTERM with status 0"
   rm -rf "$run"
 }
@@ -242,16 +243,17 @@ if [ $QT598 = yes ]; then
   PIDS+=("$BUILD598_PID")
 fi
 set +m
-echo "test: beside the host's suites: the ARM builds, their suites under qemu and the board's archives" \
+echo "test: [${SECONDS}s] beside the host's suites: the ARM builds, their suites under qemu and the board's archives" \
      "(logs: ${LOGS[*]})"
 trap 'for pid in "${PIDS[@]}"; do kill -- -"$pid" 2>/dev/null || true; done' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+echo "test: [${SECONDS}s] every suite, as Qt starts them"
 (cd "$BUILD" && ctest --output-on-failure -j "$JOBS")
 # The board's Qt may be built without glib and then runs Qt's own event
 # dispatcher: the same suites run again on it, from the same build.
-echo "test: the suites again on Qt's own event dispatcher (QT_NO_GLIB=1)"
+echo "test: [${SECONDS}s] the suites again on Qt's own event dispatcher (QT_NO_GLIB=1)"
 (cd "$BUILD" && QT_NO_GLIB=1 ctest --output-on-failure -j "$JOBS")
 
 if [ $QT598 = yes ]; then
@@ -259,7 +261,7 @@ if [ $QT598 = yes ]; then
   bash scripts/fail_on_warnings.sh "$BUILD598" "$BUILD598/build.log" "test: the build against Qt 5.9.8"
   # After the suites above, never beside them: the program's suites use the
   # station's fixed ports. Its plugins are Qt 5.9.8's.
-  echo "test: every suite against Qt 5.9.8 ($QT598_X86), as Qt starts them, then with QT_NO_GLIB=1"
+  echo "test: [${SECONDS}s] every suite against Qt 5.9.8 ($QT598_X86), as Qt starts them, then with QT_NO_GLIB=1"
   (cd "$BUILD598" && QT_PLUGIN_PATH="$QT598_X86/plugins" ctest --no-tests=error --output-on-failure -j "$JOBS")
   (cd "$BUILD598" && QT_PLUGIN_PATH="$QT598_X86/plugins" QT_NO_GLIB=1 ctest --no-tests=error --output-on-failure -j "$JOBS")
 fi
@@ -275,6 +277,8 @@ trap - EXIT
 [ "$arm_failed" -eq 0 ] || exit 1
 
 if [ -x scripts/fuzz.sh ]; then
+  echo "test: [${SECONDS}s] the fuzz targets"
   bash scripts/fuzz.sh
 fi
+echo "test: [${SECONDS}s] done"
 [ $QT598 = yes ] || echo "$NOT_RUN"
