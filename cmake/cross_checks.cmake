@@ -4,34 +4,16 @@
 #
 # vrx_check_target_qt(<targets>...): every Qt library found is a 32-bit ARM
 #   ELF file (e_machine 40), as the board runs.
-# vrx_use_host_qt_tools(): the tools the build runs (moc, rcc, lrelease...) are
-#   the host's. Qt's CMake files found in a sysroot point them at the
-#   sysroot's own ARM copies, which the host cannot run; VRX_HOST_QT_BIN names
-#   the host's Qt tool folder when it is not Debian's /usr/lib/qt5/bin.
-
-# The ELF header of <file>: class (1 = 32-bit, 2 = 64-bit) and e_machine.
-function(vrx_elf_header file out_class out_machine)
-  file(READ "${file}" header LIMIT 20 HEX)
-  string(LENGTH "${header}" length)
-  if(length LESS 40 OR NOT header MATCHES "^7f454c46")
-    set(${out_class} "none" PARENT_SCOPE)
-    set(${out_machine} "none (not an ELF file)" PARENT_SCOPE)
-    return()
-  endif()
-  string(SUBSTRING "${header}" 8 2 class)
-  string(SUBSTRING "${header}" 10 2 data)
-  # e_machine: two bytes at offset 18, in the file's byte order (1 = little endian).
-  string(SUBSTRING "${header}" 36 2 byte0)
-  string(SUBSTRING "${header}" 38 2 byte1)
-  if(data STREQUAL "01")
-    math(EXPR machine "0x${byte1}${byte0}")
-  else()
-    math(EXPR machine "0x${byte0}${byte1}")
-  endif()
-  math(EXPR class "0x${class}")
-  set(${out_class} ${class} PARENT_SCOPE)
-  set(${out_machine} ${machine} PARENT_SCOPE)
-endfunction()
+# vrx_check_sysroot_runtimes(): with a sysroot, every header and library a
+#   C++ program is built from, the C and C++ runtimes included, is the
+#   sysroot's; only the compiler's own support files (its include folder,
+#   libgcc, crtbegin.o) may lie beside the compiler. Debian's
+#   arm-linux-gnueabihf-g++ searches its own armhf runtimes
+#   (/usr/arm-linux-gnueabihf) before any sysroot's, so its "sysroot" program
+#   would need Debian's glibc and libstdc++ whatever the SDK has.
+#
+# The Qt tools are chosen and checked in cmake/qt_tools.cmake.
+include(${CMAKE_CURRENT_LIST_DIR}/qt_tools.cmake)
 
 function(vrx_check_target_qt)
   foreach(target ${ARGN})
@@ -57,51 +39,89 @@ function(vrx_check_target_qt)
   endforeach()
 endfunction()
 
-function(vrx_use_host_qt_tools)
-  set(search /usr/lib/qt5/bin /usr/lib/x86_64-linux-gnu/qt5/bin /usr/lib/qt/bin)
-  if(VRX_HOST_QT_BIN)
-    set(search ${VRX_HOST_QT_BIN})
+function(vrx_check_sysroot_runtimes)
+  set(dir ${CMAKE_BINARY_DIR}/CMakeFiles/vrx_sysroot_check)
+  file(REMOVE_RECURSE ${dir})
+  file(MAKE_DIRECTORY ${dir})
+  file(WRITE ${dir}/check.cpp [=[
+#include <cmath>
+#include <cstdio>
+#include <string>
+int main(int argc, char**) { std::string s(argc, 'x'); std::printf("%s %f\n", s.c_str(), std::sqrt(double(argc))); }
+]=])
+  set(compiler ${CMAKE_CXX_COMPILER})
+  if(CMAKE_CXX_COMPILER_TARGET)
+    list(APPEND compiler --target=${CMAKE_CXX_COMPILER_TARGET})
   endif()
-  vrx_elf_header("${CMAKE_COMMAND}" host_class host_machine)
-  foreach(tool moc rcc lrelease lupdate)
-    if(NOT TARGET Qt5::${tool})
-      continue()
+  separate_arguments(flags UNIX_COMMAND "${CMAKE_CXX_FLAGS}")
+  list(APPEND compiler --sysroot=${CMAKE_SYSROOT} ${flags})
+  execute_process(COMMAND ${compiler} -c check.cpp -o check.o -MD -MF check.d
+                  COMMAND_ECHO NONE WORKING_DIRECTORY ${dir} RESULT_VARIABLE result ERROR_VARIABLE errors)
+  if(result EQUAL 0)
+    # ld's --trace names every object, archive and shared library it opens.
+    execute_process(COMMAND ${compiler} check.o -o check -Wl,--trace
+                    WORKING_DIRECTORY ${dir} RESULT_VARIABLE result OUTPUT_VARIABLE trace ERROR_VARIABLE errors)
+  endif()
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} cannot build a C++ program from the sysroot "
+      "${CMAKE_SYSROOT} alone (no C or C++ runtime there?):\n${errors}")
+  endif()
+  file(READ ${dir}/check.d headers)
+  string(REGEX REPLACE "^[^:]*:" "" headers "${headers}")
+  string(REGEX REPLACE "\\\\\n" " " headers "${headers}")
+  separate_arguments(headers UNIX_COMMAND "${headers}")
+  string(REGEX MATCHALL "/[^\n() ]+" libraries "${trace}")
+
+  get_filename_component(sysroot "${CMAKE_SYSROOT}" REALPATH)
+  set(own "")
+  foreach(question -print-libgcc-file-name -print-file-name=include)
+    execute_process(COMMAND ${compiler} ${question} OUTPUT_VARIABLE answer OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(question STREQUAL "-print-libgcc-file-name")
+      get_filename_component(answer "${answer}" DIRECTORY)
     endif()
-    find_program(VRX_HOST_${tool} NAMES ${tool} ${tool}-qt5 PATHS ${search} NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-    if(NOT VRX_HOST_${tool})
-      find_program(VRX_HOST_${tool} NAMES ${tool}-qt5 ${tool} NO_CMAKE_FIND_ROOT_PATH)
-    endif()
-    if(NOT VRX_HOST_${tool})
-      if(tool MATCHES "^(moc|rcc|lrelease)$")
-        message(FATAL_ERROR "The host's Qt tool ${tool} was not found in ${search} or on PATH "
-          "(Debian: qtbase5-dev-tools, qttools5-dev-tools); VRX_HOST_QT_BIN names its folder.")
+    get_filename_component(answer "${answer}" REALPATH)
+    list(APPEND own "${answer}")
+  endforeach()
+  # Each kind's files from outside the sysroot, the first few of each named.
+  set(count 0)
+  set(named "")
+  foreach(kind headers libraries)
+    set(outside "")
+    foreach(file ${${kind}})
+      if(NOT IS_ABSOLUTE "${file}")
+        continue()
       endif()
-      continue()
-    endif()
-    # A host program is built for the machine cmake itself runs on (an ARM
-    # one may still start through qemu's binfmt handler, slowly).
-    vrx_elf_header("${VRX_HOST_${tool}}" tool_class tool_machine)
-    if(NOT tool_machine STREQUAL host_machine AND tool_machine MATCHES "^[0-9]+$")
-      message(FATAL_ERROR "The Qt tool ${VRX_HOST_${tool}} is built for e_machine ${tool_machine}, "
-        "not for this host (${host_machine}): the build runs the host's moc, rcc and lrelease; "
-        "VRX_HOST_QT_BIN names their folder.")
-    endif()
-    execute_process(COMMAND ${VRX_HOST_${tool}} -version RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
-    if(NOT result EQUAL 0)
-      message(FATAL_ERROR "The Qt tool ${VRX_HOST_${tool}} does not run on this host (${result}): "
-        "the build runs the host's moc, rcc and lrelease; VRX_HOST_QT_BIN names their folder.")
-    endif()
-    set_target_properties(Qt5::${tool} PROPERTIES IMPORTED_LOCATION ${VRX_HOST_${tool}})
-    foreach(config RELEASE DEBUG RELWITHDEBINFO MINSIZEREL)
-      get_target_property(location Qt5::${tool} IMPORTED_LOCATION_${config})
-      if(location)
-        set_target_properties(Qt5::${tool} PROPERTIES IMPORTED_LOCATION_${config} ${VRX_HOST_${tool}})
+      get_filename_component(real "${file}" REALPATH)
+      set(allowed FALSE)
+      foreach(root "${sysroot}" "${dir}" ${own})
+        string(FIND "${real}/" "${root}/" at)
+        if(at EQUAL 0)
+          set(allowed TRUE)
+        endif()
+      endforeach()
+      # A sysroot's absolute symbolic link leads out of it, to the host's file.
+      get_filename_component(plain "${file}" ABSOLUTE)
+      if(NOT real STREQUAL plain)
+        set(real "${real} (through ${plain})")
+      endif()
+      if(NOT allowed AND NOT real IN_LIST outside)
+        list(APPEND outside "${real}")
       endif()
     endforeach()
-    if(TARGET Qt::${tool})
-      set_target_properties(Qt::${tool} PROPERTIES IMPORTED_LOCATION ${VRX_HOST_${tool}})
+    list(LENGTH outside found)
+    math(EXPR count "${count} + ${found}")
+    if(found GREATER 6)
+      list(SUBLIST outside 0 6 outside)
     endif()
+    list(APPEND named ${outside})
   endforeach()
-  set(QT_MOC_EXECUTABLE ${VRX_HOST_moc} PARENT_SCOPE)
-  set(QT_RCC_EXECUTABLE ${VRX_HOST_rcc} PARENT_SCOPE)
+  if(count GREATER 0)
+    string(REPLACE ";" "\n  " named "${named}")
+    message(FATAL_ERROR "With VRX_SYSROOT every header and library comes from the sysroot "
+      "${sysroot}, but ${CMAKE_CXX_COMPILER} took ${count} files from elsewhere, among them:\n  ${named}\n"
+      "That compiler searches its own C and C++ runtimes before the sysroot's, and the program would "
+      "need them on the board. Use the SDK's own compiler (-DVRX_CROSS_PREFIX=<its prefix>), or leave "
+      "VRX_CROSS_PREFIX unset for clang, which takes everything from the sysroot.")
+  endif()
+  message(STATUS "Sysroot ${sysroot}: headers, C and C++ runtimes all from it")
 endfunction()

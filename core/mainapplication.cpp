@@ -7,6 +7,7 @@
 #include "log_event.h"
 #include "mainwindow.h"
 #include "messagedialog.h"
+#include "number_text.h"
 #include "ntpclient.h"
 #include "parameters.h"
 #include "parametershandler.h"
@@ -437,7 +438,7 @@ qint64 MainApplication::zoneOffsetSeconds() const
         if (m_zoneLog.pass(&held))
             qWarning().noquote() << QString("Time zone offset %1 s is not within a day, not applied; the station "
                                             "clock is taken as UTC%2")
-                                        .arg(offset)
+                                        .arg(numberText(offset))
                                         .arg(LogThrottle::heldText(held));
     }
     return 0;
@@ -541,10 +542,10 @@ void MainApplication::sendRequestNtp()
         || !m_parameters->getValidity(1354))
         return;
     const QString address = QString("%1.%2.%3.%4")
-                                .arg(static_cast<double>(getValue(1355)))
-                                .arg(static_cast<double>(getValue(1356)))
-                                .arg(static_cast<double>(getValue(1357)))
-                                .arg(static_cast<double>(getValue(1358)));
+                                .arg(numberText(static_cast<double>(getValue(1355))),
+                                     numberText(static_cast<double>(getValue(1356))),
+                                     numberText(static_cast<double>(getValue(1357))),
+                                     numberText(static_cast<double>(getValue(1358))));
     if (!m_ntpClient->sendRequest(QHostAddress(address), 123))
         qCritical("NTP client: send request error!");
     // A period that is not a positive finite number would flood the server.

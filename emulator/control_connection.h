@@ -23,11 +23,11 @@ public:
     // Far above any answer the language gives (a "writes" of
     // ControllerModel::MaxWriteRecords lines included), far below what would
     // matter to the machine.
-    static const int MaxUnreadAnswerBytes = 4 * 1024 * 1024;
+    static constexpr int MaxUnreadAnswerBytes = 4 * 1024 * 1024;
     // The longest line the language has is a few dozen bytes ("event" and
     // its 42 digits, a file's path): more without an end is no command, and
     // the client is dropped rather than held in memory without a limit.
-    static const int MaxLineBytes = 64 * 1024;
+    static constexpr int MaxLineBytes = 64 * 1024;
 
     // The lines on dropped clients go through log, shared by the server's
     // clients.

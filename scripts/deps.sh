@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a set of tasks needs. Does nothing when
 # everything is already there, so repeated runs are quick.
-#   scripts/deps.sh [desktop] [board] [board-sysroot] [qemu]...
+#   scripts/deps.sh [desktop] [board] [board-qt] [board-sysroot] [qemu] [archives]...
 #     desktop        the program, its tests and its tools on this machine (default)
-#     board          a build for the station board: the host's build tools, the
-#                    cross compiler and Debian's armhf Qt packages
-#     board-sysroot  the same, for a build against a board SDK's sysroot: the
+#     board          a build for the station board against Debian's armhf Qt:
+#                    the host's build tools, the cross compiler and Debian's
+#                    armhf Qt packages
+#     board-qt       the same against a board SDK's Qt (VRX_BOARD_QT): the
 #                    host's build tools and the cross compiler, no armhf package
-#     qemu           running ARM test programs here: qemu-user, and unshare and ip
-#                    for the namespaces they run in
+#     board-sysroot  the same against a board SDK's sysroot (VRX_SYSROOT): the
+#                    host's build tools, clang and the cross binutils
+#     qemu           running ARM programs here: qemu-user, the cross C library,
+#                    and unshare, setpriv and ip for the namespaces they run in
+#     archives       xz, to unpack the board's Qt from its .tar.xz
 set -euo pipefail
 
 # The programs a board build runs are the host's: cmake, git, sqlite3, moc, rcc,
@@ -38,14 +42,18 @@ for set in "${SETS[@]}"; do
       ) ;;
     board)
       PACKAGES+=("${BOARD_HOST[@]}"
-        qtbase5-dev:armhf libqt5sql5-sqlite:armhf libqt5serialbus5-dev:armhf qttools5-dev:armhf)
+        qtbase5-dev:armhf libqt5sql5-sqlite:armhf libqt5serialbus5-dev:armhf)
       armhf=yes ;;
-    board-sysroot)
+    board-qt)
       PACKAGES+=("${BOARD_HOST[@]}") ;;
+    board-sysroot)
+      PACKAGES+=("${BOARD_HOST[@]}" clang) ;;
     qemu)
-      PACKAGES+=(qemu-user-static util-linux iproute2) ;;
+      PACKAGES+=(qemu-user-static libc6-armhf-cross util-linux iproute2) ;;
+    archives)
+      PACKAGES+=(xz-utils) ;;
     *)
-      echo "deps: unknown set '$set' (desktop, board, board-sysroot, qemu)" >&2
+      echo "deps: unknown set '$set' (desktop, board, board-qt, board-sysroot, qemu, archives)" >&2
       exit 2 ;;
   esac
 done
@@ -71,7 +79,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO dpkg --add-architecture armhf
   fi
   if ! $SUDO apt-get update -q || \
-     ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+     ! $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; then
     echo "deps: could not install ${missing[*]} (see apt's message above)" >&2
     exit 1
   fi

@@ -3,7 +3,9 @@
 // station's ports 5321 and 4321 are wired to the program's store and link,
 // and the program ends cleanly, mid-synchronisation included.
 #include "console_client.h"
+#include "mainapplication.h"
 #include "process_station.h"
+#include "rawbits.h"
 #include "service_client.h"
 
 #include <QTcpServer>
@@ -56,7 +58,9 @@ private slots:
         QHash<QByteArray, QByteArrayList> byId;
         for (const QByteArrayList& w : m_station->writes())
             byId.insert(w.at(0), w);
-        QCOMPARE(byId.value("541").value(1), QByteArray("405851EC")); // 3.38
+        // The version this build reports (3.38.0 is written as the float 3.38).
+        const quint32 version = bitsFromFloat(MainApplication::versionNumber(QString::fromLatin1(MainApplication::Version)));
+        QCOMPARE(byId.value("541").value(1), QByteArray::number(version, 16).toUpper().rightJustified(8, '0'));
         for (const char* id : {"546", "541", "1103"})
             QCOMPARE(byId.value(id).value(2), QByteArray("0"));
         QVERIFY(byId.value("546").value(1).toUInt(nullptr, 16) > 1700000000u);

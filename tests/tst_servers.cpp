@@ -125,6 +125,8 @@ void serverRows()
 const QByteArray Queued = "[I] added to queue\n";
 const QByteArray Get13 = "El 13 is 5\n";
 const QByteArray Get14 = "El 14 is 1.23457e+06\n";
+// Two exponent digits on every Qt 5 (Qt 5.9 alone would write "e-5").
+const QByteArray Get16 = "El 16 is -1.5e-05\n";
 
 } // namespace
 
@@ -156,6 +158,7 @@ private slots:
         m_bank.reset(new Parameters);
         m_bank->slotParamUpdated(13, bitsFromFloat(5.0f), Parameters::KindValue);
         m_bank->slotParamUpdated(14, bitsFromFloat(1234567.0f), Parameters::KindValue);
+        m_bank->slotParamUpdated(16, bitsFromFloat(-1.5e-5f), Parameters::KindValue);
         m_console.reset(new CommandServer(m_bank.get(), nullptr, nullptr, 0));
         m_console->start();
         m_consolePort = m_console->serverPort();
@@ -173,6 +176,7 @@ private slots:
         QVERIFY(client.connectTo(m_consolePort));
         QCOMPARE(client.ask("get 13\r\n"), Get13);
         QCOMPARE(client.ask("get 14\n"), Get14);
+        QCOMPARE(client.ask("get 16\n"), Get16);
         QCOMPARE(client.ask("get 65549\n"), Get13); // the id keeps its low 16 bits
         QCOMPARE(client.ask("get 5000\n"), QByteArray("El 5000 is 0\n"));
         // set asks the store for a write with flag 3 and leaves its copy alone.

@@ -461,6 +461,10 @@ private slots:
         report("1663=0 515=12 516=3 517=4567");
         window()->headerMainWindow()->slotUpdateValue(); // what its timer runs
         QCOMPARE(well->text(), QString::fromUtf8("М-е-12 куст-3 скв-4567"));
+        // Numbers past six digits either way read the same on every Qt 5.
+        report("515=12345678 516=0.00001 517=-2.5e-7");
+        window()->headerMainWindow()->slotUpdateValue();
+        QCOMPARE(well->text(), QString::fromUtf8("М-е-1.23457e+07 куст-1e-05 скв--2.5e-07"));
         // "AB", a zero byte, then bytes that are not part of the name.
         report("1663=1 1657=0x43004241 1658=0x44444444 1659=0x31 1660=0 1661=0x34333231 1662=0x38373635");
         window()->headerMainWindow()->slotUpdateValue();

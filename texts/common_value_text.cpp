@@ -1,4 +1,5 @@
 #include "common.h"
+#include "number_text.h"
 #include "parameterdef.h"
 #include "saturate.h"
 #include "units.h"
@@ -79,7 +80,7 @@ QString durationText(float value, const QString& mask, quint8 unit, bool pad)
 
 QString fixedText(float value, int decimals)
 {
-    QString text = QString::number(static_cast<double>(value), 'f', decimals);
+    QString text = numberText(static_cast<double>(value), 'f', decimals);
     // A value that rounds to zero reads "0.0", not "-0.0".
     if (text.startsWith('-')) {
         bool allZero = true;

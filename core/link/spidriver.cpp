@@ -1,4 +1,5 @@
 #include "spidriver.h"
+#include "number_text.h"
 #include "parameters.h"
 #include "parametershandler.h"
 #include "spithread.h"
@@ -1112,7 +1113,7 @@ void SpiDriver::slotConnectQuality()
         return;
     spiDebug(QString("[I] SPIDrive: Quality %1%, Task %2, Total %3, Success %4, Lost %5, ErrCrc %6, "
                      "ErrCrcSlave %7, ErrSlave %8")
-                 .arg(static_cast<double>(m_quality), 0, 'g', 6)
+                 .arg(numberText(static_cast<double>(m_quality)))
                  .arg(m_currentTask)
                  .arg(total)
                  .arg(m_counters[Success].load())

@@ -1,4 +1,5 @@
 #include "consolelineparser.h"
+#include "number_text.h"
 #include "saturate.h"
 
 #include <QString>
@@ -212,5 +213,5 @@ ConsoleLineParser::Command ConsoleLineParser::interpret(const QByteArray& line)
 
 QByteArray ConsoleLineParser::getAnswer(quint16 id, float value)
 {
-    return QStringLiteral("El %1 is %2\n").arg(id).arg(QString::number(double(value), 'g', 6)).toUtf8();
+    return QStringLiteral("El %1 is %2\n").arg(id).arg(numberText(double(value))).toUtf8();
 }

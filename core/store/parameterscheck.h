@@ -20,9 +20,9 @@ class ParametersCheck : public QObject
 {
     Q_OBJECT
 public:
-    static const int generalIdListSize = 24;
+    static constexpr int generalIdListSize = 24;
     static const quint16 generalIdList[generalIdListSize];
-    static const int filterIdListSize = 3;
+    static constexpr int filterIdListSize = 3;
     static const quint16 filterIdList[filterIdListSize];
     static constexpr int EditingWindowMs = 1800000;
 

@@ -1,5 +1,6 @@
 #include "parametershandler.h"
 #include "network_applier.h"
+#include "number_text.h"
 #include "parameters.h"
 #include "saturate.h"
 #include "systemcommands.h"
@@ -198,7 +199,7 @@ void ParametersHandler::updateAccessPointName()
         const int zero = bytes.indexOf('\0');
         name = QString::fromUtf8(zero < 0 ? bytes : bytes.left(zero));
     } else {
-        name = QString::number(static_cast<double>(m_store->get(517)), 'g', 6);
+        name = numberText(static_cast<double>(m_store->get(517)));
     }
     if (name != m_apName)
         m_apName = name;

@@ -22,7 +22,7 @@ class QWidget;
 class DialogDriver
 {
 public:
-    static const int UnansweredMs = 5000;
+    static constexpr int UnansweredMs = 5000;
 
     DialogDriver();
     ~DialogDriver();

@@ -32,17 +32,17 @@ public:
     };
 
     // Failures in a row that lock the entry, and for how long.
-    static const int MaxAttempts = 3;
-    static const int LockSeconds = 300;
+    static constexpr int MaxAttempts = 3;
+    static constexpr int LockSeconds = 300;
 
     // The factory passwords a correct reset code restores, and the level it
     // grants. Level 1's is one digit, typed with leading zeros ("0001").
-    static const int FactoryPasswordLevel1 = 1;
-    static const int FactoryPasswordLevel2 = 5193;
-    static const int FactoryPasswordLevel3 = 7406;
-    static const unsigned char ResetGrantedLevel = 3;
+    static constexpr int FactoryPasswordLevel1 = 1;
+    static constexpr int FactoryPasswordLevel2 = 5193;
+    static constexpr int FactoryPasswordLevel3 = 7406;
+    static constexpr unsigned char ResetGrantedLevel = 3;
     // The program's own term of the reset code (see calcCodeResetPass).
-    static const quint32 ResetCodeConstant = 3917;
+    static constexpr quint32 ResetCodeConstant = 3917;
 
     AccessDialog(unsigned char level, const QString& prompt, QWidget* parent, bool resetMode);
     ~AccessDialog() override;

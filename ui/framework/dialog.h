@@ -18,7 +18,7 @@ class Dialog : public QDialog
     Q_OBJECT
 public:
     // How long an unanswered dialog waits before it rejects itself.
-    static const int CloseTimeoutMs = 300000;
+    static constexpr int CloseTimeoutMs = 300000;
 
     explicit Dialog(QWidget* parent = nullptr, bool verticalButtons = false);
     ~Dialog() override;

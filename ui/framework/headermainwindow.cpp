@@ -2,6 +2,7 @@
 #include "logo_marker.h"
 
 #include "mainapplication.h"
+#include "number_text.h"
 #include "parameters.h"
 
 #include <QDateTime>
@@ -125,9 +126,9 @@ QString HeaderMainWindow::wellName()
     QString bush;
     QString well;
     if (value(1663) == 0.0f) {
-        field = QString::number(value(515), 'g', 6);
-        bush = QString::number(value(516), 'g', 6);
-        well = QString::number(value(517), 'g', 6);
+        field = numberText(value(515));
+        bush = numberText(value(516));
+        well = numberText(value(517));
     } else {
         field = textOfPair(1657, 1658);
         bush = textOfPair(1659, 1660);

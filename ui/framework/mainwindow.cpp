@@ -9,6 +9,7 @@
 #include "headerwidget.h"
 #include "mainapplication.h"
 #include "messagedialog.h"
+#include "number_text.h"
 #include "parameterdef.h"
 #include "parameters.h"
 #include "parameterscheck.h"
@@ -64,13 +65,13 @@ void setParameter(quint16 id, int newValue)
 QString shortestText(float number)
 {
     if (std::isnan(number) || std::isinf(number))
-        return QString::number(static_cast<double>(number));
+        return numberText(static_cast<double>(number));
     for (int precision = 1; precision < 9; ++precision) {
-        const QString text = QString::number(static_cast<double>(number), 'g', precision);
+        const QString text = numberText(static_cast<double>(number), 'g', precision);
         if (text.toFloat() == number)
             return text;
     }
-    return QString::number(static_cast<double>(number), 'g', 9);
+    return numberText(static_cast<double>(number), 'g', 9);
 }
 
 void showMessage(const QString& text, MessageDialog::MsgType type, QWidget* parent)

@@ -18,13 +18,13 @@ class ProgressBarDialog : public Dialog
     Q_OBJECT
 public:
     // Progress of a command as the controller reports it.
-    static const quint16 IdProgressValue = 724;
-    static const quint16 IdProgressMaximum = 725;
+    static constexpr quint16 IdProgressValue = 724;
+    static constexpr quint16 IdProgressMaximum = 725;
     // How often the elapsed time and the progress are redrawn.
-    static const int RefreshMs = 250;
+    static constexpr int RefreshMs = 250;
     // How long a dialog watching a command waits for the controller, counted
     // from its creation and again from every progress report.
-    static const int CommandTimeoutMs = 300000;
+    static constexpr int CommandTimeoutMs = 300000;
 
     static int commandTimeoutMs();
     // Shortens the bound (tests); 0 restores CommandTimeoutMs.

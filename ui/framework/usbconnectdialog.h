@@ -10,8 +10,8 @@ class UsbConnectDialog : public Dialog
     Q_OBJECT
 public:
     // Commands written to the controller.
-    static const quint16 IdCopyLog = 594;
-    static const quint16 IdUpdateSoft = 757;
+    static constexpr quint16 IdCopyLog = 594;
+    static constexpr quint16 IdUpdateSoft = 757;
 
     explicit UsbConnectDialog(QWidget* parent = nullptr);
     ~UsbConnectDialog() override;

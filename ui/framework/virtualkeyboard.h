@@ -43,10 +43,10 @@ class VirtualKeyboard : public QDialog
 {
     Q_OBJECT
 public:
-    static const int Rows = 4;
-    static const int Columns = 10;
+    static constexpr int Rows = 4;
+    static constexpr int Columns = 10;
     // Space kept free under the keyboard, above the bottom of the main window.
-    static const int BottomMargin = 38;
+    static constexpr int BottomMargin = 38;
 
     explicit VirtualKeyboard(QWidget* parent = nullptr);
     ~VirtualKeyboard() override;

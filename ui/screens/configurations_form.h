@@ -20,7 +20,7 @@ public:
         IdSaveUsb = 1080,
         IdLoadUsb = 1081
     };
-    static const int ProfileCount = 5;
+    static constexpr int ProfileCount = 5;
 
     explicit ConfigurationsForm(QWidget* parent = nullptr);
 

@@ -15,7 +15,7 @@ class OperatorCommand
 {
 public:
     // Station state (13): starting and running forbid loads.
-    static const quint16 IdStationState = 13;
+    static constexpr quint16 IdStationState = 13;
 
     // Access to the command for the screen that asks; a refusal shows nothing
     // more (the access dialog has said why).

@@ -12,8 +12,8 @@ class RelayOutputsOptionsForm : public BaseForm
     Q_OBJECT
 public:
     // The function that signals a station alarm: only it has a reason.
-    static const int StationAlarm = 8;
-    static const int LastFunction = 10;
+    static constexpr int StationAlarm = 8;
+    static constexpr int LastFunction = 10;
 
     RelayOutputsOptionsForm(quint16 functionId, quint16 reasonId, quint16 delayId, quint16 holdId,
                             QWidget* parent);

@@ -22,7 +22,7 @@ public:
     using Level = QList<BaseForm*> (*)();
 
     // How often a rebuild held back by a dialog of the screen looks again.
-    static const int RetryMs = 100;
+    static constexpr int RetryMs = 100;
 
     // Rebuilds form with its level now, or as soon as it is shown and free.
     static void request(BaseForm* form, Level level);

@@ -15,8 +15,8 @@ class SettingsWizardForm : public BaseForm
 public:
     // Which quantity the motor inductance is computed from (0 or 1), and
     // whether an output filter is fitted.
-    static const quint16 IdInductanceSource = 1329;
-    static const quint16 IdFilterPresent = 713;
+    static constexpr quint16 IdInductanceSource = 1329;
+    static constexpr quint16 IdFilterPresent = 713;
 
     explicit SettingsWizardForm(QWidget* parent = nullptr);
 

@@ -12,8 +12,8 @@ public:
     explicit StatisticsForm(QWidget* parent = nullptr);
 
     // The codes the reasons of the last start and of the last stop can name.
-    static const int LastStartReason = 156;
-    static const int LastStopReason = 65534;
+    static constexpr int LastStartReason = 156;
+    static constexpr int LastStopReason = 65534;
 
 public slots:
     void createForm() override;

@@ -10,8 +10,8 @@ class SystemForm : public BaseForm
     Q_OBJECT
 public:
     // Software update and restart of this program: commands to the controller.
-    static const quint16 IdUpdateSoft = 757;
-    static const quint16 IdRebootSoft = 758;
+    static constexpr quint16 IdUpdateSoft = 757;
+    static constexpr quint16 IdRebootSoft = 758;
 
     explicit SystemForm(QWidget* parent = nullptr);
 

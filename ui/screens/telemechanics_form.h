@@ -10,7 +10,7 @@ class TelemechanicsForm : public BaseForm
     Q_OBJECT
 public:
     // Resets the request and reply counters of the link (1654, 1655).
-    static const quint16 IdResetCounters = 1656;
+    static constexpr quint16 IdResetCounters = 1656;
 
     explicit TelemechanicsForm(QWidget* parent = nullptr);
 
