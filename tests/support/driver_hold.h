@@ -3,6 +3,8 @@
 
 #include "spidriver.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSemaphore>
 #include <QTimer>
 #include <atomic>
@@ -23,7 +25,13 @@ public:
             if (!gate->tryAcquire(1, 5000))
                 state->store(GaveUp);
         });
-        m_held = m_entered->tryAcquire(1, 5000);
+        // The driver may be waiting for this thread to take the values it
+        // read (the store's barrier): this thread's events go on meanwhile,
+        // or neither thread would move until the hold gave up.
+        QElapsedTimer waited;
+        waited.start();
+        while (!(m_held = m_entered->tryAcquire(1, 10)) && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     ~DriverHold() { release(); }
     // The driver's thread reached the hold within 5 s.
