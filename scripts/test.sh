@@ -75,8 +75,10 @@ command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DVRX_SANITIZE=ON "${LAUNCHER[@]}" >/dev/null
 if [ $QT598 = yes ]; then
+  # Its bin/ named as a board SDK's host tools are: moc and rcc from there,
+  # lrelease (which it lacks) from elsewhere.
   cmake -S . -B "$BUILD598" -DCMAKE_BUILD_TYPE=Debug -DVRX_SANITIZE=ON -DCMAKE_PREFIX_PATH="$QT598_X86" \
-    "${LAUNCHER[@]}" >/dev/null
+    -DVRX_HOST_QT_BIN="$QT598_X86/bin" "${LAUNCHER[@]}" >/dev/null
 fi
 # Includes between folders run one way: checked before anything is compiled,
 # with the include folders the configured build gives each file.
