@@ -27,7 +27,7 @@ fail() {
 QT598_X86=${VRX_QT598_X86:-}
 QT598_ARMHF=${VRX_QT598_ARMHF:-}
 if { [ -n "$QT598_X86" ] && [ -z "$QT598_ARMHF" ]; } || { [ -z "$QT598_X86" ] && [ -n "$QT598_ARMHF" ]; }; then
-  fail "VRX_QT598_X86 and VRX_QT598_ARMHF are given together"
+  fail "VRX_QT598_X86 and VRX_QT598_ARMHF must be given together"
 fi
 QT598=no
 [ -n "$QT598_X86" ] && QT598=yes
