@@ -10,10 +10,11 @@
 #
 # vrx_use_matching_qt_tools(): points Qt's imported moc and rcc at programs
 #   this host runs, and sets VRX_LRELEASE. Each is taken from, first found:
-#   - VRX_HOST_QT_BIN, when set (and then only there): the folder of the
-#     host's tools of the Qt built against;
+#   - VRX_HOST_QT_BIN, when set: the folder of the host's tools of the Qt
+#     built against; moc and rcc are then taken from there only;
 #   - the tools that Qt's CMake files name (a desktop Qt, Debian's armhf Qt,
 #     whose tools are the host's, a board SDK whose bin/ holds host tools);
+#     for lrelease, that Qt's bin/;
 #   - Debian's /usr/lib/qt5/bin (a sysroot's Qt names its own ARM copies),
 #     for lrelease also the PATH.
 include_guard(GLOBAL)
@@ -69,18 +70,22 @@ function(vrx_use_matching_qt_tools)
   get_filename_component(qt_bin "${qt_moc}" DIRECTORY)
   foreach(tool moc rcc lrelease)
     set(candidates "")
+    set(places "")
     if(VRX_HOST_QT_BIN)
-      set(where "VRX_HOST_QT_BIN (${VRX_HOST_QT_BIN})")
+      list(APPEND places "VRX_HOST_QT_BIN (${VRX_HOST_QT_BIN})")
       list(APPEND candidates "${VRX_HOST_QT_BIN}/${tool}" "${VRX_HOST_QT_BIN}/${tool}-qt5")
-    elseif(tool STREQUAL "lrelease")
+    endif()
+    if(tool STREQUAL "lrelease")
+      # Any Qt 5's will do, so the folder VRX_HOST_QT_BIN names need not have one.
       find_program(VRX_PATH_LRELEASE NAMES lrelease-qt5 lrelease NO_CMAKE_FIND_ROOT_PATH)
-      set(where "${qt_bin}, ${debian_bin} or on the PATH")
+      list(APPEND places "${qt_bin}" "${debian_bin}" "the PATH")
       list(APPEND candidates "${qt_bin}/lrelease" "${debian_bin}/lrelease" "${VRX_PATH_LRELEASE}")
-    else()
+    elseif(NOT VRX_HOST_QT_BIN)
       get_target_property(named Qt5::${tool} IMPORTED_LOCATION)
-      set(where "${named} (named by Qt's CMake files) or ${debian_bin}")
+      list(APPEND places "${named} (named by Qt's CMake files)" "${debian_bin}")
       list(APPEND candidates "${named}" "${debian_bin}/${tool}")
     endif()
+    string(REPLACE ";" ", " where "${places}")
     if(tool STREQUAL "lrelease")
       set(flag -version)
     else()

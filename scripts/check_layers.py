@@ -11,12 +11,15 @@ code includes it), and, with all they hold, the hidden folders at the top
 Build folders. Only folders at the project's top are build folders: those the
 shell scripts of scripts/ and .ci/ build in. A script names one as
 $ROOT/NAME (or ${ROOT}/NAME), the project's top as the scripts call it, or as
-the folder it gives cmake (-B NAME, --build NAME); a variable the script sets
-(BUILD=${VRX_BUILD_DIR:-$ROOT/build}, its default) stands for its value, so
-"$BUILD-qt" names build-qt. What a script leaves to the run ($QT, ${VERSION},
-$(...)) matches any text: $ROOT/build-qt$QT names every build-qt* folder. A
-folder deeper down is never a build folder, whatever its name or content: CMake
-compiles core/store/builders/ like any other.
+the tree it gives cmake (-B, --build): NAME, $ROOT/NAME, or a path under one of
+them, $ROOT/NAME/SUB, whose first part NAME is the build folder. A variable the
+script sets (BUILD=${VRX_BUILD_DIR:-$ROOT/build}, its default) stands for its
+value, so "$BUILD-qt" names build-qt, and -B "$BUILD" with
+BUILD=$ROOT/build-board/$name names build-board. What a script leaves to the
+run ($QT, ${VERSION}, $(...)) matches any text: $ROOT/build-qt$QT names every
+build-qt* folder. A folder deeper down is never a build folder, whatever its
+name or content: CMake compiles core/store/builders/ like any other, and a
+path under $ROOT/core that a script merely copies to names no build folder.
 
 Rooms. A room is every folder, at any depth, that holds product code other
 than the assemblers (below); they are found from the tree, not from a list. A
@@ -91,9 +94,13 @@ FOLDER_NAME = r"(?:[\w.+-]|" + SHELL_EXPANSION + r")+"
 ASSIGNMENT_RE = re.compile(r"^[ \t]*(?:(?:export|local|readonly)[ \t]+)?([A-Za-z_]\w*)=(\S+)", re.MULTILINE)
 ROOT_PREFIX = r"\$(?:ROOT\b|\{ROOT\})/"
 UNDER_ROOT_RE = re.compile(ROOT_PREFIX + "(" + FOLDER_NAME + r")(?![\w.+/$-])")
-# A value that names a top folder: $ROOT/NAME, or NAME alone.
-TOP_FOLDER_VALUE_RE = re.compile("(?:" + ROOT_PREFIX + ")?" + FOLDER_NAME)
-BUILD_TREE_RE = re.compile(r"(?<!\S)(?:-B|--build)[ \t]+[\"']?(?:\./)?(" + FOLDER_NAME + r")/?[\"']?(?![^\s;|&)])")
+# A value that names a folder of the tree: $ROOT/NAME or NAME, or a path
+# under it ($ROOT/NAME/SUB/...).
+PATH_VALUE_RE = re.compile("(?:" + ROOT_PREFIX + ")?" + FOLDER_NAME + "(?:/" + FOLDER_NAME + ")*/?")
+# The tree given to cmake; the top folder it lies in is the first part of
+# its path.
+BUILD_TREE_RE = re.compile(r"(?<!\S)(?:-B|--build)[ \t]+[\"']?(?:" + ROOT_PREFIX + r"|\./)?(" + FOLDER_NAME
+                           + r")(?:/" + FOLDER_NAME + r")*/?[\"']?(?![^\s;|&)])")
 
 
 def code_of(text, keep_strings):
@@ -142,7 +149,7 @@ def build_folder_patterns(root):
     patterns = set()
     for text in script_texts(root):
         values = {name: value_of(word) for name, word in ASSIGNMENT_RE.findall(text)
-                  if name != "ROOT" and TOP_FOLDER_VALUE_RE.fullmatch(value_of(word))}
+                  if name != "ROOT" and PATH_VALUE_RE.fullmatch(value_of(word))}
         # A variable stands for its value: three rounds reach a variable set
         # from a variable set from a third.
         for _ in range(3):

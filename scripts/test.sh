@@ -27,7 +27,7 @@ fail() {
 QT598_X86=${VRX_QT598_X86:-}
 QT598_ARMHF=${VRX_QT598_ARMHF:-}
 if { [ -n "$QT598_X86" ] && [ -z "$QT598_ARMHF" ]; } || { [ -z "$QT598_X86" ] && [ -n "$QT598_ARMHF" ]; }; then
-  fail "VRX_QT598_X86 and VRX_QT598_ARMHF are given together"
+  fail "VRX_QT598_X86 and VRX_QT598_ARMHF must be given together"
 fi
 QT598=no
 [ -n "$QT598_X86" ] && QT598=yes
@@ -75,8 +75,10 @@ command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DVRX_SANITIZE=ON "${LAUNCHER[@]}" >/dev/null
 if [ $QT598 = yes ]; then
+  # Its bin/ named as a board SDK's host tools are: moc and rcc from there,
+  # lrelease (which it lacks) from elsewhere.
   cmake -S . -B "$BUILD598" -DCMAKE_BUILD_TYPE=Debug -DVRX_SANITIZE=ON -DCMAKE_PREFIX_PATH="$QT598_X86" \
-    "${LAUNCHER[@]}" >/dev/null
+    -DVRX_HOST_QT_BIN="$QT598_X86/bin" "${LAUNCHER[@]}" >/dev/null
 fi
 # Includes between folders run one way: checked before anything is compiled,
 # with the include folders the configured build gives each file.
@@ -163,9 +165,12 @@ board_archive() {  # <file> [VARIABLE=value...]
 # board: offscreen, as an unprivileged user, every symbol bound at start
 # (LD_BIND_NOW=1: one the board's Qt lacks stops it at once), in PID and
 # network namespaces of its own, without a controller. It must start, load
-# its resources and every parameter of its database, and end on SIGTERM.
-board_program_runs() {  # <archive> <armhf Qt>
+# its resources and every parameter of its database, and end on SIGTERM, and
+# it must have run with that Qt's Core: a wrong library path would run it
+# with Debian's armhf Qt 5.15, which has every symbol and proves nothing.
+board_program_runs() {  # <archive> <armhf Qt> [VARIABLE=value...]
   local archive=$1 qt=$2 run dir expected status=0
+  shift 2
   run=$(mktemp -d)
   tar -xzf "$archive" -C "$run"
   dir=$run/$(basename "$archive" .tar.gz)
@@ -176,23 +181,28 @@ board_program_runs() {  # <archive> <armhf Qt>
     as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   fi
   echo "test: [${SECONDS}s] $(basename "$archive")'s vrx_gui under qemu-user with $qt"
+  # env takes the variables, then the user change (as_user), then qemu.
   "${UNSHARE[@]}" bash -c "$MOUNT_PROC"' cd "$1" || exit 1
-    env -i PATH="$PATH" HOME="$1" QEMU_LD_PREFIX=/usr/arm-linux-gnueabihf LD_LIBRARY_PATH="$2/lib:/lib" \
-      QT_PLUGIN_PATH="$2/plugins" QT_QPA_FONTDIR="$2/lib/fonts" QT_QPA_PLATFORM=offscreen LD_BIND_NOW=1 \
-      "${@:4}" qemu-arm-static ./vrx_gui >"$3" 2>&1 &
+    env -i PATH="$PATH" HOME="$1" QT_QPA_PLATFORM=offscreen LD_BIND_NOW=1 "${@:4}" qemu-arm-static ./vrx_gui \
+      >"$2" 2>&1 &
     pid=$!
     # Up to 60 s for the parameters, then 3 s more of running.
     for _ in $(seq 600); do
-      grep -q "^Number of parameters: " "$3" && break
+      grep -q "^Number of parameters: " "$2" && break
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.1
     done
     sleep 3
+    # qemu maps the guest libraries from their files: the Core it runs with.
+    grep -o "/[^ ]*/libQt5Core\.so[^ ]*" "/proc/$pid/maps" 2>/dev/null | sort -u >"$3"
     kill -TERM "$pid" 2>/dev/null || true
     for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    if kill -KILL "$pid" 2>/dev/null; then echo "vrx_gui did not end within 20 s of SIGTERM" >>"$3"; fi
-    wait "$pid"' board-program "$dir" "$qt" "$run/vrx_gui.log" "${as_user[@]}" || status=$?
-  local log=$run/vrx_gui.log faults=()
+    if kill -KILL "$pid" 2>/dev/null; then echo "vrx_gui did not end within 20 s of SIGTERM" >>"$2"; fi
+    wait "$pid"' board-program "$dir" "$run/vrx_gui.log" "$run/qt-core" "$@" "${as_user[@]}" || status=$?
+  local log=$run/vrx_gui.log faults=() core
+  core=$(cat "$run/qt-core" 2>/dev/null || true)
+  [[ $core == "$(cd "$qt" && pwd -P)"/lib/libQt5Core.so* && $core != *$'\n'* ]] ||
+    faults+=("it ran with the Qt Core ${core:-(none seen)}, not $qt's")
   [ "$status" -eq 0 ] || faults+=("it ended with status $status")
   grep -q '^\*\*\* Run application! \*\*\*$' "$log" || faults+=("it did not start")
   grep -q "^Number of parameters: $expected\$" "$log" || faults+=("it did not load its $expected parameters")
@@ -236,7 +246,7 @@ if [ $QT598 = yes ]; then
     armhf_build "$ARMHF598" -DCMAKE_PREFIX_PATH="$QT598_ARMHF"
     qemu_suites "$ARMHF598" "${QEMU598_ENV[@]}"
     board_archive "$ARMHF598/board-archive" VRX_BOARD_QT="$QT598_ARMHF"
-    board_program_runs "$(cat "$ARMHF598/board-archive")" "$QT598_ARMHF"
+    board_program_runs "$(cat "$ARMHF598/board-archive")" "$QT598_ARMHF" "${QEMU598_ENV[@]}"
   ) >"${LOGS[-1]}" 2>&1 &
   PIDS+=($!)
   (nice cmake --build "$BUILD598" -j "$JOBS" >"$BUILD598/build.log" 2>&1) &
