@@ -587,26 +587,19 @@ void SpiDriver::setAsideRefusedRequest()
     // other tasks. Writes and SCADA packets go back to the head of their
     // queue, so that their order holds, however often they are refused.
     const quint8* p = m_request + 2;
-    QString waiting;
+    int refusedWrites = 0; // now at the head of m_writes
     bool askedAgain = true;
     LogKind kind = LogRefusal;
     switch (m_currentCommand) {
-    case CmdWriteValues: {
-        QStringList ids;
-        for (const Write& w : qAsConst(m_sentWrites))
-            ids << QString::number(w.id);
-        const int behind = m_writes.size();
-        for (int i = m_sentWrites.size() - 1; i >= 0; --i)
+    case CmdWriteValues:
+        refusedWrites = m_sentWrites.size();
+        for (int i = refusedWrites - 1; i >= 0; --i)
             m_writes.prepend(m_sentWrites.at(i));
         m_sentWrites.clear();
         noteWriteQueue();
         setTask(TaskWrite, true);
         kind = LogWritesRefused;
-        waiting = "; writes waiting: " + ids.join(", ");
-        if (behind > 0)
-            waiting += QString(", %1 more behind them").arg(behind);
         break;
-    }
     case CmdScadaSoftware: {
         QMutexLocker lock(&m_scadaMutex);
         m_scadaPackets.prepend(m_sentScada);
@@ -662,14 +655,27 @@ void SpiDriver::setAsideRefusedRequest()
     // Writes have a line of their own: a refused read logged a moment ago
     // must not hide which writes wait.
     quint64 held = 0;
-    if (m_logThrottle.pass(kind, &held))
-        spiDebug(QString("[E] SPIDrive: loop - command %1 refused (%2 in a row), %3%4%5")
-                     .arg(m_currentCommand)
-                     .arg(m_refusals[task])
-                     .arg(askedAgain ? "asked again later" : "dropped")
-                     .arg(waiting)
-                     .arg(LogThrottle::heldText(held)),
-                 QtWarningMsg);
+    if (!m_logThrottle.pass(kind, &held))
+        return;
+    // Named only when the line is written: a refused write frame is tried
+    // again up to ten times a second.
+    QString waiting;
+    if (kind == LogWritesRefused) {
+        QStringList ids;
+        for (int i = 0; i < refusedWrites; ++i)
+            ids << QString::number(m_writes.at(i).id);
+        waiting = "; writes waiting: " + ids.join(", ");
+        const int behind = m_writes.size() - refusedWrites;
+        if (behind > 0)
+            waiting += QString(", %1 more behind them").arg(behind);
+    }
+    spiDebug(QString("[E] SPIDrive: loop - command %1 refused (%2 in a row), %3%4%5")
+                 .arg(m_currentCommand)
+                 .arg(m_refusals[task])
+                 .arg(askedAgain ? "asked again later" : "dropped")
+                 .arg(waiting)
+                 .arg(LogThrottle::heldText(held)),
+             QtWarningMsg);
 }
 
 // --- requests ------------------------------------------------------------------------
