@@ -15,14 +15,21 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace bench {
 
-inline double median(std::vector<double> v)
+// The value percent of v lie below (100: the largest); -1 for none.
+inline double percentile(std::vector<double> v, int percent)
 {
     std::sort(v.begin(), v.end());
-    return v.empty() ? -1.0 : v[v.size() / 2];
+    return v.empty() ? -1.0 : v[std::min(v.size() - 1, v.size() * size_t(percent) / 100)];
+}
+
+inline double median(std::vector<double> v)
+{
+    return percentile(std::move(v), 50);
 }
 
 inline double timeMs(const std::function<void()>& body)

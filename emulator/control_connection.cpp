@@ -14,10 +14,12 @@ namespace {
 // Read at a time: a client sending without pause still lets the event loop
 // serve the link and the other clients in between.
 const int ReadChunk = 64 * 1024;
-// Answers wait in blocks of this size, each allocated once (an answer longer
-// than a block is a block of its own): the emulator holds what is unread and
-// little more, where one growing buffer would hold up to twice as much, and
-// briefly more again at each reallocation.
+// Answers wait in blocks of up to this size (an answer longer than a block is
+// a block of its own, allocated to its size). A block starts at the size of
+// its first answer and doubles as answers join it, up to this size: a client
+// that reads its answers costs a few bytes a command, one that does not costs
+// what is unread and at most a block more, where one growing buffer would
+// hold up to twice as much, and briefly more again at each reallocation.
 const int OutputBlock = 64 * 1024;
 
 // The kinds of line on dropped clients.
@@ -110,24 +112,24 @@ void ControlConnection::execute(const QByteArray& line)
         return;
     const QByteArray answer = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     m_unread += answer.size();
-    if (!m_output.empty() && m_output.back().size() + answer.size() <= OutputBlock) {
-        m_output.back() += answer;
-    } else if (answer.size() < OutputBlock) {
+    if (m_output.empty() || m_output.back().size() + answer.size() > OutputBlock)
         m_output.emplace_back();
-        m_output.back().reserve(OutputBlock);
-        m_output.back() += answer;
-    } else {
-        m_output.push_back(answer);
-    }
+    QByteArray& block = m_output.back();
+    const int needed = block.size() + answer.size();
+    // Reserved capacity is exact; the growth of append is not, and could
+    // pass the block's size.
+    if (needed > block.capacity())
+        block.reserve(needed > OutputBlock ? needed : qMin(OutputBlock, qMax(needed, 2 * block.capacity())));
+    block += answer;
 }
 
 bool ControlConnection::withinCap()
 {
-    if (unread() <= MaxUnreadAnswerBytes)
+    if (m_unread <= MaxUnreadAnswerBytes)
         return true;
     // What the socket takes at once is no longer the emulator's to hold.
     const bool here = writeAnswers();
-    if (here && unread() <= MaxUnreadAnswerBytes)
+    if (here && m_unread <= MaxUnreadAnswerBytes)
         return true;
     quint64 held = 0;
     if (here && m_log->pass(DropUnread, &held))
@@ -145,11 +147,11 @@ void ControlConnection::slotWritable()
         finish();
         return;
     }
-    if (unread() == 0 && m_inputEnded) {
+    if (m_unread == 0 && m_inputEnded) {
         finish();
         return;
     }
-    m_writeNotifier->setEnabled(unread() > 0);
+    m_writeNotifier->setEnabled(m_unread > 0);
 }
 
 bool ControlConnection::writeAnswers()

@@ -53,7 +53,6 @@ private slots:
 
 private:
     void execute(const QByteArray& line);
-    int unread() const { return m_unread; }
     // After a line has run: false when its answer took the client past the
     // cap of unread answers and the client was dropped.
     bool withinCap();

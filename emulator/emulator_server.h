@@ -23,13 +23,13 @@ class EmulatorServer : public QObject
 public:
     // Control clients at once; the next is answered "error: too many control
     // clients" and closed.
-    static const int MaxControlClients = 64;
+    static constexpr int MaxControlClients = 64;
     // A failed accept (out of descriptors, say) pauses accepting this long:
     // the listening socket stays readable while the shortage lasts.
-    static const int AcceptRetryMs = 250;
+    static constexpr int AcceptRetryMs = 250;
     // After "quit", the longest wait for the clients to take the answers to
     // the lines they sent before it.
-    static const int QuitWaitMs = 2000;
+    static constexpr int QuitWaitMs = 2000;
 
     explicit EmulatorServer(ControllerModel* model, QObject* parent = nullptr);
     ~EmulatorServer() override;

@@ -139,19 +139,6 @@ bool waitForLog(ProcessStation& station, QByteArray& log, const char* text)
     });
 }
 
-// A "Name:   N kB" line of a process's /proc status, in kB; -1 when it
-// cannot be read.
-long statusKb(qint64 pid, const QByteArray& name)
-{
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(name + ':'))
-            return line.mid(name.size() + 1).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 // Makes a process's peak resident size (VmHWM) its present one.
 bool resetPeak(qint64 pid)
 {
@@ -362,7 +349,7 @@ private slots:
         QVERIFY(help > 100);
         const qint64 pid = emulator.emulator().processId();
         QVERIFY2(resetPeak(pid), "the emulator's peak resident size reset (/proc/PID/clear_refs)");
-        const long before = statusKb(pid, "VmHWM");
+        const long before = statusKb(QString::number(pid), "VmHWM");
         const Descriptor client{rawLocalClient(emulator.directory() + "/control.sock")};
         QVERIFY2(client.fd >= 0, "a connection to the control socket");
         // Answers of half the cap, far more than the socket holds: kept.
@@ -381,7 +368,7 @@ private slots:
         QByteArray log;
         QVERIFY2(waitForLog(emulator, log, "controller_emu: dropped a control client that left more than"),
                  "the log's line on the dropped client");
-        const long peak = statusKb(pid, "VmHWM");
+        const long peak = statusKb(QString::number(pid), "VmHWM");
         const long boundKb = (ControlConnection::MaxUnreadAnswerBytes + MemorySlackBytes) / 1024;
         qInfo("peak resident size %ld kB above the %ld kB before the flood, bound %ld kB", peak - before, before,
               boundKb);

@@ -3,6 +3,7 @@
 // that are capped, the console (4321) and the service port (5321) answer
 // meanwhile, and every server answers once the connections have closed.
 #include "console_client.h"
+#include "modbus_master.h"
 #include "process_station.h"
 #include "raw_client.h"
 #include "scada.h"
@@ -49,7 +50,7 @@ int servedModbusClient()
     const bool served = waitFor([&] {
         ::close(fd);
         fd = rawClient(502);
-        return !modbusRead(fd).isEmpty();
+        return !ModbusMaster::readRegister10(fd).isEmpty();
     });
     return served ? fd : -1;
 }
@@ -96,7 +97,7 @@ private slots:
         BlockClient service;
         QVERIFY2(console.connectTo(4321) && console.ask("get 13\n").startsWith("El 13 is "), "a new console client answered");
         QVERIFY2(service.connectTo(5321) && service.ready(), "a new service client answered");
-        QVERIFY2(!modbusRead(modbus).isEmpty(), "the Modbus client connected before answered");
+        QVERIFY2(!ModbusMaster::readRegister10(modbus).isEmpty(), "the Modbus client connected before answered");
         QCOMPARE(log().count("SCADA: Modbus TCP client refused"), 1);
         for (int fd : flood)
             ::close(fd);

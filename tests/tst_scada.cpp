@@ -334,7 +334,7 @@ private slots:
         for (int i = 1; i <= clients; ++i) {
             const int fd = rawClient(m_port);
             const quint16 port = fd >= 0 ? AcceptedSocket::localPort(fd) : 0;
-            const QByteArray got = fd >= 0 ? modbusRead(fd) : QByteArray();
+            const QByteArray got = fd >= 0 ? ModbusMaster::readRegister10(fd) : QByteArray();
             if (fd >= 0)
                 ::close(fd);
             QVERIFY2(got == answer, qPrintable(QString("client %1 of %2 answered").arg(i).arg(clients)));
@@ -354,11 +354,11 @@ private slots:
         std::vector<int> clients;
         for (int i = 0; i < Scada::MaxConnections; ++i)
             clients.push_back(rawClient(m_port));
-        QVERIFY2(modbusRead(clients.back()).isEmpty(), "the client over the cap turned away");
+        QVERIFY2(ModbusMaster::readRegister10(clients.back()).isEmpty(), "the client over the cap turned away");
         ::close(clients.back());
         clients.pop_back();
         for (int fd : clients)
-            QCOMPARE(modbusRead(fd), answer);
+            QCOMPARE(ModbusMaster::readRegister10(fd), answer);
         QCOMPARE(ask(3, "000a0001"), QString("020026"));
         const int end = AcceptedSocket::find(m_port, AcceptedSocket::localPort(clients.front()));
         QCOMPARE(AcceptedSocket::keepAlive(end), QByteArray("on 1 idle 60 interval 10 probes 3 timeout 90000"));
@@ -366,7 +366,7 @@ private slots:
         if (vanished)
             clients.front() = rawClient(m_port);
         const bool placeTaken = vanished && waitFor([&] {
-            if (modbusRead(clients.front()) == answer)
+            if (ModbusMaster::readRegister10(clients.front()) == answer)
                 return true;
             ::close(clients.front());
             clients.front() = rawClient(m_port);
@@ -454,7 +454,7 @@ private slots:
             QVERIFY(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
             QVERIFY2(waitFor([&] { return failures >= 2; }), "accepts failed, and failed again a second later");
         }
-        QCOMPARE(modbusRead(client), QByteArray::fromHex("00070000000501" "03020026"));
+        QCOMPARE(ModbusMaster::readRegister10(client), QByteArray::fromHex("00070000000501" "03020026"));
         disconnect(watch);
         ::close(client);
     }

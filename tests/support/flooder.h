@@ -1,6 +1,7 @@
 #ifndef FLOODER_H
 #define FLOODER_H
 
+#include "accepted_socket.h"
 #include "raw_client.h"
 
 #include <QByteArray>
@@ -37,14 +38,7 @@ public:
     qint64 bytesSent() const { return m_sent.load(); }
     // Whether the other end has closed or reset the connection.
     bool closedByPeer() const { return m_closed.load(); }
-    quint16 localPort() const
-    {
-        sockaddr_in address = {};
-        socklen_t length = sizeof address;
-        return m_fd >= 0 && ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length) == 0
-                   ? ntohs(address.sin_port)
-                   : 0;
-    }
+    quint16 localPort() const { return AcceptedSocket::localPort(m_fd); }
     void stop()
     {
         if (m_thread.joinable()) {

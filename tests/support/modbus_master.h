@@ -10,12 +10,14 @@
 // server to its answers byte for byte, time them, or pipeline requests.
 namespace ModbusMaster {
 
-// A read of count holding registers from address 0 of unit 1.
-inline QByteArray readRequest(quint16 transaction, quint16 count = 1)
+// A read of count holding registers of unit 1, from address on.
+inline QByteArray readRequest(quint16 transaction, quint16 count = 1, quint16 address = 0)
 {
     QByteArray request = QByteArray::fromHex("000000000006" "01" "03" "0000" "0000");
     request[0] = char(transaction >> 8);
     request[1] = char(transaction & 0xFF);
+    request[8] = char(address >> 8);
+    request[9] = char(address & 0xFF);
     request[10] = char(count >> 8);
     request[11] = char(count & 0xFF);
     return request;
@@ -71,6 +73,25 @@ inline QByteArray takeAnswer(int fd, QByteArray* in, int timeoutMs)
     }
 }
 
+// Sends request and takes its answer as takeAnswer does; empty when the
+// request could not be sent.
+inline QByteArray ask(int fd, const QByteArray& request, QByteArray* in, int timeoutMs)
+{
+    if (fd < 0 || ::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) != request.size())
+        return QByteArray();
+    return takeAnswer(fd, in, timeoutMs);
+}
+
+// What comes back within 5 s for a read of register 10 (transaction 7): the
+// answer and whatever came with it, or nothing when the server closed the
+// connection without a word.
+inline QByteArray readRegister10(int fd)
+{
+    QByteArray in;
+    const QByteArray answer = ask(fd, readRequest(7, 1, 10), &in, 5000);
+    return answer + in;
+}
+
 // A master that polls one register at a time, as SCADA masters do.
 class Poller
 {
@@ -95,10 +116,9 @@ public:
         QElapsedTimer clock;
         clock.start();
         const quint16 transaction = m_next++;
-        const QByteArray request = readRequest(transaction);
-        if (m_fd < 0 || ::send(m_fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) != request.size())
-            return -1;
-        return takeAnswer(m_fd, &m_in, timeoutMs) == noRegisterAnswer(transaction) ? clock.nsecsElapsed() / 1e6 : -1;
+        return ask(m_fd, readRequest(transaction), &m_in, timeoutMs) == noRegisterAnswer(transaction)
+                   ? clock.nsecsElapsed() / 1e6
+                   : -1;
     }
 
 private:

@@ -138,15 +138,20 @@ qint64 ProcessStation::receivedAtWatchedWrite(int command) const
     return 0;
 }
 
-long residentKbOf(const QString& pid)
+long statusKb(const QString& pid, const QByteArray& field)
 {
     QFile status(QString("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').first().toLong();
     return -1;
+}
+
+long residentKbOf(const QString& pid)
+{
+    return statusKb(pid, "VmRSS");
 }
 
 long ProcessStation::residentKb() const

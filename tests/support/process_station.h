@@ -6,8 +6,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The resident memory in kB of the process pid names ("self": this one);
-// -1 when it cannot be read.
+// A "Field:   N kB" line of the /proc status of the process pid names
+// ("self": this one), in kB; -1 when it cannot be read.
+long statusKb(const QString& pid, const QByteArray& field);
+// Its resident memory (VmRSS).
 long residentKbOf(const QString& pid);
 
 // A process that starts with a limit of its own on open files, when given one.

@@ -72,17 +72,4 @@ inline int rawLocalClient(const QString& path)
     return -1;
 }
 
-// What comes back within 5 s for a Modbus TCP read of register 10 of unit 1:
-// the answer, or nothing when the server closed the connection.
-inline QByteArray modbusRead(int fd)
-{
-    const QByteArray request = QByteArray::fromHex("000700000006" "01" "03000a0001");
-    char reply[64];
-    pollfd ready = {fd, POLLIN, 0};
-    if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) != request.size() || ::poll(&ready, 1, 5000) != 1)
-        return QByteArray();
-    const ssize_t got = ::recv(fd, reply, sizeof reply, 0);
-    return QByteArray(reply, int(got > 0 ? got : 0));
-}
-
 #endif // RAW_CLIENT_H
